@@ -1,0 +1,16 @@
+# vx_add_test(<name> SOURCES ... LIBS ... [WINDOWS])
+# One GoogleTest executable per call, registered with CTest. WINDOWS tests get a main
+# that creates an offscreen QApplication before the tests run.
+function(vx_add_test name)
+    cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} vx_testsupport GTest::gtest GTest::gmock)
+    if(ARG_WINDOWS)
+        target_link_libraries(${name} PRIVATE vx_windowtestmain)
+    else()
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+endfunction()

@@ -1,0 +1,836 @@
+#include "app/form1.h"
+
+#include "gamedata/boxvalue.h"
+#include "gamedata/drawcheck.h"
+#include "gamedata/entryfiles.h"
+#include "gamedata/gamedefinition.h"
+#include "gamedata/monthnames.h"
+#include "gamedata/numberlines.h"
+#include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
+#include "platform/datepicker.h"
+#include "platform/events.h"
+#include "platform/localemonths.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+#include "platform/twips.h"
+#include "printing/printers.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vx {
+
+using platform::twipsRect;
+using platform::twipsToPixels;
+
+namespace {
+Form1 *g_instance = nullptr;
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(9);
+    return font;
+}
+
+template <typename W> W *place(W *widget, const char *name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+// Calls a handler when the picture is clicked.
+class ClickFilter : public QObject
+{
+public:
+    ClickFilter(QObject *parent, std::function<void()> handler)
+        : QObject(parent)
+        , m_handler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                m_handler();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    g_instance = this;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(platform::ApplicationTitle);
+    buildControls();
+    buildMenus();
+}
+
+Form1::~Form1()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+Form1 *Form1::instance()
+{
+    return g_instance;
+}
+
+void Form1::buildControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form1Client"));
+    central->setFixedSize(twipsToPixels(9255), twipsToPixels(6420));
+    setCentralWidget(central);
+
+    // Upper panel: games, draw date and the drawn balls.
+    Frame1 = place(new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", -120, 120, 9255,
+                   3375);
+    Frame2 = place(new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240, 240, 2175, 2115);
+    static const int optionTops[] = {240, 555, 870, 1185, 1500, 1815};
+    for (int n = 1; n <= 6; ++n) {
+        auto *option = new QRadioButton(QStringLiteral("Game%1").arg(n), Frame2);
+        option->setObjectName(QStringLiteral("Option%1").arg(n));
+        option->setGeometry(twipsRect(120, optionTops[n - 1], n == 6 ? 1650 : 1935, 255));
+        Option[static_cast<size_t>(n)] = option;
+        connect(option, &QRadioButton::clicked, this, [this, n] { selectGame(static_cast<int16_t>(n)); });
+    }
+    Option[1]->setChecked(true);
+
+    Frame3 = place(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280, 240, 3855, 2055);
+    DTPicker1 = place(new platform::DatePicker(Frame3), "DTPicker1", 120, 300, 3615, 330);
+    Command1 = place(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1095, 375);
+    Command2 = place(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1260, 780, 1095, 375);
+    Image1 = place(new QLabel(Frame3), "Image1", 2520, 720, 480, 480);
+    Label1 = place(new QLabel(QStringLiteral("History"), Frame3), "Label1", 2400, 1230, 720, 195);
+    Image3 = place(new QLabel(Frame3), "Image3", 3240, 720, 480, 480);
+    Label2 = place(new QLabel(QStringLiteral("Stats"), Frame3), "Label2", 3120, 1230, 720, 195);
+    for (QLabel *picture : {Image1, Image3}) {
+        picture->setFrameShape(QFrame::StyledPanel);
+        picture->setCursor(Qt::PointingHandCursor);
+        picture->setAlignment(Qt::AlignCenter);
+    }
+    Image1->setPixmap(ImageList2.picture(1).scaled(twipsToPixels(420), twipsToPixels(420)));
+    Image3->setPixmap(ImageList1.picture(7).scaled(twipsToPixels(420), twipsToPixels(420)));
+    Image1->installEventFilter(new ClickFilter(Image1, [this] { Image1_Click(); }));
+    Image3->installEventFilter(new ClickFilter(Image3, [this] { Image3_Click(); }));
+    for (QLabel *label : {Label1, Label2})
+        label->setAlignment(Qt::AlignHCenter);
+
+    Label4 = place(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 240, 2460, 1000, 255);
+    Image4 = place(new QLabel(Frame1), "Image4", 480, 2760, 330, 330);
+    Image4->setPixmap(ImageList1.picture(1).scaled(twipsToPixels(330), twipsToPixels(330)));
+
+    Picture1 = place(new QWidget(Frame1), "Picture1", 1320, 2400, 6615, 735);
+    for (int i = 0; i < 9; ++i) {
+        auto *ball = new QLabel(Picture1);
+        ball->setObjectName(QStringLiteral("Image2(%1)").arg(i));
+        ball->setGeometry(twipsRect(120 + 720 * i, i <= 4 ? 80 : 75, 525, 525));
+        ball->setScaledContents(true);
+        ball->hide();
+        Image2[static_cast<size_t>(i)] = ball;
+    }
+    Label3 = place(new QLabel(QStringLiteral("BB"), Frame1), "Label3", 5240, 3120, 225, 195);
+    Label7 = place(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400, 3120, 225, 195);
+
+    // Entry panel.
+    Frame5 = place(new QGroupBox(QStringLiteral("My Enties For Powerball"), central), "Frame5", 0, 3600, 4215, 2775);
+    DTPicker2 = place(new platform::DatePicker(Frame5), "DTPicker2", 120, 240, 2655, 330);
+    Command3 = place(new QPushButton(QStringLiteral("Dated Entry"), Frame5), "Command3", 2880, 240, 1215, 330);
+    List1 = place(new QListWidget(Frame5), "List1", 120, 660, 2655, 1620);
+    List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    List1->setFont(listFont());
+    Command4 = place(new QPushButton(QStringLiteral("Add"), Frame5), "Command4", 2880, 660, 1215, 315);
+    Command5 = place(new QPushButton(QStringLiteral("Delete"), Frame5), "Command5", 2880, 1000, 1215, 315);
+    Command6 = place(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6", 2880, 1340, 1215, 315);
+    Command9 = place(new QPushButton(QStringLiteral("Print"), Frame5), "Command9", 2880, 1680, 1215, 315);
+    Command12 = place(new QPushButton(QStringLiteral("History"), Frame5), "Command12", 2880, 2020, 1215, 315);
+    Command14 = place(new QPushButton(QStringLiteral("Check"), Frame5), "Command14", 2880, 2360, 1215, 315);
+    Label5 = place(new QLabel(QStringLiteral("Entries"), Frame5), "Label5", 120, 2400, 700, 255);
+    Text2 = place(new QLineEdit(QStringLiteral("0"), Frame5), "Text2", 840, 2370, 900, 285);
+
+    // Winning lines.
+    Frame6 = place(new QGroupBox(QStringLiteral("Winning Lines"), central), "Frame6", 4320, 3600, 4815, 2775);
+    List2 = place(new QListWidget(Frame6), "List2", 120, 240, 4575, 2040);
+    List2->setFont(listFont());
+    Label6 = place(new QLabel(QStringLiteral("Total Wins"), Frame6), "Label6", 120, 2400, 900, 255);
+    Text3 = place(new QLineEdit(QStringLiteral("0"), Frame6), "Text3", 1080, 2370, 900, 285);
+    Command10 = place(new QPushButton(QStringLiteral("Print"), Frame6), "Command10", 3480, 2370, 1215, 315);
+
+    connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
+    connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { DTPicker2_Change(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+    connect(Command14, &QPushButton::clicked, this, [this] { Command14_Click(); });
+}
+
+void Form1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto named = [](auto *object, const char *name) {
+        object->setObjectName(QLatin1String(name));
+        return object;
+    };
+    auto submenu = [&](QMenu *parent, const QString &caption, const char *name) {
+        QMenu *menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+        named(menu, name);
+        named(menu->menuAction(), name);
+        return menu;
+    };
+    auto item = [&](QMenu *menu, const QString &caption, const char *name, void (Form1::*handler)()) {
+        QAction *action = named(menu->addAction(caption), name);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    auto topItem = [&](const QString &caption, const char *name, void (Form1::*handler)()) {
+        QAction *action = named(bar->addAction(caption), name);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+
+    mnuFile = submenu(nullptr, QStringLiteral("File"), "mnuFile");
+    mnuConfig = submenu(mnuFile, QStringLiteral("Configure Game"), "mnuConfig");
+    static void (Form1::*const nameHandlers[])() = {&Form1::mnuName1_Click, &Form1::mnuName2_Click,
+                                                     &Form1::mnuName3_Click, &Form1::mnuName4_Click,
+                                                     &Form1::mnuName5_Click, &Form1::mnuName6_Click};
+    static const char *const nameItems[] = {"mnuName1", "mnuName2", "mnuName3", "mnuName4", "mnuName5", "mnuName6"};
+    for (int n = 1; n <= 6; ++n)
+        mnuName[static_cast<size_t>(n)] =
+            item(mnuConfig, QStringLiteral("Game%1").arg(n), nameItems[n - 1], nameHandlers[n - 1]);
+    mnuTicketPrinting = submenu(mnuFile, QStringLiteral("Ticket Printing"), "mnuTicketPrinting");
+    mnuPrintTickets = item(mnuTicketPrinting, QStringLiteral("Print Tickets"), "mnuPrintTickets",
+                           &Form1::mnuPrintTickets_Click);
+    mnuCalibrate = item(mnuTicketPrinting, QStringLiteral("Calibrate"), "mnuCalibrate", &Form1::mnuCalibrate_Click);
+    mnuResults = item(mnuFile, QStringLiteral("Update Results"), "mnuResults", &Form1::mnuResults_Click);
+    mnuDelete = item(mnuFile, QStringLiteral("Entry File Deletion"), "mnuDelete", &Form1::mnuDelete_Click);
+    mnuFilter = item(mnuFile, QStringLiteral("Filter Current Entry"), "mnuFilter", &Form1::mnuFilter_Click);
+    mnuImport = item(mnuFile, QStringLiteral("Import TXT Entry"), "mnuImport", &Form1::mnuImport_Click);
+    mnuprinters = item(mnuFile, QStringLiteral("Select Printer"), "mnuprinters", &Form1::mnuprinters_Click);
+    mnuLoadRTLs = item(mnuFile, QStringLiteral("Load Downloaded Results"), "mnuLoadRTLs", &Form1::mnuLoadRTLs_Click);
+    mnuExit = item(mnuFile, QStringLiteral("Exit"), "mnuExit", &Form1::mnuExit_Click);
+
+    mnuWheels = submenu(nullptr, QStringLiteral("Wheels"), "mnuWheels");
+    mnuWheelCreate = item(mnuWheels, QStringLiteral("Create"), "mnuWheelCreate", &Form1::mnuWheelCreate_Click);
+    mnuWheelOpen = submenu(mnuWheels, QStringLiteral("Open"), "mnuWheelOpen");
+    struct WheelRow {
+        const char *name;
+        int match;
+        int picked;
+        const char *suffix;
+        int16_t type;
+        int16_t pick;
+    };
+    static const WheelRow rows[] = {
+        {"mnu777", 7, 7, "-7-7-7.lot", 1, 7},  {"mnu776", 6, 7, "-7-7-6.lot", 2, 7},
+        {"mnu775", 5, 7, "-7-7-5.lot", 3, 7},  {"mnu774", 4, 7, "-7-7-4.lot", 4, 7},
+        {"mnu773", 3, 7, "-7-7-3.lot", 5, 7},  {"mnu666", 6, 6, "-6-6-6.lot", 1, 6},
+        {"mnu665", 5, 6, "-6-6-5.lot", 2, 6},  {"mnu664", 4, 6, "-6-6-4.lot", 3, 6},
+        {"mnu663", 3, 6, "-6-6-3.lot", 4, 6},  {"mnu655", 5, 5, "-6-5-5.lot", 5, 6},
+        {"mnu654", 4, 5, "-6-5-4.lot", 6, 6},  {"mnu653", 3, 5, "-6-5-3.lot", 7, 6},
+        {"mnu644", 4, 4, "-6-4-4.lot", 8, 6},  {"mnu643", 3, 4, "-6-4-3.lot", 9, 6},
+        {"mnu633", 3, 3, "-6-3-3.lot", 10, 6}, {"mnu555", 5, 5, "-5-5-5.lot", 1, 5},
+        {"mnu554", 4, 5, "-5-5-4.lot", 2, 5},  {"mnu553", 3, 5, "-5-5-3.lot", 3, 5},
+        {"mnu544", 4, 4, "-5-4-4.lot", 4, 5},  {"mnu543", 3, 4, "-5-4-3.lot", 5, 5},
+        {"mnu533", 3, 3, "-5-3-3.lot", 6, 5},  {"mnu444", 4, 4, "-4-4-4.lot", 1, 4},
+        {"mnu443", 3, 4, "-4-4-3.lot", 2, 4},  {"mnu442", 2, 4, "-4-4-2.lot", 3, 4},
+    };
+    for (const WheelRow &row : rows) {
+        const QString caption = QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(row.match).arg(row.picked);
+        QAction *action = named(mnuWheelOpen->addAction(caption), row.name);
+        const size_t index = m_wheelItems.size();
+        connect(action, &QAction::triggered, this, [this, index] { openWheelItem(index); });
+        m_wheelItems.push_back({action, row.name, caption, QLatin1String(row.suffix), row.type, row.pick});
+    }
+
+    mnuStand = submenu(nullptr, QStringLiteral("Standing Entry"), "mnuStand");
+    mnustandcreate = item(mnuStand, QStringLiteral("Save as Standing Entry"), "mnustandcreate",
+                          &Form1::mnustandcreate_Click);
+    mnuStandOpen = item(mnuStand, QStringLiteral("Open Standing Entry"), "mnuStandOpen", &Form1::mnuStandOpen_Click);
+    mnupick3 = topItem(QStringLiteral("Pick 3"), "mnupick3", &Form1::mnupick3_Click);
+    mnupick4 = topItem(QStringLiteral("Pick 4"), "mnupick4", &Form1::mnupick4_Click);
+    mnuOpt = submenu(nullptr, QStringLiteral("Optimized Entry"), "mnuOpt");
+    mnuOptCreate = item(mnuOpt, QStringLiteral("Create"), "mnuOptCreate", &Form1::mnuOptCreate_Click);
+    mnuUpgrade = topItem(QStringLiteral("Check for Upgrade"), "mnuUpgrade", &Form1::mnuUpgrade_Click);
+    mnuHlp = submenu(nullptr, QStringLiteral("Help"), "mnuHlp");
+    mnuHelp = item(mnuHlp, QStringLiteral("Vexmora Help"), "mnuHelp", &Form1::mnuHelp_Click);
+    mnuAbout = item(mnuHlp, QStringLiteral("About Vexmora"), "mnuAbout", &Form1::mnuAbout_Click);
+    mnuExitMenu = topItem(QStringLiteral("Exit"), "mnuExitMenu", &Form1::mnuExitMenu_Click);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and the end of the program
+
+bool Form1::Form_Load()
+{
+    // 1-2. The locale's abbreviated month names; without them no dated entry file can be named.
+    const std::optional<QStringList> abbreviations = platform::SystemAbbreviatedMonthNames();
+    if (!abbreviations) {
+        platform::MsgBox(QStringLiteral("Cannot establish the date system used on your PC - sorry!"));
+        endProgram();
+        return false;
+    }
+    MonthNames = processMonthNames(*abbreviations, &CalendarText);
+
+    // 3. Both dates start at today. No game is loaded yet, so the pickers' refreshes stay quiet.
+    {
+        const QSignalBlocker block1(DTPicker1);
+        const QSignalBlocker block2(DTPicker2);
+        DTPicker1->setValue(QDate::currentDate());
+        DTPicker2->setValue(QDate::currentDate());
+    }
+
+    // 4-6.
+    setWindowTitle(platform::ApplicationTitle);
+    OpenWheelType = 0;
+    HistoryListFull = false;
+    AppFolder = platform::ProgramFolder();
+    if (AppFolder == QLatin1String("/"))
+        AppFolder.clear(); // the root folder: paths become "/game1.dat"
+    HelpFile = AppFolder + QStringLiteral("/Calvenor.chm");
+
+    // 7.
+    for (QLabel *ball : Image2)
+        ball->hide();
+
+    // 8.
+    PrintingEnabled = SelectSavedPrinter();
+    if (!PrintingEnabled) {
+        Command9->setEnabled(false);
+        Command10->setEnabled(false);
+        mnuTicketPrinting->menuAction()->setEnabled(false);
+    }
+
+    // 9-10.
+    Text3->setText(QStringLiteral("0"));
+    Text2->setText(QStringLiteral("0"));
+    Option[1]->setChecked(true);
+    Command3->hide();
+
+    // 11. Caption the game buttons and the Configure Game items from the six game files.
+    QStringList unwritable;
+    for (int n = 1; n <= 6; ++n) {
+        GameFile = paddedGameFileName(n);
+        const QString path = dataPath(gameFileName(n));
+        const GameFileRead read = readGameDefinition(path);
+        if (read.status == GameFileStatus::OpenFailed)
+            unwritable << gameFileName(n);
+        else if (read.status == GameFileStatus::WrongLength)
+            platform::MsgBox(damagedGameFileMessage(path, read.length));
+        QRadioButton *button = Option[static_cast<size_t>(n)];
+        if (read.definition.mainPool <= 1) {
+            button->setText(QStringLiteral("Game%1").arg(n));
+            button->setEnabled(false);
+        } else {
+            const QString name = read.definition.nameText();
+            button->setText(name);
+            mnuName[static_cast<size_t>(n)]->setText(name);
+        }
+    }
+    if (!unwritable.isEmpty()) {
+        platform::MsgBox(QStringLiteral("The application folder %1 cannot be written, so the game files (%2) "
+                                        "could not be created. Games cannot be defined or saved until the folder "
+                                        "can be written.")
+                             .arg(AppFolder, unwritable.join(QStringLiteral(", "))));
+    }
+
+    // 12.
+    Option1_Click();
+    return true;
+}
+
+void Form1::endProgram()
+{
+    DeleteEmptyEntryFile();
+    platform::EndProgram();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Form_Unload
+    event->accept();
+    endProgram();
+}
+
+void Form1::mnuExit_Click()
+{
+    endProgram();
+}
+
+void Form1::mnuExitMenu_Click()
+{
+    endProgram();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Game selection
+
+void Form1::selectGame(int16_t number)
+{
+    GameNumber = number;
+    GameFile = paddedGameFileName(number);
+    setupgame();
+}
+
+void Form1::Option1_Click()
+{
+    selectGame(1);
+}
+
+void Form1::Option2_Click()
+{
+    selectGame(2);
+}
+
+void Form1::Option3_Click()
+{
+    selectGame(3);
+}
+
+void Form1::Option4_Click()
+{
+    selectGame(4);
+}
+
+void Form1::Option5_Click()
+{
+    selectGame(5);
+}
+
+void Form1::Option6_Click()
+{
+    selectGame(6);
+}
+
+void Form1::setGameControlsEnabled(bool enabled)
+{
+    Frame5->setEnabled(enabled);
+    Frame3->setEnabled(enabled);
+    for (QMenu *menu : {mnuWheels, mnuStand, mnuOpt})
+        menu->menuAction()->setEnabled(enabled);
+    mnuTicketPrinting->menuAction()->setEnabled(enabled && PrintingEnabled);
+    mnuFilter->setEnabled(enabled);
+    mnuImport->setEnabled(enabled);
+}
+
+void Form1::setupgame()
+{
+    const QString path = dataPath(GameFile.trimmed());
+    const GameFileRead read = readGameDefinition(path);
+    if (read.status == GameFileStatus::WrongLength)
+        platform::MsgBox(damagedGameFileMessage(path, read.length));
+
+    if (read.definition.mainDrawn <= 0) {
+        // An undefined game: nothing of it can be shown or used.
+        if (GameNumber >= 1 && GameNumber <= 6)
+            Option[static_cast<size_t>(GameNumber)]->setEnabled(false);
+        setGameControlsEnabled(false);
+        return;
+    }
+
+    loadCurrentGame(read.definition);
+    Frame5->setTitle(QStringLiteral("My Enties for ") + GameName);
+    Frame3->setTitle(QStringLiteral("Draw Date for ") + GameName);
+    Frame6->setTitle(QStringLiteral("Winning Lines for ") + GameName);
+    // A defined game may follow an undefined one, which left the panels and menus disabled.
+    setGameControlsEnabled(true);
+
+    DeleteEmptyEntryFile();
+    ClearDrawDisplay();
+
+    Command3->hide();
+    DTPicker2->show();
+    Label7->setVisible(BonusDrawn == 2);
+    layoutBallStrip();
+
+    DTPicker2_Change();
+    DTPicker1_Change();
+
+    const QString entries = Text2->text();
+    if (!entries.isEmpty() && entries != QLatin1String("0") && drawShown())
+        Command14_Click();
+
+    if (MainDrawn >= 4 && MainDrawn <= 7)
+        ShowWheelMenus(MainDrawn);
+    mnuWheels->menuAction()->setEnabled(MainDrawn != 3);
+}
+
+void Form1::layoutBallStrip()
+{
+    auto setStrip = [this](int width) {
+        Picture1->resize(twipsToPixels(width), twipsToPixels(735));
+    };
+    auto placeTag = [](QLabel *tag, int left) { tag->move(twipsToPixels(left), twipsToPixels(3120)); };
+
+    if (BonusDrawn == 2) {
+        Label3->setText(BonusTag);
+        Label7->setText(BonusTag);
+        Label3->show();
+        Label7->show();
+        struct Row {
+            int width, tag1, tag2;
+        };
+        static const Row rows[] = {{3735, 3700, 4440}, {4455, 4440, 5180}, {5175, 5180, 5920},
+                                   {5895, 5920, 6660}, {6615, 6660, 7400}};
+        if (MainDrawn >= 3 && MainDrawn <= 7) {
+            const Row &row = rows[MainDrawn - 3];
+            setStrip(row.width);
+            placeTag(Label3, row.tag1);
+            placeTag(Label7, row.tag2);
+        }
+        return;
+    }
+
+    const int n = MainDrawn + BonusDrawn;
+    struct Row {
+        int width, tag;
+    };
+    // Eight pictures (seven main balls and one extra) follow the same rule as the others: the
+    // strip is 720 per picture plus 135, and the tag sits under the eighth picture.
+    static const Row rows[] = {{3015, 3330}, {3735, 4040}, {4455, 5240}, {5175, 5480}, {5895, 6660}};
+    if (n < 4 || n > 8)
+        return;
+    const Row &row = rows[n - 4];
+    setStrip(row.width);
+    if (BonusDrawn == 1) {
+        Label3->setText(BonusTag);
+        Label3->show();
+        placeTag(Label3, row.tag);
+    } else {
+        Label3->hide();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Draw panel
+
+bool Form1::drawShown() const
+{
+    return Image2[0]->isVisibleTo(Picture1);
+}
+
+void Form1::DTPicker1_Change()
+{
+    const int day = DTPicker1->Day();
+    const int month = DTPicker1->Month();
+    const int year = DTPicker1->Year();
+    List2->clear();
+    Text3->setText(QStringLiteral("0"));
+    for (QLabel *ball : Image2)
+        ball->hide();
+
+    HistoryFile = dataPath(historyFileName(GameName));
+    NumbersFile file;
+    if (!file.open(HistoryFile)) {
+        platform::MsgBox(QStringLiteral("The history file %1 cannot be opened: %2")
+                             .arg(QFileInfo(HistoryFile).fileName(), file.errorString()));
+        return;
+    }
+    const int count = file.usableCount();
+    const std::vector<NumbersRecord> records = file.readRange(1, count);
+    for (int r = 1; r <= count; ++r) {
+        const NumbersRecord &rec = records[static_cast<size_t>(r - 1)];
+        if (rec.day != day || rec.month != month || rec.year != year)
+            continue;
+        int16_t p = 0;
+        if (rec.main[0] > 0)
+            ShowBall(0, rec.main[0], 0);
+        for (size_t i = 1; i < 7; ++i) {
+            if (rec.main[i] > 0) {
+                ++p;
+                ShowBall(p, rec.main[i], 0);
+            }
+        }
+        if (rec.extra[0] > 0) {
+            ++p;
+            ShowBall(p, rec.extra[0], 1);
+        }
+        if (rec.extra[1] > 0) {
+            ++p;
+            ShowBall(p, rec.extra[1], 2);
+        }
+        DrawRecord = static_cast<int16_t>(r);
+        return;
+    }
+}
+
+void Form1::ShowBall(int16_t pos, int16_t ball, int16_t kind)
+{
+    if (ball == 0 || pos < 0 || pos > 8)
+        return;
+    const BallImageList *list = nullptr;
+    if (kind == 0) {
+        DrawnBalls[static_cast<size_t>(pos + 1)] = ball;
+        list = BallColour == 0 ? &ImageList2 : &ImageList1;
+    } else if (kind == 1 || kind == 2) {
+        DrawnBalls[kind == 1 ? 8 : 9] = ball;
+        list = BallColour == 0 ? &ImageList1 : &ImageList2;
+    } else {
+        return;
+    }
+    QLabel *picture = Image2[static_cast<size_t>(pos)];
+    picture->setPixmap(list->picture(ball));
+    picture->show();
+}
+
+void Form1::ClearDrawDisplay()
+{
+    OpenWheelType = 0;
+    for (QLabel *ball : Image2)
+        ball->hide();
+    List1->clear();
+    List2->clear();
+    Text2->setText(QStringLiteral("0"));
+    EntryFile.clear();
+}
+
+void Form1::Command1_Click()
+{
+}
+
+void Form1::Command2_Click()
+{
+}
+
+// ---------------------------------------------------------------------------------------------
+// Entry panel
+
+int Form1::entryCountShown() const
+{
+    return RoundToInt16(BoxValue(Text2->text()));
+}
+
+void Form1::DTPicker2_Change()
+{
+    if (!Frame5->isEnabled())
+        return;
+    DeleteEmptyEntryFile();
+    List2->clear();
+    List1->clear();
+    Text2->setText(QStringLiteral("0"));
+    Text3->setText(QStringLiteral("0"));
+    EntryFile = dataPath(datedEntryFileName(GameName, DTPicker2->Value()));
+    listEntryFile();
+}
+
+void Form1::listEntryFile()
+{
+    NumbersFile file;
+    if (!file.open(EntryFile)) {
+        platform::MsgBox(QStringLiteral("The entry file %1 cannot be opened: %2")
+                             .arg(QFileInfo(EntryFile).fileName(), file.errorString()));
+        return;
+    }
+    const bool damaged = file.isDamaged();
+    const int32_t declared = file.declaredCount();
+    const int count = file.usableCount();
+    const std::vector<NumbersRecord> records = file.readRange(1, count);
+    file.close();
+
+    // The whole list goes in at once, with the count box following the last line.
+    QStringList lines;
+    lines.reserve(count);
+    for (const NumbersRecord &rec : records)
+        lines << entryLineText(rec.numbers(), BonusTag);
+    List1->setUpdatesEnabled(false);
+    List1->addItems(lines);
+    List1->setUpdatesEnabled(true);
+    if (count > 0)
+        Text2->setText(QString::number(count));
+    if (damaged)
+        platform::MsgBox(damagedFileMessage(EntryFile, declared, file.recordsOnDisk()));
+}
+
+void Form1::AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7,
+                         int16_t x1, int16_t x2)
+{
+    List1->addItem(entryLineText({b1, b2, b3, b4, b5, b6, b7, x1, x2}, BonusTag));
+}
+
+void Form1::Command3_Click()
+{
+}
+
+void Form1::Command4_Click()
+{
+}
+
+void Form1::Command5_Click()
+{
+}
+
+void Form1::Command6_Click()
+{
+}
+
+void Form1::Command9_Click()
+{
+}
+
+void Form1::Command10_Click()
+{
+}
+
+void Form1::Command12_Click()
+{
+}
+
+void Form1::Command14_Click()
+{
+}
+
+void Form1::mnustandcreate_Click()
+{
+}
+
+void Form1::mnuStandOpen_Click()
+{
+}
+
+// ---------------------------------------------------------------------------------------------
+// Wheels
+
+void Form1::ShowWheelMenus(int16_t picks)
+{
+    if (picks < 4 || picks > 7)
+        return;
+    for (const WheelItem &item : m_wheelItems)
+        item.action->setVisible(item.pickSize == picks);
+}
+
+void Form1::openWheelItem(size_t index)
+{
+    (void)index;
+}
+
+void Form1::openwheel(const QString &path)
+{
+    (void)path;
+}
+
+void Form1::mnuWheelCreate_Click()
+{
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows of other parts of the program
+
+void Form1::Image1_Click()
+{
+}
+
+void Form1::Image3_Click()
+{
+}
+
+void Form1::mnuName1_Click()
+{
+}
+
+void Form1::mnuName2_Click()
+{
+}
+
+void Form1::mnuName3_Click()
+{
+}
+
+void Form1::mnuName4_Click()
+{
+}
+
+void Form1::mnuName5_Click()
+{
+}
+
+void Form1::mnuName6_Click()
+{
+}
+
+void Form1::mnuPrintTickets_Click()
+{
+}
+
+void Form1::mnuCalibrate_Click()
+{
+}
+
+void Form1::mnuResults_Click()
+{
+}
+
+void Form1::mnuDelete_Click()
+{
+}
+
+void Form1::mnuFilter_Click()
+{
+}
+
+void Form1::mnuImport_Click()
+{
+}
+
+void Form1::mnuprinters_Click()
+{
+}
+
+void Form1::mnuLoadRTLs_Click()
+{
+}
+
+void Form1::mnupick3_Click()
+{
+}
+
+void Form1::mnupick4_Click()
+{
+}
+
+void Form1::mnuOptCreate_Click()
+{
+}
+
+void Form1::mnuUpgrade_Click()
+{
+}
+
+void Form1::mnuHelp_Click()
+{
+}
+
+void Form1::mnuAbout_Click()
+{
+}
+
+} // namespace vx

@@ -1,0 +1,203 @@
+#pragma once
+
+#include "app/ballimages.h"
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vx::platform {
+class DatePicker;
+}
+
+namespace vx {
+
+// The main window: game selector, draw panel, entry panel, winning lines and the menus from which
+// every other window opens. There is one, created at start-up; other windows reach it through
+// Form1::instance().
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    static Form1 *instance();
+
+    // Start-up; false when the program must end (the locale could not be read).
+    bool Form_Load();
+
+    // Game selection
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void setupgame();
+
+    // Draw panel
+    void DTPicker1_Change();
+    void ShowBall(int16_t pos, int16_t ball, int16_t kind);
+    void ClearDrawDisplay();
+    bool drawShown() const; // the first ball picture is visible
+    void Command1_Click();  // Add Draw
+    void Command2_Click();  // Delete Draw
+
+    // Entry panel
+    void DTPicker2_Change();
+    void listEntryFile(); // lists EntryFile into List1, Text2 counting up
+    void AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7,
+                      int16_t x1, int16_t x2);
+    void Command3_Click();  // Dated Entry
+    void Command4_Click();  // Add
+    void Command5_Click();  // Delete
+    void Command6_Click();  // Edit
+    void Command9_Click();  // Print List1
+    void Command10_Click(); // Print List2
+    void Command12_Click(); // History check
+    void Command14_Click(); // Check
+    void mnustandcreate_Click();
+    void mnuStandOpen_Click();
+
+    // Wheels
+    void ShowWheelMenus(int16_t picks);
+    void openwheel(const QString &path);
+    void mnuWheelCreate_Click();
+
+    // Pictures of the draw panel
+    void Image1_Click(); // results list
+    void Image3_Click(); // statistics
+
+    // File menu
+    void mnuName1_Click();
+    void mnuName2_Click();
+    void mnuName3_Click();
+    void mnuName4_Click();
+    void mnuName5_Click();
+    void mnuName6_Click();
+    void mnuPrintTickets_Click();
+    void mnuCalibrate_Click();
+    void mnuResults_Click();
+    void mnuDelete_Click();
+    void mnuFilter_Click();
+    void mnuImport_Click();
+    void mnuprinters_Click();
+    void mnuLoadRTLs_Click();
+    void mnuExit_Click();
+
+    // Other menus
+    void mnupick3_Click();
+    void mnupick4_Click();
+    void mnuOptCreate_Click();
+    void mnuUpgrade_Click();
+    void mnuHelp_Click();
+    void mnuAbout_Click();
+    void mnuExitMenu_Click();
+
+    // Controls, named as the program names them.
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    std::array<QRadioButton *, 7> Option{}; // Option[1] .. Option[6]
+    platform::DatePicker *DTPicker1 = nullptr;
+    platform::DatePicker *DTPicker2 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command9 = nullptr;
+    QPushButton *Command10 = nullptr;
+    QPushButton *Command12 = nullptr;
+    QPushButton *Command14 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Image3 = nullptr;
+    QLabel *Image4 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QWidget *Picture1 = nullptr;
+    std::array<QLabel *, 9> Image2{};
+    QListWidget *List1 = nullptr;
+    QListWidget *List2 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    BallImageList ImageList1{BallImageList::Colour::Red};
+    BallImageList ImageList2{BallImageList::Colour::White};
+
+    // Menus
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuConfig = nullptr;
+    std::array<QAction *, 7> mnuName{}; // mnuName[1] .. mnuName[6]
+    QMenu *mnuTicketPrinting = nullptr;
+    QAction *mnuPrintTickets = nullptr;
+    QAction *mnuCalibrate = nullptr;
+    QAction *mnuResults = nullptr;
+    QAction *mnuDelete = nullptr;
+    QAction *mnuFilter = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuprinters = nullptr;
+    QAction *mnuLoadRTLs = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuWheels = nullptr;
+    QAction *mnuWheelCreate = nullptr;
+    QMenu *mnuWheelOpen = nullptr;
+    QMenu *mnuStand = nullptr;
+    QAction *mnustandcreate = nullptr;
+    QAction *mnuStandOpen = nullptr;
+    QAction *mnupick3 = nullptr;
+    QAction *mnupick4 = nullptr;
+    QMenu *mnuOpt = nullptr;
+    QAction *mnuOptCreate = nullptr;
+    QAction *mnuUpgrade = nullptr;
+    QMenu *mnuHlp = nullptr;
+    QAction *mnuHelp = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuExitMenu = nullptr;
+
+    // The 24 Wheels > Open items, in menu order.
+    struct WheelItem {
+        QAction *action;
+        const char *name;    // mnu777 ... mnu442
+        QString caption;
+        QString suffix;      // "-7-7-7.lot"
+        int16_t wheelType;   // OpenWheelType when open
+        int16_t pickSize;
+    };
+    const std::vector<WheelItem> &wheelItems() const { return m_wheelItems; }
+    void openWheelItem(size_t index); // what each of the 24 handlers does
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // Form_Unload
+
+private:
+    void buildControls();
+    void buildMenus();
+    void selectGame(int16_t number);
+    void layoutBallStrip();
+    void endProgram();
+    void setGameControlsEnabled(bool enabled);
+    int entryCountShown() const; // the number in Text2
+
+    std::vector<WheelItem> m_wheelItems;
+};
+
+} // namespace vx

@@ -1,0 +1,143 @@
+#include "gamedata/drawcheck.h"
+
+#include "gamedata/sharedstate.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace vx {
+
+namespace {
+// For category k: the main matches it needs and whether it needs the bonus.
+struct Category {
+    int matches;
+    bool bonus;
+};
+constexpr std::array<Category, 16> Categories = {{{-1, false},
+                                                   {7, false},
+                                                   {6, true},
+                                                   {6, false},
+                                                   {5, true},
+                                                   {5, false},
+                                                   {4, true},
+                                                   {4, false},
+                                                   {3, true},
+                                                   {3, false},
+                                                   {2, true},
+                                                   {2, false},
+                                                   {1, true},
+                                                   {1, false},
+                                                   {0, true},
+                                                   {0, false}}};
+} // namespace
+
+CheckRules currentCheckRules()
+{
+    return {MainDrawn, BonusDrawn, BonusPool, WinLines, BonusTag};
+}
+
+DrawChecker::DrawChecker(const CheckNumbers &draw, const CheckRules &rules)
+    : m_draw(draw)
+    , m_rules(rules)
+    , m_mainCount(std::clamp<int>(rules.mainDrawn, 0, 7))
+{
+    // With distinct drawn numbers in 0 to 63, counting matching pairs is counting the entry's
+    // numbers that fall in the draw's bit set; otherwise the pairs are counted one by one.
+    m_useMask = true;
+    for (int k = 1; k <= m_mainCount; ++k) {
+        const int v = m_draw[static_cast<size_t>(k)];
+        if (v < 0 || v > 63 || (m_mask & (uint64_t(1) << v))) {
+            m_useMask = false;
+            break;
+        }
+        m_mask |= uint64_t(1) << v;
+    }
+}
+
+int DrawChecker::mainMatches(const CheckNumbers &entry) const
+{
+    int m = 0;
+    if (m_useMask) {
+        for (int j = 1; j <= m_mainCount; ++j) {
+            const int v = entry[static_cast<size_t>(j)];
+            if (v >= 0 && v <= 63 && (m_mask & (uint64_t(1) << v)))
+                ++m;
+        }
+        return m;
+    }
+    for (int j = 1; j <= m_mainCount; ++j)
+        for (int k = 1; k <= m_mainCount; ++k)
+            if (entry[static_cast<size_t>(j)] == m_draw[static_cast<size_t>(k)])
+                ++m;
+    return m;
+}
+
+bool DrawChecker::extraHit(const CheckNumbers &entry, int extraIndex) const
+{
+    const int16_t drawn = m_draw[static_cast<size_t>(extraIndex)];
+    if (m_rules.bonusPool > 0)
+        return entry[static_cast<size_t>(extraIndex)] == drawn;
+    for (int j = 1; j <= m_mainCount; ++j)
+        if (entry[static_cast<size_t>(j)] == drawn)
+            return true;
+    return false;
+}
+
+CheckOutcome DrawChecker::classify(const CheckNumbers &entry) const
+{
+    CheckOutcome out;
+    out.mainMatches = mainMatches(entry);
+    if (m_rules.bonusDrawn == 1)
+        out.bonusHit = extraHit(entry, 8);
+    else if (m_rules.bonusDrawn == 2)
+        out.bonusHit = extraHit(entry, 8) || extraHit(entry, 9);
+
+    for (int k = 1; k <= 15; ++k) {
+        if (m_rules.winLines[static_cast<size_t>(k)] != 1)
+            continue;
+        const Category &c = Categories[static_cast<size_t>(k)];
+        const bool holds = c.matches == out.mainMatches && (!c.bonus || out.bonusHit) &&
+                           (k != 15 || !out.bonusHit);
+        if (!holds)
+            continue;
+        out.category = k;
+        const int md = m_rules.mainDrawn;
+        switch (k) {
+        case 1:
+            out.playsSound = true;
+            break;
+        case 2:
+        case 4:
+        case 6:
+        case 8:
+            out.playsSound = m_rules.bonusDrawn == 1 && md == c.matches;
+            break;
+        case 3:
+        case 5:
+        case 7:
+            out.playsSound = md == c.matches && m_rules.bonusPool == 0;
+            break;
+        default:
+            out.playsSound = false;
+        }
+        break;
+    }
+    return out;
+}
+
+QString categoryLabel(int category, const QString &bonusTag)
+{
+    if (category < 1 || category > 15)
+        return QString();
+    const Category &c = Categories[static_cast<size_t>(category)];
+    if (c.bonus)
+        return QStringLiteral("(%1+%2)").arg(c.matches).arg(bonusTag);
+    return QStringLiteral("(%1)").arg(c.matches);
+}
+
+bool anyWinLine(const std::array<int16_t, 16> &winLines)
+{
+    return std::any_of(winLines.begin() + 1, winLines.end(), [](int16_t v) { return v > 0; });
+}
+
+} // namespace vx

@@ -1,0 +1,317 @@
+#include "gamedata/numbersfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace vx {
+
+NumbersRecord NumbersRecord::fromBytes(const char *b)
+{
+    NumbersRecord r;
+    r.count = getInt32(b);
+    r.number = getInt16(b + 4);
+    r.day = getInt16(b + 6);
+    r.month = getInt16(b + 8);
+    r.year = getInt16(b + 10);
+    for (int i = 0; i < 7; ++i)
+        r.main[static_cast<size_t>(i)] = getInt16(b + 12 + 2 * i);
+    r.extra[0] = getInt16(b + 26);
+    r.extra[1] = getInt16(b + 28);
+    return r;
+}
+
+void NumbersRecord::toBytes(char *b) const
+{
+    putInt32(b, count);
+    putInt16(b + 4, number);
+    putInt16(b + 6, day);
+    putInt16(b + 8, month);
+    putInt16(b + 10, year);
+    for (int i = 0; i < 7; ++i)
+        putInt16(b + 12 + 2 * i, main[static_cast<size_t>(i)]);
+    putInt16(b + 26, extra[0]);
+    putInt16(b + 28, extra[1]);
+}
+
+QByteArray NumbersRecord::toBytes() const
+{
+    QByteArray bytes(Size, '\0');
+    toBytes(bytes.data());
+    return bytes;
+}
+
+std::array<int16_t, 9> NumbersRecord::numbers() const
+{
+    return {main[0], main[1], main[2], main[3], main[4], main[5], main[6], extra[0], extra[1]};
+}
+
+NumbersFile::NumbersFile()
+    : m_file(NumbersRecord::Size)
+{
+}
+
+bool NumbersFile::open(const QString &path)
+{
+    return m_file.open(path);
+}
+
+int32_t NumbersFile::declaredCount()
+{
+    return read(1).count;
+}
+
+int NumbersFile::usableCount()
+{
+    const int32_t declared = declaredCount();
+    if (declared <= 0)
+        return 0;
+    const qint64 usable = std::min<qint64>({declared, m_file.recordsOnDisk(), MaxNumbersRecords});
+    return static_cast<int>(usable);
+}
+
+bool NumbersFile::isDamaged()
+{
+    const int32_t declared = declaredCount();
+    return declared < 0 || declared > MaxNumbersRecords || declared > m_file.recordsOnDisk();
+}
+
+NumbersRecord NumbersFile::read(int n)
+{
+    const QByteArray bytes = m_file.read(n);
+    return NumbersRecord::fromBytes(bytes.constData());
+}
+
+std::vector<NumbersRecord> NumbersFile::readRange(int first, int count)
+{
+    std::vector<NumbersRecord> records;
+    if (count <= 0)
+        return records;
+    const QByteArray bytes = m_file.readRange(first, count);
+    records.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        records.push_back(NumbersRecord::fromBytes(bytes.constData() + i * NumbersRecord::Size));
+    return records;
+}
+
+bool NumbersFile::write(int n, const NumbersRecord &record)
+{
+    return m_file.write(n, record.toBytes());
+}
+
+bool NumbersFile::writeRange(int first, const std::vector<NumbersRecord> &records)
+{
+    if (records.empty())
+        return true;
+    QByteArray bytes(static_cast<qsizetype>(records.size()) * NumbersRecord::Size, '\0');
+    for (size_t i = 0; i < records.size(); ++i)
+        records[i].toBytes(bytes.data() + i * NumbersRecord::Size);
+    return m_file.writeRange(first, bytes);
+}
+
+bool NumbersFile::setCount(int32_t count)
+{
+    NumbersRecord first = read(1);
+    first.count = count;
+    return write(1, first);
+}
+
+QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
+{
+    const qint64 usable = std::clamp<qint64>(std::min<qint64>(declared, onDisk), 0, MaxNumbersRecords);
+    return QStringLiteral("The file %1 is damaged: it says it holds %2 records, but %3 can be read. "
+                          "Only those %4 records are used.")
+        .arg(QFileInfo(path).fileName())
+        .arg(declared)
+        .arg(std::min<qint64>(onDisk, MaxNumbersRecords))
+        .arg(usable);
+}
+
+QString getstringdate(int16_t y, int16_t m, int16_t d)
+{
+    auto two = [](int16_t v) { return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v); };
+    return QString::number(y) + two(m) + two(d);
+}
+
+long long dateKey(int16_t y, int16_t m, int16_t d)
+{
+    return getstringdate(y, m, d).toLongLong();
+}
+
+namespace {
+FileResult openFailure(const NumbersFile &file)
+{
+    return FileResult::failure(QStringLiteral("The file %1 cannot be opened: %2")
+                                   .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+}
+
+FileResult writeFailure(const NumbersFile &file)
+{
+    return FileResult::failure(QStringLiteral("The file %1 could not be written: %2")
+                                   .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+}
+
+FileResult fullFailure(const QString &path)
+{
+    return FileResult::failure(QStringLiteral("The file %1 already holds %2 records, the most it can hold. "
+                                              "Nothing was added.")
+                                   .arg(QFileInfo(path).fileName())
+                                   .arg(MaxNumbersRecords));
+}
+} // namespace
+
+FileResult insertResult(const QString &historyPath, NumbersRecord result)
+{
+    NumbersFile file;
+    if (!file.open(historyPath))
+        return openFailure(file);
+    const int c = file.usableCount();
+    if (c >= MaxNumbersRecords)
+        return fullFailure(historyPath);
+
+    if (c == 0) {
+        result.count = 1;
+        result.number = 1;
+        return file.write(1, result) ? FileResult{} : writeFailure(file);
+    }
+
+    // Every record is read once; the moves below happen in memory and go back in one write.
+    std::vector<NumbersRecord> records = file.readRange(1, c);
+    const long long key = dateKey(result.year, result.month, result.day);
+    int r = 0;
+    for (int i = 0; i < c; ++i) {
+        const NumbersRecord &rec = records[static_cast<size_t>(i)];
+        if (dateKey(rec.year, rec.month, rec.day) > key) {
+            r = i + 1;
+            break;
+        }
+    }
+
+    if (r > 0) {
+        // Records r .. c move up one place with their Numbers raised; the new record takes the
+        // buffer of the last one read (record r), so its Count field is record r's old Count.
+        std::vector<NumbersRecord> moved(records.begin() + (r - 1), records.end());
+        for (NumbersRecord &rec : moved)
+            ++rec.number;
+        NumbersRecord fresh = result;
+        fresh.count = records[static_cast<size_t>(r - 1)].count;
+        fresh.number = static_cast<int16_t>(r);
+        std::vector<NumbersRecord> tail;
+        tail.reserve(moved.size() + 1);
+        tail.push_back(fresh);
+        tail.insert(tail.end(), moved.begin(), moved.end());
+        if (r == 1)
+            tail.front().count = c + 1;
+        else
+            records[0].count = c + 1;
+        if (!file.writeRange(r, tail))
+            return writeFailure(file);
+        if (r != 1 && !file.write(1, records[0]))
+            return writeFailure(file);
+        return {};
+    }
+
+    // After every stored record: record 1's Count goes up, and the new record is built in the
+    // same buffer, so it carries the new Count too.
+    records[0].count = c + 1;
+    if (!file.write(1, records[0]))
+        return writeFailure(file);
+    result.count = c + 1;
+    result.number = static_cast<int16_t>(c + 1);
+    return file.write(c + 1, result) ? FileResult{} : writeFailure(file);
+}
+
+FileResult deleteResult(const QString &historyPath, int p)
+{
+    NumbersFile file;
+    if (!file.open(historyPath))
+        return openFailure(file);
+    const int c = file.usableCount();
+    if (p < 1 || p > c)
+        return FileResult::failure(QStringLiteral("The draw to delete is no longer in the file %1.")
+                                       .arg(QFileInfo(historyPath).fileName()));
+    if (c == 1) {
+        file.close();
+        if (!QFile::remove(historyPath))
+            return FileResult::failure(
+                QStringLiteral("The file %1 could not be deleted.").arg(QFileInfo(historyPath).fileName()));
+        return {};
+    }
+    if (p < c) {
+        std::vector<NumbersRecord> moved = file.readRange(p + 1, c - p);
+        for (NumbersRecord &rec : moved)
+            --rec.number;
+        if (!file.writeRange(p, moved))
+            return writeFailure(file);
+    }
+    return file.setCount(c - 1) ? FileResult{} : writeFailure(file);
+}
+
+FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1, int *newCount)
+{
+    NumbersFile file;
+    if (!file.open(entryPath))
+        return openFailure(file);
+    const int count = file.usableCount();
+    if (count >= MaxNumbersRecords)
+        return fullFailure(entryPath);
+    NumbersRecord record = file.read(1);
+    record.main = mains;
+    record.extra[0] = extra1;
+    if (!file.write(count + 1, record))
+        return writeFailure(file);
+    if (!file.setCount(count + 1))
+        return writeFailure(file);
+    if (newCount)
+        *newCount = count + 1;
+    return {};
+}
+
+FileResult deleteEntries(const QString &entryPath, std::vector<int> selectedLines, int *newCount)
+{
+    NumbersFile file;
+    if (!file.open(entryPath))
+        return openFailure(file);
+    const int c = file.usableCount();
+    std::vector<NumbersRecord> records = file.readRange(1, c);
+
+    std::sort(selectedLines.begin(), selectedLines.end());
+    selectedLines.erase(std::unique(selectedLines.begin(), selectedLines.end()), selectedLines.end());
+    std::erase_if(selectedLines, [c](int line) { return line < 0 || line >= c; });
+
+    // Deleting the lowest selected line first shifts every later line down by one, so the k-th
+    // deletion (from 0) removes what is then line selected[k] - k.
+    int count = c;
+    for (size_t k = 0; k < selectedLines.size(); ++k) {
+        const int line = selectedLines[k] - static_cast<int>(k);
+        std::copy(records.begin() + line + 1, records.begin() + count, records.begin() + line);
+        --count;
+        records[0].count = count;
+    }
+    if (newCount)
+        *newCount = count;
+    if (selectedLines.empty())
+        return {};
+    // Records past the new count keep what the moves left there, as a reader ignores them.
+    if (!file.writeRange(1, records))
+        return writeFailure(file);
+    return {};
+}
+
+FileResult copyFileReplacing(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return FileResult::failure(
+            QStringLiteral("The file %1 could not be read: %2").arg(QFileInfo(source).fileName(), in.errorString()));
+    const QByteArray bytes = in.readAll();
+    in.close();
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        return FileResult::failure(QStringLiteral("The file %1 could not be written: %2")
+                                       .arg(QFileInfo(target).fileName(), out.errorString()));
+    return {};
+}
+
+} // namespace vx

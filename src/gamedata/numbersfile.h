@@ -1,0 +1,100 @@
+#pragma once
+
+#include "gamedata/recordfile.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vx {
+
+// The 30-byte record of history files and entry files.
+struct NumbersRecord {
+    static constexpr int Size = 30;
+
+    int32_t count = 0;  // record 1: the number of data records
+    int16_t number = 0; // history files: the record's own position
+    int16_t day = 0;
+    int16_t month = 0;
+    int16_t year = 0;
+    std::array<int16_t, 7> main{};
+    std::array<int16_t, 2> extra{};
+
+    static NumbersRecord fromBytes(const char *bytes);
+    void toBytes(char *bytes) const;
+    QByteArray toBytes() const;
+
+    // The nine numbers as the display procedures take them: Main 1 to 7, Extra 1, Extra 2.
+    std::array<int16_t, 9> numbers() const;
+    bool operator==(const NumbersRecord &) const = default;
+};
+
+// The most records a numbers file can hold: counts are 16-bit values.
+constexpr int MaxNumbersRecords = 32767;
+
+// A numbers file opened for random access. Count is record 1's Count; a reader goes by the
+// usable count, which leaves out what a damaged count claims beyond the file (or a negative one).
+class NumbersFile
+{
+public:
+    NumbersFile();
+
+    bool open(const QString &path); // creates a missing file empty
+    void close() { m_file.close(); }
+    bool isOpen() const { return m_file.isOpen(); }
+    QString path() const { return m_file.path(); }
+    QString errorString() const { return m_file.errorString(); }
+
+    int32_t declaredCount();    // record 1's Count as stored
+    int usableCount();          // the records a reader may use: 0 to MaxNumbersRecords, within the file
+    bool isDamaged();           // the declared count is negative, too large, or past the end of the file
+    qint64 recordsOnDisk() const { return m_file.recordsOnDisk(); }
+
+    NumbersRecord read(int n);
+    std::vector<NumbersRecord> readRange(int first, int count); // one read
+    bool write(int n, const NumbersRecord &record);
+    bool writeRange(int first, const std::vector<NumbersRecord> &records); // one write
+    bool setCount(int32_t count); // read record 1, set its Count, write it back
+
+private:
+    RecordFile m_file;
+};
+
+// A clear message for a numbers file whose count does not match what it holds.
+QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk);
+
+// The outcome of a write to a numbers file.
+struct FileResult {
+    bool ok = true;
+    QString message; // what went wrong, for the player
+    static FileResult failure(const QString &message) { return {false, message}; }
+};
+
+// Date key of a date: the year, then month and day as two digits each, read as one number.
+QString getstringdate(int16_t y, int16_t m, int16_t d);
+long long dateKey(int16_t y, int16_t m, int16_t d);
+
+// Inserts a result into a history file by its date key; a result dated like a stored one goes
+// after it. Numbers are kept in step. Refused (nothing written) when the file is full.
+FileResult insertResult(const QString &historyPath, NumbersRecord result);
+
+// Deletes record p of a history file; the only record deletes the file. Records past the new
+// count stay as they were.
+FileResult deleteResult(const QString &historyPath, int p);
+
+// Appends an entry to an entry file: the new record is record 1's bytes with the main numbers
+// and the first extra replaced; record 1's count goes up by one. Refused when the file is full.
+// newCount receives the new count.
+FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1,
+                       int *newCount = nullptr);
+
+// Deletes the entries of the given 0-based list lines (lines at or past the count are ignored),
+// moving later records down one place per deletion and lowering record 1's count, exactly as
+// deleting them one at a time from the first would. Returns the new count through newCount.
+FileResult deleteEntries(const QString &entryPath, std::vector<int> selectedLines, int *newCount = nullptr);
+
+// Copies a file over another without leaving a half-written target behind.
+FileResult copyFileReplacing(const QString &source, const QString &target);
+
+} // namespace vx

@@ -1,0 +1,52 @@
+#include "platform/localemonths.h"
+
+#include <QStringDecoder>
+#include <langinfo.h>
+#include <locale.h>
+
+namespace vx::platform {
+
+namespace {
+std::optional<QStringList> &namesOverride()
+{
+    static std::optional<QStringList> names;
+    return names;
+}
+bool g_unreadable = false;
+} // namespace
+
+std::optional<QStringList> SystemAbbreviatedMonthNames()
+{
+    if (g_unreadable)
+        return std::nullopt;
+    if (namesOverride())
+        return namesOverride();
+
+    // A private locale object: the process-wide locale of the program is left as it is.
+    locale_t loc = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr))
+        return std::nullopt;
+
+    QStringDecoder decoder(nl_langinfo_l(CODESET, loc));
+    QStringList names;
+    static const nl_item months[12] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
+                                       ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
+    for (nl_item item : months) {
+        const QByteArray raw(nl_langinfo_l(item, loc));
+        names << (decoder.isValid() ? QString(decoder.decode(raw)) : QString::fromLocal8Bit(raw));
+    }
+    freelocale(loc);
+    return names;
+}
+
+void SetMonthNamesForTesting(std::optional<QStringList> names)
+{
+    namesOverride() = std::move(names);
+}
+
+void SetLocaleUnreadableForTesting(bool unreadable)
+{
+    g_unreadable = unreadable;
+}
+
+} // namespace vx::platform

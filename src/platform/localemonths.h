@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+namespace vx::platform {
+
+// The abbreviated month names of the user's locale (the C library's locale data for LC_TIME under
+// the user's environment), months 1 to 12 in order, as the locale spells them ("janv.", "févr.").
+// Empty when the user's locale cannot be loaded.
+std::optional<QStringList> SystemAbbreviatedMonthNames();
+
+// Tests replace the locale's names; std::nullopt brings back the real locale.
+void SetMonthNamesForTesting(std::optional<QStringList> names);
+// Tests can make the locale unreadable.
+void SetLocaleUnreadableForTesting(bool unreadable);
+
+} // namespace vx::platform

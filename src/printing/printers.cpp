@@ -1,0 +1,67 @@
+#include "printing/printers.h"
+
+#include "gamedata/recordfile.h"
+#include "gamedata/sharedstate.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+
+namespace vx {
+
+namespace {
+constexpr int PrinterRecordSize = 255;
+
+QString printDatPath()
+{
+    return AppFolder + QStringLiteral("/print.dat");
+}
+} // namespace
+
+QString SavedPrinterName()
+{
+    RecordFile file(PrinterRecordSize);
+    if (!file.open(printDatPath()))
+        return QString();
+    const QByteArray record = file.read(1);
+    QString name = getText(record.constData(), PrinterRecordSize);
+    while (!name.isEmpty() && (name.back() == QLatin1Char(' ') || name.back() == QChar(0)))
+        name.chop(1);
+    return name.trimmed();
+}
+
+bool SavePrinterName(const QString &deviceName, QString *error)
+{
+    RecordFile file(PrinterRecordSize);
+    QByteArray record(PrinterRecordSize, ' ');
+    putText(record.data(), PrinterRecordSize, deviceName.left(PrinterRecordSize));
+    if (!file.open(printDatPath()) || !file.write(1, record)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool SelectSavedPrinter()
+{
+    const QString saved = SavedPrinterName();
+    bool any = false;
+    for (const QString &name : platform::InstalledPrinterNames()) {
+        if (name.isEmpty())
+            continue;
+        platform::SetCurrentPrinter(name);
+        any = true;
+        if (name == saved)
+            break;
+    }
+    if (!any)
+        platform::MsgBox(QStringLiteral(
+            "Printing has been disabled due to the fact that no printer drivers can be detected."));
+    return any;
+}
+
+void SetPrinterFont()
+{
+    platform::SetPrinterFont(QStringLiteral("Courier New"), 10);
+}
+
+} // namespace vx
