@@ -17,6 +17,7 @@
 #include "printing/printers.h"
 
 #include <QCloseEvent>
+#include <QItemSelection>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -679,6 +680,14 @@ void Form1::AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t
 
 void Form1::Command3_Click()
 {
+    OpenWheelType = 0;
+    DeleteEmptyEntryFile();
+    Command3->hide();
+    Text2->setText(QStringLiteral("0"));
+    List1->clear();
+    List2->clear();
+    DTPicker2_Change();
+    DTPicker2->show();
 }
 
 void Form1::Command4_Click()
@@ -687,6 +696,47 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
+    if (entryCountShown() <= 0) {
+        platform::MsgBox(QStringLiteral("There are no entries to delete"));
+        return;
+    }
+    if (EntryFile.contains(QLatin1Char('-')) &&
+        !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you "
+                                           "sure you want to continue?")))
+        return;
+
+    const int n = std::min(entryCountShown(), static_cast<int>(List1->count()));
+    std::vector<int> selected;
+    for (int line = 0; line < n; ++line)
+        if (List1->item(line)->isSelected())
+            selected.push_back(line);
+    if (selected.empty()) {
+        platform::MsgBox(QStringLiteral("You have not selected any entries for deletion."));
+        return;
+    }
+    const QString question =
+        selected.size() == 1
+            ? QStringLiteral("Are you sure you want to delete the selected entry?")
+            : QStringLiteral("Are you sure you want to delete the %1 selected entries?").arg(selected.size());
+    if (!platform::AskYesNo(question))
+        return;
+
+    List2->clear();
+    Text3->setText(QStringLiteral("0"));
+    int remaining = 0;
+    const FileResult result = deleteEntries(EntryFile, selected, &remaining);
+    if (!result.ok) {
+        platform::MsgBox(result.message);
+        return;
+    }
+    List1->setUpdatesEnabled(false);
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+        delete List1->takeItem(*it);
+    List1->setUpdatesEnabled(true);
+    Text2->setText(QString::number(remaining));
+    // Only a deletion of every listed entry ends with a word; a partial one ends quietly.
+    if (static_cast<int>(selected.size()) == n)
+        platform::MsgBox(QStringLiteral("Done"));
 }
 
 void Form1::Command6_Click()
@@ -707,14 +757,112 @@ void Form1::Command12_Click()
 
 void Form1::Command14_Click()
 {
+    List2->clear();
+    if (entryCountShown() < 1) {
+        platform::MsgBox(QStringLiteral("You do not have any entries listed to check!"));
+        return;
+    }
+    if (!drawShown()) {
+        platform::MsgBox(QStringLiteral("You do not have any draw result listed to check against!"));
+        return;
+    }
+    if (!anyWinLine(WinLines)) {
+        platform::MsgBox(QStringLiteral("You cannot do a check you have no winning entries defined for ") + GameName);
+        return;
+    }
+
+    CheckNumbers draw{};
+    std::copy(DrawnBalls.begin() + 1, DrawnBalls.end(), draw.begin() + 1);
+    const DrawChecker checker(draw, currentCheckRules());
+
+    NumbersFile file;
+    if (!file.open(EntryFile)) {
+        platform::MsgBox(QStringLiteral("The entry file %1 cannot be opened: %2")
+                             .arg(QFileInfo(EntryFile).fileName(), file.errorString()));
+        return;
+    }
+    const int count = file.usableCount();
+    const std::vector<NumbersRecord> records = file.readRange(1, count);
+    file.close();
+
+    int16_t wins = 0;
+    bool sound = false;
+    QStringList winningLines;
+    QItemSelection winners;
+    for (int i = 0; i < count; ++i) {
+        const NumbersRecord &rec = records[static_cast<size_t>(i)];
+        CheckNumbers entry{};
+        std::copy(rec.main.begin(), rec.main.end(), entry.begin() + 1);
+        entry[8] = rec.extra[0];
+        entry[9] = rec.extra[1];
+        const CheckOutcome outcome = checker.classify(entry);
+        if (outcome.category == 0)
+            continue;
+        ++wins;
+        sound = sound || outcome.playsSound;
+        winningLines << checkedLineText(rec.main, rec.extra[0], categoryLabel(outcome.category, BonusTag), BonusTag);
+        if (i < List1->count()) {
+            const QModelIndex index = List1->model()->index(i, 0);
+            winners.select(index, index);
+        }
+    }
+
+    // Lines of the checked entries end up selected exactly when they won.
+    QItemSelectionModel *selection = List1->selectionModel();
+    const int checkedLines = std::min(count, static_cast<int>(List1->count()));
+    if (checkedLines > 0)
+        selection->select(QItemSelection(List1->model()->index(0, 0), List1->model()->index(checkedLines - 1, 0)),
+                          QItemSelectionModel::Deselect);
+    selection->select(winners, QItemSelectionModel::Select);
+    List2->addItems(winningLines);
+    if (sound)
+        platform::PlaySoundAsync(AppFolder + QStringLiteral("/tada.wav"));
+
+    Text3->setText(QStringLiteral(" ") + QString::number(wins));
+    if (wins == 0)
+        platform::MsgBox(QStringLiteral("No wins this time!"));
 }
 
 void Form1::mnustandcreate_Click()
 {
+    if (EntryFile.contains(QLatin1String("Stand"))) {
+        platform::MsgBox(QStringLiteral("Done."));
+        return;
+    }
+    if (entryCountShown() < 1) {
+        platform::MsgBox(QStringLiteral("You do not have any entries displayed to save as a standing entry"));
+        return;
+    }
+    const QString target = dataPath(standingEntryFileName(GameName));
+    if (QFileInfo::exists(target) &&
+        !platform::AskYesNo(QStringLiteral("You already have a standing for this game. Only one standing entry is "
+                                           "allowed per game. Do you want to continue and overwrite your existing "
+                                           "file?")))
+        return;
+    const FileResult copied = copyFileReplacing(EntryFile, target);
+    if (!copied.ok) {
+        platform::MsgBox(QStringLiteral("The standing entry was not saved. ") + copied.message);
+        return;
+    }
+    platform::MsgBox(QStringLiteral("Done!"));
 }
 
 void Form1::mnuStandOpen_Click()
 {
+    const QString path = dataPath(standingEntryFileName(GameName));
+    if (!QFileInfo::exists(path)) {
+        platform::MsgBox(QStringLiteral("You do not have a standing entry for this game!"));
+        return;
+    }
+    DeleteEmptyEntryFile();
+    EntryFile = path;
+    List1->clear();
+    List2->clear();
+    Text2->setText(QStringLiteral("0"));
+    Text3->setText(QStringLiteral("0"));
+    listEntryFile();
+    OpenWheelType = 0;
+    Command3->show();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -730,16 +878,42 @@ void Form1::ShowWheelMenus(int16_t picks)
 
 void Form1::openWheelItem(size_t index)
 {
-    (void)index;
+    if (index >= m_wheelItems.size())
+        return;
+    const WheelItem &item = m_wheelItems[index];
+    OpenWheelType = item.wheelType;
+    openwheel(dataPath(wheelEntryFileName(GameName, item.suffix)));
 }
 
 void Form1::openwheel(const QString &path)
 {
-    (void)path;
+    if (!QFileInfo::exists(path)) {
+        platform::MsgBox(QStringLiteral("You have not yet created this wheel"));
+        OpenWheelType = 0;
+        return;
+    }
+    List2->clear();
+    List1->clear();
+    Text2->setText(QStringLiteral("0"));
+    Text3->setText(QStringLiteral("0"));
+    Command3->show();
+    DTPicker2->hide();
+    DeleteEmptyEntryFile();
+    EntryFile = path;
+    listEntryFile();
 }
 
 void Form1::mnuWheelCreate_Click()
 {
+    DeleteEmptyEntryFile();
+    WheelGameName = GameName;
+    WheelHistoryName = historyFileName(GameName);
+    WheelMaxBall = MainPool;
+    WheelListName = GameName;
+    if (MainDrawn >= 4 && MainDrawn <= 6)
+        WheelBonusMode = BonusPool != 0 ? 1 : 4;
+    // The wheel window of the game's pick size takes over from here; the main window stays
+    // usable until one exists to hand it back.
 }
 
 // ---------------------------------------------------------------------------------------------
