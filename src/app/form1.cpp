@@ -788,7 +788,7 @@ void Form1::Command14_Click()
     int16_t wins = 0;
     bool sound = false;
     QStringList winningLines;
-    QItemSelection winners;
+    std::vector<int> winnerRows;
     for (int i = 0; i < count; ++i) {
         const NumbersRecord &rec = records[static_cast<size_t>(i)];
         CheckNumbers entry{};
@@ -801,10 +801,8 @@ void Form1::Command14_Click()
         ++wins;
         sound = sound || outcome.playsSound;
         winningLines << checkedLineText(rec.main, rec.extra[0], categoryLabel(outcome.category, BonusTag), BonusTag);
-        if (i < List1->count()) {
-            const QModelIndex index = List1->model()->index(i, 0);
-            winners.select(index, index);
-        }
+        if (i < List1->count())
+            winnerRows.push_back(i);
     }
 
     // Lines of the checked entries end up selected exactly when they won.
@@ -813,6 +811,16 @@ void Form1::Command14_Click()
     if (checkedLines > 0)
         selection->select(QItemSelection(List1->model()->index(0, 0), List1->model()->index(checkedLines - 1, 0)),
                           QItemSelectionModel::Deselect);
+    // Runs of neighbouring winners go in as one range each: one selection change for the lot.
+    QItemSelection winners;
+    for (size_t k = 0; k < winnerRows.size();) {
+        size_t end = k;
+        while (end + 1 < winnerRows.size() && winnerRows[end + 1] == winnerRows[end] + 1)
+            ++end;
+        winners.append(QItemSelectionRange(List1->model()->index(winnerRows[k], 0),
+                                           List1->model()->index(winnerRows[end], 0)));
+        k = end + 1;
+    }
     selection->select(winners, QItemSelectionModel::Select);
     List2->addItems(winningLines);
     if (sound)

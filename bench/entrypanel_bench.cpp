@@ -1,0 +1,125 @@
+#include "app/form1.h"
+#include "gamedata/drawcheck.h"
+#include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
+#include "platform/datepicker.h"
+#include "platform/events.h"
+#include "platform/localemonths.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+#include "support/testfolder.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <random>
+
+using namespace vx;
+using namespace vx::test;
+
+namespace {
+const QDate EntryDate(2025, 11, 5);
+
+std::vector<NumbersRecord> randomEntries(int count)
+{
+    std::mt19937 gen(7);
+    std::vector<NumbersRecord> records;
+    records.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        std::vector<int> pool(49);
+        std::iota(pool.begin(), pool.end(), 1);
+        std::shuffle(pool.begin(), pool.end(), gen);
+        std::sort(pool.begin(), pool.begin() + 6);
+        records.push_back(entryRecord({pool[0], pool[1], pool[2], pool[3], pool[4], pool[5]}, 1 + i % 10));
+    }
+    return records;
+}
+
+struct Prepared {
+    TestFolder folder;
+    std::unique_ptr<Form1> form;
+
+    explicit Prepared(int entries)
+    {
+        platform::MessageScript::begin();
+        platform::SoundRecorder::begin();
+        platform::SetEndProgramRecordsOnly(true);
+        platform::SetProgramFolderForTesting(folder.path());
+        platform::SetMonthNamesForTesting(QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep",
+                                                      "Oct", "Nov", "Dec"});
+        GameDefinition game = makeGame("Lotto", 6, 1, 49, 0, 10, 1, "PB");
+        for (size_t k = 1; k <= 15; ++k)
+            game.winLines[k] = 1;
+        writeGame(folder, 1, game);
+        writeNumbersFile(folder.file("Lotto05NOV2025.lot"), randomEntries(entries));
+        writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 11, 5, {3, 11, 19, 27, 35, 43}, {4})}, true);
+        form = std::make_unique<Form1>();
+        form->Form_Load();
+        form->DTPicker1->setValue(EntryDate);
+        form->DTPicker2->setValue(EntryDate);
+    }
+};
+} // namespace
+
+// The check of a full entry file against the shown draw, listing its winners.
+static void BM_CheckFullEntryFile(benchmark::State &state)
+{
+    Prepared p(MaxNumbersRecords);
+    for (auto _ : state)
+        p.form->Command14_Click();
+    state.counters["winners"] = p.form->List2->count();
+}
+BENCHMARK(BM_CheckFullEntryFile)->Unit(benchmark::kMillisecond);
+
+// The classification alone, entry by entry, without the lists.
+static void BM_ClassifyFullEntryFile(benchmark::State &state)
+{
+    const std::vector<NumbersRecord> entries = randomEntries(MaxNumbersRecords);
+    CheckRules rules;
+    rules.mainDrawn = 6;
+    rules.bonusDrawn = 1;
+    rules.bonusPool = 10;
+    rules.winLines.fill(1);
+    rules.bonusTag = "PB";
+    const DrawChecker checker(CheckNumbers{0, 3, 11, 19, 27, 35, 43, 0, 4, 0}, rules);
+    for (auto _ : state) {
+        int wins = 0;
+        for (const NumbersRecord &rec : entries) {
+            CheckNumbers entry{};
+            std::copy(rec.main.begin(), rec.main.end(), entry.begin() + 1);
+            entry[8] = rec.extra[0];
+            wins += checker.classify(entry).category > 9 ? 0 : 1;
+        }
+        benchmark::DoNotOptimize(wins);
+    }
+}
+BENCHMARK(BM_ClassifyFullEntryFile)->Unit(benchmark::kMillisecond);
+
+// Deleting 100 selected entries from a 10,000-entry file.
+static void BM_Delete100Of10000(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        Prepared p(10000);
+        for (int i = 0; i < 100; ++i)
+            p.form->List1->item(i * 97)->setSelected(true);
+        platform::MessageScript::answer(true);
+        state.ResumeTiming();
+        p.form->Command5_Click();
+        state.PauseTiming();
+        p.form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Delete100Of10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
