@@ -86,7 +86,7 @@ PickLine randomPickLine(int pickType)
 
 QStringList listPrintLines(const QStringList &lines)
 {
-    QStringList printed { QString(), QString(), QString() };
+    QStringList printed {QString(), QString(), QString()};
     const QString margin(16, QLatin1Char(' '));
     for (const QString &line : lines)
         printed << margin + line;

@@ -86,7 +86,7 @@ QByteArray record(int32_t count, int16_t d1, int16_t d2, int16_t d3, int16_t d4)
 {
     PickRecord r;
     r.count = count;
-    r.digits = { d1, d2, d3, d4 };
+    r.digits = {d1, d2, d3, d4};
     return r.toBytes();
 }
 
@@ -127,9 +127,9 @@ TEST_F(PickWindowTest, TypedLinesAreAddedAndBadDigitsChangeNothing)
     Picky34 &window = open(3);
     addLine(window, QStringLiteral("112"));
     addLine(window, QStringLiteral("090"));
-    EXPECT_EQ(listed(window), (QStringList { QStringLiteral("1 1 2"), QStringLiteral("0 9 0") }));
+    EXPECT_EQ(listed(window), (QStringList {QStringLiteral("1 1 2"), QStringLiteral("0 9 0")}));
 
-    for (const QString &bad : { QStringLiteral("1a2"), QStringLiteral("-12"), QStringLiteral("1 2") }) {
+    for (const QString &bad : {QStringLiteral("1a2"), QStringLiteral("-12"), QStringLiteral("1 2")}) {
         platform::MessageScript::clear();
         addLine(window, bad);
         EXPECT_EQ(platform::MessageScript::last(),
@@ -173,7 +173,7 @@ TEST_F(PickWindowTest, SavedLinesComeBackAndAreWrittenByteForByte)
     closeWith(three);
 
     Picky34 &again = open(4);
-    EXPECT_EQ(listed(again), (QStringList { QStringLiteral("1 2 0 1"), QStringLiteral("9 9 9 0") }));
+    EXPECT_EQ(listed(again), (QStringList {QStringLiteral("1 2 0 1"), QStringLiteral("9 9 9 0")}));
     EXPECT_FALSE(again.hasUnsavedChanges());
     closeWith(again);
 }
@@ -189,7 +189,7 @@ TEST_F(PickWindowTest, CloseAsksExactlyWhenSomethingChanged)
     child<QListWidget>(window, QStringLiteral("List1"))->item(1)->setSelected(true);
     answer(true);
     click(window, "Command2");
-    EXPECT_EQ(listed(window), QStringList { QStringLiteral("4 5 6") });
+    EXPECT_EQ(listed(window), QStringList {QStringLiteral("4 5 6")});
     platform::MessageScript::clear();
     closeWith(window);
     EXPECT_TRUE(shown().isEmpty());
@@ -200,8 +200,8 @@ TEST_F(PickWindowTest, CloseAsksExactlyWhenSomethingChanged)
     addLine(second, QStringLiteral("123"));
     answer(false);
     closeWith(second);
-    EXPECT_EQ(shown(),
-        QStringList { QStringLiteral("You have not saved your changes. Do you want to save before exiting?") });
+    EXPECT_EQ(
+        shown(), QStringList {QStringLiteral("You have not saved your changes. Do you want to save before exiting?")});
     EXPECT_EQ(folder.bytes(QStringLiteral("Pick3.lot")), before);
     EXPECT_TRUE(form().isEnabled());
 
@@ -227,7 +227,7 @@ TEST_F(PickWindowTest, DeleteRemovesTheSelectedLinesAfterYes)
     click(window, "Command2");
     EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("There are no lines to delete"));
 
-    for (const char *digits : { "111", "222", "333", "444" })
+    for (const char *digits : {"111", "222", "333", "444"})
         addLine(window, QLatin1String(digits));
     click(window, "Command2");
     EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("You have not selected any lines for deletion."));
@@ -242,13 +242,13 @@ TEST_F(PickWindowTest, DeleteRemovesTheSelectedLinesAfterYes)
 
     answer(true);
     click(window, "Command2");
-    EXPECT_EQ(listed(window), (QStringList { QStringLiteral("2 2 2"), QStringLiteral("4 4 4") }));
+    EXPECT_EQ(listed(window), (QStringList {QStringLiteral("2 2 2"), QStringLiteral("4 4 4")}));
 
     list->item(1)->setSelected(true);
     answer(true);
     click(window, "Command2");
     EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("Are you sure you want to delete the selected line?"));
-    EXPECT_EQ(listed(window), QStringList { QStringLiteral("2 2 2") });
+    EXPECT_EQ(listed(window), QStringList {QStringLiteral("2 2 2")});
 
     answer(false);
     closeWith(window);
@@ -262,11 +262,11 @@ TEST_F(PickWindowTest, CheckMarksStraightAndBoxWinners)
     click(window, "Command4");
     EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("There are no lines to check!"));
 
-    for (const char *digits : { "211", "122", "112", "121", "345" })
+    for (const char *digits : {"211", "122", "112", "121", "345"})
         addLine(window, QLatin1String(digits));
     click(window, "Command4");
     EXPECT_EQ(listed(window, "List2"),
-        (QStringList { QStringLiteral("2 1 1 BOX"), QStringLiteral("1 1 2 STRAIGHT"), QStringLiteral("1 2 1 BOX") }));
+        (QStringList {QStringLiteral("2 1 1 BOX"), QStringLiteral("1 1 2 STRAIGHT"), QStringLiteral("1 2 1 BOX")}));
     EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("Text4"))->text(), QStringLiteral("3"));
 
     // Checking changes no line.
@@ -291,13 +291,13 @@ TEST_F(PickWindowTest, CheckMarksStraightAndBoxWinners)
     closeWith(window);
 
     Picky34 &four = open(4);
-    for (const char *digits : { "1123", "3211", "1223", "1132" })
+    for (const char *digits : {"1123", "3211", "1223", "1132"})
         addLine(four, QLatin1String(digits));
     typeDraw(four, QStringLiteral("1132"));
     click(four, "Command4");
     EXPECT_EQ(listed(four, "List2"),
         (QStringList {
-            QStringLiteral("1 1 2 3 BOX"), QStringLiteral("3 2 1 1 BOX"), QStringLiteral("1 1 3 2 STRAIGHT") }));
+            QStringLiteral("1 1 2 3 BOX"), QStringLiteral("3 2 1 1 BOX"), QStringLiteral("1 1 3 2 STRAIGHT")}));
     answer(false);
     closeWith(four);
 }
@@ -305,7 +305,7 @@ TEST_F(PickWindowTest, CheckMarksStraightAndBoxWinners)
 TEST_F(PickWindowTest, GenerateAddsRandomLinesFromAFreshSeed)
 {
     Picky34 &window = open(4);
-    for (const QString &bad : { QStringLiteral("0"), QStringLiteral("abc"), QStringLiteral("-3"), QString() }) {
+    for (const QString &bad : {QStringLiteral("0"), QStringLiteral("abc"), QStringLiteral("-3"), QString()}) {
         platform::MessageScript::clear();
         type(window, QStringLiteral("Text3"), bad);
         click(window, "Command3");
@@ -344,7 +344,7 @@ TEST_F(PickWindowTest, DamagedFileShowsItsSoundLines)
         QStringLiteral("Pick4.lot"), record(9, 1, 2, 3, 4) + record(0, 1, 12, 3, 4) + record(0, 5, 6, 7, 8));
     const QByteArray before = folder.bytes(QStringLiteral("Pick4.lot"));
     Picky34 &window = open(4);
-    EXPECT_EQ(listed(window), (QStringList { QStringLiteral("1 2 3 4"), QStringLiteral("5 6 7 8") }));
+    EXPECT_EQ(listed(window), (QStringList {QStringLiteral("1 2 3 4"), QStringLiteral("5 6 7 8")}));
     ASSERT_EQ(shown().size(), 1);
     EXPECT_TRUE(shown().first().contains(QStringLiteral("Pick4.lot is damaged")));
     EXPECT_TRUE(shown().first().contains(QStringLiteral("1 line of Pick4.lot holds digits outside 0 to 9")));
