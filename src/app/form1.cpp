@@ -8,6 +8,7 @@
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/sharedstate.h"
+#include "pickdigits/picky34.h"
 #include "platform/datepicker.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
@@ -993,10 +994,24 @@ void Form1::mnuLoadRTLs_Click()
 
 void Form1::mnupick3_Click()
 {
+    setEnabled(false);
+    PickType = 3;
+    Picky34 *window = Picky34::instance();
+    if (!window)
+        window = new Picky34;
+    window->setWindowTitle(QStringLiteral("Pick 3"));
+    window->show();
 }
 
 void Form1::mnupick4_Click()
 {
+    setEnabled(false);
+    PickType = 4;
+    Picky34 *window = Picky34::instance();
+    if (!window)
+        window = new Picky34;
+    window->setWindowTitle(QStringLiteral("Pick 4"));
+    window->show();
 }
 
 void Form1::mnuOptCreate_Click()

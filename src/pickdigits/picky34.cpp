@@ -1,0 +1,355 @@
+#include "pickdigits/picky34.h"
+
+#include "app/form1.h"
+#include "gamedata/rnd.h"
+#include "gamedata/sharedstate.h"
+#include "pickdigits/pickfile.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/twips.h"
+#include "printing/printers.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+namespace vx {
+
+using platform::twipsRect;
+using platform::twipsToPixels;
+
+namespace {
+Picky34 *g_instance = nullptr;
+
+template <typename W> W *place(W *widget, const QString &name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(9);
+    return font;
+}
+
+// A row of four one-digit boxes named like "Text1(0)" ... "Text1(3)".
+std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, int top)
+{
+    std::array<QLineEdit *, 4> boxes {};
+    for (int i = 0; i < 4; ++i) {
+        auto *box
+            = place(new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
+        box->setMaxLength(1);
+        box->setAlignment(Qt::AlignCenter);
+        boxes[static_cast<size_t>(i)] = box;
+    }
+    return boxes;
+}
+} // namespace
+
+Picky34::Picky34(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    g_instance = this;
+    setObjectName(QStringLiteral("Picky34"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    // The program ends with the main window; this window must not outlive it.
+    if (Form1 *main = Form1::instance())
+        connect(main, &QObject::destroyed, this, [this] { delete this; });
+    Form_Load();
+}
+
+Picky34::~Picky34()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+Picky34 *Picky34::instance()
+{
+    return g_instance;
+}
+
+void Picky34::buildControls()
+{
+    setFixedSize(twipsToPixels(5430), twipsToPixels(5400));
+
+    // The lines, with Delete and Save under them.
+    Label1 = place(new QLabel(QStringLiteral("My Lines"), this), QStringLiteral("Label1"), 120, 120, 2295, 255);
+    List1 = place(new QListWidget(this), QStringLiteral("List1"), 120, 390, 2295, 4335);
+    List1->setSelectionMode(QAbstractItemView::MultiSelection);
+    List1->setFont(listFont());
+    Command2 = place(new QPushButton(QStringLiteral("Delete"), this), QStringLiteral("Command2"), 120, 4860, 1095, 375);
+    Command5 = place(new QPushButton(QStringLiteral("Save"), this), QStringLiteral("Command5"), 1320, 4860, 1095, 375);
+
+    // A typed line.
+    Frame1 = place(new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
+    Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), 330);
+    Command1 = place(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
+
+    // Random lines.
+    Frame2
+        = place(new QGroupBox(QStringLiteral("Random Lines"), this), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
+    Label2 = place(new QLabel(QStringLiteral("Lines"), Frame2), QStringLiteral("Label2"), 120, 390, 600, 255);
+    Text3 = place(new QLineEdit(QStringLiteral("1"), Frame2), QStringLiteral("Text3"), 780, 330, 735, 375);
+    Command3
+        = place(new QPushButton(QStringLiteral("Generate"), Frame2), QStringLiteral("Command3"), 1620, 330, 1035, 375);
+
+    // The draw and the winning lines.
+    Frame3 = place(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535, 2040,
+        2775, 2685);
+    Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), 330);
+    Command4 = place(new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
+    Label3 = place(new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
+    List2 = place(new QListWidget(Frame3), QStringLiteral("List2"), 120, 1065, 2535, 1155);
+    List2->setFont(listFont());
+    Label4 = place(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
+    Text4 = place(new QLineEdit(QStringLiteral("0"), Frame3), QStringLiteral("Text4"), 1080, 2280, 735, 285);
+    Text4->setReadOnly(true);
+
+    Command6 = place(new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
+    Command7 = place(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command7"), 4035, 4860, 1275, 375);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+}
+
+QString Picky34::filePath() const
+{
+    return dataPath(pickFileName(m_pickType));
+}
+
+void Picky34::Form_Load()
+{
+    m_pickType = isPickType(PickType) ? PickType : 3;
+    Text1[3]->setVisible(m_pickType == 4);
+    Text2[3]->setVisible(m_pickType == 4);
+    Command6->setEnabled(PrintingEnabled);
+
+    const PickFileRead read = readPickFile(filePath(), m_pickType);
+    m_lines = read.lines;
+    m_savedLines = read.lines;
+    m_loadFailed = !read.readable;
+    m_loadError = read.error;
+    linesChanged();
+    if (!read.readable)
+        platform::MsgBox(QStringLiteral("%1 cannot be read: %2").arg(pickFileName(m_pickType), read.error));
+    else if (read.damaged())
+        platform::MsgBox(damagedPickFileMessage(filePath(), read));
+}
+
+std::optional<PickLine> Picky34::typedLine(const std::array<QLineEdit *, 4> &boxes, const QString &message)
+{
+    PickLine line {};
+    for (size_t i = 0; i < static_cast<size_t>(m_pickType); ++i) {
+        const std::optional<int16_t> digit = parsePickDigit(boxes[i]->text());
+        if (!digit) {
+            platform::MsgBox(message);
+            boxes[i]->setFocus();
+            boxes[i]->selectAll();
+            return std::nullopt;
+        }
+        line[i] = *digit;
+    }
+    return line;
+}
+
+void Picky34::linesChanged()
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(m_lines.size()));
+    for (const PickLine &line : m_lines)
+        texts << pickLineText(line, m_pickType);
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(texts);
+    List1->setUpdatesEnabled(true);
+    // Winners found before the change may no longer be in the list.
+    clearWinners();
+}
+
+void Picky34::clearWinners()
+{
+    List2->clear();
+    Text4->setText(QStringLiteral("0"));
+}
+
+void Picky34::Command1_Click()
+{
+    const std::optional<PickLine> line
+        = typedLine(Text1, QStringLiteral("Each number of your line must be a single digit from 0 to 9."));
+    if (!line)
+        return;
+    if (m_lines.size() >= static_cast<size_t>(MaxPickLines)) {
+        platform::MsgBox(QStringLiteral("The list is full: it holds at most %1 lines.").arg(MaxPickLines));
+        return;
+    }
+    m_lines.push_back(*line);
+    linesChanged();
+    List1->scrollToBottom();
+}
+
+void Picky34::Command2_Click()
+{
+    if (m_lines.empty()) {
+        platform::MsgBox(QStringLiteral("There are no lines to delete"));
+        return;
+    }
+    std::vector<int> selected;
+    for (int row = 0; row < List1->count(); ++row)
+        if (List1->item(row)->isSelected())
+            selected.push_back(row);
+    if (selected.empty()) {
+        platform::MsgBox(QStringLiteral("You have not selected any lines for deletion."));
+        return;
+    }
+    const QString question = selected.size() == 1
+        ? QStringLiteral("Are you sure you want to delete the selected line?")
+        : QStringLiteral("Are you sure you want to delete the %1 selected lines?").arg(selected.size());
+    if (!platform::AskYesNo(question))
+        return;
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+        m_lines.erase(m_lines.begin() + *it);
+    linesChanged();
+}
+
+void Picky34::Command3_Click()
+{
+    bool ok = false;
+    const int wanted = Text3->text().trimmed().toInt(&ok);
+    const int room = MaxPickLines - static_cast<int>(m_lines.size());
+    if (!ok || wanted < 1 || wanted > MaxPickLines) {
+        platform::MsgBox(
+            QStringLiteral("Enter how many lines to generate: a whole number from 1 to %1.").arg(MaxPickLines));
+        Text3->setFocus();
+        Text3->selectAll();
+        return;
+    }
+    if (wanted > room) {
+        platform::MsgBox(
+            QStringLiteral("The list holds at most %1 lines; there is room for %2 more.").arg(MaxPickLines).arg(room));
+        return;
+    }
+
+    RandomizeFromTime();
+    m_lines.reserve(m_lines.size() + static_cast<size_t>(wanted));
+    for (int k = 0; k < wanted; ++k)
+        m_lines.push_back(randomPickLine(m_pickType));
+    linesChanged();
+    List1->scrollToBottom();
+}
+
+void Picky34::Command4_Click()
+{
+    if (m_lines.empty()) {
+        platform::MsgBox(QStringLiteral("There are no lines to check!"));
+        return;
+    }
+    const std::optional<PickLine> draw
+        = typedLine(Text2, QStringLiteral("Each number of the draw must be a single digit from 0 to 9."));
+    if (!draw)
+        return;
+
+    clearWinners();
+    QStringList winners;
+    for (const PickLine &line : m_lines) {
+        const PickWin win = checkPickLine(line, *draw, m_pickType);
+        if (win != PickWin::None)
+            winners << winningLineText(line, win, m_pickType);
+    }
+    List2->addItems(winners);
+    Text4->setText(QString::number(winners.size()));
+}
+
+bool Picky34::save()
+{
+    if (m_loadFailed) {
+        platform::MsgBox(QStringLiteral("%1 could not be read when this window opened (%2), so it is not "
+                                        "overwritten. Your lines have not been saved.")
+                             .arg(pickFileName(m_pickType), m_loadError));
+        return false;
+    }
+    const FileResult result = writePickFile(filePath(), m_pickType, m_lines);
+    if (!result.ok) {
+        platform::MsgBox(result.message);
+        return false;
+    }
+    m_savedLines = m_lines;
+    return true;
+}
+
+void Picky34::Command5_Click()
+{
+    if (save())
+        platform::MsgBox(QStringLiteral("Your lines have been saved."));
+}
+
+void Picky34::Command6_Click()
+{
+    if (List1->count() == 0) {
+        platform::MsgBox(QStringLiteral("There is no list to print!"));
+        return;
+    }
+    QStringList texts;
+    for (int row = 0; row < List1->count(); ++row)
+        texts << List1->item(row)->text();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SetPrinterFont();
+    platform::PrintDocument document;
+    bool printed = document.begin();
+    for (const QString &line : listPrintLines(texts)) {
+        if (!printed)
+            break;
+        printed = document.printLine(line);
+    }
+    printed = document.end() && printed;
+    QApplication::restoreOverrideCursor();
+    if (!printed) {
+        const QString reason = document.errorString();
+        platform::MsgBox(reason.isEmpty() ? QStringLiteral("The list could not be printed.")
+                                          : QStringLiteral("The list could not be printed: %1").arg(reason));
+    }
+}
+
+void Picky34::Command7_Click()
+{
+    close();
+}
+
+void Picky34::closeEvent(QCloseEvent *event)
+{
+    // The Close button and the title bar come here alike.
+    if (hasUnsavedChanges()
+        && platform::AskYesNo(QStringLiteral("You have not saved your changes. Do you want to save before exiting?"))
+        && !save()) {
+        // The lines could not be saved: stay open rather than lose them.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (g_instance == this)
+        g_instance = nullptr;
+    if (Form1 *main = Form1::instance()) {
+        main->setEnabled(true);
+        main->show();
+    }
+}
+
+} // namespace vx
