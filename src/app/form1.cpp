@@ -633,7 +633,8 @@ int Form1::entryCountShown() const
 
 void Form1::DTPicker2_Change()
 {
-    if (!Frame5->isEnabled())
+    // The panel's own state: the whole window is disabled while a tool window is open.
+    if (!Frame5->isEnabledTo(this))
         return;
     DeleteEmptyEntryFile();
     List2->clear();
