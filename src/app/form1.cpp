@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "dialogs/form14.h"
 #include "gamedata/boxvalue.h"
 #include "gamedata/drawcheck.h"
 #include "gamedata/entryfiles.h"
@@ -634,7 +635,8 @@ int Form1::entryCountShown() const
 
 void Form1::DTPicker2_Change()
 {
-    if (!Frame5->isEnabled())
+    // The panel's own state: the whole window is disabled while a tool window is open.
+    if (!Frame5->isEnabledTo(this))
         return;
     DeleteEmptyEntryFile();
     List2->clear();
@@ -936,28 +938,52 @@ void Form1::Image3_Click()
 {
 }
 
+void Form1::openGameDefinition(int16_t number)
+{
+    ChildClosed = false;
+    setEnabled(false);
+    GameFile = paddedGameFileName(number);
+    // The window reads GameFile as it is created.
+    auto *window = new Form14;
+    window->setWindowTitle(Option[static_cast<size_t>(number)]->text() + QStringLiteral(" Configuration"));
+    window->show();
+    while (!ChildClosed) {
+        platform::DoEvents();
+        platform::SleepMs(10);
+    }
+    // The window stays open after a save; it enables this window again when it closes.
+    DTPicker1_Change();
+    DTPicker2_Change();
+}
+
 void Form1::mnuName1_Click()
 {
+    openGameDefinition(1);
 }
 
 void Form1::mnuName2_Click()
 {
+    openGameDefinition(2);
 }
 
 void Form1::mnuName3_Click()
 {
+    openGameDefinition(3);
 }
 
 void Form1::mnuName4_Click()
 {
+    openGameDefinition(4);
 }
 
 void Form1::mnuName5_Click()
 {
+    openGameDefinition(5);
 }
 
 void Form1::mnuName6_Click()
 {
+    openGameDefinition(6);
 }
 
 void Form1::mnuPrintTickets_Click()

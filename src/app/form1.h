@@ -192,6 +192,7 @@ private:
     void buildControls();
     void buildMenus();
     void selectGame(int16_t number);
+    void openGameDefinition(int16_t number); // what each Configure Game item does
     void layoutBallStrip();
     void endProgram();
     void setGameControlsEnabled(bool enabled);
