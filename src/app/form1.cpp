@@ -556,8 +556,11 @@ void Form1::DTPicker1_Change()
                              .arg(QFileInfo(HistoryFile).fileName(), file.errorString()));
         return;
     }
+    if (file.isDamaged())
+        platform::MsgBox(damagedFileMessage(HistoryFile, file.declaredCount(), file.recordsOnDisk()));
     const int count = file.usableCount();
     const std::vector<NumbersRecord> records = file.readRange(1, count);
+    file.close();
     for (int r = 1; r <= count; ++r) {
         const NumbersRecord &rec = records[static_cast<size_t>(r - 1)];
         if (rec.day != day || rec.month != month || rec.year != year)
