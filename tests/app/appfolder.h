@@ -45,28 +45,28 @@ inline void writeThreeGames(const TestFolder &folder)
 inline void writeLottoHistory(const TestFolder &folder)
 {
     writeNumbersFile(folder.file(QStringLiteral("Lotto.rtl")),
-                     {drawRecord(2006, 3, 9, {1, 2, 3, 4, 5, 6}, {7}),
-                      drawRecord(2006, 3, 10, {10, 11, 12, 13, 14, 15}, {8}),
-                      drawRecord(2006, 3, 10, {20, 21, 22, 23, 24, 25}, {9}),
-                      drawRecord(2006, 3, 12, {75, 2, 3, 4, 5, 6}, {99})},
-                     true);
+        { drawRecord(2006, 3, 9, { 1, 2, 3, 4, 5, 6 }, { 7 }),
+            drawRecord(2006, 3, 10, { 10, 11, 12, 13, 14, 15 }, { 8 }),
+            drawRecord(2006, 3, 10, { 20, 21, 22, 23, 24, 25 }, { 9 }),
+            drawRecord(2006, 3, 12, { 75, 2, 3, 4, 5, 6 }, { 99 }) },
+        true);
 }
 
 // Entries of Lotto for 9 March 2006.
 inline void writeLottoEntries(const TestFolder &folder)
 {
     writeNumbersFile(folder.file(QStringLiteral("Lotto09MAR2006.lot")),
-                     {entryRecord({1, 2, 3, 4, 5, 6}, 7), entryRecord({3, 15, 22, 31, 40, 41}),
-                      entryRecord({5, 9, 10, 23, 44, 49}, 2)});
+        { entryRecord({ 1, 2, 3, 4, 5, 6 }, 7), entryRecord({ 3, 15, 22, 31, 40, 41 }),
+            entryRecord({ 5, 9, 10, 23, 44, 49 }, 2) });
 }
 
 // The dated entry file name under the test month names (JAN ... DEC).
 inline QString englishEntryName(const QString &game, const QDate &date)
 {
-    static const char *const months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    return game + QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0')) +
-           QLatin1String(months[date.month() - 1]) + QString::number(date.year()) + QStringLiteral(".lot");
+    static const char *const months[]
+        = { "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC" };
+    return game + QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'))
+        + QLatin1String(months[date.month() - 1]) + QString::number(date.year()) + QStringLiteral(".lot");
 }
 
 // True when the label shows exactly this picture.

@@ -26,14 +26,14 @@ GameDefinition shapedGame(const Shape &s, const QString &tag)
 {
     // Two extras or one extra from the main pool; a game without extras has none.
     return makeGame(QStringLiteral("G%1x%2").arg(s.mainDrawn).arg(s.bonusDrawn), s.mainDrawn, s.bonusDrawn, 49,
-                    s.bonusDrawn > 0 ? 1 : 2, 0, 0, tag);
+        s.bonusDrawn > 0 ? 1 : 2, 0, 0, tag);
 }
 
-const char *const Pick7[] = {"mnu777", "mnu776", "mnu775", "mnu774", "mnu773"};
-const char *const Pick6[] = {"mnu666", "mnu665", "mnu664", "mnu663", "mnu655",
-                             "mnu654", "mnu653", "mnu644", "mnu643", "mnu633"};
-const char *const Pick5[] = {"mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533"};
-const char *const Pick4[] = {"mnu444", "mnu443", "mnu442"};
+const char *const Pick7[] = { "mnu777", "mnu776", "mnu775", "mnu774", "mnu773" };
+const char *const Pick6[]
+    = { "mnu666", "mnu665", "mnu664", "mnu663", "mnu655", "mnu654", "mnu653", "mnu644", "mnu643", "mnu633" };
+const char *const Pick5[] = { "mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533" };
+const char *const Pick4[] = { "mnu444", "mnu443", "mnu442" };
 } // namespace
 
 class LayoutTest : public MainWindowTest
@@ -88,9 +88,9 @@ protected:
 
 TEST_F(LayoutTest, TheStripWidthsAndTagsWithOneExtraOrNone)
 {
-    const Shape shapes[] = {{3, 1, 3015, 3330, 0}, {4, 1, 3735, 4040, 0}, {5, 1, 4455, 5240, 0},
-                            {6, 1, 5175, 5480, 0}, {4, 0, 3015, 0, 0},    {5, 0, 3735, 0, 0},
-                            {6, 0, 4455, 0, 0},    {7, 0, 5175, 0, 0}};
+    const Shape shapes[]
+        = { { 3, 1, 3015, 3330, 0 }, { 4, 1, 3735, 4040, 0 }, { 5, 1, 4455, 5240, 0 }, { 6, 1, 5175, 5480, 0 },
+              { 4, 0, 3015, 0, 0 }, { 5, 0, 3735, 0, 0 }, { 6, 0, 4455, 0, 0 }, { 7, 0, 5175, 0, 0 } };
     for (const Shape &s : shapes) {
         TearDown();
         SetUp();
@@ -101,11 +101,8 @@ TEST_F(LayoutTest, TheStripWidthsAndTagsWithOneExtraOrNone)
 
 TEST_F(LayoutTest, TheStripWidthsAndTagsWithTwoExtras)
 {
-    const Shape shapes[] = {{3, 2, 3735, 3700, 4440},
-                            {4, 2, 4455, 4440, 5180},
-                            {5, 2, 5175, 5180, 5920},
-                            {6, 2, 5895, 5920, 6660},
-                            {7, 2, 6615, 6660, 7400}};
+    const Shape shapes[] = { { 3, 2, 3735, 3700, 4440 }, { 4, 2, 4455, 4440, 5180 }, { 5, 2, 5175, 5180, 5920 },
+        { 6, 2, 5895, 5920, 6660 }, { 7, 2, 6615, 6660, 7400 } };
     for (const Shape &s : shapes) {
         TearDown();
         SetUp();
@@ -116,8 +113,8 @@ TEST_F(LayoutTest, TheStripWidthsAndTagsWithTwoExtras)
 
 TEST_F(LayoutTest, SevenMainBallsAndOneExtraFollowTheSameRule)
 {
-    Form1 &f = selectShape({7, 1, 5895, 6660, 0});
-    expectShape(f, {7, 1, 5895, 6660, 0}, QStringLiteral("PB"));
+    Form1 &f = selectShape({ 7, 1, 5895, 6660, 0 });
+    expectShape(f, { 7, 1, 5895, 6660, 0 }, QStringLiteral("PB"));
 }
 
 TEST_F(LayoutTest, FromNoExtrasToTwoShowsBothTagsAndBack)
@@ -128,9 +125,9 @@ TEST_F(LayoutTest, FromNoExtrasToTwoShowsBothTagsAndBack)
     EXPECT_FALSE(f.Label3->isVisibleTo(&f));
     EXPECT_FALSE(f.Label7->isVisibleTo(&f));
     find<QRadioButton>(QStringLiteral("Option3"))->click();
-    expectShape(f, {7, 2, 6615, 6660, 7400}, QStringLiteral("EB"));
+    expectShape(f, { 7, 2, 6615, 6660, 7400 }, QStringLiteral("EB"));
     find<QRadioButton>(QStringLiteral("Option1"))->click();
-    expectShape(f, {6, 1, 5175, 5480, 0}, QStringLiteral("PB"));
+    expectShape(f, { 6, 1, 5175, 5480, 0 }, QStringLiteral("PB"));
 }
 
 TEST_F(LayoutTest, TheBallPicturesSitOnTheirGrid)
@@ -213,15 +210,16 @@ TEST_F(LayoutTest, TheFileMenuHoldsItsItemsInOrder)
     QStringList captions;
     for (QAction *a : f.mnuFile->actions())
         captions << a->text();
-    EXPECT_EQ(captions, (QStringList{QStringLiteral("Configure Game"), QStringLiteral("Ticket Printing"),
-                                     QStringLiteral("Update Results"), QStringLiteral("Entry File Deletion"),
-                                     QStringLiteral("Filter Current Entry"), QStringLiteral("Import TXT Entry"),
-                                     QStringLiteral("Select Printer"), QStringLiteral("Load Downloaded Results"),
-                                     QStringLiteral("Exit")}));
+    EXPECT_EQ(captions,
+        (QStringList { QStringLiteral("Configure Game"), QStringLiteral("Ticket Printing"),
+            QStringLiteral("Update Results"), QStringLiteral("Entry File Deletion"),
+            QStringLiteral("Filter Current Entry"), QStringLiteral("Import TXT Entry"),
+            QStringLiteral("Select Printer"), QStringLiteral("Load Downloaded Results"), QStringLiteral("Exit") }));
     QStringList top;
     for (QAction *a : f.menuBar()->actions())
         top << a->text();
-    EXPECT_EQ(top, (QStringList{QStringLiteral("File"), QStringLiteral("Wheels"), QStringLiteral("Standing Entry"),
-                                QStringLiteral("Pick 3"), QStringLiteral("Pick 4"), QStringLiteral("Optimized Entry"),
-                                QStringLiteral("Check for Upgrade"), QStringLiteral("Help"), QStringLiteral("Exit")}));
+    EXPECT_EQ(top,
+        (QStringList { QStringLiteral("File"), QStringLiteral("Wheels"), QStringLiteral("Standing Entry"),
+            QStringLiteral("Pick 3"), QStringLiteral("Pick 4"), QStringLiteral("Optimized Entry"),
+            QStringLiteral("Check for Upgrade"), QStringLiteral("Help"), QStringLiteral("Exit") }));
 }

@@ -92,7 +92,7 @@ TEST_F(PanelTest, WhiteMainBallsAndTheExtrasOfAThreeBallGame)
     GameDefinition tri = makeGame(QStringLiteral("Tri"), 3, 2, 30, 0, 10, 0);
     tri.ballColour = 0;
     writeGame(folder, 1, tri);
-    writeNumbersFile(folder.file(QStringLiteral("Tri.rtl")), {drawRecord(2006, 1, 2, {4, 5, 6}, {1, 9})}, true);
+    writeNumbersFile(folder.file(QStringLiteral("Tri.rtl")), { drawRecord(2006, 1, 2, { 4, 5, 6 }, { 1, 9 }) }, true);
     Form1 &f = start();
     f.DTPicker1->setValue(QDate(2006, 1, 2));
     EXPECT_EQ(visibleBalls(f), 5);
@@ -107,9 +107,9 @@ TEST_F(PanelTest, WhiteMainBallsAndTheExtrasOfAThreeBallGame)
 TEST_F(PanelTest, AFiveBallDrawAfterASevenBallDrawLeavesTheLaterPositions)
 {
     writeThreeGames(folder);
-    writeNumbersFile(folder.file(QStringLiteral("Super.rtl")), {drawRecord(2006, 1, 2, {1, 2, 3, 4, 5, 6, 7}, {8, 9}),
-                                                                drawRecord(2006, 1, 3, {11, 12, 13, 14, 15})},
-                     true);
+    writeNumbersFile(folder.file(QStringLiteral("Super.rtl")),
+        { drawRecord(2006, 1, 2, { 1, 2, 3, 4, 5, 6, 7 }, { 8, 9 }), drawRecord(2006, 1, 3, { 11, 12, 13, 14, 15 }) },
+        true);
     Form1 &f = start();
     f.Option3_Click();
     f.DTPicker1->setValue(QDate(2006, 1, 2));
@@ -228,9 +228,9 @@ TEST_F(PanelTest, TheEntryDateListsItsFile)
     f.Text3->setText(QStringLiteral(" 2"));
     f.DTPicker2->setValue(QDate(2006, 3, 9));
     EXPECT_EQ(EntryFile, folder.file(QStringLiteral("Lotto09MAR2006.lot")));
-    EXPECT_EQ(lines(f.List1), (QStringList{QStringLiteral("01 02 03 04 05 06 PB 07 "),
-                                           QStringLiteral("03 15 22 31 40 41 "),
-                                           QStringLiteral("05 09 10 23 44 49 PB 02 ")}));
+    EXPECT_EQ(lines(f.List1),
+        (QStringList { QStringLiteral("01 02 03 04 05 06 PB 07 "), QStringLiteral("03 15 22 31 40 41 "),
+            QStringLiteral("05 09 10 23 44 49 PB 02 ") }));
     EXPECT_EQ(f.Text2->text(), QStringLiteral("3"));
     EXPECT_EQ(f.List2->count(), 0);
     EXPECT_EQ(f.Text3->text(), QStringLiteral("0"));
@@ -267,14 +267,14 @@ TEST_F(PanelTest, AnEmptyEntryFileIsDeletedWhenTheGameChanges)
 TEST_F(PanelTest, EntriesWithZerosAndDamagedCountsList)
 {
     Form1 &f = startPrepared();
-    NumbersRecord odd = entryRecord({7, 0, 9, 0, 0, 0, 0}, 0);
+    NumbersRecord odd = entryRecord({ 7, 0, 9, 0, 0, 0, 0 }, 0);
     odd.extra[1] = 4;
-    writeNumbersFile(folder.file(QStringLiteral("Lotto01APR2006.lot")), {entryRecord({1, 2, 3, 4, 5, 0}), odd});
+    writeNumbersFile(folder.file(QStringLiteral("Lotto01APR2006.lot")), { entryRecord({ 1, 2, 3, 4, 5, 0 }), odd });
     QByteArray bytes = folder.bytes(QStringLiteral("Lotto01APR2006.lot"));
     bytes[0] = char(9); // says nine, holds two
     folder.writeBytes(QStringLiteral("Lotto01APR2006.lot"), bytes);
     f.DTPicker2->setValue(QDate(2006, 4, 1));
-    EXPECT_EQ(lines(f.List1), (QStringList{QStringLiteral("01 02 03 04 05 "), QStringLiteral("07 09 PB 04")}));
+    EXPECT_EQ(lines(f.List1), (QStringList { QStringLiteral("01 02 03 04 05 "), QStringLiteral("07 09 PB 04") }));
     EXPECT_EQ(f.Text2->text(), QStringLiteral("2"));
     const QStringList messages = programMessages();
     ASSERT_EQ(messages.size(), 1);
@@ -285,7 +285,7 @@ TEST_F(PanelTest, EntriesWithZerosAndDamagedCountsList)
 TEST_F(PanelTest, ANegativeEntryCountListsNothingAndKeepsTheFile)
 {
     Form1 &f = startPrepared();
-    QByteArray bytes = entryRecord({1, 2, 3, 4, 5, 6}).toBytes();
+    QByteArray bytes = entryRecord({ 1, 2, 3, 4, 5, 6 }).toBytes();
     bytes.replace(0, 4, QByteArray::fromHex("ffffffff"));
     folder.writeBytes(QStringLiteral("Lotto02APR2006.lot"), bytes);
     f.DTPicker2->setValue(QDate(2006, 4, 2));
@@ -308,8 +308,8 @@ TEST_F(PanelTest, AddEntryLineAppendsOneLine)
 TEST_F(PanelTest, SwitchingGamesRecaptionsAndReloadsBothPanels)
 {
     Form1 &f = startPrepared();
-    writeNumbersFile(folder.file(QStringLiteral("Daily09MAR2006.lot")), {entryRecord({1, 2, 3, 4, 5})});
-    writeNumbersFile(folder.file(QStringLiteral("Daily.rtl")), {drawRecord(2006, 3, 8, {6, 7, 8, 9, 10})}, true);
+    writeNumbersFile(folder.file(QStringLiteral("Daily09MAR2006.lot")), { entryRecord({ 1, 2, 3, 4, 5 }) });
+    writeNumbersFile(folder.file(QStringLiteral("Daily.rtl")), { drawRecord(2006, 3, 8, { 6, 7, 8, 9, 10 }) }, true);
     f.DTPicker2->setValue(QDate(2006, 3, 9));
     f.DTPicker1->setValue(QDate(2006, 3, 8));
     ASSERT_EQ(f.Text2->text(), QStringLiteral("3"));
@@ -320,7 +320,7 @@ TEST_F(PanelTest, SwitchingGamesRecaptionsAndReloadsBothPanels)
     EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Daily"));
     EXPECT_EQ(f.Frame3->title(), QStringLiteral("Draw Date for Daily"));
     EXPECT_EQ(f.Frame6->title(), QStringLiteral("Winning Lines for Daily"));
-    EXPECT_EQ(lines(f.List1), QStringList{QStringLiteral("01 02 03 04 05 ")});
+    EXPECT_EQ(lines(f.List1), QStringList { QStringLiteral("01 02 03 04 05 ") });
     EXPECT_EQ(f.Text2->text(), QStringLiteral("1"));
     EXPECT_TRUE(f.drawShown());
     EXPECT_EQ(visibleBalls(f), 5);

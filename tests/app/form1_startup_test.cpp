@@ -7,12 +7,12 @@
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QDir>
-#include <QFile>
 #include <QRadioButton>
 
 using namespace vx;
@@ -20,7 +20,7 @@ using namespace vx::test;
 using platform::MessageScript::shown;
 
 namespace {
-const char *const GameMenus[] = {"mnuWheels", "mnuStand", "mnuTicketPrinting", "mnuFilter", "mnuImport", "mnuOpt"};
+const char *const GameMenus[] = { "mnuWheels", "mnuStand", "mnuTicketPrinting", "mnuFilter", "mnuImport", "mnuOpt" };
 
 QStringList messagesWithout(const QString &fragment)
 {
@@ -78,7 +78,7 @@ TEST_F(StartupTest, EmptyFolderLeavesEveryGameUndefinedAndNoPanelLoaded)
     }
     EXPECT_EQ(f.List1->count(), 0);
     EXPECT_EQ(EntryFile, QString());
-    const QStringList dataFiles = {QStringLiteral("*.lot"), QStringLiteral("*.rtl")};
+    const QStringList dataFiles = { QStringLiteral("*.lot"), QStringLiteral("*.rtl") };
     EXPECT_TRUE(QDir(folder.path()).entryList(dataFiles, QDir::Files).isEmpty());
     EXPECT_TRUE(programMessages().isEmpty()) << programMessages().join(QLatin1Char('|')).toStdString();
 
@@ -129,12 +129,12 @@ TEST_F(StartupTest, StartUpListsTodaysEntriesAndShowsTodaysDraw)
     writeThreeGames(folder);
     const QDate today = QDate::currentDate();
     writeNumbersFile(folder.file(englishEntryName(QStringLiteral("Lotto"), today)),
-                     {entryRecord({1, 2, 3, 4, 5, 6}, 7), entryRecord({8, 9, 10, 11, 12, 13})});
+        { entryRecord({ 1, 2, 3, 4, 5, 6 }, 7), entryRecord({ 8, 9, 10, 11, 12, 13 }) });
     writeNumbersFile(folder.file(QStringLiteral("Lotto.rtl")),
-                     {drawRecord(today.year(), today.month(), today.day(), {4, 8, 15, 16, 23, 42}, {5})}, true);
+        { drawRecord(today.year(), today.month(), today.day(), { 4, 8, 15, 16, 23, 42 }, { 5 }) }, true);
     Form1 &f = start();
-    EXPECT_EQ(lines(f.List1), (QStringList{QStringLiteral("01 02 03 04 05 06 PB 07 "),
-                                           QStringLiteral("08 09 10 11 12 13 ")}));
+    EXPECT_EQ(lines(f.List1),
+        (QStringList { QStringLiteral("01 02 03 04 05 06 PB 07 "), QStringLiteral("08 09 10 11 12 13 ") }));
     EXPECT_EQ(f.Text2->text(), QStringLiteral("2"));
     EXPECT_TRUE(f.drawShown());
     EXPECT_EQ(DrawRecord, 1);
@@ -145,7 +145,7 @@ TEST_F(StartupTest, GamesTwoAndFiveDefinedOnly)
     writeGame(folder, 2, dailyGame());
     writeGame(folder, 5, makeGame(QStringLiteral("Fiver"), 5, 1, 40, 0, 12, 1));
     Form1 &f = start();
-    const char *captions[] = {"", "Game1", "Daily", "Game3", "Game4", "Fiver", "Game6"};
+    const char *captions[] = { "", "Game1", "Daily", "Game3", "Game4", "Fiver", "Game6" };
     for (int n = 1; n <= 6; ++n) {
         EXPECT_EQ(option(n)->text(), QLatin1String(captions[n])) << n;
         EXPECT_EQ(option(n)->isEnabled(), n == 2 || n == 5) << n;
@@ -164,7 +164,7 @@ TEST_F(StartupTest, GamesTwoAndFiveDefinedOnly)
     EXPECT_EQ(GameName, QStringLiteral("Fiver"));
     EXPECT_TRUE(f.Frame5->isEnabled());
     EXPECT_TRUE(f.Frame3->isEnabled());
-    for (const char *name : {"mnuWheels", "mnuStand", "mnuFilter", "mnuImport", "mnuOpt"})
+    for (const char *name : { "mnuWheels", "mnuStand", "mnuFilter", "mnuImport", "mnuOpt" })
         EXPECT_TRUE(menu(name)->isEnabled()) << name;
     EXPECT_EQ(menu("mnuTicketPrinting")->isEnabled(), PrintingEnabled);
     EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Fiver"));
@@ -214,7 +214,7 @@ TEST_F(StartupTest, AnUnreadableLocaleEndsTheProgramWithAMessage)
     auto form = std::make_unique<Form1>();
     EXPECT_FALSE(form->Form_Load());
     platform::SetLocaleUnreadableForTesting(false);
-    EXPECT_EQ(shown(), QStringList{QStringLiteral("Cannot establish the date system used on your PC - sorry!")});
+    EXPECT_EQ(shown(), QStringList { QStringLiteral("Cannot establish the date system used on your PC - sorry!") });
     EXPECT_TRUE(platform::ProgramEnded());
     // Nothing else of the start-up ran.
     EXPECT_FALSE(folder.exists(QStringLiteral("game1.dat")));
@@ -222,12 +222,12 @@ TEST_F(StartupTest, AnUnreadableLocaleEndsTheProgramWithAMessage)
 
 TEST_F(StartupTest, TheLocalesMonthNamesNameTheEntryFiles)
 {
-    platform::SetMonthNamesForTesting(QStringList{
-        QStringLiteral("janv."), QString::fromUtf8("févr."), QStringLiteral("mars"), QStringLiteral("avril"),
-        QStringLiteral("mai"), QStringLiteral("juin"), QStringLiteral("juil."), QString::fromUtf8("août"),
-        QStringLiteral("sept."), QStringLiteral("oct."), QStringLiteral("nov."), QString::fromUtf8("déc.")});
+    platform::SetMonthNamesForTesting(QStringList { QStringLiteral("janv."), QString::fromUtf8("févr."),
+        QStringLiteral("mars"), QStringLiteral("avril"), QStringLiteral("mai"), QStringLiteral("juin"),
+        QStringLiteral("juil."), QString::fromUtf8("août"), QStringLiteral("sept."), QStringLiteral("oct."),
+        QStringLiteral("nov."), QString::fromUtf8("déc.") });
     writeThreeGames(folder);
-    writeNumbersFile(folder.file(QString::fromUtf8("Lotto05FÉVR2006.lot")), {entryRecord({1, 2, 3, 4, 5, 6})});
+    writeNumbersFile(folder.file(QString::fromUtf8("Lotto05FÉVR2006.lot")), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
     Form1 &f = start();
     EXPECT_EQ(MonthName(2), QString::fromUtf8("FÉVR"));
     EXPECT_EQ(MonthName(0), QString());

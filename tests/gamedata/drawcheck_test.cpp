@@ -8,7 +8,7 @@ using namespace vx;
 namespace {
 
 CheckRules rules(int mainDrawn, int bonusDrawn, int bonusPool, std::initializer_list<int> enabled,
-                 const QString &tag = QStringLiteral("PB"))
+    const QString &tag = QStringLiteral("PB"))
 {
     CheckRules r;
     r.mainDrawn = static_cast<int16_t>(mainDrawn);
@@ -22,14 +22,14 @@ CheckRules rules(int mainDrawn, int bonusDrawn, int bonusPool, std::initializer_
 
 std::initializer_list<int> everyLine()
 {
-    static const std::initializer_list<int> all = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    static const std::initializer_list<int> all = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15 };
     return all;
 }
 
 // Numbers 1 to 9: seven mains, two extras.
 CheckNumbers numbers(std::initializer_list<int> mains, int x1 = 0, int x2 = 0)
 {
-    CheckNumbers n{};
+    CheckNumbers n {};
     size_t i = 1;
     for (int m : mains)
         n[i++] = static_cast<int16_t>(m);
@@ -40,11 +40,11 @@ CheckNumbers numbers(std::initializer_list<int> mains, int x1 = 0, int x2 = 0)
 
 // A seven-ball draw 1..7 with an extra 8 from its own pool; an entry with m main matches (its
 // other numbers from 20 up) and the bonus matched or not.
-const CheckNumbers sevenDraw = numbers({1, 2, 3, 4, 5, 6, 7}, 8);
+const CheckNumbers sevenDraw = numbers({ 1, 2, 3, 4, 5, 6, 7 }, 8);
 
 CheckNumbers entryWith(int m, bool bonus)
 {
-    CheckNumbers e{};
+    CheckNumbers e {};
     for (int j = 1; j <= 7; ++j)
         e[static_cast<size_t>(j)] = static_cast<int16_t>(j <= m ? j : 20 + j);
     e[8] = static_cast<int16_t>(bonus ? 8 : 9);
@@ -66,7 +66,7 @@ TEST(CheckCategories, WithEveryLineEnabledTheFirstThatHoldsWins)
 {
     const DrawChecker checker(sevenDraw, rules(7, 1, 10, everyLine()));
     for (int m = 0; m <= 7; ++m) {
-        for (bool hit : {false, true}) {
+        for (bool hit : { false, true }) {
             const CheckOutcome out = checker.classify(entryWith(m, hit));
             EXPECT_EQ(out.mainMatches, m);
             EXPECT_EQ(out.bonusHit, hit);
@@ -78,9 +78,9 @@ TEST(CheckCategories, WithEveryLineEnabledTheFirstThatHoldsWins)
 TEST(CheckCategories, EachLineAloneWinsExactlyWhenItsConditionHolds)
 {
     for (int k = 1; k <= 15; ++k) {
-        const DrawChecker checker(sevenDraw, rules(7, 1, 10, {k}));
+        const DrawChecker checker(sevenDraw, rules(7, 1, 10, { k }));
         for (int m = 0; m <= 7; ++m) {
-            for (bool hit : {false, true}) {
+            for (bool hit : { false, true }) {
                 // A line without "Bonus" ignores the bonus, except Match Nothing which needs none.
                 bool wins;
                 if (k == 1)
@@ -103,8 +103,8 @@ TEST(CheckCategories, EachLineAloneWinsExactlyWhenItsConditionHolds)
 
 TEST(CheckCategories, LabelsCarryTheTag)
 {
-    const char *expected[] = {"",      "(7)",   "(6+PB)", "(6)",   "(5+PB)", "(5)",   "(4+PB)", "(4)",
-                              "(3+PB)", "(3)", "(2+PB)", "(2)", "(1+PB)", "(1)", "(0+PB)", "(0)"};
+    const char *expected[] = { "", "(7)", "(6+PB)", "(6)", "(5+PB)", "(5)", "(4+PB)", "(4)", "(3+PB)", "(3)", "(2+PB)",
+        "(2)", "(1+PB)", "(1)", "(0+PB)", "(0)" };
     for (int k = 0; k <= 15; ++k)
         EXPECT_EQ(categoryLabel(k, QStringLiteral("PB")), QLatin1String(expected[k])) << k;
     EXPECT_EQ(categoryLabel(16, QStringLiteral("PB")), QString());
@@ -114,10 +114,10 @@ TEST(CheckCategories, LabelsCarryTheTag)
 TEST(CheckCategories, ADisabledBonusLineFallsToThePlainLineOrToNothing)
 {
     // Match 5 + Bonus disabled: five and the bonus win "(5)".
-    const DrawChecker five(sevenDraw, rules(7, 1, 10, {5, 9}));
+    const DrawChecker five(sevenDraw, rules(7, 1, 10, { 5, 9 }));
     EXPECT_EQ(five.classify(entryWith(5, true)).category, 5);
     // Match Bonus Only disabled: the bonus alone wins nothing, not even Match Nothing.
-    const DrawChecker nothing(sevenDraw, rules(7, 1, 10, {15}));
+    const DrawChecker nothing(sevenDraw, rules(7, 1, 10, { 15 }));
     EXPECT_EQ(nothing.classify(entryWith(0, true)).category, 0);
     EXPECT_EQ(nothing.classify(entryWith(0, false)).category, 15);
     // Only an enabled value of 1 counts.
@@ -128,42 +128,42 @@ TEST(CheckCategories, ADisabledBonusLineFallsToThePlainLineOrToNothing)
 
 TEST(CheckBonus, FromItsOwnPoolComparesTheEntrysExtra)
 {
-    const CheckNumbers draw = numbers({5, 10, 15, 20, 25, 30}, 7);
+    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25, 30 }, 7);
     const DrawChecker checker(draw, rules(6, 1, 10, everyLine()));
-    EXPECT_TRUE(checker.classify(numbers({1, 2, 3, 4, 6, 8}, 7)).bonusHit);
+    EXPECT_TRUE(checker.classify(numbers({ 1, 2, 3, 4, 6, 8 }, 7)).bonusHit);
     // The drawn bonus among the entry's mains is no hit: the pools differ.
-    EXPECT_FALSE(checker.classify(numbers({7, 2, 3, 4, 6, 8}, 9)).bonusHit);
+    EXPECT_FALSE(checker.classify(numbers({ 7, 2, 3, 4, 6, 8 }, 9)).bonusHit);
 }
 
 TEST(CheckBonus, FromTheMainPoolLooksAmongTheEntrysMains)
 {
-    const CheckNumbers draw = numbers({5, 10, 15, 20, 25, 30}, 7);
+    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25, 30 }, 7);
     const DrawChecker checker(draw, rules(6, 1, 0, everyLine()));
-    EXPECT_TRUE(checker.classify(numbers({1, 2, 3, 4, 7, 8})).bonusHit);
-    EXPECT_FALSE(checker.classify(numbers({1, 2, 3, 4, 6, 8}, 7)).bonusHit);
+    EXPECT_TRUE(checker.classify(numbers({ 1, 2, 3, 4, 7, 8 })).bonusHit);
+    EXPECT_FALSE(checker.classify(numbers({ 1, 2, 3, 4, 6, 8 }, 7)).bonusHit);
     // Only the first MainDrawn numbers of the entry are looked at.
-    EXPECT_FALSE(checker.classify(numbers({1, 2, 3, 4, 6, 8, 7})).bonusHit);
+    EXPECT_FALSE(checker.classify(numbers({ 1, 2, 3, 4, 6, 8, 7 })).bonusHit);
 }
 
 TEST(CheckBonus, TwoExtrasHitOnEitherOne)
 {
-    const CheckNumbers draw = numbers({5, 10, 15, 20, 25}, 7, 9);
+    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25 }, 7, 9);
     const DrawChecker ownPool(draw, rules(5, 2, 12, everyLine()));
-    EXPECT_TRUE(ownPool.classify(numbers({1, 2, 3, 4, 6}, 7, 1)).bonusHit);
-    EXPECT_TRUE(ownPool.classify(numbers({1, 2, 3, 4, 6}, 1, 9)).bonusHit);
-    EXPECT_FALSE(ownPool.classify(numbers({1, 2, 3, 4, 6}, 9, 7)).bonusHit);
+    EXPECT_TRUE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 7, 1)).bonusHit);
+    EXPECT_TRUE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 1, 9)).bonusHit);
+    EXPECT_FALSE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 9, 7)).bonusHit);
 
     const DrawChecker mainPool(draw, rules(5, 2, 0, everyLine()));
-    EXPECT_TRUE(mainPool.classify(numbers({1, 2, 3, 9, 6})).bonusHit); // the second extra
-    EXPECT_TRUE(mainPool.classify(numbers({7, 2, 3, 4, 6})).bonusHit);
-    EXPECT_FALSE(mainPool.classify(numbers({1, 2, 3, 4, 6}, 7, 9)).bonusHit);
+    EXPECT_TRUE(mainPool.classify(numbers({ 1, 2, 3, 9, 6 })).bonusHit); // the second extra
+    EXPECT_TRUE(mainPool.classify(numbers({ 7, 2, 3, 4, 6 })).bonusHit);
+    EXPECT_FALSE(mainPool.classify(numbers({ 1, 2, 3, 4, 6 }, 7, 9)).bonusHit);
 }
 
 TEST(CheckBonus, NoExtraDrawnMeansNoHit)
 {
-    const CheckNumbers draw = numbers({5, 10, 15, 20, 25, 30}, 7, 8);
+    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25, 30 }, 7, 8);
     const DrawChecker checker(draw, rules(6, 0, 10, everyLine()));
-    const CheckOutcome out = checker.classify(numbers({5, 2, 3, 7, 8, 9}, 7, 8));
+    const CheckOutcome out = checker.classify(numbers({ 5, 2, 3, 7, 8, 9 }, 7, 8));
     EXPECT_FALSE(out.bonusHit);
     EXPECT_EQ(out.category, 13);
 }
@@ -171,23 +171,23 @@ TEST(CheckBonus, NoExtraDrawnMeansNoHit)
 TEST(CheckMatches, OnlyTheGamesMainPositionsCount)
 {
     // Positions past MainDrawn hold numbers of an earlier, larger draw: they take no part.
-    const CheckNumbers draw = numbers({1, 2, 3, 4, 5, 40, 41});
+    const CheckNumbers draw = numbers({ 1, 2, 3, 4, 5, 40, 41 });
     const DrawChecker checker(draw, rules(5, 0, 0, everyLine()));
-    EXPECT_EQ(checker.classify(numbers({1, 2, 40, 41, 50, 1, 2})).mainMatches, 2);
+    EXPECT_EQ(checker.classify(numbers({ 1, 2, 40, 41, 50, 1, 2 })).mainMatches, 2);
 }
 
 TEST(CheckMatches, DamagedNumbersAreCountedAsPairsWithoutHarm)
 {
     // A draw holding one number twice counts an entry's match with both.
-    const DrawChecker repeated(numbers({5, 5, 6, 7, 8, 9}), rules(6, 0, 0, everyLine()));
-    EXPECT_EQ(repeated.classify(numbers({5, 1, 2, 3, 4, 10})).mainMatches, 2);
+    const DrawChecker repeated(numbers({ 5, 5, 6, 7, 8, 9 }), rules(6, 0, 0, everyLine()));
+    EXPECT_EQ(repeated.classify(numbers({ 5, 1, 2, 3, 4, 10 })).mainMatches, 2);
     // Numbers far outside the pool still compare as numbers.
-    const DrawChecker wild(numbers({-3, 75, 1000, 1, 2, 3}), rules(6, 0, 0, everyLine()));
-    EXPECT_EQ(wild.classify(numbers({-3, 75, 1000, 1, 4, 5})).mainMatches, 4);
-    EXPECT_EQ(wild.classify(numbers({-1, 64, 63, 0, 4, 5})).mainMatches, 0);
+    const DrawChecker wild(numbers({ -3, 75, 1000, 1, 2, 3 }), rules(6, 0, 0, everyLine()));
+    EXPECT_EQ(wild.classify(numbers({ -3, 75, 1000, 1, 4, 5 })).mainMatches, 4);
+    EXPECT_EQ(wild.classify(numbers({ -1, 64, 63, 0, 4, 5 })).mainMatches, 0);
     // A MainDrawn outside 0..7 is held inside it.
-    const DrawChecker big(numbers({1, 2, 3, 4, 5, 6, 7}), rules(40, 0, 0, everyLine()));
-    EXPECT_EQ(big.classify(numbers({1, 2, 3, 4, 5, 6, 7})).category, 1);
+    const DrawChecker big(numbers({ 1, 2, 3, 4, 5, 6, 7 }), rules(40, 0, 0, everyLine()));
+    EXPECT_EQ(big.classify(numbers({ 1, 2, 3, 4, 5, 6, 7 })).category, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -196,16 +196,16 @@ TEST(CheckMatches, DamagedNumbersAreCountedAsPairsWithoutHarm)
 TEST(CheckSound, MatchSevenAlwaysPlays)
 {
     EXPECT_TRUE(DrawChecker(sevenDraw, rules(7, 1, 10, everyLine())).classify(entryWith(7, false)).playsSound);
-    EXPECT_TRUE(DrawChecker(sevenDraw, rules(7, 2, 10, {1})).classify(entryWith(7, true)).playsSound);
+    EXPECT_TRUE(DrawChecker(sevenDraw, rules(7, 2, 10, { 1 })).classify(entryWith(7, true)).playsSound);
 }
 
 TEST(CheckSound, AFullMainMatchWithTheBonusPlaysForOneExtraOfTheSameSize)
 {
     for (int md = 3; md <= 6; ++md) {
-        CheckNumbers draw = numbers({1, 2, 3, 4, 5, 6}, 8);
+        CheckNumbers draw = numbers({ 1, 2, 3, 4, 5, 6 }, 8);
         for (int j = md + 1; j <= 7; ++j)
             draw[static_cast<size_t>(j)] = 0;
-        CheckNumbers entry{};
+        CheckNumbers entry {};
         for (int j = 1; j <= md; ++j)
             entry[static_cast<size_t>(j)] = static_cast<int16_t>(j);
         entry[8] = 8;
@@ -226,8 +226,8 @@ TEST(CheckSound, AFullMainMatchWithTheBonusPlaysForOneExtraOfTheSameSize)
 TEST(CheckSound, AFullMainMatchWithoutBonusPlaysOnlyWithoutAnOwnBonusPool)
 {
     for (int md = 4; md <= 6; ++md) {
-        CheckNumbers draw{};
-        CheckNumbers entry{};
+        CheckNumbers draw {};
+        CheckNumbers entry {};
         for (int j = 1; j <= md; ++j)
             draw[static_cast<size_t>(j)] = entry[static_cast<size_t>(j)] = static_cast<int16_t>(j);
         draw[8] = 30;
@@ -243,43 +243,43 @@ TEST(CheckSound, AFullMainMatchWithoutBonusPlaysOnlyWithoutAnOwnBonusPool)
 
 TEST(CheckSound, ThreeAndBelowWithoutTheBonusNeverPlay)
 {
-    const CheckNumbers draw = numbers({1, 2, 3}, 8);
-    const CheckOutcome three = DrawChecker(draw, rules(3, 1, 0, everyLine())).classify(numbers({1, 2, 3}));
+    const CheckNumbers draw = numbers({ 1, 2, 3 }, 8);
+    const CheckOutcome three = DrawChecker(draw, rules(3, 1, 0, everyLine())).classify(numbers({ 1, 2, 3 }));
     EXPECT_EQ(three.category, 9);
     EXPECT_FALSE(three.playsSound);
-    const CheckOutcome threeBonus = DrawChecker(draw, rules(3, 1, 20, everyLine())).classify(numbers({1, 2, 3}, 8));
+    const CheckOutcome threeBonus = DrawChecker(draw, rules(3, 1, 20, everyLine())).classify(numbers({ 1, 2, 3 }, 8));
     EXPECT_EQ(threeBonus.category, 8);
     EXPECT_TRUE(threeBonus.playsSound);
     for (int m = 0; m <= 2; ++m)
-        for (bool hit : {false, true})
+        for (bool hit : { false, true })
             EXPECT_FALSE(DrawChecker(sevenDraw, rules(7, 1, 10, everyLine())).classify(entryWith(m, hit)).playsSound);
 }
 
 TEST(CheckSound, TheEdgeCasesOfSixBallGames)
 {
-    const CheckNumbers ownPoolDraw = numbers({1, 2, 3, 4, 5, 6}, 9);
-    const DrawChecker ownPool(ownPoolDraw, rules(6, 1, 10, {3}));
-    for (int x : {9, 5}) {
-        const CheckOutcome out = ownPool.classify(numbers({1, 2, 3, 4, 5, 6}, x));
+    const CheckNumbers ownPoolDraw = numbers({ 1, 2, 3, 4, 5, 6 }, 9);
+    const DrawChecker ownPool(ownPoolDraw, rules(6, 1, 10, { 3 }));
+    for (int x : { 9, 5 }) {
+        const CheckOutcome out = ownPool.classify(numbers({ 1, 2, 3, 4, 5, 6 }, x));
         EXPECT_EQ(out.category, 3);
         EXPECT_FALSE(out.playsSound);
     }
-    const CheckNumbers mainPoolDraw = numbers({1, 2, 3, 4, 5, 6}, 7);
-    const DrawChecker mainPool(mainPoolDraw, rules(6, 1, 0, {2, 3}));
+    const CheckNumbers mainPoolDraw = numbers({ 1, 2, 3, 4, 5, 6 }, 7);
+    const DrawChecker mainPool(mainPoolDraw, rules(6, 1, 0, { 2, 3 }));
     // Six from the main pool cannot also hold the bonus (it is a seventh number), so only "(6)".
-    const CheckOutcome six = mainPool.classify(numbers({1, 2, 3, 4, 5, 6}));
+    const CheckOutcome six = mainPool.classify(numbers({ 1, 2, 3, 4, 5, 6 }));
     EXPECT_EQ(six.category, 3);
     EXPECT_TRUE(six.playsSound);
     // A damaged draw whose bonus repeats a main number shows the bonus line and its sound.
-    const DrawChecker repeated(numbers({1, 2, 3, 4, 5, 6}, 6), rules(6, 1, 0, {2, 3}));
-    const CheckOutcome sixBonus = repeated.classify(numbers({1, 2, 3, 4, 5, 6}));
+    const DrawChecker repeated(numbers({ 1, 2, 3, 4, 5, 6 }, 6), rules(6, 1, 0, { 2, 3 }));
+    const CheckOutcome sixBonus = repeated.classify(numbers({ 1, 2, 3, 4, 5, 6 }));
     EXPECT_EQ(sixBonus.category, 2);
     EXPECT_TRUE(sixBonus.playsSound);
 }
 
 TEST(CheckLines, AnyLineLooksAtOneToFifteenOnly)
 {
-    std::array<int16_t, 16> lines{};
+    std::array<int16_t, 16> lines {};
     EXPECT_FALSE(anyWinLine(lines));
     lines[0] = 1;
     EXPECT_FALSE(anyWinLine(lines));

@@ -19,13 +19,13 @@ QByteArray savedRecord()
         b[offset] = char(v & 0xff);
         b[offset + 1] = char((v >> 8) & 0xff);
     };
-    put16(12, 6);  // main drawn
-    put16(14, 1);  // bonus drawn
+    put16(12, 6); // main drawn
+    put16(14, 1); // bonus drawn
     put16(16, 49); // main pool
-    put16(18, 0);  // bonus source
+    put16(18, 0); // bonus source
     put16(20, 10); // bonus pool
-    put16(22, 6);  // main picked
-    put16(24, 1);  // bonus picked
+    put16(22, 6); // main picked
+    put16(24, 1); // bonus picked
     for (int k = 1; k <= 15; ++k)
         put16(26 + 2 * k, k % 2);
     put16(58 + 2 * 4, 4); // Wednesday
@@ -105,7 +105,7 @@ TEST(GameFiles, AMissingFileIsCreatedEmptyAndReadsAsAllZeros)
     EXPECT_EQ(read.status, GameFileStatus::Empty);
     EXPECT_TRUE(folder.exists("game2.dat"));
     EXPECT_EQ(folder.bytes("game2.dat").size(), 0);
-    EXPECT_EQ(read.definition, GameDefinition{});
+    EXPECT_EQ(read.definition, GameDefinition {});
     EXPECT_EQ(read.definition.nameText(), QString());
 }
 
@@ -182,8 +182,8 @@ TEST_F(LoadCurrentGame, CopiesEveryValue)
 
 TEST_F(LoadCurrentGame, APresetTagGivesItsName)
 {
-    const std::pair<const char *, const char *> presets[] = {
-        {"EB", "Extra Ball"}, {"BB", "Bonus Ball"}, {"PB", "Powerball"}, {"MB", "Mega Ball"}};
+    const std::pair<const char *, const char *> presets[]
+        = { { "EB", "Extra Ball" }, { "BB", "Bonus Ball" }, { "PB", "Powerball" }, { "MB", "Mega Ball" } };
     for (const auto &[tag, name] : presets) {
         game.setBonusTag(QLatin1String(tag));
         loadCurrentGame(game);
@@ -211,7 +211,7 @@ TEST_F(LoadCurrentGame, ANameStartingWithASpaceCountsAsBlank)
 
 TEST_F(LoadCurrentGame, AnUnknownOrLowerCaseTagWithABlankNameBecomesBonusBall)
 {
-    for (const char *tag : {"XY", "eb", "pb"}) {
+    for (const char *tag : { "XY", "eb", "pb" }) {
         game.setBonusTag(QLatin1String(tag));
         game.setBonusName(QString());
         loadCurrentGame(game);
@@ -229,7 +229,7 @@ TEST_F(LoadCurrentGame, ANulNameFieldCountsAsBlankAndAStaleNameIsCleared)
     EXPECT_EQ(BonusName, QStringLiteral("Mega Ball"));
 
     // An all-zero record still loads without a name: the default pair.
-    loadCurrentGame(GameDefinition{});
+    loadCurrentGame(GameDefinition {});
     EXPECT_EQ(GameName, QString());
     EXPECT_EQ(BonusTag, QStringLiteral("BB"));
     EXPECT_EQ(BonusName, QStringLiteral("Bonus Ball"));

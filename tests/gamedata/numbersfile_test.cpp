@@ -14,9 +14,9 @@ namespace {
 // as files written by the program do.
 std::vector<NumbersRecord> threeDraws()
 {
-    std::vector<NumbersRecord> r = {drawRecord(2005, 12, 1, {1, 2, 3, 4, 5, 6}, {7}),
-                                    drawRecord(2006, 3, 9, {11, 12, 13, 14, 15, 16}, {17}),
-                                    drawRecord(2006, 3, 10, {21, 22, 23, 24, 25, 26}, {27})};
+    std::vector<NumbersRecord> r = { drawRecord(2005, 12, 1, { 1, 2, 3, 4, 5, 6 }, { 7 }),
+        drawRecord(2006, 3, 9, { 11, 12, 13, 14, 15, 16 }, { 17 }),
+        drawRecord(2006, 3, 10, { 21, 22, 23, 24, 25, 26 }, { 27 }) };
     r[1].count = 222;
     r[2].count = 333;
     return r;
@@ -48,7 +48,7 @@ std::vector<int> firstMains(const QByteArray &bytes, int n)
 
 TEST(NumbersRecordLayout, FieldsSitAtTheirOffsetsLittleEndian)
 {
-    NumbersRecord r = drawRecord(2005, 11, 5, {1, 2, 3, 4, 5, 6, 7}, {58, 59});
+    NumbersRecord r = drawRecord(2005, 11, 5, { 1, 2, 3, 4, 5, 6, 7 }, { 58, 59 });
     r.count = 0x01020304;
     r.number = -2;
     const QByteArray b = r.toBytes();
@@ -68,7 +68,7 @@ TEST(NumbersRecordLayout, FieldsSitAtTheirOffsetsLittleEndian)
 TEST(HistoryInsertion, IntoAnEmptyFileWritesOneRecordWithCountAndNumberOne)
 {
     TestFolder folder;
-    NumbersRecord fresh = drawRecord(2006, 3, 9, {1, 2, 3, 4, 5, 6});
+    NumbersRecord fresh = drawRecord(2006, 3, 9, { 1, 2, 3, 4, 5, 6 });
     fresh.count = 77; // whatever the caller's buffer held is replaced
     fresh.number = 9;
     ASSERT_TRUE(insertResult(folder.file("Lotto.rtl"), fresh).ok);
@@ -88,11 +88,11 @@ TEST(HistoryInsertion, BeforeEveryRecordMovesAllUpAndCarriesTheOldCountFields)
     TestFolder folder;
     const QString path = folder.file("Lotto.rtl");
     writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(insertResult(path, drawRecord(2004, 1, 1, {31, 32, 33, 34, 35, 36})).ok);
+    ASSERT_TRUE(insertResult(path, drawRecord(2004, 1, 1, { 31, 32, 33, 34, 35, 36 })).ok);
 
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 4 * 30);
-    EXPECT_EQ(firstMains(b, 4), (std::vector<int>{31, 1, 11, 21}));
+    EXPECT_EQ(firstMains(b, 4), (std::vector<int> { 31, 1, 11, 21 }));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(rawRecord(b, i).number, i) << "record " << i;
     EXPECT_EQ(rawRecord(b, 1).count, 4);
@@ -107,12 +107,12 @@ TEST(HistoryInsertion, InTheMiddleTakesTheCountFieldOfTheRecordItDisplaces)
     TestFolder folder;
     const QString path = folder.file("Lotto.rtl");
     writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(insertResult(path, drawRecord(2006, 3, 9, {41, 42, 43, 44, 45, 46})).ok);
+    ASSERT_TRUE(insertResult(path, drawRecord(2006, 3, 9, { 41, 42, 43, 44, 45, 46 })).ok);
 
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 4 * 30);
     // A result dated like a stored one goes after it.
-    EXPECT_EQ(firstMains(b, 4), (std::vector<int>{1, 11, 41, 21}));
+    EXPECT_EQ(firstMains(b, 4), (std::vector<int> { 1, 11, 41, 21 }));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(rawRecord(b, i).number, i);
     EXPECT_EQ(rawRecord(b, 1).count, 4);
@@ -126,11 +126,11 @@ TEST(HistoryInsertion, AfterEveryRecordCarriesTheNewCountItself)
     TestFolder folder;
     const QString path = folder.file("Lotto.rtl");
     writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(insertResult(path, drawRecord(2006, 3, 10, {51, 52, 53, 54, 55, 56}, {57})).ok);
+    ASSERT_TRUE(insertResult(path, drawRecord(2006, 3, 10, { 51, 52, 53, 54, 55, 56 }, { 57 })).ok);
 
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 4 * 30);
-    EXPECT_EQ(firstMains(b, 4), (std::vector<int>{1, 11, 21, 51}));
+    EXPECT_EQ(firstMains(b, 4), (std::vector<int> { 1, 11, 21, 51 }));
     EXPECT_EQ(rawRecord(b, 1).count, 4);
     EXPECT_EQ(rawRecord(b, 4).count, 4);
     EXPECT_EQ(rawRecord(b, 4).number, 4);
@@ -145,10 +145,10 @@ TEST(HistoryInsertion, GoesByTheCountAndOverwritesStaleRecordsPastIt)
     std::vector<NumbersRecord> draws = threeDraws();
     writeNumbersFile(path, draws, true);
     ASSERT_TRUE(deleteResult(path, 3).ok); // count 2, record 3 stale
-    ASSERT_TRUE(insertResult(path, drawRecord(2007, 1, 1, {8, 9, 10, 11, 12, 13})).ok);
+    ASSERT_TRUE(insertResult(path, drawRecord(2007, 1, 1, { 8, 9, 10, 11, 12, 13 })).ok);
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 90);
-    EXPECT_EQ(firstMains(b, 3), (std::vector<int>{1, 11, 8}));
+    EXPECT_EQ(firstMains(b, 3), (std::vector<int> { 1, 11, 8 }));
     EXPECT_EQ(rawRecord(b, 1).count, 3);
 }
 
@@ -177,12 +177,12 @@ TEST(HistoryDeletion, TheFirstOfThreeShiftsDownAndLeavesAStaleCopy)
     ASSERT_TRUE(deleteResult(path, 1).ok);
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 90);
-    EXPECT_EQ(firstMains(b, 3), (std::vector<int>{11, 21, 21}));
+    EXPECT_EQ(firstMains(b, 3), (std::vector<int> { 11, 21, 21 }));
     EXPECT_EQ(rawRecord(b, 1).number, 1);
     EXPECT_EQ(rawRecord(b, 2).number, 2);
     EXPECT_EQ(rawRecord(b, 1).count, 2);
     EXPECT_EQ(rawRecord(b, 2).count, 333); // the old record 3's leftover moved with it
-    EXPECT_EQ(b.mid(60), before.mid(60));  // record 3 is the unchanged old record 3
+    EXPECT_EQ(b.mid(60), before.mid(60)); // record 3 is the unchanged old record 3
 }
 
 TEST(HistoryDeletion, TheMiddleRecordShiftsOnlyTheOnesAfterIt)
@@ -192,7 +192,7 @@ TEST(HistoryDeletion, TheMiddleRecordShiftsOnlyTheOnesAfterIt)
     writeNumbersFile(path, threeDraws(), true);
     ASSERT_TRUE(deleteResult(path, 2).ok);
     const QByteArray b = fileBytes(path);
-    EXPECT_EQ(firstMains(b, 3), (std::vector<int>{1, 21, 21}));
+    EXPECT_EQ(firstMains(b, 3), (std::vector<int> { 1, 21, 21 }));
     EXPECT_EQ(rawRecord(b, 2).number, 2);
     EXPECT_EQ(rawRecord(b, 3).number, 3);
     EXPECT_EQ(rawRecord(b, 1).count, 2);
@@ -202,7 +202,7 @@ TEST(HistoryDeletion, TheOnlyRecordDeletesTheFileAndARecordBeyondTheCountIsRefus
 {
     TestFolder folder;
     const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, {drawRecord(2006, 3, 9, {1, 2, 3, 4, 5})}, true);
+    writeNumbersFile(path, { drawRecord(2006, 3, 9, { 1, 2, 3, 4, 5 }) }, true);
     const FileResult beyond = deleteResult(path, 2);
     EXPECT_FALSE(beyond.ok);
     EXPECT_FALSE(beyond.message.isEmpty());
@@ -232,7 +232,7 @@ TEST(EntryAppend, OnAMissingFileWritesRecordOneWithCountOne)
     TestFolder folder;
     const QString path = folder.file("Lotto05NOV2005.lot");
     int count = -1;
-    ASSERT_TRUE(appendEntry(path, {3, 15, 22, 31, 40, 0, 0}, 7, &count).ok);
+    ASSERT_TRUE(appendEntry(path, { 3, 15, 22, 31, 40, 0, 0 }, 7, &count).ok);
     EXPECT_EQ(count, 1);
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 30);
@@ -247,14 +247,14 @@ TEST(EntryAppend, RepeatsRecordOnesOtherFieldsInTheNewRecord)
 {
     TestFolder folder;
     const QString path = folder.file("e.lot");
-    NumbersRecord first = entryRecord({1, 2, 3, 4, 5, 6}, 9);
+    NumbersRecord first = entryRecord({ 1, 2, 3, 4, 5, 6 }, 9);
     first.number = 12;
     first.day = 4;
     first.month = 5;
     first.year = 2006;
     first.extra[1] = 44;
-    writeNumbersFile(path, {first});
-    ASSERT_TRUE(appendEntry(path, {10, 20, 30, 40, 50, 60, 0}, 0).ok);
+    writeNumbersFile(path, { first });
+    ASSERT_TRUE(appendEntry(path, { 10, 20, 30, 40, 50, 60, 0 }, 0).ok);
     const QByteArray b = fileBytes(path);
     ASSERT_EQ(b.size(), 60);
     const NumbersRecord added = rawRecord(b, 2);
@@ -272,11 +272,11 @@ TEST(SixteenBitLimit, AFullEntryFileRefusesAnotherEntryAndWritesNothing)
 {
     TestFolder folder;
     const QString path = folder.file("full.lot");
-    std::vector<NumbersRecord> records(MaxNumbersRecords, entryRecord({1, 2, 3, 4, 5, 6}));
+    std::vector<NumbersRecord> records(MaxNumbersRecords, entryRecord({ 1, 2, 3, 4, 5, 6 }));
     writeNumbersFile(path, records);
     const QByteArray before = fileBytes(path);
     int count = -1;
-    const FileResult r = appendEntry(path, {7, 8, 9, 10, 11, 12, 0}, 0, &count);
+    const FileResult r = appendEntry(path, { 7, 8, 9, 10, 11, 12, 0 }, 0, &count);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.message.contains(QStringLiteral("32767"))) << r.message.toStdString();
     EXPECT_EQ(count, -1);
@@ -287,10 +287,10 @@ TEST(SixteenBitLimit, AFullHistoryRefusesAnotherResultAndWritesNothing)
 {
     TestFolder folder;
     const QString path = folder.file("full.rtl");
-    std::vector<NumbersRecord> records(MaxNumbersRecords, drawRecord(2000, 1, 1, {1, 2, 3, 4, 5, 6}));
+    std::vector<NumbersRecord> records(MaxNumbersRecords, drawRecord(2000, 1, 1, { 1, 2, 3, 4, 5, 6 }));
     writeNumbersFile(path, records, true);
     const QByteArray before = fileBytes(path);
-    const FileResult r = insertResult(path, drawRecord(1999, 1, 1, {1, 2, 3, 4, 5, 6}));
+    const FileResult r = insertResult(path, drawRecord(1999, 1, 1, { 1, 2, 3, 4, 5, 6 }));
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.message.isEmpty());
     EXPECT_EQ(fileBytes(path), before);
@@ -300,9 +300,9 @@ TEST(SixteenBitLimit, OneBelowTheLimitStillAcceptsTheLastEntry)
 {
     TestFolder folder;
     const QString path = folder.file("almost.lot");
-    writeNumbersFile(path, std::vector<NumbersRecord>(MaxNumbersRecords - 1, entryRecord({1, 2, 3})));
+    writeNumbersFile(path, std::vector<NumbersRecord>(MaxNumbersRecords - 1, entryRecord({ 1, 2, 3 })));
     int count = 0;
-    ASSERT_TRUE(appendEntry(path, {4, 5, 6, 0, 0, 0, 0}, 0, &count).ok);
+    ASSERT_TRUE(appendEntry(path, { 4, 5, 6, 0, 0, 0, 0 }, 0, &count).ok);
     EXPECT_EQ(count, MaxNumbersRecords);
     EXPECT_EQ(rawInt32(fileBytes(path), 0), MaxNumbersRecords);
 }
@@ -331,7 +331,7 @@ TEST(DamagedCounts, ANegativeCountReadsAsEmptyAndRefusesWrites)
 {
     TestFolder folder;
     const QString path = folder.file("neg.lot");
-    writeNumbersFile(path, {entryRecord({1, 2, 3, 4, 5, 6}), entryRecord({7, 8, 9, 10, 11, 12})});
+    writeNumbersFile(path, { entryRecord({ 1, 2, 3, 4, 5, 6 }), entryRecord({ 7, 8, 9, 10, 11, 12 }) });
     QByteArray b = fileBytes(path);
     b.replace(0, 4, QByteArray::fromHex("feffffff")); // -2
     writeRaw(path, b);
@@ -341,10 +341,10 @@ TEST(DamagedCounts, ANegativeCountReadsAsEmptyAndRefusesWrites)
         EXPECT_EQ(file.usableCount(), 0);
         EXPECT_TRUE(file.isDamaged());
     }
-    const FileResult add = appendEntry(path, {20, 21, 22, 23, 24, 25, 0}, 0);
+    const FileResult add = appendEntry(path, { 20, 21, 22, 23, 24, 25, 0 }, 0);
     EXPECT_FALSE(add.ok);
     EXPECT_TRUE(add.message.contains(QStringLiteral("-2"))) << add.message.toStdString();
-    const FileResult insert = insertResult(path, drawRecord(2006, 1, 1, {1, 2, 3}));
+    const FileResult insert = insertResult(path, drawRecord(2006, 1, 1, { 1, 2, 3 }));
     EXPECT_FALSE(insert.ok);
     EXPECT_EQ(fileBytes(path), b);
 }
@@ -353,7 +353,7 @@ TEST(DamagedCounts, AHugeCountIsHeldAtTheSixteenBitLimit)
 {
     TestFolder folder;
     const QString path = folder.file("huge.lot");
-    writeNumbersFile(path, {entryRecord({1, 2, 3})});
+    writeNumbersFile(path, { entryRecord({ 1, 2, 3 }) });
     QByteArray b = fileBytes(path);
     b.replace(0, 4, QByteArray::fromHex("00000100")); // 65536
     writeRaw(path, b);
@@ -403,7 +403,7 @@ std::vector<NumbersRecord> numberedEntries(int n)
 {
     std::vector<NumbersRecord> records;
     for (int i = 1; i <= n; ++i) {
-        NumbersRecord r = entryRecord({i, i + 1, i + 2, i + 3, i + 4, i + 5}, i % 10);
+        NumbersRecord r = entryRecord({ i, i + 1, i + 2, i + 3, i + 4, i + 5 }, i % 10);
         r.count = 1000 + i; // leftovers in every Count field
         r.number = static_cast<int16_t>(500 + i);
         records.push_back(r);
@@ -415,8 +415,8 @@ std::vector<NumbersRecord> numberedEntries(int n)
 
 TEST(EntryDeletion, MatchesOneAtATimeDeletionByteForByte)
 {
-    const std::vector<std::vector<int>> selections = {
-        {0}, {4}, {2}, {0, 1}, {1, 3}, {0, 2, 4}, {0, 1, 2, 3, 4}, {4, 0}, {3, 3}, {7}, {}, {-1, 2}};
+    const std::vector<std::vector<int>> selections = { { 0 }, { 4 }, { 2 }, { 0, 1 }, { 1, 3 }, { 0, 2, 4 },
+        { 0, 1, 2, 3, 4 }, { 4, 0 }, { 3, 3 }, { 7 }, {}, { -1, 2 } };
     for (const std::vector<int> &selection : selections) {
         TestFolder folder;
         const QString a = folder.file("a.lot");
@@ -467,13 +467,13 @@ TEST(EntryDeletion, TheFirstEntryMovesTheSecondIntoRecordOneWithTheLoweredCount)
     const QString path = folder.file("e.lot");
     writeNumbersFile(path, numberedEntries(3));
     int count = 0;
-    ASSERT_TRUE(deleteEntries(path, {0}, &count).ok);
+    ASSERT_TRUE(deleteEntries(path, { 0 }, &count).ok);
     EXPECT_EQ(count, 2);
     const QByteArray b = fileBytes(path);
     EXPECT_EQ(rawRecord(b, 1).main[0], 2);
     EXPECT_EQ(rawRecord(b, 1).count, 2);
     EXPECT_EQ(rawRecord(b, 1).number, 502); // the rest of record 2 came along
-    EXPECT_EQ(rawRecord(b, 3).main[0], 3);  // stale copy
+    EXPECT_EQ(rawRecord(b, 3).main[0], 3); // stale copy
 }
 
 TEST(EntryDeletion, AllEntriesLeaveCountZeroAndTheFileInPlace)
@@ -482,7 +482,7 @@ TEST(EntryDeletion, AllEntriesLeaveCountZeroAndTheFileInPlace)
     const QString path = folder.file("e.lot");
     writeNumbersFile(path, numberedEntries(5));
     int count = -1;
-    ASSERT_TRUE(deleteEntries(path, {0, 1, 2, 3, 4}, &count).ok);
+    ASSERT_TRUE(deleteEntries(path, { 0, 1, 2, 3, 4 }, &count).ok);
     EXPECT_EQ(count, 0);
     const QByteArray b = fileBytes(path);
     EXPECT_EQ(b.size(), 150);

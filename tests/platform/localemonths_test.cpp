@@ -1,8 +1,8 @@
 #include "gamedata/monthnames.h"
 #include "platform/localemonths.h"
 
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
@@ -17,9 +17,9 @@ class LocaleEnvironment
 public:
     LocaleEnvironment()
     {
-        for (const char *name : {"LC_ALL", "LC_TIME", "LC_CTYPE", "LANG"}) {
+        for (const char *name : { "LC_ALL", "LC_TIME", "LC_CTYPE", "LANG" }) {
             const char *value = std::getenv(name);
-            m_saved.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+            m_saved.push_back({ name, value ? std::optional<std::string>(value) : std::nullopt });
             unsetenv(name);
         }
     }
@@ -44,10 +44,10 @@ QStringList processed(const QStringList &abbreviations)
     return QStringList(names.begin() + 1, names.end());
 }
 
-const QStringList FrenchMonths = {
-    QStringLiteral("JANV"), QString::fromUtf8("FÉVR"), QStringLiteral("MARS"), QStringLiteral("AVRIL"),
-    QStringLiteral("MAI"),  QStringLiteral("JUIN"),    QStringLiteral("JUIL"), QString::fromUtf8("AOÛT"),
-    QStringLiteral("SEPT"), QStringLiteral("OCT"),     QStringLiteral("NOV"),  QString::fromUtf8("DÉC")};
+const QStringList FrenchMonths
+    = { QStringLiteral("JANV"), QString::fromUtf8("FÉVR"), QStringLiteral("MARS"), QStringLiteral("AVRIL"),
+          QStringLiteral("MAI"), QStringLiteral("JUIN"), QStringLiteral("JUIL"), QString::fromUtf8("AOÛT"),
+          QStringLiteral("SEPT"), QStringLiteral("OCT"), QStringLiteral("NOV"), QString::fromUtf8("DÉC") };
 
 } // namespace
 
@@ -79,8 +79,8 @@ TEST(LocaleMonths, TheCLocaleGivesEnglishAbbreviations)
     env.set("LC_ALL", "C");
     const std::optional<QStringList> names = SystemAbbreviatedMonthNames();
     ASSERT_TRUE(names.has_value());
-    EXPECT_EQ(processed(*names).join(QLatin1Char(' ')),
-              QStringLiteral("JAN FEB MAR APR MAY JUN JUL AUG SEP OCT NOV DEC"));
+    EXPECT_EQ(
+        processed(*names).join(QLatin1Char(' ')), QStringLiteral("JAN FEB MAR APR MAY JUN JUL AUG SEP OCT NOV DEC"));
 }
 
 TEST(LocaleMonths, ALocaleThatIsNotInstalledCannotBeRead)
@@ -92,8 +92,8 @@ TEST(LocaleMonths, ALocaleThatIsNotInstalledCannotBeRead)
 
 TEST(LocaleMonths, TestsCanReplaceTheNamesOrMakeThemUnreadable)
 {
-    SetMonthNamesForTesting(QStringList{QStringLiteral("a")});
-    EXPECT_EQ(SystemAbbreviatedMonthNames(), QStringList{QStringLiteral("a")});
+    SetMonthNamesForTesting(QStringList { QStringLiteral("a") });
+    EXPECT_EQ(SystemAbbreviatedMonthNames(), QStringList { QStringLiteral("a") });
     SetLocaleUnreadableForTesting(true);
     EXPECT_FALSE(SystemAbbreviatedMonthNames().has_value());
     SetLocaleUnreadableForTesting(false);
