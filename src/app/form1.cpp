@@ -656,6 +656,7 @@ void Form1::listEntryFile()
     }
     const bool damaged = file.isDamaged();
     const int32_t declared = file.declaredCount();
+    const qint64 onDisk = file.recordsOnDisk();
     const int count = file.usableCount();
     const std::vector<NumbersRecord> records = file.readRange(1, count);
     file.close();
@@ -671,7 +672,7 @@ void Form1::listEntryFile()
     if (count > 0)
         Text2->setText(QString::number(count));
     if (damaged)
-        platform::MsgBox(damagedFileMessage(EntryFile, declared, file.recordsOnDisk()));
+        platform::MsgBox(damagedFileMessage(EntryFile, declared, onDisk));
 }
 
 void Form1::AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7,
