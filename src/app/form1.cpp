@@ -559,8 +559,11 @@ void Form1::DTPicker1_Change()
                              .arg(QFileInfo(HistoryFile).fileName(), file.errorString()));
         return;
     }
+    if (file.isDamaged())
+        platform::MsgBox(damagedFileMessage(HistoryFile, file.declaredCount(), file.recordsOnDisk()));
     const int count = file.usableCount();
     const std::vector<NumbersRecord> records = file.readRange(1, count);
+    file.close();
     for (int r = 1; r <= count; ++r) {
         const NumbersRecord &rec = records[static_cast<size_t>(r - 1)];
         if (rec.day != day || rec.month != month || rec.year != year)
@@ -657,6 +660,7 @@ void Form1::listEntryFile()
     }
     const bool damaged = file.isDamaged();
     const int32_t declared = file.declaredCount();
+    const qint64 onDisk = file.recordsOnDisk();
     const int count = file.usableCount();
     const std::vector<NumbersRecord> records = file.readRange(1, count);
     file.close();
@@ -672,7 +676,7 @@ void Form1::listEntryFile()
     if (count > 0)
         Text2->setText(QString::number(count));
     if (damaged)
-        platform::MsgBox(damagedFileMessage(EntryFile, declared, file.recordsOnDisk()));
+        platform::MsgBox(damagedFileMessage(EntryFile, declared, onDisk));
 }
 
 void Form1::AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7,

@@ -119,6 +119,11 @@ bool NumbersFile::setCount(int32_t count)
 
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
 {
+    if (declared < 0)
+        return QStringLiteral("The file %1 is damaged: it gives its number of records as %2. "
+                              "None of its records are used.")
+            .arg(QFileInfo(path).fileName())
+            .arg(declared);
     const qint64 usable = std::clamp<qint64>(std::min<qint64>(declared, onDisk), 0, MaxNumbersRecords);
     return QStringLiteral("The file %1 is damaged: it says it holds %2 records, but %3 can be read. "
                           "Only those %4 records are used.")
@@ -152,6 +157,13 @@ FileResult writeFailure(const NumbersFile &file)
                                    .arg(QFileInfo(file.path()).fileName(), file.errorString()));
 }
 
+// A negative count says nothing about what the file holds; writing on would overwrite record 1.
+FileResult negativeCountFailure(NumbersFile &file)
+{
+    return FileResult::failure(damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk()) +
+                               QStringLiteral(" Nothing was added."));
+}
+
 FileResult fullFailure(const QString &path)
 {
     return FileResult::failure(QStringLiteral("The file %1 already holds %2 records, the most it can hold. "
@@ -166,6 +178,8 @@ FileResult insertResult(const QString &historyPath, NumbersRecord result)
     NumbersFile file;
     if (!file.open(historyPath))
         return openFailure(file);
+    if (file.declaredCount() < 0)
+        return negativeCountFailure(file);
     const int c = file.usableCount();
     if (c >= MaxNumbersRecords)
         return fullFailure(historyPath);
@@ -253,6 +267,8 @@ FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &m
     NumbersFile file;
     if (!file.open(entryPath))
         return openFailure(file);
+    if (file.declaredCount() < 0)
+        return negativeCountFailure(file);
     const int count = file.usableCount();
     if (count >= MaxNumbersRecords)
         return fullFailure(entryPath);
