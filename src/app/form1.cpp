@@ -43,7 +43,7 @@ QFont listFont()
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSize(9);
+    font.setPointSize(8);
     return font;
 }
 
@@ -126,12 +126,12 @@ void Form1::buildControls()
 
     Frame3 = place(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280, 240, 3855, 2055);
     DTPicker1 = place(new platform::DatePicker(Frame3), "DTPicker1", 120, 300, 3615, 330);
-    Command1 = place(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1095, 375);
-    Command2 = place(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1260, 780, 1095, 375);
-    Image1 = place(new QLabel(Frame3), "Image1", 2520, 720, 480, 480);
-    Label1 = place(new QLabel(QStringLiteral("History"), Frame3), "Label1", 2400, 1230, 720, 195);
-    Image3 = place(new QLabel(Frame3), "Image3", 3240, 720, 480, 480);
-    Label2 = place(new QLabel(QStringLiteral("Stats"), Frame3), "Label2", 3120, 1230, 720, 195);
+    Command1 = place(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1215, 375);
+    Command2 = place(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1380, 780, 1215, 375);
+    Image1 = place(new QLabel(Frame3), "Image1", 2700, 720, 480, 480);
+    Label1 = place(new QLabel(QStringLiteral("History"), Frame3), "Label1", 2640, 1230, 600, 195);
+    Image3 = place(new QLabel(Frame3), "Image3", 3300, 720, 480, 480);
+    Label2 = place(new QLabel(QStringLiteral("Stats"), Frame3), "Label2", 3240, 1230, 600, 195);
     for (QLabel *picture : {Image1, Image3}) {
         picture->setFrameShape(QFrame::StyledPanel);
         picture->setCursor(Qt::PointingHandCursor);
@@ -144,7 +144,7 @@ void Form1::buildControls()
     for (QLabel *label : {Label1, Label2})
         label->setAlignment(Qt::AlignHCenter);
 
-    Label4 = place(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 240, 2460, 1000, 255);
+    Label4 = place(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 120, 2460, 1200, 255);
     Image4 = place(new QLabel(Frame1), "Image4", 480, 2760, 330, 330);
     Image4->setPixmap(ImageList1.picture(1).scaled(twipsToPixels(330), twipsToPixels(330)));
 
