@@ -14,6 +14,7 @@
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
+#include "printing/listprinting.h"
 #include "printing/printers.h"
 
 #include <QCloseEvent>
@@ -695,10 +696,18 @@ void Form1::Command6_Click()
 
 void Form1::Command9_Click()
 {
+    QStringList lines;
+    for (int i = 0; i < List1->count(); ++i)
+        lines << List1->item(i)->text();
+    PrintListCommand(lines);
 }
 
 void Form1::Command10_Click()
 {
+    QStringList lines;
+    for (int i = 0; i < List2->count(); ++i)
+        lines << List2->item(i)->text();
+    PrintListCommand(lines);
 }
 
 void Form1::Command12_Click()
