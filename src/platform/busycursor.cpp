@@ -7,7 +7,7 @@ namespace vx::platform {
 
 BusyCursor::BusyCursor()
 {
-    if (QGuiApplication::instance()) {
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_shown = true;
     }
@@ -24,12 +24,6 @@ void BusyCursor::restore()
         QGuiApplication::restoreOverrideCursor();
         m_shown = false;
     }
-}
-
-bool BusyCursorShown()
-{
-    const QCursor *cursor = QGuiApplication::overrideCursor();
-    return cursor && cursor->shape() == Qt::WaitCursor;
 }
 
 } // namespace vx::platform

@@ -18,6 +18,4 @@ private:
     bool m_shown = false;
 };
 
-bool BusyCursorShown();
-
 } // namespace vx::platform
