@@ -26,10 +26,11 @@ QString findTool(const QString &name)
     return path;
 }
 
-bool writeFile(const QString &path, const QByteArray &text, QString *error)
+bool writeFile(const QString &path, const QString &text, QString *error)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) != text.size()) {
+    const QByteArray bytes = text.toLocal8Bit();
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, f.errorString());
         return false;
     }
@@ -126,57 +127,46 @@ bool CupsScheduler::writeConfiguration(QString *error) const
         return false;
     }
 
-    const QByteArray r = QFile::encodeName(root);
-    const QByteArray files = "FileDevice Yes\n"
-                             "ServerRoot "
-        + r
-        + "/etc\n"
-          "RequestRoot "
-        + r
-        + "/spool\n"
-          "TempDir "
-        + r
-        + "/spool/tmp\n"
-          "CacheDir "
-        + r
-        + "/cache\n"
-          "StateDir "
-        + r
-        + "/run\n"
-          "ErrorLog "
-        + r
-        + "/log/error_log\n"
-          "AccessLog "
-        + r
-        + "/log/access_log\n"
-          "PageLog "
-        + r + "/log/page_log\n";
-    const QByteArray daemon = "LogLevel warn\n"
-                              "Listen "
-        + r
-        + "/cups.sock\n"
-          "Browsing No\n"
-          "WebInterface No\n"
-          "PreserveJobHistory No\n"
-          "DefaultAuthType None\n"
-          "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-          "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
-    QByteArray printers;
+    const QString files = QStringLiteral(R"(FileDevice Yes
+ServerRoot %1/etc
+RequestRoot %1/spool
+TempDir %1/spool/tmp
+CacheDir %1/cache
+StateDir %1/run
+ErrorLog %1/log/error_log
+AccessLog %1/log/access_log
+PageLog %1/log/page_log
+)")
+                              .arg(root);
+    // Anyone may do anything on this private socket; finished jobs stay listed for the tests.
+    const QString daemon = QStringLiteral(R"(LogLevel warn
+Listen %1/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+)")
+                               .arg(root);
+    QString printers;
     for (const QString &queue : m_queues) {
-        const QByteArray q = queue.toUtf8();
-        printers += "<Printer " + q
-            + ">\n"
-              "Info "
-            + q
-            + "\n"
-              "DeviceURI file://"
-            + QFile::encodeName(outputFile(queue))
-            + "\n"
-              "State Idle\n"
-              "Accepting Yes\n"
-              "Shared No\n"
-              "ErrorPolicy abort-job\n"
-              "</Printer>\n";
+        printers += QStringLiteral(R"(<Printer %1>
+Info %1
+DeviceURI file://%2
+State Idle
+Accepting Yes
+Shared No
+ErrorPolicy abort-job
+</Printer>
+)")
+                        .arg(queue, outputFile(queue));
         const QString ppd = root + QStringLiteral("/etc/ppd/") + queue + QStringLiteral(".ppd");
         if (!QFile::copy(PdfDriver, ppd)) {
             *error = QStringLiteral("cannot copy the PDF driver to %1").arg(ppd);
@@ -303,6 +293,13 @@ QString CupsScheduler::pendingJobs(const QString &queue, int *exitCode) const
     if (!queue.isEmpty())
         arguments << queue;
     return lpstat(arguments, exitCode);
+}
+
+int CupsScheduler::jobsTaken() const
+{
+    int code = -1;
+    const QString jobs = lpstat({ QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o") }, &code);
+    return code == 0 ? static_cast<int>(jobs.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) : -1;
 }
 
 bool CupsScheduler::setAccepting(const QString &queue, bool accepting, QString *error) const

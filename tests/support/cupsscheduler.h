@@ -40,6 +40,10 @@ public:
     // The unfinished jobs of a queue (of all queues for an empty name), as lpstat lists them.
     QString pendingJobs(const QString &queue, int *exitCode = nullptr) const;
 
+    // How many jobs the scheduler has taken since it started, finished ones included; -1 when
+    // it cannot be asked.
+    int jobsTaken() const;
+
     // Makes a queue accept or refuse new jobs, as an administrator would.
     bool setAccepting(const QString &queue, bool accepting, QString *error) const;
 
