@@ -16,6 +16,7 @@
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
+#include "printing/listprinting.h"
 #include "printing/printers.h"
 
 #include <QCloseEvent>
@@ -752,10 +753,18 @@ void Form1::Command6_Click()
 
 void Form1::Command9_Click()
 {
+    QStringList lines;
+    for (int i = 0; i < List1->count(); ++i)
+        lines << List1->item(i)->text();
+    PrintListCommand(lines);
 }
 
 void Form1::Command10_Click()
 {
+    QStringList lines;
+    for (int i = 0; i < List2->count(); ++i)
+        lines << List2->item(i)->text();
+    PrintListCommand(lines);
 }
 
 void Form1::Command12_Click()

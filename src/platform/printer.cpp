@@ -1,9 +1,14 @@
 #include "platform/printer.h"
 
+#include "platform/messages.h"
+
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cups/cups.h>
 #include <memory>
 
 namespace vx::platform {
@@ -40,9 +45,14 @@ QString CurrentPrinterName()
     return state().name;
 }
 
+void ClearCurrentPrinter()
+{
+    state().name.clear();
+}
+
 bool SetPrinterFont(const QString &family, double pointSize)
 {
-    if (state().name.isEmpty() || pointSize <= 0)
+    if (state().name.isEmpty() || family.isEmpty() || pointSize <= 0)
         return false;
     state().fontFamily = family;
     state().fontSize = pointSize;
@@ -60,11 +70,26 @@ double PrinterFontSize()
 }
 
 struct PrintDocument::Impl {
+    QString printerName;
+    QString paper; // the printer system's name of the paper the pages are laid out on
+    std::unique_ptr<QTemporaryFile> file;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<QPainter> painter;
     double y = 0;
     double lineHeight = 0;
+    double ascent = 0;
+    double pageHeight = 0;
+    int jobId = 0;
     QString error;
+
+    void drop()
+    {
+        if (painter && painter->isActive())
+            painter->end();
+        painter.reset();
+        printer.reset();
+        file.reset(); // removes the laid-out pages
+    }
 };
 
 PrintDocument::PrintDocument()
@@ -74,24 +99,48 @@ PrintDocument::PrintDocument()
 
 PrintDocument::~PrintDocument()
 {
-    end();
+    abort();
     delete d;
 }
 
 bool PrintDocument::begin()
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(state().name);
-    if (state().name.isEmpty() || info.isNull()) {
-        d->error = QStringLiteral("No printer is available.");
+    d->drop();
+    d->error.clear();
+    d->jobId = 0;
+    d->printerName = state().name;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(d->printerName);
+    if (d->printerName.isEmpty() || info.isNull()) {
+        d->error = d->printerName.isEmpty()
+            ? QStringLiteral("No printer is available.")
+            : QStringLiteral("The printer %1 is no longer installed.").arg(d->printerName);
         return false;
     }
-    d->printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+
+    d->file = std::make_unique<QTemporaryFile>();
+    if (!d->file->open()) {
+        d->error = QStringLiteral("The printout could not be prepared: %1").arg(d->file->errorString());
+        d->drop();
+        return false;
+    }
+    d->file->close(); // the printer writes it by name
+
+    // The paper and printable area are the printer's own; the pages go to a file first so that
+    // the printer system's answer to the job can be told to the player.
+    const QPrinter device(info, QPrinter::HighResolution);
+    d->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    d->printer->setOutputFormat(QPrinter::PdfFormat);
+    d->printer->setOutputFileName(d->file->fileName());
+    d->printer->setPageLayout(device.pageLayout());
+    d->paper = device.pageLayout().pageSize().key();
     d->printer->setFullPage(false);
+    d->printer->setCreator(ApplicationTitle);
+    d->printer->setDocName(ApplicationTitle);
+
     d->painter = std::make_unique<QPainter>();
     if (!d->painter->begin(d->printer.get())) {
-        d->error = QStringLiteral("The printer could not be started.");
-        d->painter.reset();
-        d->printer.reset();
+        d->error = QStringLiteral("The printout could not be prepared for the printer %1.").arg(d->printerName);
+        d->drop();
         return false;
     }
     QFont font(state().fontFamily);
@@ -99,36 +148,78 @@ bool PrintDocument::begin()
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     d->painter->setFont(font);
-    d->lineHeight = QFontMetricsF(font, d->printer.get()).lineSpacing();
+    const QFontMetricsF metrics(font, d->printer.get());
+    d->lineHeight = metrics.lineSpacing();
+    d->ascent = metrics.ascent();
+    d->pageHeight = d->printer->pageRect(QPrinter::DevicePixel).height();
     d->y = 0;
     return true;
 }
 
 bool PrintDocument::printLine(const QString &text)
 {
-    if (!d->painter)
+    if (!d->painter) {
+        if (d->error.isEmpty())
+            d->error = QStringLiteral("The printout has not been started.");
         return false;
-    const double pageHeight = d->printer->pageRect(QPrinter::DevicePixel).height();
-    if (d->y + d->lineHeight > pageHeight) {
+    }
+    if (d->y > 0 && d->y + d->lineHeight > d->pageHeight) {
         if (!d->printer->newPage()) {
-            d->error = QStringLiteral("The printer could not start a new page.");
+            d->error = QStringLiteral("The printer %1 could not start a new page.").arg(d->printerName);
             return false;
         }
         d->y = 0;
     }
-    d->painter->drawText(QPointF(0, d->y + QFontMetricsF(d->painter->font(), d->printer.get()).ascent()), text);
+    d->painter->drawText(QPointF(0, d->y + d->ascent), text);
     d->y += d->lineHeight;
     return true;
 }
 
 bool PrintDocument::end()
 {
-    if (!d->painter)
-        return true;
-    const bool ok = d->painter->end();
+    if (!d->painter) {
+        if (d->error.isEmpty())
+            d->error = QStringLiteral("The printout has not been started.");
+        return false;
+    }
+    const bool written = d->painter->end();
     d->painter.reset();
     d->printer.reset();
-    return ok;
+    if (!written) {
+        d->error = QStringLiteral("The printout could not be written for the printer %1.").arg(d->printerName);
+        d->drop();
+        return false;
+    }
+
+    const QByteArray name = d->printerName.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(d->file->fileName());
+    const QByteArray title = ApplicationTitle.toLocal8Bit();
+    // The job names its paper, so that the printer does not fit the pages to another size.
+    cups_option_t *options = nullptr;
+    int optionCount = 0;
+    if (!d->paper.isEmpty())
+        optionCount = cupsAddOption("media", d->paper.toLatin1().constData(), optionCount, &options);
+    d->jobId = cupsPrintFile2(
+        CUPS_HTTP_DEFAULT, name.constData(), path.constData(), title.constData(), optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    d->drop();
+    if (d->jobId <= 0) {
+        d->jobId = 0;
+        d->error = QStringLiteral("The printer %1 did not take the printout: %2")
+                       .arg(d->printerName, QString::fromLocal8Bit(cupsLastErrorString()));
+        return false;
+    }
+    return true;
+}
+
+void PrintDocument::abort()
+{
+    d->drop();
+}
+
+int PrintDocument::jobId() const
+{
+    return d->jobId;
 }
 
 QString PrintDocument::errorString() const

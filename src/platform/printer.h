@@ -13,25 +13,30 @@ QStringList InstalledPrinterNames();
 // Makes the named printer current. False when no installed printer has that name.
 bool SetCurrentPrinter(const QString &deviceName);
 QString CurrentPrinterName(); // empty while there is none
+void ClearCurrentPrinter();
 
 // The font of the current printer. False (and nothing changes) when there is no usable printer.
 bool SetPrinterFont(const QString &family, double pointSize);
 QString PrinterFontFamily();
 double PrinterFontSize();
 
-// A document on the current printer, written line by line from the top of the page in the
-// printer's font; a full page moves on to the next. The document is sent when end() runs.
+// A document on the current printer, written line by line from the top of the printable area in
+// the printer's font; a full page moves on to the next. The pages are laid out in a temporary
+// file and handed to the printer system as one job when end() runs, so a printer that refuses
+// the job is reported there. A document that is never ended (or is aborted) prints nothing.
 class PrintDocument
 {
 public:
     PrintDocument();
-    ~PrintDocument();
+    ~PrintDocument(); // aborts a document that was not ended
     PrintDocument(const PrintDocument &) = delete;
     PrintDocument &operator=(const PrintDocument &) = delete;
 
-    bool begin();                          // false when no printer can be used
-    bool printLine(const QString &text);   // false on a printer error
-    bool end();                            // ends the document; false on a printer error
+    bool begin(); // false when no printer can be used
+    bool printLine(const QString &text); // false on a printer error
+    bool end(); // sends the job; false when it could not be sent
+    void abort(); // drops the document unsent
+    int jobId() const; // the printer system's number of the sent job, 0 before
     QString errorString() const;
 
 private:

@@ -46,16 +46,18 @@ bool SelectSavedPrinter()
     const QString saved = SavedPrinterName();
     bool any = false;
     for (const QString &name : platform::InstalledPrinterNames()) {
-        if (name.isEmpty())
+        if (name.isEmpty() || !platform::SetCurrentPrinter(name))
             continue;
-        platform::SetCurrentPrinter(name);
         any = true;
         if (name == saved)
             break;
     }
-    if (!any)
-        platform::MsgBox(QStringLiteral(
-            "Printing has been disabled due to the fact that no printer drivers can be detected."));
+    if (!any) {
+        // A printer chosen earlier in the session is gone as well.
+        platform::ClearCurrentPrinter();
+        platform::MsgBox(
+            QStringLiteral("Printing has been disabled due to the fact that no printer drivers can be detected."));
+    }
     return any;
 }
 
