@@ -5,6 +5,7 @@
 #include "dialogs/suggestions.h"
 #include "gamedata/boxvalue.h"
 #include "gamedata/entryfiles.h"
+#include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/rnd.h"
 #include "gamedata/sharedstate.h"
@@ -12,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/twips.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,8 @@ template <typename W> W *place(W *widget, const QString &name, int left, int top
     widget->setGeometry(twipsRect(left, top, width, height));
     return widget;
 }
+
+constexpr int ListingIntervalMs = 100;
 
 QString withLeadingBlank(int number)
 {
@@ -184,6 +188,19 @@ void Form5::Command4_Click()
         return;
     }
 
+    // The list lays itself out again after every change it sees, which with thousands of lines
+    // costs more than finding the entries; so lines go into it in batches, a few times a second,
+    // while the count box follows every entry.
+    QStringList pendingLines;
+    QElapsedTimer sinceListed;
+    sinceListed.start();
+    const auto listPending = [&] {
+        if (!pendingLines.isEmpty())
+            main->List1->addItems(pendingLines);
+        pendingLines.clear();
+        sinceListed.restart();
+    };
+
     // While candidates keep failing, the message loop is still served so that Cancel works.
     const auto keepGoing = [] {
         platform::DoEvents();
@@ -194,7 +211,9 @@ void Form5::Command4_Click()
         const SuggestionRun::Turn turn = run.nextEntry(keepGoing, &c);
         if (turn == SuggestionRun::Turn::Accepted) {
             main->Text2->setText(withLeadingBlank(run.entryCount()));
-            main->AddEntryLine(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);
+            pendingLines << entryLineText(c, BonusTag);
+            if (sinceListed.elapsed() >= ListingIntervalMs)
+                listPending();
             platform::DoEvents();
             if (StopFlag) {
                 StopFlag = false;
@@ -202,6 +221,7 @@ void Form5::Command4_Click()
             }
             continue;
         }
+        listPending(); // the list is complete before any message
         if (turn == SuggestionRun::Turn::Stopped) {
             StopFlag = false;
         } else if (turn == SuggestionRun::Turn::Exhausted) {
@@ -216,6 +236,7 @@ void Form5::Command4_Click()
         break;
     }
     run.close();
+    listPending();
     setRunButtonsEnabled(true);
     m_running = false;
 }
