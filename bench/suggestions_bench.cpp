@@ -30,7 +30,7 @@ void writeHistory(const TestFolder &folder, int draws)
     QDate date(1980, 1, 5);
     for (int d = 0; d < draws; ++d, date = date.addDays(7)) {
         std::vector<int16_t> pool(49);
-        std::iota(pool.begin(), pool.end(), int16_t{1});
+        std::iota(pool.begin(), pool.end(), int16_t { 1 });
         std::shuffle(pool.begin(), pool.end(), random);
         std::sort(pool.begin(), pool.begin() + 6);
         NumbersRecord r = drawRecord(date.year(), date.month(), date.day(), {});
@@ -45,8 +45,8 @@ void prepare(const TestFolder &folder)
     platform::MessageScript::begin();
     platform::SetEndProgramRecordsOnly(true);
     platform::SetProgramFolderForTesting(folder.path());
-    platform::SetMonthNamesForTesting(QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep",
-                                                  "Oct", "Nov", "Dec"});
+    platform::SetMonthNamesForTesting(
+        QStringList { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" });
     writeGame(folder, 1, makeGame(QStringLiteral("Lotto"), 6, 0, 49, 2, 0, 0));
     writeHistory(folder, 2000);
 }
@@ -74,8 +74,8 @@ void BM_Additional2500ThroughTheWindow(benchmark::State &state)
 
         state.PauseTiming();
         if (form.List1->count() != 2500 || !platform::MessageScript::shown().isEmpty()) {
-            const QByteArray why = (QStringLiteral("the run did not add 2500 entries: %1 ").arg(form.List1->count()) +
-                                    platform::MessageScript::shown().join(QLatin1Char('|')))
+            const QByteArray why = (QStringLiteral("the run did not add 2500 entries: %1 ").arg(form.List1->count())
+                + platform::MessageScript::shown().join(QLatin1Char('|')))
                                        .toUtf8();
             state.SkipWithError(why.constData());
             break;
@@ -102,7 +102,7 @@ void BM_Additional2500Logic(benchmark::State &state)
         state.ResumeTiming();
         SuggestionRun run;
         run.openEntries(entries);
-        run.openHistory(folder.file(QStringLiteral("Lotto.rtl")), {6, 49, 0});
+        run.openHistory(folder.file(QStringLiteral("Lotto.rtl")), { 6, 49, 0 });
         int added = 0;
         while (added < 2500 && run.nextEntry({}, nullptr) == SuggestionRun::Turn::Accepted)
             ++added;

@@ -24,7 +24,7 @@ public:
     void Command6_Click(); // Change
     void Command5_Click(); // Cancel
 
-    std::array<QLineEdit *, BoxCount> Text1{};
+    std::array<QLineEdit *, BoxCount> Text1 {};
     QLabel *Label1 = nullptr;
     QPushButton *Command6 = nullptr;
     QPushButton *Command5 = nullptr;

@@ -15,7 +15,7 @@ namespace vx {
 
 // The shape of the current game as the entry windows see it.
 struct EntryRules {
-    int mainPicked = 0;  // main numbers per entry (3 to 7)
+    int mainPicked = 0; // main numbers per entry (3 to 7)
     int bonusPicked = 0; // 0 or 1
     int mainPool = 0;
     int bonusPool = 0; // 0: a picked bonus comes from the main pool
@@ -35,7 +35,7 @@ inline int bonusBoxIndex(const EntryRules &rules)
 // An entry that passed its checks: the main numbers ascending (0 beyond mainPicked) and the bonus
 // (0 when none is picked).
 struct EntryNumbers {
-    std::array<int16_t, 7> mains{};
+    std::array<int16_t, 7> mains {};
     int16_t bonus = 0;
 };
 EntryNumbers buildEntry(const std::vector<double> &boxes, const EntryRules &rules);
@@ -46,8 +46,8 @@ QString editedEntryLine(const EntryNumbers &entry, const EntryRules &rules, cons
 
 // The shape of the current game as the result window sees it.
 struct ResultRules {
-    int mainDrawn = 0;   // 3 to 7
-    int bonusDrawn = 0;  // 0 to 2
+    int mainDrawn = 0; // 3 to 7
+    int bonusDrawn = 0; // 0 to 2
     int mainPool = 0;
     int bonusSource = 0; // 0 own pool, 1 from the main pool, 2 not used
     int bonusPool = 0;

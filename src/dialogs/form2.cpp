@@ -33,11 +33,20 @@ struct Layout {
     int mains, extras, width, command1, command2, label2, label3;
 };
 constexpr Layout Layouts[] = {
-    {4, 0, 2655, 480, 1320, 0, 0},    {3, 1, 2655, 480, 1320, 2040, 0},  {5, 0, 3210, 840, 1680, 0, 0},
-    {4, 1, 3210, 840, 1680, 2640, 0}, {6, 0, 3825, 1080, 1920, 0, 0},    {5, 1, 3825, 1080, 1920, 3240, 0},
-    {7, 0, 4410, 1200, 2400, 0, 0},   {6, 1, 4410, 1200, 2400, 3840, 0}, {7, 1, 0, 1200, 2400, 4440, 0},
-    {3, 2, 3210, 840, 1680, 2040, 2640}, {4, 2, 3825, 840, 1680, 2640, 3240}, {5, 2, 4440, 840, 1680, 3240, 3840},
-    {6, 2, 5055, 1400, 2600, 3840, 4440}, {7, 2, 5668, 1800, 2800, 4440, 5040},
+    { 4, 0, 2655, 480, 1320, 0, 0 },
+    { 3, 1, 2655, 480, 1320, 2040, 0 },
+    { 5, 0, 3210, 840, 1680, 0, 0 },
+    { 4, 1, 3210, 840, 1680, 2640, 0 },
+    { 6, 0, 3825, 1080, 1920, 0, 0 },
+    { 5, 1, 3825, 1080, 1920, 3240, 0 },
+    { 7, 0, 4410, 1200, 2400, 0, 0 },
+    { 6, 1, 4410, 1200, 2400, 3840, 0 },
+    { 7, 1, 0, 1200, 2400, 4440, 0 },
+    { 3, 2, 3210, 840, 1680, 2040, 2640 },
+    { 4, 2, 3825, 840, 1680, 2640, 3240 },
+    { 5, 2, 4440, 840, 1680, 3240, 3840 },
+    { 6, 2, 5055, 1400, 2600, 3840, 4440 },
+    { 7, 2, 5668, 1800, 2800, 4440, 5040 },
 };
 } // namespace
 
@@ -85,8 +94,8 @@ void Form2::Form_Load()
     Label2->setText(BonusTag);
     Label3->setText(BonusTag);
     const platform::DatePicker *picker = Form1::instance()->DTPicker1;
-    Label1->setText(GameName + QLatin1Char(' ') + QString::number(picker->Month()) + QLatin1Char('/') +
-                    QString::number(picker->Day()) + QLatin1Char('/') + QString::number(picker->Year()));
+    Label1->setText(GameName + QLatin1Char(' ') + QString::number(picker->Month()) + QLatin1Char('/')
+        + QString::number(picker->Day()) + QLatin1Char('/') + QString::number(picker->Year()));
 }
 
 void Form2::layoutForGame()
@@ -122,7 +131,7 @@ void Form2::Command1_Click()
     std::vector<double> boxes;
     for (int k = 1; k <= m + b && k <= 9; ++k)
         boxes.push_back(BoxValue(Text[static_cast<size_t>(k)]->text()));
-    const ResultCheck check = checkResult(boxes, {m, b, MainPool, BonusSource, BonusPool});
+    const ResultCheck check = checkResult(boxes, { m, b, MainPool, BonusSource, BonusPool });
     if (!check.ok()) {
         platform::MsgBox(check.message);
         return;

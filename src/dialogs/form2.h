@@ -24,7 +24,7 @@ public:
     void Command1_Click(); // Add
     void Command2_Click(); // Cancel
 
-    std::array<QLineEdit *, 10> Text{}; // Text[1] .. Text[9]
+    std::array<QLineEdit *, 10> Text {}; // Text[1] .. Text[9]
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

@@ -33,7 +33,7 @@ public:
     bool running() const { return m_running; }
 
     QGroupBox *Frame1 = nullptr;
-    std::array<QLineEdit *, BoxCount> Text1{};
+    std::array<QLineEdit *, BoxCount> Text1 {};
     QLabel *Label2 = nullptr;
     QPushButton *Command6 = nullptr;
     QPushButton *Command5 = nullptr;

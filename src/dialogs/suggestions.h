@@ -21,8 +21,8 @@ struct SuggestionGame {
     int bonusPool = 0; // 0: no extra number is suggested
 };
 
-constexpr int SamplingDrawCount = 20;        // from this many draws on, numbers come from past draws
-constexpr int MaxSuggestedEntries = 2500;    // the Additional mode's limit on the file's entries
+constexpr int SamplingDrawCount = 20; // from this many draws on, numbers come from past draws
+constexpr int MaxSuggestedEntries = 2500; // the Additional mode's limit on the file's entries
 
 // How many numbers a suggested entry may share with any one entry in the file.
 int overlapLimit(int mainDrawn);
@@ -78,9 +78,9 @@ public:
     void setAttemptLimit(int limit) { m_attemptLimit = limit; }
 
     enum class Turn {
-        Accepted,   // a candidate passed and is in the file
-        Stopped,    // keepGoing said stop while candidates were being retried
-        Exhausted,  // no candidate passed within the attempt limit
+        Accepted, // a candidate passed and is in the file
+        Stopped, // keepGoing said stop while candidates were being retried
+        Exhausted, // no candidate passed within the attempt limit
         WriteFailed // the file could not take the entry; failure() says why
     };
     // Draws candidates until one passes, then appends it. While candidates keep failing it calls

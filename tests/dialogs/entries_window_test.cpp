@@ -18,8 +18,8 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 using platform::twipsToPixels;
+using platform::MessageScript::last;
 
 namespace {
 const QDate EntryDate(2005, 11, 5);
@@ -84,7 +84,7 @@ std::vector<NumbersRecord> allOfTiny()
     for (int a = 1; a <= 5; ++a)
         for (int b = a + 1; b <= 5; ++b)
             for (int c = b + 1; c <= 5; ++c)
-                entries.push_back(entryRecord({a, b, c}));
+                entries.push_back(entryRecord({ a, b, c }));
     return entries;
 }
 } // namespace
@@ -103,22 +103,22 @@ TEST_F(EntriesTest, ManualAddAppendsAndListsTheEntry)
     EXPECT_EQ(window->Label2->text(), QStringLiteral("PB"));
     EXPECT_EQ(window->Label2->x(), twipsToPixels(3360));
 
-    type(window->Text1, {"44", "3", "25", "12", "40", "7"});
+    type(window->Text1, { "44", "3", "25", "12", "40", "7" });
     window->Command6->click();
     EXPECT_EQ(form().Text2->text(), QStringLiteral(" 1"));
-    EXPECT_EQ(lines(form().List1), QStringList{"03 12 25 40 44 PB 07 "});
+    EXPECT_EQ(lines(form().List1), QStringList { "03 12 25 40 44 PB 07 " });
     const QByteArray bytes = folder.bytes(QLatin1String(EntryName));
     ASSERT_EQ(bytes.size(), 30);
     EXPECT_EQ(rawInt32(bytes, 0), 1);
-    EXPECT_EQ(rawRecord(bytes, 1).main, (std::array<int16_t, 7>{3, 12, 25, 40, 44, 0, 0}));
+    EXPECT_EQ(rawRecord(bytes, 1).main, (std::array<int16_t, 7> { 3, 12, 25, 40, 44, 0, 0 }));
     EXPECT_EQ(rawRecord(bytes, 1).extra[0], 7);
     EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("44")); // the boxes keep their contents
 
     // 4.6 and 5.4 would both be stored as 5.
-    type(window->Text1, {"4.6", "5.4", "25", "12", "40", "7"});
+    type(window->Text1, { "4.6", "5.4", "25", "12", "40", "7" });
     window->Command6->click();
     EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are the same!"));
-    type(window->Text1, {"1", "2", "3", "4", "5", "0"});
+    type(window->Text1, { "1", "2", "3", "4", "5", "0" });
     window->Command6->click();
     EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are out of range for the game!"));
     EXPECT_EQ(fileCount(), 1);
@@ -147,8 +147,9 @@ TEST_F(EntriesTest, WheelAndStandingFilesAreToldByTheirPath)
     EntryFile = folder.file("Weekly-5-4-3.lot");
     platform::MessageScript::answer(false);
     EXPECT_EQ(openAdd(), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you sure you "
-                                     "want to continue?"));
+    EXPECT_EQ(last(),
+        QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you sure you "
+                       "want to continue?"));
     platform::MessageScript::answer(true);
     Form5 *wheel = openAdd();
     ASSERT_NE(wheel, nullptr);
@@ -166,7 +167,7 @@ TEST_F(EntriesTest, WheelAndStandingFilesAreToldByTheirPath)
     Form5 *standing = openAdd();
     ASSERT_NE(standing, nullptr);
     EXPECT_EQ(platform::MessageScript::shown(),
-              QStringList{"Do you want to create a dated entry for a day that has not been defined as a draw day?"});
+        QStringList { "Do you want to create a dated entry for a day that has not been defined as a draw day?" });
     EXPECT_EQ(standing->windowTitle(), QStringLiteral("Standing Entry"));
 }
 
@@ -179,21 +180,21 @@ TEST_F(EntriesTest, SevenMainsAndABonusGetAnEighthBox)
     for (QLineEdit *box : window->Text1)
         EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(window->Label2->x(), twipsToPixels(240 + 600 * 7 + 120));
-    type(window->Text1, {"9", "3", "7", "1", "40", "22", "15", "8"});
+    type(window->Text1, { "9", "3", "7", "1", "40", "22", "15", "8" });
     window->Command6->click();
     const NumbersRecord r = rawRecord(folder.bytes(QLatin1String(EntryName)), 1);
-    EXPECT_EQ(r.main, (std::array<int16_t, 7>{1, 3, 7, 9, 15, 22, 40}));
+    EXPECT_EQ(r.main, (std::array<int16_t, 7> { 1, 3, 7, 9, 15, 22, 40 }));
     EXPECT_EQ(r.extra[0], 8);
 }
 
 TEST_F(EntriesTest, AFullEntryFileIsReportedAndNothingChanges)
 {
-    std::vector<NumbersRecord> entries(MaxNumbersRecords, entryRecord({1, 2, 3, 4, 5}, 1));
+    std::vector<NumbersRecord> entries(MaxNumbersRecords, entryRecord({ 1, 2, 3, 4, 5 }, 1));
     startWith(weekly(), entries);
     const QByteArray before = folder.bytes(QLatin1String(EntryName));
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
-    type(window->Text1, {"6", "7", "8", "9", "10", "2"});
+    type(window->Text1, { "6", "7", "8", "9", "10", "2" });
     window->Command6->click();
     EXPECT_TRUE(last().contains(QStringLiteral("the most it can hold"))) << last().toStdString();
     EXPECT_EQ(form().Text2->text(), QStringLiteral("32767"));
@@ -218,7 +219,7 @@ TEST_F(EntriesTest, SuggestedCountsFollowTotalAndAdditional)
     EXPECT_EQ(last(), QStringLiteral("You already have this number of entries or more."));
     suggest(window, QStringLiteral("7"), true);
     EXPECT_EQ(fileCount(), 7);
-    for (QPushButton *button : {window->Command3, window->Command4, window->Command5, window->Command6})
+    for (QPushButton *button : { window->Command3, window->Command4, window->Command5, window->Command6 })
         EXPECT_TRUE(button->isEnabled());
 
     // Every suggestion is in range, with its bonus from the bonus pool, and listed as in the file.
@@ -236,7 +237,7 @@ TEST_F(EntriesTest, SuggestedCountsFollowTotalAndAdditional)
 
 TEST_F(EntriesTest, AdditionalStopsAt2500Entries)
 {
-    std::vector<NumbersRecord> entries(2498, entryRecord({1, 2, 3, 4, 5}, 1));
+    std::vector<NumbersRecord> entries(2498, entryRecord({ 1, 2, 3, 4, 5 }, 1));
     startWith(weekly(), entries);
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
@@ -322,7 +323,8 @@ protected:
 
 std::vector<NumbersRecord> threeEntries()
 {
-    return {entryRecord({1, 2, 3, 4, 5}, 6), entryRecord({3, 12, 25, 40, 44}, 7), entryRecord({10, 11, 12, 13, 14}, 9)};
+    return { entryRecord({ 1, 2, 3, 4, 5 }, 6), entryRecord({ 3, 12, 25, 40, 44 }, 7),
+        entryRecord({ 10, 11, 12, 13, 14 }, 9) };
 }
 } // namespace
 
@@ -330,7 +332,7 @@ TEST_F(EditTest, ChangeRewritesExactlyTheSelectedEntry)
 {
     startWith(weekly(), threeEntries());
     const QByteArray before = folder.bytes(QLatin1String(EntryName));
-    select({1});
+    select({ 1 });
     editEntry *window = openEdit();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(EditRecord, 2);
@@ -339,12 +341,12 @@ TEST_F(EditTest, ChangeRewritesExactlyTheSelectedEntry)
     QStringList shown;
     for (int i = 0; i < 6; ++i)
         shown << window->Text1[static_cast<size_t>(i)]->text();
-    EXPECT_EQ(shown, (QStringList{"03", "12", "25", "40", "44", "07"}));
+    EXPECT_EQ(shown, (QStringList { "03", "12", "25", "40", "44", "07" }));
     EXPECT_EQ(window->BonusBox, 5);
     EXPECT_EQ(window->Label1->x(), twipsToPixels(3240));
     EXPECT_FALSE(window->Text1[6]->isVisible());
 
-    type(window->Text1, {"40", "2", "33", "9", "18", "5"});
+    type(window->Text1, { "40", "2", "33", "9", "18", "5" });
     window->Command6->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(form().isEnabled());
@@ -353,40 +355,40 @@ TEST_F(EditTest, ChangeRewritesExactlyTheSelectedEntry)
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.left(30), before.left(30));
     EXPECT_EQ(after.mid(60), before.mid(60));
-    EXPECT_EQ(rawRecord(after, 2).main, (std::array<int16_t, 7>{2, 9, 18, 33, 40, 0, 0}));
+    EXPECT_EQ(rawRecord(after, 2).main, (std::array<int16_t, 7> { 2, 9, 18, 33, 40, 0, 0 }));
     EXPECT_EQ(rawRecord(after, 2).extra[0], 5);
     EXPECT_EQ(lines(form().List1).at(1), QStringLiteral("02 09 18 33 40 PB 05"));
-    EXPECT_EQ(selectedRows(form().List1), QList<int>{1});
+    EXPECT_EQ(selectedRows(form().List1), QList<int> { 1 });
     EXPECT_EQ(form().List1->count(), 3);
 }
 
 TEST_F(EditTest, EditingTheFirstEntryKeepsTheCount)
 {
     startWith(weekly(), threeEntries());
-    select({0});
+    select({ 0 });
     editEntry *window = openEdit();
     ASSERT_NE(window, nullptr);
-    type(window->Text1, {"49", "48", "47", "46", "45", "26"});
+    type(window->Text1, { "49", "48", "47", "46", "45", "26" });
     window->Command6->click();
     const QByteArray after = folder.bytes(QLatin1String(EntryName));
     EXPECT_EQ(rawInt32(after, 0), 3);
-    EXPECT_EQ(rawRecord(after, 1).main, (std::array<int16_t, 7>{45, 46, 47, 48, 49, 0, 0}));
+    EXPECT_EQ(rawRecord(after, 1).main, (std::array<int16_t, 7> { 45, 46, 47, 48, 49, 0, 0 }));
 }
 
 TEST_F(EditTest, ChangeRefusesWhatTheManualAddWouldRefuseDifferently)
 {
     startWith(weekly(), threeEntries());
     const QByteArray before = folder.bytes(QLatin1String(EntryName));
-    select({2});
+    select({ 2 });
     editEntry *window = openEdit();
     ASSERT_NE(window, nullptr);
-    type(window->Text1, {"1", "2", "3", "4", "5", "0"});
+    type(window->Text1, { "1", "2", "3", "4", "5", "0" });
     window->Command6->click();
     EXPECT_EQ(last(), QStringLiteral("One or more of your entries is not a number!"));
-    type(window->Text1, {"4.6", "5.4", "3", "4", "5", "1"});
+    type(window->Text1, { "4.6", "5.4", "3", "4", "5", "1" });
     window->Command6->click();
     EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are the same!"));
-    type(window->Text1, {"1", "2", "3", "4", "99999999", "1"});
+    type(window->Text1, { "1", "2", "3", "4", "99999999", "1" });
     window->Command6->click();
     EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are out of range for the game!"));
     EXPECT_TRUE(window->isVisible());
@@ -403,12 +405,13 @@ TEST_F(EditTest, EditNeedsExactlyOneListedEntrySelected)
     startWith(weekly(), threeEntries());
     EXPECT_EQ(openEdit(), nullptr);
     EXPECT_EQ(last(), QStringLiteral("You have not selected an entry to edit."));
-    select({0, 2});
+    select({ 0, 2 });
     EXPECT_EQ(openEdit(), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("You have more than one entry selected. You must only select one entry at a time "
-                                     "for editing."));
+    EXPECT_EQ(last(),
+        QStringLiteral("You have more than one entry selected. You must only select one entry at a time "
+                       "for editing."));
     // A line beyond the count shown is no selection.
-    select({2});
+    select({ 2 });
     form().Text2->setText(QStringLiteral("2"));
     EXPECT_EQ(openEdit(), nullptr);
     EXPECT_EQ(last(), QStringLiteral("You have not selected an entry to edit."));
@@ -421,43 +424,43 @@ TEST_F(EditTest, EditNeedsExactlyOneListedEntrySelected)
 TEST_F(EditTest, WheelPathsAskFirst)
 {
     startWith(weekly(), threeEntries());
-    select({0});
+    select({ 0 });
     EntryFile = folder.file("StandWeekly-x.lot");
     EXPECT_EQ(openEdit(), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you sure you "
-                                     "want to continue?"));
+    EXPECT_EQ(last(),
+        QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you sure you "
+                       "want to continue?"));
 }
 
 TEST_F(EditTest, ThreeAndEightBoxGamesGetWorkingWindows)
 {
-    startWith(makeGame(QStringLiteral("Weekly"), 3, 1, 36, 1, 0, 0), {entryRecord({4, 8, 15})});
-    select({0});
+    startWith(makeGame(QStringLiteral("Weekly"), 3, 1, 36, 1, 0, 0), { entryRecord({ 4, 8, 15 }) });
+    select({ 0 });
     editEntry *three = openEdit();
     ASSERT_NE(three, nullptr);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(three->Text1[static_cast<size_t>(i)]->isVisible(), i < 3) << i;
     EXPECT_FALSE(three->Label1->isVisible());
     EXPECT_LE(three->Command5->geometry().right(), three->width());
-    type(three->Text1, {"36", "1", "20"});
+    type(three->Text1, { "36", "1", "20" });
     three->Command6->click();
     EXPECT_EQ(lines(form().List1).at(0), QStringLiteral("01 20 36 "));
 }
 
 TEST_F(EditTest, SevenMainsAndABonus)
 {
-    startWith(makeGame(QStringLiteral("Weekly"), 7, 1, 45, 0, 10, 1),
-              {entryRecord({1, 2, 3, 4, 5, 6, 7}, 8)});
-    select({0});
+    startWith(makeGame(QStringLiteral("Weekly"), 7, 1, 45, 0, 10, 1), { entryRecord({ 1, 2, 3, 4, 5, 6, 7 }, 8) });
+    select({ 0 });
     editEntry *window = openEdit();
     ASSERT_NE(window, nullptr);
     for (QLineEdit *box : window->Text1)
         EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(window->BonusBox, 7);
     EXPECT_EQ(window->Text1[7]->text(), QStringLiteral("08"));
-    type(window->Text1, {"7", "6", "5", "4", "3", "2", "45", "10"});
+    type(window->Text1, { "7", "6", "5", "4", "3", "2", "45", "10" });
     window->Command6->click();
     const NumbersRecord r = rawRecord(folder.bytes(QLatin1String(EntryName)), 1);
-    EXPECT_EQ(r.main, (std::array<int16_t, 7>{2, 3, 4, 5, 6, 7, 45}));
+    EXPECT_EQ(r.main, (std::array<int16_t, 7> { 2, 3, 4, 5, 6, 7, 45 }));
     EXPECT_EQ(r.extra[0], 10);
     EXPECT_EQ(lines(form().List1).at(0), QStringLiteral("02 03 04 05 06 07 45 BB 10"));
 }

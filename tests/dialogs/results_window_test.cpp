@@ -13,8 +13,8 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 using platform::twipsToPixels;
+using platform::MessageScript::last;
 
 namespace {
 class AddResultTest : public MainWindowTest
@@ -60,20 +60,20 @@ GameDefinition sixAndOwnBonus()
 TEST_F(AddResultTest, ResultsAddedOutOfOrderStandInDateOrder)
 {
     startWith(sixAndOwnBonus());
-    addResult(QDate(2006, 3, 10), {"5", "3", "40", "12", "7", "22", "9"});
+    addResult(QDate(2006, 3, 10), { "5", "3", "40", "12", "7", "22", "9" });
     EXPECT_TRUE(form().drawShown());
     EXPECT_TRUE(form().isEnabled());
     EXPECT_EQ(DrawnBalls[1], 3);
     EXPECT_EQ(DrawnBalls[8], 9);
-    addResult(QDate(2006, 3, 9), {"1", "2", "3", "4", "5", "6", "1"});
-    addResult(QDate(2005, 12, 1), {"49", "48", "47", "46", "45", "44", "10"});
+    addResult(QDate(2006, 3, 9), { "1", "2", "3", "4", "5", "6", "1" });
+    addResult(QDate(2005, 12, 1), { "49", "48", "47", "46", "45", "44", "10" });
     EXPECT_TRUE(form().drawShown());
     EXPECT_EQ(DrawnBalls[1], 44);
 
     const QByteArray bytes = folder.bytes("Lotto.rtl");
     ASSERT_EQ(bytes.size(), 90);
     EXPECT_EQ(rawInt32(bytes, 0), 3);
-    const QDate order[] = {QDate(2005, 12, 1), QDate(2006, 3, 9), QDate(2006, 3, 10)};
+    const QDate order[] = { QDate(2005, 12, 1), QDate(2006, 3, 9), QDate(2006, 3, 10) };
     for (int n = 1; n <= 3; ++n) {
         const NumbersRecord r = rawRecord(bytes, n);
         EXPECT_EQ(r.number, n);
@@ -81,8 +81,8 @@ TEST_F(AddResultTest, ResultsAddedOutOfOrderStandInDateOrder)
         EXPECT_TRUE(std::is_sorted(r.main.begin(), r.main.begin() + 6));
         EXPECT_EQ(r.main[6], 0);
     }
-    EXPECT_EQ(rawRecord(bytes, 3).main, (std::array<int16_t, 7>{3, 5, 7, 12, 22, 40, 0}));
-    EXPECT_EQ(rawRecord(bytes, 3).extra, (std::array<int16_t, 2>{9, 0}));
+    EXPECT_EQ(rawRecord(bytes, 3).main, (std::array<int16_t, 7> { 3, 5, 7, 12, 22, 40, 0 }));
+    EXPECT_EQ(rawRecord(bytes, 3).extra, (std::array<int16_t, 2> { 9, 0 }));
 
     // Deleting the shown draw takes exactly its record out; the last record stays behind as a copy.
     form().DTPicker1->setValue(QDate(2006, 3, 9));
@@ -104,7 +104,7 @@ TEST_F(AddResultTest, ResultsAddedOutOfOrderStandInDateOrder)
 TEST_F(AddResultTest, DeletingTheOnlyResultDeletesTheFile)
 {
     startWith(sixAndOwnBonus());
-    addResult(QDate(2006, 3, 10), {"5", "3", "40", "12", "7", "22", "9"});
+    addResult(QDate(2006, 3, 10), { "5", "3", "40", "12", "7", "22", "9" });
     ASSERT_TRUE(folder.exists("Lotto.rtl"));
     platform::MessageScript::answer(true);
     form().Command2->click();
@@ -119,11 +119,12 @@ TEST_F(AddResultTest, DeleteAndAddRefuseWhatTheyCannotDo)
     form().Command2->click();
     EXPECT_EQ(last(), QStringLiteral("There is no draw displayed to delete"));
 
-    addResult(QDate(2006, 3, 10), {"5", "3", "40", "12", "7", "22", "9"});
+    addResult(QDate(2006, 3, 10), { "5", "3", "40", "12", "7", "22", "9" });
     const QByteArray before = folder.bytes("Lotto.rtl");
     EXPECT_EQ(openFor(QDate(2006, 3, 10)), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("There is already a draw result for this date and game. Delete the draw first "
-                                     "if you want to change it."));
+    EXPECT_EQ(last(),
+        QStringLiteral("There is already a draw result for this date and game. Delete the draw first "
+                       "if you want to change it."));
     platform::MessageScript::answer(false);
     form().Command2->click();
     EXPECT_TRUE(form().drawShown());
@@ -138,7 +139,7 @@ TEST_F(AddResultTest, ADayThatIsNoDrawDayAsksFirst)
     startWith(game);
     EXPECT_EQ(openFor(QDate(2006, 3, 8)), nullptr); // a Wednesday, answered No
     EXPECT_EQ(last(),
-              QStringLiteral("You are entering a draw that has not been defined as a draw day. Do you want to continue"));
+        QStringLiteral("You are entering a draw that has not been defined as a draw day. Do you want to continue"));
     EXPECT_TRUE(form().isEnabled());
     platform::MessageScript::answer(true);
     Form2 *window = openFor(QDate(2006, 3, 15));
@@ -158,7 +159,7 @@ TEST_F(AddResultTest, FailedChecksKeepTheWindowAndWriteNothing)
     Form2 *window = openFor(QDate(2006, 3, 10));
     ASSERT_NE(window, nullptr);
     // An extra above its own pool of ten is refused.
-    type(window, {"5", "3", "40", "12", "7", "22", "11"});
+    type(window, { "5", "3", "40", "12", "7", "22", "11" });
     window->Command1->click();
     EXPECT_EQ(last(), QStringLiteral("Your extra number is not in the correct range"));
     EXPECT_TRUE(window->isVisible());
@@ -167,7 +168,7 @@ TEST_F(AddResultTest, FailedChecksKeepTheWindowAndWriteNothing)
     window->Text[1]->clear();
     window->Text[1]->insert(QStringLiteral("123"));
     EXPECT_EQ(window->Text[1]->text(), QStringLiteral("12"));
-    type(window, {"7a", "3", "40", "12", "7", "22", "1"});
+    type(window, { "7a", "3", "40", "12", "7", "22", "1" });
     window->Command1->click();
     EXPECT_EQ(last(), QStringLiteral("You have duplicate main numbers"));
     EXPECT_EQ(folder.bytes("Lotto.rtl").size(), 0);
@@ -176,13 +177,13 @@ TEST_F(AddResultTest, FailedChecksKeepTheWindowAndWriteNothing)
 
 TEST_F(AddResultTest, AFullHistoryFileIsReportedAndLeftAlone)
 {
-    std::vector<NumbersRecord> draws(MaxNumbersRecords, drawRecord(2000, 1, 1, {1, 2, 3, 4, 5, 6}, {1}));
+    std::vector<NumbersRecord> draws(MaxNumbersRecords, drawRecord(2000, 1, 1, { 1, 2, 3, 4, 5, 6 }, { 1 }));
     writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
     startWith(sixAndOwnBonus());
     const QByteArray before = folder.bytes("Lotto.rtl");
     Form2 *window = openFor(QDate(2006, 3, 10));
     ASSERT_NE(window, nullptr);
-    type(window, {"5", "3", "40", "12", "7", "22", "9"});
+    type(window, { "5", "3", "40", "12", "7", "22", "9" });
     window->Command1->click();
     EXPECT_TRUE(last().contains(QStringLiteral("the most it can hold"))) << last().toStdString();
     EXPECT_TRUE(window->isVisible());
@@ -201,11 +202,11 @@ TEST_F(AddResultTest, SevenMainsAndOneExtraUseTheEighthBox)
     EXPECT_FALSE(window->Label3->isVisible());
     EXPECT_EQ(window->Label2->x(), twipsToPixels(4440));
     EXPECT_EQ(window->width(), twipsToPixels(5520));
-    type(window, {"7", "6", "5", "4", "3", "2", "1", "19"});
+    type(window, { "7", "6", "5", "4", "3", "2", "1", "19" });
     window->Command1->click();
     const NumbersRecord r = rawRecord(folder.bytes("Seven.rtl"), 1);
-    EXPECT_EQ(r.main, (std::array<int16_t, 7>{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(r.extra, (std::array<int16_t, 2>{19, 0}));
+    EXPECT_EQ(r.main, (std::array<int16_t, 7> { 1, 2, 3, 4, 5, 6, 7 }));
+    EXPECT_EQ(r.extra, (std::array<int16_t, 2> { 19, 0 }));
 }
 
 TEST_F(AddResultTest, TwoExtrasAreLaidOutAndStoredInOrder)
@@ -220,9 +221,9 @@ TEST_F(AddResultTest, TwoExtrasAreLaidOutAndStoredInOrder)
     EXPECT_EQ(window->Label3->x(), twipsToPixels(3840));
     EXPECT_EQ(window->Command1->x(), twipsToPixels(840));
     EXPECT_EQ(window->Command2->x(), twipsToPixels(1680));
-    type(window, {"10", "20", "30", "40", "45", "9", "4"});
+    type(window, { "10", "20", "30", "40", "45", "9", "4" });
     window->Command1->click();
-    EXPECT_EQ(rawRecord(folder.bytes("Twin.rtl"), 1).extra, (std::array<int16_t, 2>{4, 9}));
+    EXPECT_EQ(rawRecord(folder.bytes("Twin.rtl"), 1).extra, (std::array<int16_t, 2> { 4, 9 }));
     EXPECT_EQ(DrawnBalls[8], 4);
     EXPECT_EQ(DrawnBalls[9], 9);
 }

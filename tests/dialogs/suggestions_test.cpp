@@ -10,8 +10,8 @@ using namespace vx::test;
 
 TEST(SuggestionRequests, NothingTypedIsRefused)
 {
-    const QString message =
-        QStringLiteral("You have not specified a number to add. Please enter a number in: Enter No box");
+    const QString message
+        = QStringLiteral("You have not specified a number to add. Please enter a number in: Enter No box");
     EXPECT_EQ(checkSuggestionRequest(0, true, 0, 0).refusal, message);
     EXPECT_EQ(checkSuggestionRequest(0.5, false, 0, 0).refusal, message);
 }
@@ -19,7 +19,7 @@ TEST(SuggestionRequests, NothingTypedIsRefused)
 TEST(SuggestionRequests, TotalFillsUpToTheNumberShown)
 {
     EXPECT_EQ(checkSuggestionRequest(10, true, 10, 10).refusal,
-              QStringLiteral("You already have this number of entries or more."));
+        QStringLiteral("You already have this number of entries or more."));
     const SuggestionRequest eleven = checkSuggestionRequest(11, true, 10, 10);
     ASSERT_TRUE(eleven.ok());
     EXPECT_EQ(eleven.toAdd, 1);
@@ -95,11 +95,11 @@ TEST_F(SeededRun, OverlapLimitIsNeverExceededInTheFile)
     struct Shape {
         int drawn, pool, want;
     };
-    for (const Shape shape : {Shape{6, 10, 25}, Shape{5, 9, 20}, Shape{4, 7, 12}, Shape{7, 11, 15}}) {
+    for (const Shape shape : { Shape { 6, 10, 25 }, Shape { 5, 9, 20 }, Shape { 4, 7, 12 }, Shape { 7, 11, 15 } }) {
         const QString path = folder.file(QStringLiteral("Small%1.lot").arg(shape.drawn));
         SuggestionRun run;
         ASSERT_TRUE(run.openEntries(path).ok);
-        ASSERT_TRUE(run.openHistory(folder.file(QStringLiteral("Small.rtl")), {shape.drawn, shape.pool, 0}).ok);
+        ASSERT_TRUE(run.openHistory(folder.file(QStringLiteral("Small.rtl")), { shape.drawn, shape.pool, 0 }).ok);
         EXPECT_TRUE(run.uniformMode());
         int accepted = 0;
         suggest(run, shape.want, &accepted);
@@ -137,7 +137,7 @@ TEST_F(SeededRun, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
 
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Lotto01JAN2005.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), {6, 49, 10}).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), { 6, 49, 10 }).ok);
     EXPECT_FALSE(run.uniformMode());
     EXPECT_EQ(run.drawCount(), 20);
     int accepted = 0;
@@ -149,8 +149,8 @@ TEST_F(SeededRun, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
     for (int e = 1; e <= 40; ++e) {
         const NumbersRecord entry = rawRecord(bytes, e);
         for (size_t p = 0; p < 6; ++p) {
-            const bool fromColumn = std::any_of(draws.begin(), draws.end(),
-                                                [&](const NumbersRecord &d) { return d.main[p] == entry.main[p]; });
+            const bool fromColumn = std::any_of(
+                draws.begin(), draws.end(), [&](const NumbersRecord &d) { return d.main[p] == entry.main[p]; });
             EXPECT_TRUE(fromColumn) << "entry " << e << " position " << p;
         }
         EXPECT_GE(entry.extra[0], 1);
@@ -162,11 +162,11 @@ TEST_F(SeededRun, BelowTwentyDrawsNumbersAreUniform)
 {
     std::vector<NumbersRecord> draws;
     for (int d = 0; d < 19; ++d)
-        draws.push_back(drawRecord(2005, 1, d + 1, {1, 2, 3, 4, 5, 6}));
+        draws.push_back(drawRecord(2005, 1, d + 1, { 1, 2, 3, 4, 5, 6 }));
     writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Lotto.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), {6, 49, 0}).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), { 6, 49, 0 }).ok);
     EXPECT_TRUE(run.uniformMode());
     int accepted = 0;
     suggest(run, 10, &accepted);
@@ -185,7 +185,7 @@ TEST_F(SeededRun, ARunThatCannotFindACandidateEndsAndKeepsWhatItAdded)
     SuggestionRun run;
     run.setAttemptLimit(20000);
     ASSERT_TRUE(run.openEntries(folder.file("Tiny.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), {3, 5, 0}).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), { 3, 5, 0 }).ok);
     int accepted = 0;
     EXPECT_EQ(suggest(run, 12, &accepted), SuggestionRun::Turn::Exhausted);
     run.close();
@@ -196,13 +196,13 @@ TEST_F(SeededRun, ARunThatCannotFindACandidateEndsAndKeepsWhatItAdded)
 TEST_F(SeededRun, RetriesAskWhetherToGoOn)
 {
     writeNumbersFile(folder.file("Tiny.lot"),
-                     {entryRecord({1, 2, 3}), entryRecord({1, 2, 4}), entryRecord({1, 2, 5}), entryRecord({1, 3, 4}),
-                      entryRecord({1, 3, 5}), entryRecord({1, 4, 5}), entryRecord({2, 3, 4}), entryRecord({2, 3, 5}),
-                      entryRecord({2, 4, 5}), entryRecord({3, 4, 5})});
+        { entryRecord({ 1, 2, 3 }), entryRecord({ 1, 2, 4 }), entryRecord({ 1, 2, 5 }), entryRecord({ 1, 3, 4 }),
+            entryRecord({ 1, 3, 5 }), entryRecord({ 1, 4, 5 }), entryRecord({ 2, 3, 4 }), entryRecord({ 2, 3, 5 }),
+            entryRecord({ 2, 4, 5 }), entryRecord({ 3, 4, 5 }) });
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Tiny.lot")).ok);
     EXPECT_EQ(run.entryCount(), 10);
-    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), {3, 5, 0}).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), { 3, 5, 0 }).ok);
     int asked = 0;
     EXPECT_EQ(run.nextEntry(
                   [&] {
@@ -210,7 +210,7 @@ TEST_F(SeededRun, RetriesAskWhetherToGoOn)
                       return asked < 3;
                   },
                   nullptr),
-              SuggestionRun::Turn::Stopped);
+        SuggestionRun::Turn::Stopped);
     EXPECT_EQ(asked, 3);
     run.close();
     EXPECT_EQ(rawInt32(folder.bytes("Tiny.lot"), 0), 10);
@@ -218,17 +218,17 @@ TEST_F(SeededRun, RetriesAskWhetherToGoOn)
 
 TEST_F(SeededRun, AppendedRecordsRepeatRecordOnesOtherFields)
 {
-    NumbersRecord first = entryRecord({1, 2, 3, 4, 5, 6});
+    NumbersRecord first = entryRecord({ 1, 2, 3, 4, 5, 6 });
     first.number = 7;
     first.day = 5;
     first.month = 11;
     first.year = 2005;
     first.extra[1] = 3;
-    writeNumbersFile(folder.file("Lotto.lot"), {first});
+    writeNumbersFile(folder.file("Lotto.lot"), { first });
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Lotto.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), {6, 49, 0}).ok);
-    Candidate c{};
+    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), { 6, 49, 0 }).ok);
+    Candidate c {};
     ASSERT_EQ(run.nextEntry({}, &c), SuggestionRun::Turn::Accepted);
     run.close();
     const QByteArray bytes = folder.bytes("Lotto.lot");
