@@ -1,6 +1,9 @@
 #include "app/form1.h"
 
 #include "dialogs/form14.h"
+#include "dialogs/editentry.h"
+#include "dialogs/form2.h"
+#include "dialogs/form5.h"
 #include "gamedata/boxvalue.h"
 #include "gamedata/drawcheck.h"
 #include "gamedata/entryfiles.h"
@@ -623,10 +626,45 @@ void Form1::ClearDrawDisplay()
 
 void Form1::Command1_Click()
 {
+    if (drawShown()) {
+        platform::MsgBox(QStringLiteral("There is already a draw result for this date and game. Delete the draw "
+                                        "first if you want to change it."));
+        return;
+    }
+    const int w = DTPicker1->DayOfWeek();
+    if (DrawDays[static_cast<size_t>(w)] != w &&
+        !platform::AskYesNo(QStringLiteral("You are entering a draw that has not been defined as a draw day. Do "
+                                           "you want to continue"))) {
+        return;
+    }
+    auto *form = new Form2();
+    form->Form_Load();
+    form->layoutForGame();
+    setEnabled(false);
+    form->show();
 }
 
 void Form1::Command2_Click()
 {
+    if (!drawShown()) {
+        platform::MsgBox(QStringLiteral("There is no draw displayed to delete"));
+        return;
+    }
+    if (!platform::AskYesNo(QStringLiteral("Do you really want to delete this draw?")))
+        return;
+    // The refresh finds the shown draw's record again.
+    DTPicker1_Change();
+    if (!drawShown())
+        return;
+    const FileResult deleted = deleteResult(HistoryFile, DrawRecord);
+    if (!deleted.ok) {
+        platform::MsgBox(deleted.message);
+        return;
+    }
+    for (QLabel *ball : Image2)
+        ball->hide();
+    List2->clear();
+    Text3->setText(QStringLiteral("0"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -700,6 +738,32 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
+    const bool standing = EntryFile.contains(QLatin1String("Stand"));
+    const bool wheel = !standing && EntryFile.contains(QLatin1Char('-'));
+    if (wheel && !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. "
+                                                    "Are you sure you want to continue?")))
+        return;
+    const int w = DTPicker2->DayOfWeek();
+    if (DrawDays[static_cast<size_t>(w)] != w &&
+        !platform::AskYesNo(QStringLiteral("Do you want to create a dated entry for a day that has not been "
+                                           "defined as a draw day?")))
+        return;
+
+    auto *form = new Form5();
+    form->Form_Load();
+    if (BonusPicked == 0)
+        form->Label2->hide();
+    if (standing) {
+        form->setWindowTitle(QStringLiteral("Standing Entry"));
+    } else if (wheel) {
+        form->setWindowTitle(QStringLiteral("Wheel Entry"));
+    } else {
+        form->setWindowTitle(GameName + QStringLiteral(" Entries for") + QLatin1Char(' ') +
+                             QString::number(DTPicker2->Day()) + QLatin1Char(' ') + MonthName(DTPicker2->Month()) +
+                             QLatin1Char(' ') + QString::number(DTPicker2->Year()));
+    }
+    setEnabled(false);
+    form->show();
 }
 
 void Form1::Command5_Click()
@@ -749,6 +813,37 @@ void Form1::Command5_Click()
 
 void Form1::Command6_Click()
 {
+    if (BoxValue(Text2->text()) == 0) {
+        platform::MsgBox(QStringLiteral("There are no entries displayed to edit."));
+        return;
+    }
+    if (EntryFile.contains(QLatin1Char('-')) &&
+        !platform::AskYesNo(QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you "
+                                           "sure you want to continue?")))
+        return;
+    const int count = std::min<int>(entryCountShown(), List1->count());
+    int selected = 0;
+    int line = -1;
+    for (int i = 0; i < count; ++i) {
+        if (List1->item(i)->isSelected()) {
+            ++selected;
+            line = i;
+        }
+    }
+    if (selected == 0) {
+        platform::MsgBox(QStringLiteral("You have not selected an entry to edit."));
+        return;
+    }
+    if (selected > 1) {
+        platform::MsgBox(QStringLiteral("You have more than one entry selected. You must only select one entry at a "
+                                        "time for editing."));
+        return;
+    }
+    EditRecord = static_cast<int16_t>(line + 1);
+    auto *form = new editEntry();
+    form->Form_Load();
+    setEnabled(false);
+    form->show();
 }
 
 void Form1::Command9_Click()

@@ -284,6 +284,22 @@ FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &m
     return {};
 }
 
+FileResult rewriteEntry(const QString &entryPath, int n, const std::array<int16_t, 7> &mains, int mainsToReplace,
+                        std::optional<int16_t> extra1)
+{
+    NumbersFile file;
+    if (!file.open(entryPath))
+        return openFailure(file);
+    if (n < 1 || n > file.usableCount())
+        return FileResult::failure(QStringLiteral("The entry to change is no longer in the file %1.")
+                                       .arg(QFileInfo(entryPath).fileName()));
+    NumbersRecord record = file.read(n);
+    std::copy(mains.begin(), mains.begin() + std::clamp(mainsToReplace, 0, 7), record.main.begin());
+    if (extra1)
+        record.extra[0] = *extra1;
+    return file.write(n, record) ? FileResult{} : writeFailure(file);
+}
+
 FileResult deleteEntries(const QString &entryPath, std::vector<int> selectedLines, int *newCount)
 {
     NumbersFile file;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vx {
@@ -88,6 +89,12 @@ FileResult deleteResult(const QString &historyPath, int p);
 // newCount receives the new count.
 FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1,
                        int *newCount = nullptr);
+
+// Rewrites the numbers of entry n (from 1) in place: main numbers 1 to mainsToReplace take the given
+// ones and, when given, the first extra too; every other field keeps its value. Refused when n is
+// not one of the file's entries.
+FileResult rewriteEntry(const QString &entryPath, int n, const std::array<int16_t, 7> &mains, int mainsToReplace,
+                        std::optional<int16_t> extra1);
 
 // Deletes the entries of the given 0-based list lines (lines at or past the count are ignored),
 // moving later records down one place per deletion and lowering record 1's count, exactly as

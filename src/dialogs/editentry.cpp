@@ -1,0 +1,142 @@
+#include "dialogs/editentry.h"
+
+#include "app/form1.h"
+#include "dialogs/entrychecks.h"
+#include "gamedata/boxvalue.h"
+#include "gamedata/numberlines.h"
+#include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
+#include "platform/messages.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vx {
+
+using platform::twipsRect;
+using platform::twipsToPixels;
+
+namespace {
+constexpr int ClientHeight = 1710;
+
+int boxLeft(int index)
+{
+    return 120 + 600 * index;
+}
+
+// By the number of boxes: window width and button positions. Three boxes and eight boxes follow
+// the others' rule (600 twips per box).
+struct Layout {
+    int boxes, width, command6, command5;
+};
+constexpr Layout Layouts[] = {
+    { 3, 2130, 120, 1080 },
+    { 4, 2610, 360, 1320 },
+    { 5, 3210, 600, 1680 },
+    { 6, 3810, 960, 2040 },
+    { 7, 4395, 1200, 2280 },
+    { 8, 4995, 1440, 2520 },
+};
+} // namespace
+
+editEntry::editEntry(QWidget *parent)
+    : ToolWindow(parent)
+{
+    setObjectName(QStringLiteral("editEntry"));
+    setWindowTitle(QStringLiteral("Edit Entry"));
+    setClientSizeTwips(4395, ClientHeight);
+    for (int i = 0; i < BoxCount; ++i) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        box->setGeometry(twipsRect(boxLeft(i), 240, 495, 495));
+        box->setVisible(i < 7);
+        Text1[static_cast<size_t>(i)] = box;
+    }
+    Label1 = new QLabel(QStringLiteral("EB"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(2040, 840, 255, 255));
+    Command6 = new QPushButton(QStringLiteral("Change"), this);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    Command6->setGeometry(twipsRect(1200, 1200, 855, 375));
+    Command5 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command5->setObjectName(QStringLiteral("Command5"));
+    Command5->setGeometry(twipsRect(2400, 1200, 855, 375));
+
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+}
+
+void editEntry::Form_Load()
+{
+    Label1->setText(BonusTag);
+    BonusBox = 0;
+    const int t = MainPicked + BonusPicked;
+    for (const Layout &row : Layouts) {
+        if (row.boxes != t)
+            continue;
+        setClientSizeTwips(row.width, ClientHeight);
+        for (int i = 0; i < BoxCount; ++i)
+            Text1[static_cast<size_t>(i)]->setVisible(i < t);
+        Command6->move(twipsToPixels(row.command6), twipsToPixels(1200));
+        Command5->move(twipsToPixels(row.command5), twipsToPixels(1200));
+        if (BonusPicked == 1) {
+            Label1->move(twipsToPixels(boxLeft(t - 1) + 120), twipsToPixels(840));
+            BonusBox = static_cast<int16_t>(t - 1);
+        }
+        break;
+    }
+    Label1->setVisible(BonusPicked == 1);
+
+    NumbersFile file;
+    if (!file.open(EntryFile)) {
+        platform::MsgBox(QStringLiteral("The entry file %1 cannot be opened: %2").arg(EntryFile, file.errorString()));
+        return;
+    }
+    const NumbersRecord record = file.read(EditRecord);
+    for (int i = 0; i < MainPicked && i < 7; ++i)
+        Text1[static_cast<size_t>(i)]->setText(twoDigits(record.main[static_cast<size_t>(i)]));
+    if (BonusPicked == 1)
+        Text1[static_cast<size_t>(BonusBox)]->setText(twoDigits(record.extra[0]));
+}
+
+void editEntry::Command6_Click()
+{
+    const EntryRules rules { MainPicked, BonusPicked, MainPool, BonusPool };
+    std::vector<double> boxes;
+    for (int i = 0; i < MainPicked + BonusPicked && i < BoxCount; ++i)
+        boxes.push_back(BoxValue(Text1[static_cast<size_t>(i)]->text()));
+    const int fault = entryFault(EntryWindow::Change, boxes, rules);
+    if (fault != 0) {
+        platform::MsgBox(entryFaultMessage(fault));
+        return;
+    }
+
+    const EntryNumbers entry = buildEntry(boxes, rules);
+    const FileResult written = rewriteEntry(EntryFile, EditRecord, entry.mains, MainPicked == 7 ? 7 : 6,
+        BonusPicked == 1 ? std::optional<int16_t>(entry.bonus) : std::nullopt);
+    if (!written.ok) {
+        platform::MsgBox(written.message);
+        return;
+    }
+
+    QListWidget *list = Form1::instance()->List1;
+    const int row = EditRecord - 1;
+    delete list->takeItem(row);
+    list->insertItem(row, editedEntryLine(entry, rules, BonusTag));
+    if (QListWidgetItem *item = list->item(row))
+        item->setSelected(true);
+
+    enableMainWindow(false);
+    unload();
+}
+
+void editEntry::Command5_Click()
+{
+    enableMainWindow(false);
+    unload();
+}
+
+} // namespace vx

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dialogs/toolwindow.h"
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vx {
+
+// "Edit Entry": the numbers of entry EditRecord of the main window's entry file, changed in place.
+class editEntry : public ToolWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int BoxCount = 8; // seven main numbers and a bonus at most
+
+    explicit editEntry(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void Command6_Click(); // Change
+    void Command5_Click(); // Cancel
+
+    std::array<QLineEdit *, BoxCount> Text1 {};
+    QLabel *Label1 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command5 = nullptr;
+    int16_t BonusBox = 0;
+
+protected:
+    void titleBarClose() override { Command5_Click(); }
+};
+
+} // namespace vx

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "gamedata/numbersfile.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The checks of the result and entry windows: which boxes are tested, in which order, and what
+// the typed numbers become when they pass. Box values are the reals read from the boxes; every
+// test is made on the value that would be stored (rounded, a half to the even neighbour), so two
+// boxes that would store the same number are the same number.
+namespace vx {
+
+// The shape of the current game as the entry windows see it.
+struct EntryRules {
+    int mainPicked = 0; // main numbers per entry (3 to 7)
+    int bonusPicked = 0; // 0 or 1
+    int mainPool = 0;
+    int bonusPool = 0; // 0: a picked bonus comes from the main pool
+};
+
+// Fault codes of the entry windows: 0 none, 1 same numbers, 2 not a number, 3 out of range.
+enum class EntryWindow { ManualAdd, Change };
+int entryFault(EntryWindow window, const std::vector<double> &boxes, const EntryRules &rules);
+QString entryFaultMessage(int fault);
+
+// The box that holds the bonus number: the one after the main numbers.
+inline int bonusBoxIndex(const EntryRules &rules)
+{
+    return rules.mainPicked;
+}
+
+// An entry that passed its checks: the main numbers ascending (0 beyond mainPicked) and the bonus
+// (0 when none is picked).
+struct EntryNumbers {
+    std::array<int16_t, 7> mains {};
+    int16_t bonus = 0;
+};
+EntryNumbers buildEntry(const std::vector<double> &boxes, const EntryRules &rules);
+
+// The list line that the edit window puts back: every main number as two digits, a blank after
+// each but the seventh, then the tag, a blank and the bonus when one is picked.
+QString editedEntryLine(const EntryNumbers &entry, const EntryRules &rules, const QString &tag);
+
+// The shape of the current game as the result window sees it.
+struct ResultRules {
+    int mainDrawn = 0; // 3 to 7
+    int bonusDrawn = 0; // 0 to 2
+    int mainPool = 0;
+    int bonusSource = 0; // 0 own pool, 1 from the main pool, 2 not used
+    int bonusPool = 0;
+};
+
+// The outcome of the result window's checks: the first failing check's message, or the record to
+// insert (mains ascending, extras in order, no date yet).
+struct ResultCheck {
+    QString message; // empty when every check passed
+    NumbersRecord record;
+    bool ok() const { return message.isEmpty(); }
+};
+
+// boxes: the mainDrawn main numbers followed by the bonusDrawn extras, as typed.
+ResultCheck checkResult(const std::vector<double> &boxes, const ResultRules &rules);
+
+} // namespace vx

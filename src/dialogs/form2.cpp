@@ -1,0 +1,174 @@
+#include "dialogs/form2.h"
+
+#include "app/form1.h"
+#include "dialogs/entrychecks.h"
+#include "gamedata/boxvalue.h"
+#include "gamedata/entryfiles.h"
+#include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
+#include "platform/datepicker.h"
+#include "platform/messages.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vx {
+
+using platform::twipsRect;
+using platform::twipsToPixels;
+
+namespace {
+constexpr int DesignedClientWidth = 5520;
+constexpr int ClientHeight = 1800;
+
+int boxLeft(int k)
+{
+    return 120 + 600 * (k - 1);
+}
+
+// Window width (0: as designed), button and tag positions for each game shape.
+struct Layout {
+    int mains, extras, width, command1, command2, label2, label3;
+};
+constexpr Layout Layouts[] = {
+    { 4, 0, 2655, 480, 1320, 0, 0 },
+    { 3, 1, 2655, 480, 1320, 2040, 0 },
+    { 5, 0, 3210, 840, 1680, 0, 0 },
+    { 4, 1, 3210, 840, 1680, 2640, 0 },
+    { 6, 0, 3825, 1080, 1920, 0, 0 },
+    { 5, 1, 3825, 1080, 1920, 3240, 0 },
+    { 7, 0, 4410, 1200, 2400, 0, 0 },
+    { 6, 1, 4410, 1200, 2400, 3840, 0 },
+    { 7, 1, 0, 1200, 2400, 4440, 0 },
+    { 3, 2, 3210, 840, 1680, 2040, 2640 },
+    { 4, 2, 3825, 840, 1680, 2640, 3240 },
+    { 5, 2, 4440, 840, 1680, 3240, 3840 },
+    { 6, 2, 5055, 1400, 2600, 3840, 4440 },
+    { 7, 2, 5668, 1800, 2800, 4440, 5040 },
+};
+} // namespace
+
+Form2::Form2(QWidget *parent)
+    : ToolWindow(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Add Result"));
+    setFixedSize(twipsToPixels(DesignedClientWidth), twipsToPixels(ClientHeight));
+
+    QFont boxFont(QStringLiteral("MS Sans Serif"));
+    boxFont.setPointSize(12);
+    boxFont.setBold(true);
+    for (int k = 1; k <= 9; ++k) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text%1").arg(k));
+        box->setGeometry(twipsRect(boxLeft(k), 480, 495, 495));
+        box->setMaxLength(2);
+        box->setFont(boxFont);
+        box->setAlignment(Qt::AlignCenter);
+        Text[static_cast<size_t>(k)] = box;
+    }
+    Label1 = new QLabel(QStringLiteral("Label1"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(120, 120, 2295, 255));
+    Label2 = new QLabel(QStringLiteral("BB"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twipsRect(boxLeft(8) + 120, 1080, 240, 240));
+    Label3 = new QLabel(QStringLiteral("BB"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(twipsRect(boxLeft(9) + 120, 1080, 240, 240));
+    Command1 = new QPushButton(QStringLiteral("Add"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(1200, 1320, 735, 375));
+    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(twipsRect(2400, 1320, 735, 375));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Form2::Form_Load()
+{
+    Label2->setText(BonusTag);
+    Label3->setText(BonusTag);
+    const platform::DatePicker *picker = Form1::instance()->DTPicker1;
+    Label1->setText(GameName + QLatin1Char(' ') + QString::number(picker->Month()) + QLatin1Char('/')
+        + QString::number(picker->Day()) + QLatin1Char('/') + QString::number(picker->Year()));
+}
+
+void Form2::layoutForGame()
+{
+    const int m = MainDrawn;
+    const int b = BonusDrawn;
+    for (int k = 1; k <= 9; ++k)
+        Text[static_cast<size_t>(k)]->setVisible(k <= m + b);
+    Label3->setVisible(b == 2);
+    Label2->setVisible(b != 0);
+
+    for (const Layout &row : Layouts) {
+        if (row.mains != m || row.extras != b)
+            continue;
+        if (row.width == 0)
+            setFixedSize(twipsToPixels(DesignedClientWidth), twipsToPixels(ClientHeight));
+        else
+            setClientSizeTwips(row.width, ClientHeight);
+        Command1->move(twipsToPixels(row.command1), twipsToPixels(1320));
+        Command2->move(twipsToPixels(row.command2), twipsToPixels(1320));
+        if (row.label2 > 0)
+            Label2->move(twipsToPixels(row.label2), twipsToPixels(1080));
+        if (row.label3 > 0)
+            Label3->move(twipsToPixels(row.label3), twipsToPixels(1080));
+        return;
+    }
+}
+
+void Form2::Command1_Click()
+{
+    const int m = MainDrawn;
+    const int b = BonusDrawn;
+    std::vector<double> boxes;
+    for (int k = 1; k <= m + b && k <= 9; ++k)
+        boxes.push_back(BoxValue(Text[static_cast<size_t>(k)]->text()));
+    const ResultCheck check = checkResult(boxes, { m, b, MainPool, BonusSource, BonusPool });
+    if (!check.ok()) {
+        platform::MsgBox(check.message);
+        return;
+    }
+
+    Form1 *main = Form1::instance();
+    NumbersRecord record = check.record;
+    record.day = static_cast<int16_t>(main->DTPicker1->Day());
+    record.month = static_cast<int16_t>(main->DTPicker1->Month());
+    record.year = static_cast<int16_t>(main->DTPicker1->Year());
+    const FileResult written = insertResult(dataPath(historyFileName(GameName)), record);
+    if (!written.ok) {
+        platform::MsgBox(written.message);
+        return;
+    }
+
+    // The new draw is shown at once, the way the draw panel shows a record.
+    int16_t p = 0;
+    if (record.main[0] > 0)
+        main->ShowBall(0, record.main[0], 0);
+    for (size_t i = 1; i < 7; ++i) {
+        if (record.main[i] > 0)
+            main->ShowBall(++p, record.main[i], 0);
+    }
+    if (record.extra[0] > 0)
+        main->ShowBall(++p, record.extra[0], 1);
+    if (record.extra[1] > 0)
+        main->ShowBall(++p, record.extra[1], 2);
+
+    enableMainWindow();
+    unload();
+}
+
+void Form2::Command2_Click()
+{
+    enableMainWindow();
+    unload();
+}
+
+} // namespace vx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "dialogs/toolwindow.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vx {
+
+// "Add Result": the draw of the main window's draw date, typed ball by ball, checked and inserted
+// into the game's history file in date order.
+class Form2 : public ToolWindow
+{
+    Q_OBJECT
+public:
+    explicit Form2(QWidget *parent = nullptr);
+
+    void Form_Load();
+    // Shows the boxes of the current game's main numbers and extras and sizes the window.
+    void layoutForGame();
+    void Command1_Click(); // Add
+    void Command2_Click(); // Cancel
+
+    std::array<QLineEdit *, 10> Text {}; // Text[1] .. Text[9]
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+protected:
+    void titleBarClose() override { Command2_Click(); }
+};
+
+} // namespace vx

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "dialogs/toolwindow.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vx {
+
+// Adds entries to the entry file open in the main window: one typed entry at a time, or a run of
+// computer-suggested entries. Every accepted entry goes into the file, the main window's count
+// box and its entry list at once.
+class Form5 : public ToolWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int BoxCount = 8; // seven main numbers and a bonus at most
+
+    explicit Form5(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void Command6_Click(); // manual Add
+    void Command5_Click(); // Clear
+    void Command3_Click(); // Close
+    void Command4_Click(); // suggest
+    void Command1_Click(); // Cancel a suggestion run
+
+    bool running() const { return m_running; }
+
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLineEdit *, BoxCount> Text1 {};
+    QLabel *Label2 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text8 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command1 = nullptr;
+
+protected:
+    // Close is disabled while a run goes on, and so is the title bar's close.
+    void titleBarClose() override;
+
+private:
+    void setRunButtonsEnabled(bool enabled);
+    bool m_running = false;
+};
+
+} // namespace vx

@@ -1,0 +1,229 @@
+#include "dialogs/form2.h"
+#include "gamedata/sharedstate.h"
+#include "platform/datepicker.h"
+#include "platform/messages.h"
+#include "platform/twips.h"
+#include "support/mainwindowfixture.h"
+#include "windowhelpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace vx;
+using namespace vx::test;
+using platform::twipsToPixels;
+using platform::MessageScript::last;
+
+namespace {
+class AddResultTest : public MainWindowTest
+{
+protected:
+    void startWith(const GameDefinition &game)
+    {
+        writeGame(folder, 1, game);
+        start();
+    }
+
+    // Opens Add Result for a date; null when it did not open.
+    Form2 *openFor(const QDate &date)
+    {
+        form().DTPicker1->setValue(date);
+        form().Command1->click();
+        return openWindow<Form2>();
+    }
+
+    void type(Form2 *window, const QStringList &values)
+    {
+        for (int k = 1; k <= values.size(); ++k)
+            window->Text[static_cast<size_t>(k)]->setText(values[k - 1]);
+    }
+
+    void addResult(const QDate &date, const QStringList &values)
+    {
+        Form2 *window = openFor(date);
+        ASSERT_NE(window, nullptr);
+        type(window, values);
+        window->Command1->click();
+        EXPECT_FALSE(window->isVisible()) << last().toStdString();
+        flushDeletes();
+    }
+};
+
+GameDefinition sixAndOwnBonus()
+{
+    return makeGame(QStringLiteral("Lotto"), 6, 1, 49, 0, 10, 1);
+}
+} // namespace
+
+TEST_F(AddResultTest, ResultsAddedOutOfOrderStandInDateOrder)
+{
+    startWith(sixAndOwnBonus());
+    addResult(QDate(2006, 3, 10), { "5", "3", "40", "12", "7", "22", "9" });
+    EXPECT_TRUE(form().drawShown());
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_EQ(DrawnBalls[1], 3);
+    EXPECT_EQ(DrawnBalls[8], 9);
+    addResult(QDate(2006, 3, 9), { "1", "2", "3", "4", "5", "6", "1" });
+    addResult(QDate(2005, 12, 1), { "49", "48", "47", "46", "45", "44", "10" });
+    EXPECT_TRUE(form().drawShown());
+    EXPECT_EQ(DrawnBalls[1], 44);
+
+    const QByteArray bytes = folder.bytes("Lotto.rtl");
+    ASSERT_EQ(bytes.size(), 90);
+    EXPECT_EQ(rawInt32(bytes, 0), 3);
+    const QDate order[] = { QDate(2005, 12, 1), QDate(2006, 3, 9), QDate(2006, 3, 10) };
+    for (int n = 1; n <= 3; ++n) {
+        const NumbersRecord r = rawRecord(bytes, n);
+        EXPECT_EQ(r.number, n);
+        EXPECT_EQ(QDate(r.year, r.month, r.day), order[n - 1]);
+        EXPECT_TRUE(std::is_sorted(r.main.begin(), r.main.begin() + 6));
+        EXPECT_EQ(r.main[6], 0);
+    }
+    EXPECT_EQ(rawRecord(bytes, 3).main, (std::array<int16_t, 7> { 3, 5, 7, 12, 22, 40, 0 }));
+    EXPECT_EQ(rawRecord(bytes, 3).extra, (std::array<int16_t, 2> { 9, 0 }));
+
+    // Deleting the shown draw takes exactly its record out; the last record stays behind as a copy.
+    form().DTPicker1->setValue(QDate(2006, 3, 9));
+    ASSERT_TRUE(form().drawShown());
+    platform::MessageScript::answer(true);
+    form().Command2->click();
+    EXPECT_EQ(last(), QStringLiteral("Do you really want to delete this draw?"));
+    EXPECT_FALSE(form().drawShown());
+    EXPECT_EQ(form().Text3->text(), QStringLiteral("0"));
+    const QByteArray after = folder.bytes("Lotto.rtl");
+    ASSERT_EQ(after.size(), 90);
+    EXPECT_EQ(rawInt32(after, 0), 2);
+    EXPECT_EQ(rawRecord(after, 1).main, rawRecord(bytes, 1).main);
+    EXPECT_EQ(rawRecord(after, 2).main, rawRecord(bytes, 3).main);
+    EXPECT_EQ(rawRecord(after, 2).number, 2);
+    EXPECT_EQ(after.mid(60), bytes.mid(60));
+}
+
+TEST_F(AddResultTest, DeletingTheOnlyResultDeletesTheFile)
+{
+    startWith(sixAndOwnBonus());
+    addResult(QDate(2006, 3, 10), { "5", "3", "40", "12", "7", "22", "9" });
+    ASSERT_TRUE(folder.exists("Lotto.rtl"));
+    platform::MessageScript::answer(true);
+    form().Command2->click();
+    EXPECT_FALSE(folder.exists("Lotto.rtl"));
+    EXPECT_FALSE(form().drawShown());
+}
+
+TEST_F(AddResultTest, DeleteAndAddRefuseWhatTheyCannotDo)
+{
+    startWith(sixAndOwnBonus());
+    form().DTPicker1->setValue(QDate(2006, 3, 10));
+    form().Command2->click();
+    EXPECT_EQ(last(), QStringLiteral("There is no draw displayed to delete"));
+
+    addResult(QDate(2006, 3, 10), { "5", "3", "40", "12", "7", "22", "9" });
+    const QByteArray before = folder.bytes("Lotto.rtl");
+    EXPECT_EQ(openFor(QDate(2006, 3, 10)), nullptr);
+    EXPECT_EQ(last(),
+        QStringLiteral("There is already a draw result for this date and game. Delete the draw first "
+                       "if you want to change it."));
+    platform::MessageScript::answer(false);
+    form().Command2->click();
+    EXPECT_TRUE(form().drawShown());
+    EXPECT_EQ(folder.bytes("Lotto.rtl"), before);
+}
+
+TEST_F(AddResultTest, ADayThatIsNoDrawDayAsksFirst)
+{
+    GameDefinition game = sixAndOwnBonus();
+    game.drawDays = {};
+    game.drawDays[7] = 7; // Saturdays only
+    startWith(game);
+    EXPECT_EQ(openFor(QDate(2006, 3, 8)), nullptr); // a Wednesday, answered No
+    EXPECT_EQ(last(),
+        QStringLiteral("You are entering a draw that has not been defined as a draw day. Do you want to continue"));
+    EXPECT_TRUE(form().isEnabled());
+    platform::MessageScript::answer(true);
+    Form2 *window = openFor(QDate(2006, 3, 15));
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(form().isEnabled());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Add Result"));
+    EXPECT_EQ(window->Label1->text(), QStringLiteral("Lotto 3/15/2006"));
+    window->close(); // the title bar's close cancels
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(form().isEnabled());
+    EXPECT_EQ(folder.bytes("Lotto.rtl").size(), 0);
+}
+
+TEST_F(AddResultTest, FailedChecksKeepTheWindowAndWriteNothing)
+{
+    startWith(sixAndOwnBonus());
+    Form2 *window = openFor(QDate(2006, 3, 10));
+    ASSERT_NE(window, nullptr);
+    // An extra above its own pool of ten is refused.
+    type(window, { "5", "3", "40", "12", "7", "22", "11" });
+    window->Command1->click();
+    EXPECT_EQ(last(), QStringLiteral("Your extra number is not in the correct range"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Text[7]->text(), QStringLiteral("11"));
+    // Boxes take two characters at most.
+    window->Text[1]->clear();
+    window->Text[1]->insert(QStringLiteral("123"));
+    EXPECT_EQ(window->Text[1]->text(), QStringLiteral("12"));
+    type(window, { "7a", "3", "40", "12", "7", "22", "1" });
+    window->Command1->click();
+    EXPECT_EQ(last(), QStringLiteral("You have duplicate main numbers"));
+    EXPECT_EQ(folder.bytes("Lotto.rtl").size(), 0);
+    EXPECT_FALSE(form().drawShown());
+}
+
+TEST_F(AddResultTest, AFullHistoryFileIsReportedAndLeftAlone)
+{
+    std::vector<NumbersRecord> draws(MaxNumbersRecords, drawRecord(2000, 1, 1, { 1, 2, 3, 4, 5, 6 }, { 1 }));
+    writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
+    startWith(sixAndOwnBonus());
+    const QByteArray before = folder.bytes("Lotto.rtl");
+    Form2 *window = openFor(QDate(2006, 3, 10));
+    ASSERT_NE(window, nullptr);
+    type(window, { "5", "3", "40", "12", "7", "22", "9" });
+    window->Command1->click();
+    EXPECT_TRUE(last().contains(QStringLiteral("the most it can hold"))) << last().toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(form().drawShown());
+    EXPECT_EQ(folder.bytes("Lotto.rtl"), before);
+}
+
+TEST_F(AddResultTest, SevenMainsAndOneExtraUseTheEighthBox)
+{
+    startWith(makeGame(QStringLiteral("Seven"), 7, 1, 45, 0, 20, 0));
+    Form2 *window = openFor(QDate(2006, 3, 10));
+    ASSERT_NE(window, nullptr);
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(window->Text[static_cast<size_t>(k)]->isVisible(), k <= 8) << k;
+    EXPECT_TRUE(window->Label2->isVisible());
+    EXPECT_FALSE(window->Label3->isVisible());
+    EXPECT_EQ(window->Label2->x(), twipsToPixels(4440));
+    EXPECT_EQ(window->width(), twipsToPixels(5520));
+    type(window, { "7", "6", "5", "4", "3", "2", "1", "19" });
+    window->Command1->click();
+    const NumbersRecord r = rawRecord(folder.bytes("Seven.rtl"), 1);
+    EXPECT_EQ(r.main, (std::array<int16_t, 7> { 1, 2, 3, 4, 5, 6, 7 }));
+    EXPECT_EQ(r.extra, (std::array<int16_t, 2> { 19, 0 }));
+}
+
+TEST_F(AddResultTest, TwoExtrasAreLaidOutAndStoredInOrder)
+{
+    startWith(makeGame(QStringLiteral("Twin"), 5, 2, 49, 0, 20, 0));
+    Form2 *window = openFor(QDate(2006, 3, 10));
+    ASSERT_NE(window, nullptr);
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(window->Text[static_cast<size_t>(k)]->isVisible(), k <= 7) << k;
+    EXPECT_TRUE(window->Label3->isVisible());
+    EXPECT_EQ(window->Label2->x(), twipsToPixels(3240));
+    EXPECT_EQ(window->Label3->x(), twipsToPixels(3840));
+    EXPECT_EQ(window->Command1->x(), twipsToPixels(840));
+    EXPECT_EQ(window->Command2->x(), twipsToPixels(1680));
+    type(window, { "10", "20", "30", "40", "45", "9", "4" });
+    window->Command1->click();
+    EXPECT_EQ(rawRecord(folder.bytes("Twin.rtl"), 1).extra, (std::array<int16_t, 2> { 4, 9 }));
+    EXPECT_EQ(DrawnBalls[8], 4);
+    EXPECT_EQ(DrawnBalls[9], 9);
+}
