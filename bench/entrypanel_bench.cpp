@@ -13,6 +13,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
+
+#include "bench/benchmain.h"
+#include "support/scriptedplatform.h"
 #include <random>
 
 using namespace vx;
@@ -42,12 +45,7 @@ struct Prepared {
 
     explicit Prepared(int entries)
     {
-        platform::MessageScript::begin();
-        platform::SoundRecorder::begin();
-        platform::SetEndProgramRecordsOnly(true);
-        platform::SetProgramFolderForTesting(folder.path());
-        platform::SetMonthNamesForTesting(QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep",
-                                                      "Oct", "Nov", "Dec"});
+        beginScriptedPlatform(folder.path());
         GameDefinition game = makeGame("Lotto", 6, 1, 49, 0, 10, 1, "PB");
         for (size_t k = 1; k <= 15; ++k)
             game.winLines[k] = 1;
@@ -113,13 +111,3 @@ static void BM_Delete100Of10000(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Delete100Of10000)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -15,6 +15,9 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include "bench/benchmain.h"
+#include "support/scriptedplatform.h"
 #include <cstdio>
 #include <memory>
 
@@ -47,11 +50,8 @@ Prepared &prepared()
     if (p.form)
         return p;
     const QString folder = p.dir.path();
-    platform::MessageScript::begin();
-    platform::SetEndProgramRecordsOnly(true);
-    platform::SetProgramFolderForTesting(folder);
-    platform::SetMonthNamesForTesting(
-        QStringList { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" });
+    test::beginScriptedPlatform(folder);
+    vx::bench::atExit([] { prepared().form.reset(); });
 
     GameDefinition g;
     g.setName(QStringLiteral("Lotto"));
@@ -127,14 +127,3 @@ void BM_FindLastOfFullHistory(benchmark::State &state)
 BENCHMARK(BM_FindLastOfFullHistory)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    prepared().form.reset();
-    return 0;
-}

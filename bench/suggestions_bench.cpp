@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <benchmark/benchmark.h>
+
+#include "bench/benchmain.h"
+#include "support/scriptedplatform.h"
 #include <random>
 
 using namespace vx;
@@ -42,11 +45,7 @@ void writeHistory(const TestFolder &folder, int draws)
 
 void prepare(const TestFolder &folder)
 {
-    platform::MessageScript::begin();
-    platform::SetEndProgramRecordsOnly(true);
-    platform::SetProgramFolderForTesting(folder.path());
-    platform::SetMonthNamesForTesting(
-        QStringList { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" });
+    beginScriptedPlatform(folder.path());
     writeGame(folder, 1, makeGame(QStringLiteral("Lotto"), 6, 0, 49, 2, 0, 0));
     writeHistory(folder, 2000);
 }
@@ -115,14 +114,3 @@ void BM_Additional2500Logic(benchmark::State &state)
 }
 BENCHMARK(BM_Additional2500Logic)->Unit(benchmark::kMillisecond)->Iterations(5);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

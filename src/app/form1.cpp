@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
-#include "dialogs/form14.h"
 #include "dialogs/editentry.h"
+#include "dialogs/form14.h"
 #include "dialogs/form2.h"
 #include "dialogs/form5.h"
 #include "gamedata/boxvalue.h"
@@ -12,6 +12,7 @@
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/sharedstate.h"
+#include "platform/controls.h"
 #include "pickdigits/picky34.h"
 #include "platform/datepicker.h"
 #include "platform/events.h"
@@ -36,27 +37,13 @@
 
 namespace vx {
 
+using platform::listFont;
+using platform::placeControl;
 using platform::twipsRect;
 using platform::twipsToPixels;
 
 namespace {
 Form1 *g_instance = nullptr;
-
-QFont listFont()
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(8);
-    return font;
-}
-
-template <typename W> W *place(W *widget, const char *name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
 
 // Calls a handler when the picture is clicked.
 class ClickFilter : public QObject
@@ -115,9 +102,9 @@ void Form1::buildControls()
     setCentralWidget(central);
 
     // Upper panel: games, draw date and the drawn balls.
-    Frame1 = place(new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", -120, 120, 9255,
+    Frame1 = placeControl(new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", -120, 120, 9255,
                    3375);
-    Frame2 = place(new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240, 240, 2175, 2115);
+    Frame2 = placeControl(new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240, 240, 2175, 2115);
     static const int optionTops[] = {240, 555, 870, 1185, 1500, 1815};
     for (int n = 1; n <= 6; ++n) {
         auto *option = new QRadioButton(QStringLiteral("Game%1").arg(n), Frame2);
@@ -128,14 +115,14 @@ void Form1::buildControls()
     }
     Option[1]->setChecked(true);
 
-    Frame3 = place(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280, 240, 3855, 2055);
-    DTPicker1 = place(new platform::DatePicker(Frame3), "DTPicker1", 120, 300, 3615, 330);
-    Command1 = place(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1215, 375);
-    Command2 = place(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1380, 780, 1215, 375);
-    Image1 = place(new QLabel(Frame3), "Image1", 2700, 720, 480, 480);
-    Label1 = place(new QLabel(QStringLiteral("History"), Frame3), "Label1", 2640, 1230, 600, 195);
-    Image3 = place(new QLabel(Frame3), "Image3", 3300, 720, 480, 480);
-    Label2 = place(new QLabel(QStringLiteral("Stats"), Frame3), "Label2", 3240, 1230, 600, 195);
+    Frame3 = placeControl(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280, 240, 3855, 2055);
+    DTPicker1 = placeControl(new platform::DatePicker(Frame3), "DTPicker1", 120, 300, 3615, 330);
+    Command1 = placeControl(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1215, 375);
+    Command2 = placeControl(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1380, 780, 1215, 375);
+    Image1 = placeControl(new QLabel(Frame3), "Image1", 2700, 720, 480, 480);
+    Label1 = placeControl(new QLabel(QStringLiteral("History"), Frame3), "Label1", 2640, 1230, 600, 195);
+    Image3 = placeControl(new QLabel(Frame3), "Image3", 3300, 720, 480, 480);
+    Label2 = placeControl(new QLabel(QStringLiteral("Stats"), Frame3), "Label2", 3240, 1230, 600, 195);
     for (QLabel *picture : {Image1, Image3}) {
         picture->setFrameShape(QFrame::StyledPanel);
         picture->setCursor(Qt::PointingHandCursor);
@@ -148,11 +135,11 @@ void Form1::buildControls()
     for (QLabel *label : {Label1, Label2})
         label->setAlignment(Qt::AlignHCenter);
 
-    Label4 = place(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 120, 2460, 1200, 255);
-    Image4 = place(new QLabel(Frame1), "Image4", 480, 2760, 330, 330);
+    Label4 = placeControl(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 120, 2460, 1200, 255);
+    Image4 = placeControl(new QLabel(Frame1), "Image4", 480, 2760, 330, 330);
     Image4->setPixmap(ImageList1.picture(1).scaled(twipsToPixels(330), twipsToPixels(330)));
 
-    Picture1 = place(new QWidget(Frame1), "Picture1", 1320, 2400, 6615, 735);
+    Picture1 = placeControl(new QWidget(Frame1), "Picture1", 1320, 2400, 6615, 735);
     for (int i = 0; i < 9; ++i) {
         auto *ball = new QLabel(Picture1);
         ball->setObjectName(QStringLiteral("Image2(%1)").arg(i));
@@ -161,32 +148,32 @@ void Form1::buildControls()
         ball->hide();
         Image2[static_cast<size_t>(i)] = ball;
     }
-    Label3 = place(new QLabel(QStringLiteral("BB"), Frame1), "Label3", 5240, 3120, 225, 195);
-    Label7 = place(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400, 3120, 225, 195);
+    Label3 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label3", 5240, 3120, 225, 195);
+    Label7 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400, 3120, 225, 195);
 
     // Entry panel.
-    Frame5 = place(new QGroupBox(QStringLiteral("My Enties For Powerball"), central), "Frame5", 0, 3600, 4215, 2775);
-    DTPicker2 = place(new platform::DatePicker(Frame5), "DTPicker2", 120, 240, 2655, 330);
-    Command3 = place(new QPushButton(QStringLiteral("Dated Entry"), Frame5), "Command3", 2880, 240, 1215, 330);
-    List1 = place(new QListWidget(Frame5), "List1", 120, 660, 2655, 1620);
+    Frame5 = placeControl(new QGroupBox(QStringLiteral("My Enties For Powerball"), central), "Frame5", 0, 3600, 4215, 2775);
+    DTPicker2 = placeControl(new platform::DatePicker(Frame5), "DTPicker2", 120, 240, 2655, 330);
+    Command3 = placeControl(new QPushButton(QStringLiteral("Dated Entry"), Frame5), "Command3", 2880, 240, 1215, 330);
+    List1 = placeControl(new QListWidget(Frame5), "List1", 120, 660, 2655, 1620);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
-    Command4 = place(new QPushButton(QStringLiteral("Add"), Frame5), "Command4", 2880, 660, 1215, 315);
-    Command5 = place(new QPushButton(QStringLiteral("Delete"), Frame5), "Command5", 2880, 1000, 1215, 315);
-    Command6 = place(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6", 2880, 1340, 1215, 315);
-    Command9 = place(new QPushButton(QStringLiteral("Print"), Frame5), "Command9", 2880, 1680, 1215, 315);
-    Command12 = place(new QPushButton(QStringLiteral("History"), Frame5), "Command12", 2880, 2020, 1215, 315);
-    Command14 = place(new QPushButton(QStringLiteral("Check"), Frame5), "Command14", 2880, 2360, 1215, 315);
-    Label5 = place(new QLabel(QStringLiteral("Entries"), Frame5), "Label5", 120, 2400, 700, 255);
-    Text2 = place(new QLineEdit(QStringLiteral("0"), Frame5), "Text2", 840, 2370, 900, 285);
+    Command4 = placeControl(new QPushButton(QStringLiteral("Add"), Frame5), "Command4", 2880, 660, 1215, 315);
+    Command5 = placeControl(new QPushButton(QStringLiteral("Delete"), Frame5), "Command5", 2880, 1000, 1215, 315);
+    Command6 = placeControl(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6", 2880, 1340, 1215, 315);
+    Command9 = placeControl(new QPushButton(QStringLiteral("Print"), Frame5), "Command9", 2880, 1680, 1215, 315);
+    Command12 = placeControl(new QPushButton(QStringLiteral("History"), Frame5), "Command12", 2880, 2020, 1215, 315);
+    Command14 = placeControl(new QPushButton(QStringLiteral("Check"), Frame5), "Command14", 2880, 2360, 1215, 315);
+    Label5 = placeControl(new QLabel(QStringLiteral("Entries"), Frame5), "Label5", 120, 2400, 700, 255);
+    Text2 = placeControl(new QLineEdit(QStringLiteral("0"), Frame5), "Text2", 840, 2370, 900, 285);
 
     // Winning lines.
-    Frame6 = place(new QGroupBox(QStringLiteral("Winning Lines"), central), "Frame6", 4320, 3600, 4815, 2775);
-    List2 = place(new QListWidget(Frame6), "List2", 120, 240, 4575, 2040);
+    Frame6 = placeControl(new QGroupBox(QStringLiteral("Winning Lines"), central), "Frame6", 4320, 3600, 4815, 2775);
+    List2 = placeControl(new QListWidget(Frame6), "List2", 120, 240, 4575, 2040);
     List2->setFont(listFont());
-    Label6 = place(new QLabel(QStringLiteral("Total Wins"), Frame6), "Label6", 120, 2400, 900, 255);
-    Text3 = place(new QLineEdit(QStringLiteral("0"), Frame6), "Text3", 1080, 2370, 900, 285);
-    Command10 = place(new QPushButton(QStringLiteral("Print"), Frame6), "Command10", 3480, 2370, 1215, 315);
+    Label6 = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame6), "Label6", 120, 2400, 900, 255);
+    Text3 = placeControl(new QLineEdit(QStringLiteral("0"), Frame6), "Text3", 1080, 2370, 900, 285);
+    Command10 = placeControl(new QPushButton(QStringLiteral("Print"), Frame6), "Command10", 3480, 2370, 1215, 315);
 
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
     connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { DTPicker2_Change(); });

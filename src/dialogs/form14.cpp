@@ -1,4 +1,5 @@
 #include "dialogs/form14.h"
+#include "platform/controls.h"
 
 #include "app/form1.h"
 #include "gamedata/gameediting.h"
@@ -18,17 +19,10 @@
 
 namespace vx {
 
-using platform::twipsRect;
+using platform::placeControl;
 using platform::twipsToPixels;
 
 namespace {
-template <typename W> W *place(W *widget, const QString &name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 const QString GameSavedMessage
     = QStringLiteral("Game Saved - You must exit and restart the program for the changes to take effect");
 } // namespace
@@ -54,22 +48,22 @@ void Form14::buildControls()
     setCentralWidget(central);
 
     auto label = [](const QString &caption, QWidget *parent, const QString &name, int left, int top, int width) {
-        return place(new QLabel(caption, parent), name, left, top, width, 255);
+        return placeControl(new QLabel(caption, parent), name, left, top, width, 255);
     };
     auto countBox = [](QWidget *parent, const QString &name, int top) {
-        auto *box = place(new QLineEdit(parent), name, 4800, top, 495, 315);
+        auto *box = placeControl(new QLineEdit(parent), name, 4800, top, 495, 315);
         box->setMaxLength(2);
         return box;
     };
     auto button = [](const QString &caption, QWidget *parent, const QString &name, int left) {
-        return place(new QPushButton(caption, parent), name, left, 4080, left == 240 ? 2415 : 1215, 435);
+        return placeControl(new QPushButton(caption, parent), name, left, 4080, left == 240 ? 2415 : 1215, 435);
     };
 
     // Game definition page.
-    Frame1 = place(
+    Frame1 = placeControl(
         new QGroupBox(QStringLiteral("Game Defintion"), central), QStringLiteral("Frame1"), 120, 120, 6255, 4695);
     Label1 = label(QStringLiteral("Game Name:"), Frame1, QStringLiteral("Label1"), 240, 390, 1095);
-    Text1 = place(new QLineEdit(Frame1), QStringLiteral("Text1"), 1440, 360, 2175, 315);
+    Text1 = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1"), 1440, 360, 2175, 315);
     Text1->setMaxLength(12);
     Label2 = label(
         QStringLiteral("Number of main balls in draw result"), Frame1, QStringLiteral("Label2"), 240, 840, 4455);
@@ -81,10 +75,10 @@ void Form14::buildControls()
     Text4 = countBox(Frame1, QStringLiteral("Text4"), 1590);
     Label5 = label(
         QStringLiteral("Bonus ball picked from main ball pool"), Frame1, QStringLiteral("Label5"), 240, 1980, 4455);
-    Frame3 = place(new QGroupBox(Frame1), QStringLiteral("Frame3"), 240, 2220, 5775, 495);
-    Option1 = place(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"), 120, 150, 855, 255);
-    Option2 = place(new QRadioButton(QStringLiteral("Yes"), Frame3), QStringLiteral("Option2"), 1080, 150, 855, 255);
-    Option3 = place(new QRadioButton(QStringLiteral("Bonus Not Used in Draw"), Frame3), QStringLiteral("Option3"), 2040,
+    Frame3 = placeControl(new QGroupBox(Frame1), QStringLiteral("Frame3"), 240, 2220, 5775, 495);
+    Option1 = placeControl(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"), 120, 150, 855, 255);
+    Option2 = placeControl(new QRadioButton(QStringLiteral("Yes"), Frame3), QStringLiteral("Option2"), 1080, 150, 855, 255);
+    Option3 = placeControl(new QRadioButton(QStringLiteral("Bonus Not Used in Draw"), Frame3), QStringLiteral("Option3"), 2040,
         150, 3015, 255);
     Option3->setChecked(true);
     Label6 = label(
@@ -100,7 +94,7 @@ void Form14::buildControls()
     Command1 = button(QStringLiteral("Exit"), Frame1, QStringLiteral("Command1"), 4800);
 
     // Winning combinations page: two columns of prize categories.
-    Frame4 = place(
+    Frame4 = placeControl(
         new QGroupBox(QStringLiteral("Winning Cominations (Tick ONLY those that apply to this game.)"), central),
         QStringLiteral("Frame4"), 120, 120, 6255, 4695);
     static const char *const categories[] = { "Match 7", "Match 6 + Bonus", "Match 6", "Match 5 + Bonus", "Match 5",
@@ -109,7 +103,7 @@ void Form14::buildControls()
     for (int i = 0; i < 15; ++i) {
         const int column = i / 8;
         const int row = i % 8;
-        auto *box = place(new QCheckBox(QLatin1String(categories[i]), Frame4), QStringLiteral("Check1(%1)").arg(i),
+        auto *box = placeControl(new QCheckBox(QLatin1String(categories[i]), Frame4), QStringLiteral("Check1(%1)").arg(i),
             240 + 3000 * column, 360 + 420 * row, 2775, 255);
         Check1[static_cast<size_t>(i)] = box;
         connect(box, &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
@@ -118,41 +112,41 @@ void Form14::buildControls()
     Command4 = button(QStringLiteral("Exit"), Frame4, QStringLiteral("Command4"), 4800);
 
     // Draw days page.
-    Frame2 = place(new QGroupBox(QStringLiteral("Click on Days that Draw is made"), central), QStringLiteral("Frame2"),
+    Frame2 = placeControl(new QGroupBox(QStringLiteral("Click on Days that Draw is made"), central), QStringLiteral("Frame2"),
         120, 120, 6255, 4695);
     static const char *const days[] = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
     for (int k = 0; k < 7; ++k)
-        Check2[static_cast<size_t>(k)] = place(new QCheckBox(QLatin1String(days[k]), Frame2),
+        Check2[static_cast<size_t>(k)] = placeControl(new QCheckBox(QLatin1String(days[k]), Frame2),
             QStringLiteral("Check2(%1)").arg(k), 240, 360 + 420 * k, 2775, 255);
     Command6 = button(QStringLiteral("Save Draw Days"), Frame2, QStringLiteral("Command6"), 240);
     Command5 = button(QStringLiteral("Exit"), Frame2, QStringLiteral("Command5"), 4800);
 
     // Preferences page.
-    Frame6 = place(new QGroupBox(central), QStringLiteral("Frame6"), 120, 120, 6255, 4695);
-    Frame5 = place(
+    Frame6 = placeControl(new QGroupBox(central), QStringLiteral("Frame6"), 120, 120, 6255, 4695);
+    Frame5 = placeControl(
         new QGroupBox(QStringLiteral("Preferences Ball Color"), Frame6), QStringLiteral("Frame5"), 120, 120, 6015, 975);
-    Option4 = place(new QRadioButton(QStringLiteral("Red Main Ball (any Bonus/Extra Ball White)"), Frame5),
+    Option4 = placeControl(new QRadioButton(QStringLiteral("Red Main Ball (any Bonus/Extra Ball White)"), Frame5),
         QStringLiteral("Option4"), 120, 300, 5775, 255);
-    Option5 = place(new QRadioButton(QStringLiteral("White Main Ball (any Bonus/Extra Ball Red)"), Frame5),
+    Option5 = placeControl(new QRadioButton(QStringLiteral("White Main Ball (any Bonus/Extra Ball Red)"), Frame5),
         QStringLiteral("Option5"), 120, 630, 5775, 255);
     Option5->setChecked(true);
-    Frame7 = place(new QGroupBox(QStringLiteral("Preferences Extra/Bonus Ball Two-Character Display"), Frame6),
+    Frame7 = placeControl(new QGroupBox(QStringLiteral("Preferences Extra/Bonus Ball Two-Character Display"), Frame6),
         QStringLiteral("Frame7"), 120, 1200, 6015, 2295);
-    Option6 = place(
+    Option6 = placeControl(
         new QRadioButton(QStringLiteral("EB = Extra Ball"), Frame7), QStringLiteral("Option6"), 120, 300, 3615, 255);
-    Option7 = place(
+    Option7 = placeControl(
         new QRadioButton(QStringLiteral("BB = Bonus Ball"), Frame7), QStringLiteral("Option7"), 120, 630, 3615, 255);
-    Option9 = place(new QRadioButton(QStringLiteral("PB = Powerball Ball"), Frame7), QStringLiteral("Option9"), 120,
+    Option9 = placeControl(new QRadioButton(QStringLiteral("PB = Powerball Ball"), Frame7), QStringLiteral("Option9"), 120,
         960, 3615, 255);
-    Option8 = place(
+    Option8 = placeControl(
         new QRadioButton(QStringLiteral("MB = Mega Ball"), Frame7), QStringLiteral("Option8"), 120, 1290, 3615, 255);
-    Option11 = place(
+    Option11 = placeControl(
         new QRadioButton(QStringLiteral("Other Specify:"), Frame7), QStringLiteral("Option11"), 120, 1650, 1695, 255);
     Option7->setChecked(true);
-    Text5 = place(new QLineEdit(QStringLiteral("BB"), Frame7), QStringLiteral("Text5"), 1920, 1620, 495, 315);
+    Text5 = placeControl(new QLineEdit(QStringLiteral("BB"), Frame7), QStringLiteral("Text5"), 1920, 1620, 495, 315);
     Text5->setMaxLength(2);
-    Label9 = place(new QLabel(QStringLiteral("="), Frame7), QStringLiteral("Label9"), 2520, 1650, 195, 255);
-    Text9 = place(new QLineEdit(QStringLiteral("Bonus Ball"), Frame7), QStringLiteral("Text9"), 2760, 1620, 2055, 315);
+    Label9 = placeControl(new QLabel(QStringLiteral("="), Frame7), QStringLiteral("Label9"), 2520, 1650, 195, 255);
+    Text9 = placeControl(new QLineEdit(QStringLiteral("Bonus Ball"), Frame7), QStringLiteral("Text9"), 2760, 1620, 2055, 315);
     Text9->setMaxLength(10);
     Command7 = button(QStringLiteral("Save Preferences"), Frame6, QStringLiteral("Command7"), 240);
     Command8 = button(QStringLiteral("Exit"), Frame6, QStringLiteral("Command8"), 4800);

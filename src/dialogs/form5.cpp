@@ -1,4 +1,5 @@
 #include "dialogs/form5.h"
+#include "platform/controls.h"
 
 #include "app/form1.h"
 #include "dialogs/entrychecks.h"
@@ -23,20 +24,13 @@
 
 namespace vx {
 
-using platform::twipsRect;
+using platform::placeControl;
 using platform::twipsToPixels;
 
 namespace {
 int boxLeft(int index)
 {
     return 240 + 600 * index;
-}
-
-template <typename W> W *place(W *widget, const QString &name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
 }
 
 constexpr int ListingIntervalMs = 100;
@@ -53,28 +47,28 @@ Form5::Form5(QWidget *parent)
     setObjectName(QStringLiteral("Form5"));
     setFixedSize(twipsToPixels(5400), twipsToPixels(3960));
 
-    Frame1 = place(
+    Frame1 = placeControl(
         new QGroupBox(QStringLiteral("Add Manual Entry"), this), QStringLiteral("Frame1"), 120, 120, 5160, 1800);
     for (int i = 0; i < BoxCount; ++i)
         Text1[static_cast<size_t>(i)]
-            = place(new QLineEdit(Frame1), QStringLiteral("Text1(%1)").arg(i), boxLeft(i), 360, 495, 495);
-    Label2 = place(new QLabel(QStringLiteral("EB"), Frame1), QStringLiteral("Label2"), 2160, 960, 255, 255);
-    Command6 = place(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command6"), 1320, 1320, 975, 375);
+            = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1(%1)").arg(i), boxLeft(i), 360, 495, 495);
+    Label2 = placeControl(new QLabel(QStringLiteral("EB"), Frame1), QStringLiteral("Label2"), 2160, 960, 255, 255);
+    Command6 = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command6"), 1320, 1320, 975, 375);
     Command5
-        = place(new QPushButton(QStringLiteral("Clear"), Frame1), QStringLiteral("Command5"), 2520, 1320, 975, 375);
+        = placeControl(new QPushButton(QStringLiteral("Clear"), Frame1), QStringLiteral("Command5"), 2520, 1320, 975, 375);
 
-    Frame2 = place(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this), QStringLiteral("Frame2"), 120,
+    Frame2 = placeControl(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this), QStringLiteral("Frame2"), 120,
         2040, 5160, 1260);
-    Label1 = place(new QLabel(QStringLiteral("Enter No"), Frame2), QStringLiteral("Label1"), 240, 420, 855, 255);
-    Text8 = place(new QLineEdit(Frame2), QStringLiteral("Text8"), 1140, 360, 855, 375);
-    Option1 = place(new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1215, 255);
-    Option2 = place(
+    Label1 = placeControl(new QLabel(QStringLiteral("Enter No"), Frame2), QStringLiteral("Label1"), 240, 420, 855, 255);
+    Text8 = placeControl(new QLineEdit(Frame2), QStringLiteral("Text8"), 1140, 360, 855, 375);
+    Option1 = placeControl(new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1215, 255);
+    Option2 = placeControl(
         new QRadioButton(QStringLiteral("Additional"), Frame2), QStringLiteral("Option2"), 2160, 660, 1215, 255);
-    Command4 = place(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"), 3840, 240, 975, 375);
+    Command4 = placeControl(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"), 3840, 240, 975, 375);
     Command1
-        = place(new QPushButton(QStringLiteral("Cancel"), Frame2), QStringLiteral("Command1"), 3840, 720, 975, 375);
+        = placeControl(new QPushButton(QStringLiteral("Cancel"), Frame2), QStringLiteral("Command1"), 3840, 720, 975, 375);
 
-    Command3 = place(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"), 2212, 3420, 975, 375);
+    Command3 = placeControl(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"), 2212, 3420, 975, 375);
 
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });

@@ -4,6 +4,7 @@
 #include "gamedata/rnd.h"
 #include "gamedata/sharedstate.h"
 #include "pickdigits/pickfile.h"
+#include "platform/controls.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
@@ -20,27 +21,12 @@
 
 namespace vx {
 
-using platform::twipsRect;
+using platform::listFont;
+using platform::placeControl;
 using platform::twipsToPixels;
 
 namespace {
 Picky34 *g_instance = nullptr;
-
-template <typename W> W *place(W *widget, const QString &name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
-QFont listFont()
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(9);
-    return font;
-}
 
 // A row of four one-digit boxes named like "Text1(0)" ... "Text1(3)".
 std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, int top)
@@ -48,7 +34,7 @@ std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, int 
     std::array<QLineEdit *, 4> boxes {};
     for (int i = 0; i < 4; ++i) {
         auto *box
-            = place(new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
+            = placeControl(new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
         box->setMaxLength(1);
         box->setAlignment(Qt::AlignCenter);
         boxes[static_cast<size_t>(i)] = box;
@@ -86,40 +72,40 @@ void Picky34::buildControls()
     setFixedSize(twipsToPixels(5430), twipsToPixels(5400));
 
     // The lines, with Delete and Save under them.
-    Label1 = place(new QLabel(QStringLiteral("My Lines"), this), QStringLiteral("Label1"), 120, 120, 2295, 255);
-    List1 = place(new QListWidget(this), QStringLiteral("List1"), 120, 390, 2295, 4335);
+    Label1 = placeControl(new QLabel(QStringLiteral("My Lines"), this), QStringLiteral("Label1"), 120, 120, 2295, 255);
+    List1 = placeControl(new QListWidget(this), QStringLiteral("List1"), 120, 390, 2295, 4335);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
-    Command2 = place(new QPushButton(QStringLiteral("Delete"), this), QStringLiteral("Command2"), 120, 4860, 1095, 375);
-    Command5 = place(new QPushButton(QStringLiteral("Save"), this), QStringLiteral("Command5"), 1320, 4860, 1095, 375);
+    Command2 = placeControl(new QPushButton(QStringLiteral("Delete"), this), QStringLiteral("Command2"), 120, 4860, 1095, 375);
+    Command5 = placeControl(new QPushButton(QStringLiteral("Save"), this), QStringLiteral("Command5"), 1320, 4860, 1095, 375);
 
     // A typed line.
-    Frame1 = place(new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
+    Frame1 = placeControl(new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
     Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), 330);
-    Command1 = place(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
+    Command1 = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
 
     // Random lines.
     Frame2
-        = place(new QGroupBox(QStringLiteral("Random Lines"), this), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
-    Label2 = place(new QLabel(QStringLiteral("Lines"), Frame2), QStringLiteral("Label2"), 120, 390, 600, 255);
-    Text3 = place(new QLineEdit(QStringLiteral("1"), Frame2), QStringLiteral("Text3"), 780, 330, 735, 375);
+        = placeControl(new QGroupBox(QStringLiteral("Random Lines"), this), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
+    Label2 = placeControl(new QLabel(QStringLiteral("Lines"), Frame2), QStringLiteral("Label2"), 120, 390, 600, 255);
+    Text3 = placeControl(new QLineEdit(QStringLiteral("1"), Frame2), QStringLiteral("Text3"), 780, 330, 735, 375);
     Command3
-        = place(new QPushButton(QStringLiteral("Generate"), Frame2), QStringLiteral("Command3"), 1620, 330, 1035, 375);
+        = placeControl(new QPushButton(QStringLiteral("Generate"), Frame2), QStringLiteral("Command3"), 1620, 330, 1035, 375);
 
     // The draw and the winning lines.
-    Frame3 = place(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535, 2040,
+    Frame3 = placeControl(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535, 2040,
         2775, 2685);
     Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), 330);
-    Command4 = place(new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
-    Label3 = place(new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
-    List2 = place(new QListWidget(Frame3), QStringLiteral("List2"), 120, 1065, 2535, 1155);
+    Command4 = placeControl(new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
+    Label3 = placeControl(new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
+    List2 = placeControl(new QListWidget(Frame3), QStringLiteral("List2"), 120, 1065, 2535, 1155);
     List2->setFont(listFont());
-    Label4 = place(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
-    Text4 = place(new QLineEdit(QStringLiteral("0"), Frame3), QStringLiteral("Text4"), 1080, 2280, 735, 285);
+    Label4 = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
+    Text4 = placeControl(new QLineEdit(QStringLiteral("0"), Frame3), QStringLiteral("Text4"), 1080, 2280, 735, 285);
     Text4->setReadOnly(true);
 
-    Command6 = place(new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
-    Command7 = place(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command7"), 4035, 4860, 1275, 375);
+    Command6 = placeControl(new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
+    Command7 = placeControl(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command7"), 4035, 4860, 1275, 375);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -1,24 +1,12 @@
 #include "support/mainwindowfixture.h"
 
-#include "gamedata/rnd.h"
-#include "platform/events.h"
-#include "platform/localemonths.h"
-#include "platform/messages.h"
-#include "platform/sound.h"
+#include "support/scriptedplatform.h"
 
 namespace vx::test {
 
 void MainWindowTest::SetUp()
 {
-    platform::MessageScript::begin();
-    platform::SoundRecorder::begin();
-    platform::SetEndProgramRecordsOnly(true);
-    platform::ResetProgramEnded();
-    platform::SetProgramFolderForTesting(folder.path());
-    platform::SetMonthNamesForTesting(QStringList{
-        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
-        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
-        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")});
+    beginScriptedPlatform(folder.path());
 }
 
 void MainWindowTest::TearDown()
@@ -29,11 +17,7 @@ void MainWindowTest::TearDown()
             top->hide();
     m_form.reset();
     QApplication::processEvents();
-    platform::SetMonthNamesForTesting(std::nullopt);
-    platform::SetProgramFolderForTesting(QString());
-    platform::SoundRecorder::end();
-    platform::MessageScript::end();
-    RndTesting::setClock({});
+    endScriptedPlatform();
 }
 
 Form1 &MainWindowTest::start()

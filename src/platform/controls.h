@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+namespace vx::platform {
+
+// Names a control and puts it at a place given in twips inside its parent.
+template <typename W> W *placeControl(W *widget, const QString &name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+template <typename W> W *placeControl(W *widget, const char *name, int left, int top, int width, int height)
+{
+    return placeControl(widget, QLatin1String(name), left, top, width, height);
+}
+
+// The fixed-pitch font of the number lists, so that numbers stand in columns.
+QFont listFont();
+
+} // namespace vx::platform

@@ -1,0 +1,33 @@
+#include "support/scriptedplatform.h"
+
+#include "gamedata/rnd.h"
+#include "platform/events.h"
+#include "platform/localemonths.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+
+#include <QStringList>
+
+namespace vx::test {
+
+void beginScriptedPlatform(const QString &programFolder)
+{
+    platform::MessageScript::begin();
+    platform::SoundRecorder::begin();
+    platform::SetEndProgramRecordsOnly(true);
+    platform::ResetProgramEnded();
+    platform::SetProgramFolderForTesting(programFolder);
+    platform::SetMonthNamesForTesting(QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
+                                                  "Nov", "Dec"});
+}
+
+void endScriptedPlatform()
+{
+    platform::SetMonthNamesForTesting(std::nullopt);
+    platform::SetProgramFolderForTesting(QString());
+    platform::SoundRecorder::end();
+    platform::MessageScript::end();
+    RndTesting::setClock({});
+}
+
+} // namespace vx::test
