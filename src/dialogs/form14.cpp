@@ -188,7 +188,8 @@ void Form14::Form_Load()
 
     // 2-4.
     ExistingGame = false;
-    const GameDefinition record = readGameDefinition(definitionPath()).definition;
+    const GameFileRead read = readGameDefinition(definitionPath());
+    const GameDefinition record = read.definition;
     if (record.mainDrawn > 0) {
         LoadedName = record.nameText();
         ExistingGame = true;
@@ -241,6 +242,12 @@ void Form14::Form_Load()
 
     // 11. Ticking the boxes above was no change by the player.
     LinesChanged = false;
+
+    // The boxes show what could be read; the player must know when that is not the stored game.
+    if (read.status == GameFileStatus::OpenFailed)
+        platform::MsgBox(QStringLiteral("The game file %1 cannot be opened: %2").arg(GameFile.trimmed(), read.error));
+    else if (read.status == GameFileStatus::WrongLength)
+        platform::MsgBox(damagedGameFileMessage(definitionPath(), read.length));
 }
 
 void Form14::showPage(QGroupBox *page)

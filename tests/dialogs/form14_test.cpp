@@ -202,6 +202,35 @@ TEST_F(Form14Test, NoBonusPickedKeepsTheDesignPreferences)
     EXPECT_EQ(w.Text9->text(), "Bonus Ball");
 }
 
+TEST_F(Form14Test, StoredPresetTagSelectsItsOwnOption)
+{
+    const std::vector<std::pair<const char *, QRadioButton *Form14::*>> presets = { { "EB", &Form14::Option6 },
+        { "BB", &Form14::Option7 }, { "PB", &Form14::Option9 }, { "MB", &Form14::Option8 } };
+    for (const auto &[tag, option] : presets) {
+        GameDefinition g = storedLotto();
+        g.setBonusTag(QString::fromLatin1(tag));
+        writeGame(folder, 1, g);
+        Form14 &w = open(1);
+        EXPECT_TRUE((w.*option)->isChecked()) << tag;
+        EXPECT_FALSE(w.Option11->isChecked()) << tag;
+        delete m_window.data();
+    }
+}
+
+TEST_F(Form14Test, DamagedGameFileIsReportedAndShownAsFarAsItGoes)
+{
+    // A file cut short after the counts: the name and counts are there, the rest reads as zeros.
+    folder.writeBytes("game1.dat", storedLotto().toBytes().left(26));
+    Form14 &w = open(1);
+    ASSERT_EQ(Script::shown().size(), 1);
+    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"))
+        << Script::last().toStdString();
+    EXPECT_TRUE(w.ExistingGame);
+    EXPECT_EQ(w.Text1->text(), "Lotto");
+    EXPECT_EQ(w.Text4->text(), "49");
+    EXPECT_FALSE(w.Check1[0]->isChecked());
+}
+
 TEST_F(Form14Test, MenuShowsOnePageAndPreferencesFollowTheTypedBonusCount)
 {
     writeGame(folder, 1, storedLotto());
@@ -462,6 +491,11 @@ TEST_F(Form14Test, UnwritableGameFileIsReportedNotSaved)
     // A folder where the game file should be: no user, root included, can write it.
     ASSERT_TRUE(QDir(folder.path()).mkdir("game1.dat"));
     Form14 &w = open(1);
+    // The empty boxes are not taken for a new game without a word.
+    ASSERT_EQ(Script::shown().size(), 1);
+    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat cannot be opened")) << Script::last().toStdString();
+    EXPECT_FALSE(w.ExistingGame);
+    Script::clear();
     typeDefinition(w, "Lotto", "6", "1", "49", w.Option2, "0", "0");
     w.Command2->click();
     ASSERT_EQ(Script::shown().size(), 1);
@@ -500,6 +534,9 @@ TEST_F(Form14Test, ReadOnlyFolderIsReportedNotSaved)
         AppFolder = QStringLiteral("/sys");
     }
     Form14 &w = open(1);
+    EXPECT_EQ(Script::shown().size(), 1);
+    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat cannot be opened")) << Script::last().toStdString();
+    Script::clear();
     typeDefinition(w, "Lotto", "6", "1", "49", w.Option2, "0", "0");
     w.Command2->click();
     EXPECT_EQ(Script::shown().size(), 1);
@@ -588,6 +625,16 @@ TEST_F(ConfigureGameTest, OpenerDisablesTheMainWindowAndCaptionsTheWindow)
         w.Command8->click();
     });
     EXPECT_TRUE(form().isEnabled());
+
+    for (const int n : { 2, 6 }) {
+        whileOpen(n, [&](Form14 &w) {
+            EXPECT_EQ(w.windowTitle(), QStringLiteral("Game%1 Configuration").arg(n));
+            EXPECT_EQ(GameFile, gameFileName(n) + "   ");
+            (n == 2 ? w.Command5 : w.Command1)->click();
+            EXPECT_TRUE(ChildClosed);
+        });
+        EXPECT_TRUE(form().isEnabled());
+    }
 }
 
 TEST_F(ConfigureGameTest, TitleBarCloseIsAnExit)
