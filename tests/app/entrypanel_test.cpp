@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -301,4 +303,149 @@ TEST_F(EntryPanelTest, GameSelectionChecksWhenEntriesAndADrawAreShown)
     // Entry 1 has three mains; its bonus 7 is not the drawn 5.
     EXPECT_EQ(lines(f.List2), QStringList{"01 02 03 04 05 06 PB 07(3)"});
     EXPECT_EQ(f.Text3->text(), " 1");
+}
+
+TEST_F(EntryPanelTest, ARefusedCheckEmptiesTheWinningLinesButKeepsTheWinsAndTheSelection)
+{
+    prepare();
+    Form1 &f = startOnEntryDate();
+    showDraw(drawRecord(2025, 11, 4, {1, 2, 3, 4, 5, 6}, {7}));
+    f.Command14->click();
+    ASSERT_EQ(f.List2->count(), 1);
+    select({2});
+
+    WinLines = {};
+    f.Command14->click();
+    EXPECT_EQ(last(), "You cannot do a check you have no winning entries defined for Lotto");
+    EXPECT_EQ(f.List2->count(), 0);
+    EXPECT_EQ(f.Text3->text(), " 1");
+    EXPECT_EQ(selectedRows(f.List1), (QList<int>{0, 2}));
+
+    f.Image2[0]->hide();
+    f.Command14->click();
+    EXPECT_EQ(last(), "You do not have any draw result listed to check against!");
+    EXPECT_EQ(f.Text3->text(), " 1");
+    EXPECT_EQ(selectedRows(f.List1), (QList<int>{0, 2}));
+}
+
+TEST_F(EntryPanelTest, DeleteAfterACheckRemovesExactlyTheWinners)
+{
+    prepare();
+    Form1 &f = startOnEntryDate();
+    select({1, 4}); // chosen before the check, which replaces the selection
+    // Entries 1 and 3 hold three of the drawn numbers each; the others fewer.
+    showDraw(drawRecord(2025, 11, 4, {1, 2, 3, 13, 14, 15}, {9}));
+    f.Command14->click();
+    ASSERT_EQ(lines(f.List2), (QStringList{"01 02 03 04 05 06 PB 07(3)", "13 14 15 16 17 18 PB 02(3)"}));
+    ASSERT_EQ(selectedRows(f.List1), (QList<int>{0, 2}));
+
+    answer(true);
+    platform::MessageScript::clear();
+    f.Command5->click();
+    EXPECT_EQ(shown(), QStringList{"Are you sure you want to delete the 2 selected entries?"});
+    const QByteArray bytes = folder.bytes(DatedFile);
+    const auto all = entries();
+    EXPECT_EQ(rawRecord(bytes, 1).count, 3);
+    EXPECT_EQ(mainsOf(rawRecord(bytes, 1)), all[1].main);
+    EXPECT_EQ(mainsOf(rawRecord(bytes, 2)), all[3].main);
+    EXPECT_EQ(mainsOf(rawRecord(bytes, 3)), all[4].main);
+    EXPECT_EQ(f.List2->count(), 0);
+    EXPECT_EQ(f.Text3->text(), "0");
+    EXPECT_EQ(f.Text2->text(), "3");
+}
+
+TEST_F(EntryPanelTest, DeletingFromAFileThatClaimsMoreThanItHoldsLosesNothing)
+{
+    prepare();
+    QByteArray bytes = folder.bytes(DatedFile);
+    bytes[0] = char(9); // says nine, holds five
+    folder.writeBytes(DatedFile, bytes);
+    Form1 &f = startOnEntryDate();
+    ASSERT_EQ(f.List1->count(), 5);
+    select({0});
+    answer(true);
+    f.Command5->click();
+
+    const QByteArray after = folder.bytes(DatedFile);
+    ASSERT_EQ(after.size(), 5 * 30);
+    EXPECT_EQ(rawRecord(after, 1).count, 4);
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(mainsOf(rawRecord(after, i)), entries()[static_cast<size_t>(i)].main) << i;
+    EXPECT_EQ(f.Text2->text(), "4");
+    EXPECT_EQ(f.List1->count(), 4);
+}
+
+TEST_F(EntryPanelTest, OnlyStandWithACapitalSMarksTheStandingEntry)
+{
+    writeGame(folder, 1, makeGame("standby", 6, 1, 49, 0, 10, 1, "PB"));
+    writeNumbersFile(folder.file("standby05NOV2025.lot"), entries());
+    Form1 &f = startOnEntryDate();
+    f.mnustandcreate->trigger();
+    EXPECT_EQ(last(), "Done!");
+    EXPECT_EQ(folder.bytes("Standstandby.lot"), folder.bytes("standby05NOV2025.lot"));
+    EXPECT_EQ(EntryFile, folder.file("standby05NOV2025.lot"));
+}
+
+TEST_F(EntryPanelTest, EveryWheelItemOpensItsOwnFileWithItsWheelType)
+{
+    struct Row {
+        const char *item;
+        const char *suffix;
+        int type;
+    };
+    const Row rows[] = {
+        {"mnu777", "-7-7-7.lot", 1}, {"mnu776", "-7-7-6.lot", 2},  {"mnu775", "-7-7-5.lot", 3},
+        {"mnu774", "-7-7-4.lot", 4}, {"mnu773", "-7-7-3.lot", 5},  {"mnu666", "-6-6-6.lot", 1},
+        {"mnu665", "-6-6-5.lot", 2}, {"mnu664", "-6-6-4.lot", 3},  {"mnu663", "-6-6-3.lot", 4},
+        {"mnu655", "-6-5-5.lot", 5}, {"mnu654", "-6-5-4.lot", 6},  {"mnu653", "-6-5-3.lot", 7},
+        {"mnu644", "-6-4-4.lot", 8}, {"mnu643", "-6-4-3.lot", 9},  {"mnu633", "-6-3-3.lot", 10},
+        {"mnu555", "-5-5-5.lot", 1}, {"mnu554", "-5-5-4.lot", 2},  {"mnu553", "-5-5-3.lot", 3},
+        {"mnu544", "-5-4-4.lot", 4}, {"mnu543", "-5-4-3.lot", 5},  {"mnu533", "-5-3-3.lot", 6},
+        {"mnu444", "-4-4-4.lot", 1}, {"mnu443", "-4-4-3.lot", 2},  {"mnu442", "-4-4-2.lot", 3},
+    };
+    prepare();
+    Form1 &f = startOnEntryDate();
+    for (const Row &row : rows) {
+        const QString name = QStringLiteral("Lotto") + QLatin1String(row.suffix);
+        writeNumbersFile(folder.file(name), {entryRecord({1, 2, 3, 4, 5, 6}), entryRecord({7, 8, 9, 10, 11, 12})});
+        auto *item = find<QAction>(row.item);
+        ASSERT_NE(item, nullptr) << row.item;
+        item->trigger();
+        EXPECT_EQ(OpenWheelType, row.type) << row.item;
+        EXPECT_EQ(EntryFile, folder.file(name)) << row.item;
+        EXPECT_EQ(f.Text2->text(), "2") << row.item;
+        // The next item must find its own file, not this one.
+        ASSERT_TRUE(QFile::remove(folder.file(name)));
+    }
+}
+
+TEST_F(EntryPanelTest, OpeningAWheelFromAnEmptyDateDeletesTheEmptyDatedFile)
+{
+    prepare();
+    writeNumbersFile(folder.file("Lotto-6-6-6.lot"), {entryRecord({1, 2, 3, 4, 5, 6})});
+    Form1 &f = startOnEntryDate();
+    f.DTPicker2->setValue(EntryDate.addDays(1));
+    ASSERT_TRUE(folder.exists("Lotto06NOV2025.lot"));
+    find<QAction>("mnu666")->trigger();
+    EXPECT_FALSE(folder.exists("Lotto06NOV2025.lot"));
+    EXPECT_EQ(OpenWheelType, 1);
+    EXPECT_EQ(lines(f.List1), QStringList{"01 02 03 04 05 06 "});
+}
+
+TEST_F(EntryPanelTest, CreatingAWheelWithoutABonusPoolHandsModeFourAndPickSevenLeavesTheMode)
+{
+    writeGame(folder, 1, makeGame("Daily", 5, 0, 39, 2, 0, 0));
+    writeGame(folder, 2, makeGame("Seven", 7, 1, 47, 0, 12, 1));
+    Form1 &f = start();
+    find<QAction>("mnuWheelCreate")->trigger();
+    EXPECT_EQ(WheelBonusMode, 4);
+    EXPECT_EQ(WheelMaxBall, 39);
+
+    WheelBonusMode = 9;
+    f.Option[2]->click();
+    find<QAction>("mnuWheelCreate")->trigger();
+    EXPECT_EQ(WheelGameName, "Seven");
+    EXPECT_EQ(WheelHistoryName, "Seven.rtl");
+    EXPECT_EQ(WheelMaxBall, 47);
+    EXPECT_EQ(WheelBonusMode, 9);
 }

@@ -154,7 +154,12 @@ TEST(CheckBonus, TwoExtrasHitOnEitherOne)
     EXPECT_FALSE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 9, 7)).bonusHit);
 
     const DrawChecker mainPool(draw, rules(5, 2, 0, everyLine()));
-    EXPECT_TRUE(mainPool.classify(numbers({ 1, 2, 3, 9, 6 })).bonusHit); // the second extra
+    // Only the second extra among the entry's numbers: the bonus lines still count it.
+    const CheckOutcome second = mainPool.classify(numbers({ 1, 2, 3, 9, 6 }));
+    EXPECT_TRUE(second.bonusHit);
+    EXPECT_EQ(second.category, 14);
+    EXPECT_EQ(DrawChecker(draw, rules(5, 2, 0, { 14 })).classify(numbers({ 1, 2, 3, 9, 6 })).category, 14);
+    EXPECT_EQ(DrawChecker(draw, rules(5, 2, 0, { 15 })).classify(numbers({ 1, 2, 3, 9, 6 })).category, 0);
     EXPECT_TRUE(mainPool.classify(numbers({ 7, 2, 3, 4, 6 })).bonusHit);
     EXPECT_FALSE(mainPool.classify(numbers({ 1, 2, 3, 4, 6 }, 7, 9)).bonusHit);
 }
