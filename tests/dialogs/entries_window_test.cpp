@@ -218,8 +218,9 @@ TEST_F(EntriesTest, TheBonusTagStandsUnderTheBonusBox)
             EXPECT_EQ(window->Text1[static_cast<size_t>(i)]->isVisible(), i < shape.mains + shape.bonus)
                 << shape.mains << " box " << i;
         EXPECT_EQ(window->Label2->isVisible(), shape.bonus == 1) << shape.mains;
-        if (shape.bonus == 1)
+        if (shape.bonus == 1) {
             EXPECT_EQ(window->Label2->x(), twipsToPixels(shape.label)) << shape.mains;
+        }
         window->Command3->click();
         flushDeletes();
     }

@@ -264,10 +264,12 @@ TEST_F(AddResultTest, EveryGameShapeHasItsLayout)
         EXPECT_EQ(window->Command2->x(), twipsToPixels(row.command2)) << row.m << "+" << row.b;
         EXPECT_EQ(window->Label2->isVisible(), row.b > 0) << row.m << "+" << row.b;
         EXPECT_EQ(window->Label3->isVisible(), row.b == 2) << row.m << "+" << row.b;
-        if (row.label2 > 0)
+        if (row.label2 > 0) {
             EXPECT_EQ(window->Label2->x(), twipsToPixels(row.label2)) << row.m << "+" << row.b;
-        if (row.label3 > 0)
+        }
+        if (row.label3 > 0) {
             EXPECT_EQ(window->Label3->x(), twipsToPixels(row.label3)) << row.m << "+" << row.b;
+        }
         // Everything shown fits in the window.
         EXPECT_LE(window->Text[static_cast<size_t>(row.m + row.b)]->geometry().right(), window->width());
         EXPECT_LE(window->Command2->geometry().right(), window->width());

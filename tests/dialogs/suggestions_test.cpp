@@ -25,6 +25,11 @@ TEST(SuggestionRequests, TotalFillsUpToTheNumberShown)
     EXPECT_EQ(eleven.toAdd, 1);
     // No upper limit of 2500 in this mode.
     EXPECT_EQ(checkSuggestionRequest(3000, true, 10, 10).toAdd, 2990);
+    // The difference is rounded, a half to the even neighbour; the count box decides, not the file.
+    EXPECT_EQ(checkSuggestionRequest(10.5, true, 4, 4).toAdd, 6);
+    EXPECT_EQ(checkSuggestionRequest(11.5, true, 4, 4).toAdd, 8);
+    EXPECT_EQ(checkSuggestionRequest(10.5, true, 10, 0).toAdd, 0);
+    EXPECT_EQ(checkSuggestionRequest(12, true, 4, 9).toAdd, 8);
 }
 
 TEST(SuggestionRequests, AdditionalIsLimitedTo2500AndHalvesRoundToEven)
