@@ -27,6 +27,8 @@ double boxAt(const std::vector<double> &values, int index)
 
 int entryFault(EntryWindow window, const std::vector<double> &boxes, const EntryRules &rules)
 {
+    // Sameness is judged on what would be stored, so 4.6 and 5.4 (both stored as 5) are the same;
+    // the range tests take the numbers as typed, so 0.7 is no number and 49.2 is beyond a pool of 49.
     const std::vector<double> v = storedValues(boxes);
     const bool ownBonusPool = rules.bonusPicked == 1 && rules.bonusPool > 0;
     // A bonus drawn from the main pool is tested with the main numbers.
@@ -40,14 +42,14 @@ int entryFault(EntryWindow window, const std::vector<double> &boxes, const Entry
                 continue;
             if (boxAt(v, j) == boxAt(v, i))
                 fault = 1;
-            if (boxAt(v, i) < 1)
+            if (boxAt(boxes, i) < 1)
                 fault = 2;
-            if (boxAt(v, i) > rules.mainPool)
+            if (boxAt(boxes, i) > rules.mainPool)
                 fault = 3;
         }
     }
     if (ownBonusPool) {
-        const double bonus = boxAt(v, bonusBoxIndex(rules));
+        const double bonus = boxAt(boxes, bonusBoxIndex(rules));
         if (bonus < 1)
             fault = window == EntryWindow::ManualAdd ? 3 : 2;
         else if (bonus > rules.bonusPool)

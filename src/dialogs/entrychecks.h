@@ -8,9 +8,10 @@
 #include <vector>
 
 // The checks of the result and entry windows: which boxes are tested, in which order, and what
-// the typed numbers become when they pass. Box values are the reals read from the boxes; every
-// test is made on the value that would be stored (rounded, a half to the even neighbour), so two
-// boxes that would store the same number are the same number.
+// the typed numbers become when they pass. Box values are the reals read from the boxes. The entry
+// windows compare boxes by the value that would be stored (rounded, a half to the even neighbour),
+// so two boxes that would store the same number are the same number, and test the ranges on the
+// values as typed. The result window reads every box as its rounded value.
 namespace vx {
 
 // The shape of the current game as the entry windows see it.

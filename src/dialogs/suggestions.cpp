@@ -148,6 +148,13 @@ FileResult SuggestionRun::openEntries(const QString &entryPath)
     if (!m_entries.open(entryPath))
         return FileResult::failure(QStringLiteral("The file %1 cannot be opened: %2")
                                        .arg(QFileInfo(entryPath).fileName(), m_entries.errorString()));
+    // A negative count says nothing about what the file holds: appending would overwrite record 1.
+    if (const int32_t declared = m_entries.declaredCount(); declared < 0) {
+        const FileResult refusal = FileResult::failure(
+            damagedFileMessage(entryPath, declared, m_entries.recordsOnDisk()) + QStringLiteral(" Nothing was added."));
+        m_entries.close();
+        return refusal;
+    }
     m_count = m_entries.usableCount();
     m_first = m_entries.read(1);
     const std::vector<NumbersRecord> records = m_entries.readRange(1, m_count);

@@ -202,6 +202,30 @@ TEST_F(EntriesTest, AFullEntryFileIsReportedAndNothingChanges)
     EXPECT_EQ(folder.bytes(QLatin1String(EntryName)), before);
 }
 
+TEST_F(EntriesTest, TheBonusTagStandsUnderTheBonusBox)
+{
+    startWith(weekly());
+    struct Shape {
+        int mains, bonus, label;
+    };
+    for (const Shape shape :
+        { Shape { 3, 1, 2160 }, Shape { 4, 1, 2760 }, Shape { 5, 1, 3360 }, Shape { 6, 1, 3960 }, Shape { 6, 0, 0 } }) {
+        MainPicked = static_cast<int16_t>(shape.mains);
+        BonusPicked = static_cast<int16_t>(shape.bonus);
+        Form5 *window = openAdd();
+        ASSERT_NE(window, nullptr);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(window->Text1[static_cast<size_t>(i)]->isVisible(), i < shape.mains + shape.bonus)
+                << shape.mains << " box " << i;
+        EXPECT_EQ(window->Label2->isVisible(), shape.bonus == 1) << shape.mains;
+        if (shape.bonus == 1) {
+            EXPECT_EQ(window->Label2->x(), twipsToPixels(shape.label)) << shape.mains;
+        }
+        window->Command3->click();
+        flushDeletes();
+    }
+}
+
 TEST_F(EntriesTest, SuggestedCountsFollowTotalAndAdditional)
 {
     startWith(weekly());

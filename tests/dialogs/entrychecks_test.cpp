@@ -53,6 +53,18 @@ TEST(EntryFaults, NumbersThatWouldBeStoredAlikeAreTheSame)
     EXPECT_EQ(changeFault({ "4.6", "5.4", "7", "8", "9", "10" }, SixNoBonus), 1);
 }
 
+TEST(EntryFaults, RangesAreTestedOnTheNumbersAsTyped)
+{
+    // 0.7 would be stored as 1 and 49.2 as 49, but as typed they lie outside 1 to the pool.
+    EXPECT_EQ(addFault({ "0.7", "2", "3", "4", "5", "6" }, SixNoBonus), 2);
+    EXPECT_EQ(changeFault({ "0.7", "2", "3", "4", "5", "6" }, SixNoBonus), 2);
+    EXPECT_EQ(addFault({ "1", "2", "3", "4", "5", "49.2" }, SixNoBonus), 3);
+    EXPECT_EQ(changeFault({ "1", "2", "3", "4", "5", "49.2" }, SixNoBonus), 3);
+    EXPECT_EQ(addFault({ "1", "2", "3", "4", "5", "26.2" }, FiveOwnBonus), 3);
+    EXPECT_EQ(changeFault({ "1", "2", "3", "4", "5", "0.7" }, FiveOwnBonus), 2);
+    EXPECT_EQ(addFault({ "1", "2", "3", "4", "5", "48.6" }, SixNoBonus), 0);
+}
+
 TEST(EntryFaults, TheLastFailingTestDecides)
 {
     // Two empty boxes are equal (1) and below 1 (2); the later test stands.
@@ -181,4 +193,23 @@ TEST(ResultChecks, TwoExtrasAreStoredInOrderAndTheSecondIsNotComparedWithMains)
     const ResultCheck fromMain = result({ "10", "20", "30", "40", "45", "9", "45" }, ResultRules { 5, 2, 49, 1, 0 });
     ASSERT_TRUE(fromMain.ok());
     EXPECT_EQ(fromMain.record.extra, (std::array<int16_t, 2> { 9, 45 }));
+
+    // The extras are put in order before the first is compared with the mains: typed as 45 and 9,
+    // the first extra is 9, and 45 (a main) is never compared.
+    const ResultCheck swapped = result({ "10", "20", "30", "40", "45", "45", "9" }, ResultRules { 5, 2, 49, 1, 0 });
+    ASSERT_TRUE(swapped.ok()) << swapped.message.toStdString();
+    EXPECT_EQ(swapped.record.extra, (std::array<int16_t, 2> { 9, 45 }));
+    EXPECT_EQ(result({ "10", "20", "30", "40", "45", "45", "10" }, ResultRules { 5, 2, 49, 1, 0 }).message,
+        QStringLiteral("Your extra ball has already been drawn as a main ball number!"));
+}
+
+TEST(ResultChecks, BoxesAreReadAsRoundedNumbers)
+{
+    // Every box is its rounded value before any test: 0.5 is 0 and out of range, 49.4 is 49.
+    EXPECT_EQ(result({ "0.5", "3", "40", "12", "7", "22", "9" }, SixOneOwnTen).message,
+        QStringLiteral("One or more of your main numbers is not in the correct range"));
+    const ResultCheck check = result({ "49.4", "3", "40", "12", "7", "22", "9.5" }, SixOneOwnTen);
+    ASSERT_TRUE(check.ok()) << check.message.toStdString();
+    EXPECT_EQ(check.record.main[5], 49);
+    EXPECT_EQ(check.record.extra[0], 10);
 }

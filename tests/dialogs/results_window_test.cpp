@@ -227,3 +227,80 @@ TEST_F(AddResultTest, TwoExtrasAreLaidOutAndStoredInOrder)
     EXPECT_EQ(DrawnBalls[8], 4);
     EXPECT_EQ(DrawnBalls[9], 9);
 }
+
+TEST_F(AddResultTest, EveryGameShapeHasItsLayout)
+{
+    struct Row {
+        int m, b, command1, command2, label2, label3;
+    };
+    const Row rows[] = {
+        { 4, 0, 480, 1320, 0, 0 },
+        { 3, 1, 480, 1320, 2040, 0 },
+        { 5, 0, 840, 1680, 0, 0 },
+        { 4, 1, 840, 1680, 2640, 0 },
+        { 6, 0, 1080, 1920, 0, 0 },
+        { 5, 1, 1080, 1920, 3240, 0 },
+        { 7, 0, 1200, 2400, 0, 0 },
+        { 6, 1, 1200, 2400, 3840, 0 },
+        { 7, 1, 1200, 2400, 4440, 0 },
+        { 3, 2, 840, 1680, 2040, 2640 },
+        { 4, 2, 840, 1680, 2640, 3240 },
+        { 5, 2, 840, 1680, 3240, 3840 },
+        { 6, 2, 1400, 2600, 3840, 4440 },
+        { 7, 2, 1800, 2800, 4440, 5040 },
+    };
+    startWith(sixAndOwnBonus());
+    form().DTPicker1->setValue(QDate(2006, 3, 10));
+    for (const Row &row : rows) {
+        MainDrawn = static_cast<int16_t>(row.m);
+        BonusDrawn = static_cast<int16_t>(row.b);
+        form().Command1->click();
+        Form2 *window = openWindow<Form2>();
+        ASSERT_NE(window, nullptr) << row.m << "+" << row.b;
+        for (int k = 1; k <= 9; ++k)
+            EXPECT_EQ(window->Text[static_cast<size_t>(k)]->isVisible(), k <= row.m + row.b)
+                << row.m << "+" << row.b << " box " << k;
+        EXPECT_EQ(window->Command1->x(), twipsToPixels(row.command1)) << row.m << "+" << row.b;
+        EXPECT_EQ(window->Command2->x(), twipsToPixels(row.command2)) << row.m << "+" << row.b;
+        EXPECT_EQ(window->Label2->isVisible(), row.b > 0) << row.m << "+" << row.b;
+        EXPECT_EQ(window->Label3->isVisible(), row.b == 2) << row.m << "+" << row.b;
+        if (row.label2 > 0) {
+            EXPECT_EQ(window->Label2->x(), twipsToPixels(row.label2)) << row.m << "+" << row.b;
+        }
+        if (row.label3 > 0) {
+            EXPECT_EQ(window->Label3->x(), twipsToPixels(row.label3)) << row.m << "+" << row.b;
+        }
+        // Everything shown fits in the window.
+        EXPECT_LE(window->Text[static_cast<size_t>(row.m + row.b)]->geometry().right(), window->width());
+        EXPECT_LE(window->Command2->geometry().right(), window->width());
+        window->Command2->click();
+        flushDeletes();
+        EXPECT_TRUE(form().isEnabled());
+    }
+}
+
+TEST_F(AddResultTest, DeletingADrawRightAfterAddingItRemovesExactlyThatRecord)
+{
+    startWith(sixAndOwnBonus());
+    addResult(QDate(2006, 3, 1), { "1", "2", "3", "4", "5", "6", "1" });
+    addResult(QDate(2006, 3, 20), { "11", "12", "13", "14", "15", "16", "2" });
+    form().DTPicker1->setValue(QDate(2006, 3, 1)); // the last refresh found record 1
+    ASSERT_EQ(DrawRecord, 1);
+    const QByteArray before = folder.bytes("Lotto.rtl");
+
+    // Added between the two, it becomes record 2 and is shown without a refresh.
+    addResult(QDate(2006, 3, 10), { "21", "22", "23", "24", "25", "26", "3" });
+    EXPECT_EQ(DrawRecord, 1);
+    ASSERT_TRUE(form().drawShown());
+    EXPECT_EQ(rawInt32(folder.bytes("Lotto.rtl"), 0), 3);
+    EXPECT_EQ(rawRecord(folder.bytes("Lotto.rtl"), 2).main[0], 21);
+    platform::MessageScript::answer(true);
+    form().Command2->click();
+    EXPECT_FALSE(form().drawShown());
+
+    const QByteArray after = folder.bytes("Lotto.rtl");
+    EXPECT_EQ(rawInt32(after, 0), 2);
+    EXPECT_EQ(rawRecord(after, 1).main, rawRecord(before, 1).main);
+    EXPECT_EQ(rawRecord(after, 2).main, rawRecord(before, 2).main);
+    EXPECT_EQ(rawRecord(after, 2).number, 2);
+}

@@ -25,6 +25,11 @@ TEST(SuggestionRequests, TotalFillsUpToTheNumberShown)
     EXPECT_EQ(eleven.toAdd, 1);
     // No upper limit of 2500 in this mode.
     EXPECT_EQ(checkSuggestionRequest(3000, true, 10, 10).toAdd, 2990);
+    // The difference is rounded, a half to the even neighbour; the count box decides, not the file.
+    EXPECT_EQ(checkSuggestionRequest(10.5, true, 4, 4).toAdd, 6);
+    EXPECT_EQ(checkSuggestionRequest(11.5, true, 4, 4).toAdd, 8);
+    EXPECT_EQ(checkSuggestionRequest(10.5, true, 10, 0).toAdd, 0);
+    EXPECT_EQ(checkSuggestionRequest(12, true, 4, 9).toAdd, 8);
 }
 
 TEST(SuggestionRequests, AdditionalIsLimitedTo2500AndHalvesRoundToEven)
@@ -242,4 +247,50 @@ TEST_F(SeededRun, AppendedRecordsRepeatRecordOnesOtherFields)
     EXPECT_EQ(added.main[0], c[0]);
     EXPECT_EQ(added.main[5], c[5]);
     EXPECT_EQ(added.main[6], 0);
+}
+
+TEST_F(SeededRun, SharingFourWithAnEntryInTheFileIsAllowedAndFiveIsNot)
+{
+    // Against 1 to 6 in a pool of 8, a candidate may share four numbers, so it must hold 7 and 8.
+    // (A second one then shares 7, 8 and at most two more with the first: there is always one.)
+    writeNumbersFile(folder.file("Eight.lot"), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
+    SuggestionRun run;
+    ASSERT_TRUE(run.openEntries(folder.file("Eight.lot")).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Eight.rtl"), { 6, 8, 0 }).ok);
+    for (int k = 0; k < 2; ++k) {
+        Candidate c {};
+        ASSERT_EQ(run.nextEntry({}, &c), SuggestionRun::Turn::Accepted);
+        EXPECT_EQ(c[4], 7);
+        EXPECT_EQ(c[5], 8);
+        EXPECT_EQ(shared(rawRecord(folder.bytes("Eight.lot"), 1), rawRecord(folder.bytes("Eight.lot"), k + 2), 6), 4);
+    }
+    run.close();
+
+    // In a pool of 7 every six numbers share five with 1 to 6: nothing can be suggested.
+    SuggestionRun seven;
+    seven.setAttemptLimit(5000);
+    writeNumbersFile(folder.file("Seven.lot"), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
+    ASSERT_TRUE(seven.openEntries(folder.file("Seven.lot")).ok);
+    ASSERT_TRUE(seven.openHistory(folder.file("Seven.rtl"), { 6, 7, 0 }).ok);
+    EXPECT_EQ(seven.nextEntry({}, nullptr), SuggestionRun::Turn::Exhausted);
+    seven.close();
+    EXPECT_EQ(rawInt32(folder.bytes("Seven.lot"), 0), 1);
+}
+
+TEST_F(SeededRun, AnEntryFileWithANegativeCountIsRefusedUntouched)
+{
+    NumbersRecord first = entryRecord({ 1, 2, 3, 4, 5, 6 });
+    writeNumbersFile(folder.file("Bad.lot"), { first });
+    QByteArray bytes = folder.bytes("Bad.lot");
+    bytes[0] = '\xff';
+    bytes[1] = '\xff';
+    bytes[2] = '\xff';
+    bytes[3] = '\xff';
+    folder.writeBytes(QStringLiteral("Bad.lot"), bytes);
+    SuggestionRun run;
+    const FileResult opened = run.openEntries(folder.file("Bad.lot"));
+    EXPECT_FALSE(opened.ok);
+    EXPECT_TRUE(opened.message.contains(QStringLiteral("damaged"))) << opened.message.toStdString();
+    run.close();
+    EXPECT_EQ(folder.bytes("Bad.lot"), bytes);
 }
