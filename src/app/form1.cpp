@@ -559,26 +559,26 @@ void Form1::DTPicker1_Change()
         const NumbersRecord &rec = records[static_cast<size_t>(r - 1)];
         if (rec.day != day || rec.month != month || rec.year != year)
             continue;
-        int16_t p = 0;
-        if (rec.main[0] > 0)
-            ShowBall(0, rec.main[0], 0);
-        for (size_t i = 1; i < 7; ++i) {
-            if (rec.main[i] > 0) {
-                ++p;
-                ShowBall(p, rec.main[i], 0);
-            }
-        }
-        if (rec.extra[0] > 0) {
-            ++p;
-            ShowBall(p, rec.extra[0], 1);
-        }
-        if (rec.extra[1] > 0) {
-            ++p;
-            ShowBall(p, rec.extra[1], 2);
-        }
+        showDrawRecord(rec);
         DrawRecord = static_cast<int16_t>(r);
         return;
     }
+}
+
+void Form1::showDrawRecord(const NumbersRecord &rec)
+{
+    // The balls fill the places from the first without gaps: mains, then the extras.
+    int16_t p = 0;
+    if (rec.main[0] > 0)
+        ShowBall(0, rec.main[0], 0);
+    for (size_t i = 1; i < 7; ++i) {
+        if (rec.main[i] > 0)
+            ShowBall(++p, rec.main[i], 0);
+    }
+    if (rec.extra[0] > 0)
+        ShowBall(++p, rec.extra[0], 1);
+    if (rec.extra[1] > 0)
+        ShowBall(++p, rec.extra[1], 2);
 }
 
 void Form1::ShowBall(int16_t pos, int16_t ball, int16_t kind)

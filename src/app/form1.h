@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ballimages.h"
+#include "gamedata/numbersfile.h"
 
 #include <QMainWindow>
 #include <array>
@@ -49,6 +50,7 @@ public:
     // Draw panel
     void DTPicker1_Change();
     void ShowBall(int16_t pos, int16_t ball, int16_t kind);
+    void showDrawRecord(const NumbersRecord &record); // every ball of a draw record, from place 0
     void ClearDrawDisplay();
     bool drawShown() const; // the first ball picture is visible
     void Command1_Click();  // Add Draw

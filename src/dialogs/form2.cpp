@@ -149,17 +149,7 @@ void Form2::Command1_Click()
     }
 
     // The new draw is shown at once, the way the draw panel shows a record.
-    int16_t p = 0;
-    if (record.main[0] > 0)
-        main->ShowBall(0, record.main[0], 0);
-    for (size_t i = 1; i < 7; ++i) {
-        if (record.main[i] > 0)
-            main->ShowBall(++p, record.main[i], 0);
-    }
-    if (record.extra[0] > 0)
-        main->ShowBall(++p, record.extra[0], 1);
-    if (record.extra[1] > 0)
-        main->ShowBall(++p, record.extra[1], 2);
+    main->showDrawRecord(record);
 
     enableMainWindow();
     unload();
