@@ -80,11 +80,11 @@ static void BM_ClassifyFullEntryFile(benchmark::State &state)
     rules.bonusPool = 10;
     rules.winLines.fill(1);
     rules.bonusTag = "PB";
-    const DrawChecker checker(CheckNumbers{0, 3, 11, 19, 27, 35, 43, 0, 4, 0}, rules);
+    const DrawChecker checker(CheckNumbers {0, 3, 11, 19, 27, 35, 43, 0, 4, 0}, rules);
     for (auto _ : state) {
         int wins = 0;
         for (const NumbersRecord &rec : entries) {
-            CheckNumbers entry{};
+            CheckNumbers entry {};
             std::copy(rec.main.begin(), rec.main.end(), entry.begin() + 1);
             entry[8] = rec.extra[0];
             wins += checker.classify(entry).category > 9 ? 0 : 1;

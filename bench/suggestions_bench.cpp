@@ -33,7 +33,7 @@ void writeHistory(const TestFolder &folder, int draws)
     QDate date(1980, 1, 5);
     for (int d = 0; d < draws; ++d, date = date.addDays(7)) {
         std::vector<int16_t> pool(49);
-        std::iota(pool.begin(), pool.end(), int16_t { 1 });
+        std::iota(pool.begin(), pool.end(), int16_t {1});
         std::shuffle(pool.begin(), pool.end(), random);
         std::sort(pool.begin(), pool.begin() + 6);
         NumbersRecord r = drawRecord(date.year(), date.month(), date.day(), {});
@@ -101,7 +101,7 @@ void BM_Additional2500Logic(benchmark::State &state)
         state.ResumeTiming();
         SuggestionRun run;
         run.openEntries(entries);
-        run.openHistory(folder.file(QStringLiteral("Lotto.rtl")), { 6, 49, 0 });
+        run.openHistory(folder.file(QStringLiteral("Lotto.rtl")), {6, 49, 0});
         int added = 0;
         while (added < 2500 && run.nextEntry({}, nullptr) == SuggestionRun::Turn::Accepted)
             ++added;

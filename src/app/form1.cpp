@@ -12,8 +12,8 @@
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/sharedstate.h"
-#include "platform/controls.h"
 #include "pickdigits/picky34.h"
+#include "platform/controls.h"
 #include "platform/datepicker.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
@@ -24,9 +24,9 @@
 #include "printing/printers.h"
 
 #include <QCloseEvent>
-#include <QItemSelection>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -102,8 +102,8 @@ void Form1::buildControls()
     setCentralWidget(central);
 
     // Upper panel: games, draw date and the drawn balls.
-    Frame1 = placeControl(new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", -120, 120, 9255,
-                   3375);
+    Frame1 = placeControl(
+        new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", -120, 120, 9255, 3375);
     Frame2 = placeControl(new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240, 240, 2175, 2115);
     static const int optionTops[] = {240, 555, 870, 1185, 1500, 1815};
     for (int n = 1; n <= 6; ++n) {
@@ -152,7 +152,8 @@ void Form1::buildControls()
     Label7 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400, 3120, 225, 195);
 
     // Entry panel.
-    Frame5 = placeControl(new QGroupBox(QStringLiteral("My Enties For Powerball"), central), "Frame5", 0, 3600, 4215, 2775);
+    Frame5 = placeControl(
+        new QGroupBox(QStringLiteral("My Enties For Powerball"), central), "Frame5", 0, 3600, 4215, 2775);
     DTPicker2 = placeControl(new platform::DatePicker(Frame5), "DTPicker2", 120, 240, 2655, 330);
     Command3 = placeControl(new QPushButton(QStringLiteral("Dated Entry"), Frame5), "Command3", 2880, 240, 1215, 330);
     List1 = placeControl(new QListWidget(Frame5), "List1", 120, 660, 2655, 1620);
@@ -216,15 +217,14 @@ void Form1::buildMenus()
     mnuFile = submenu(nullptr, QStringLiteral("File"), "mnuFile");
     mnuConfig = submenu(mnuFile, QStringLiteral("Configure Game"), "mnuConfig");
     static void (Form1::*const nameHandlers[])() = {&Form1::mnuName1_Click, &Form1::mnuName2_Click,
-                                                     &Form1::mnuName3_Click, &Form1::mnuName4_Click,
-                                                     &Form1::mnuName5_Click, &Form1::mnuName6_Click};
+        &Form1::mnuName3_Click, &Form1::mnuName4_Click, &Form1::mnuName5_Click, &Form1::mnuName6_Click};
     static const char *const nameItems[] = {"mnuName1", "mnuName2", "mnuName3", "mnuName4", "mnuName5", "mnuName6"};
     for (int n = 1; n <= 6; ++n)
-        mnuName[static_cast<size_t>(n)] =
-            item(mnuConfig, QStringLiteral("Game%1").arg(n), nameItems[n - 1], nameHandlers[n - 1]);
+        mnuName[static_cast<size_t>(n)]
+            = item(mnuConfig, QStringLiteral("Game%1").arg(n), nameItems[n - 1], nameHandlers[n - 1]);
     mnuTicketPrinting = submenu(mnuFile, QStringLiteral("Ticket Printing"), "mnuTicketPrinting");
-    mnuPrintTickets = item(mnuTicketPrinting, QStringLiteral("Print Tickets"), "mnuPrintTickets",
-                           &Form1::mnuPrintTickets_Click);
+    mnuPrintTickets
+        = item(mnuTicketPrinting, QStringLiteral("Print Tickets"), "mnuPrintTickets", &Form1::mnuPrintTickets_Click);
     mnuCalibrate = item(mnuTicketPrinting, QStringLiteral("Calibrate"), "mnuCalibrate", &Form1::mnuCalibrate_Click);
     mnuResults = item(mnuFile, QStringLiteral("Update Results"), "mnuResults", &Form1::mnuResults_Click);
     mnuDelete = item(mnuFile, QStringLiteral("Entry File Deletion"), "mnuDelete", &Form1::mnuDelete_Click);
@@ -246,21 +246,34 @@ void Form1::buildMenus()
         int16_t pick;
     };
     static const WheelRow rows[] = {
-        {"mnu777", 7, 7, "-7-7-7.lot", 1, 7},  {"mnu776", 6, 7, "-7-7-6.lot", 2, 7},
-        {"mnu775", 5, 7, "-7-7-5.lot", 3, 7},  {"mnu774", 4, 7, "-7-7-4.lot", 4, 7},
-        {"mnu773", 3, 7, "-7-7-3.lot", 5, 7},  {"mnu666", 6, 6, "-6-6-6.lot", 1, 6},
-        {"mnu665", 5, 6, "-6-6-5.lot", 2, 6},  {"mnu664", 4, 6, "-6-6-4.lot", 3, 6},
-        {"mnu663", 3, 6, "-6-6-3.lot", 4, 6},  {"mnu655", 5, 5, "-6-5-5.lot", 5, 6},
-        {"mnu654", 4, 5, "-6-5-4.lot", 6, 6},  {"mnu653", 3, 5, "-6-5-3.lot", 7, 6},
-        {"mnu644", 4, 4, "-6-4-4.lot", 8, 6},  {"mnu643", 3, 4, "-6-4-3.lot", 9, 6},
-        {"mnu633", 3, 3, "-6-3-3.lot", 10, 6}, {"mnu555", 5, 5, "-5-5-5.lot", 1, 5},
-        {"mnu554", 4, 5, "-5-5-4.lot", 2, 5},  {"mnu553", 3, 5, "-5-5-3.lot", 3, 5},
-        {"mnu544", 4, 4, "-5-4-4.lot", 4, 5},  {"mnu543", 3, 4, "-5-4-3.lot", 5, 5},
-        {"mnu533", 3, 3, "-5-3-3.lot", 6, 5},  {"mnu444", 4, 4, "-4-4-4.lot", 1, 4},
-        {"mnu443", 3, 4, "-4-4-3.lot", 2, 4},  {"mnu442", 2, 4, "-4-4-2.lot", 3, 4},
+        {"mnu777", 7, 7, "-7-7-7.lot", 1, 7},
+        {"mnu776", 6, 7, "-7-7-6.lot", 2, 7},
+        {"mnu775", 5, 7, "-7-7-5.lot", 3, 7},
+        {"mnu774", 4, 7, "-7-7-4.lot", 4, 7},
+        {"mnu773", 3, 7, "-7-7-3.lot", 5, 7},
+        {"mnu666", 6, 6, "-6-6-6.lot", 1, 6},
+        {"mnu665", 5, 6, "-6-6-5.lot", 2, 6},
+        {"mnu664", 4, 6, "-6-6-4.lot", 3, 6},
+        {"mnu663", 3, 6, "-6-6-3.lot", 4, 6},
+        {"mnu655", 5, 5, "-6-5-5.lot", 5, 6},
+        {"mnu654", 4, 5, "-6-5-4.lot", 6, 6},
+        {"mnu653", 3, 5, "-6-5-3.lot", 7, 6},
+        {"mnu644", 4, 4, "-6-4-4.lot", 8, 6},
+        {"mnu643", 3, 4, "-6-4-3.lot", 9, 6},
+        {"mnu633", 3, 3, "-6-3-3.lot", 10, 6},
+        {"mnu555", 5, 5, "-5-5-5.lot", 1, 5},
+        {"mnu554", 4, 5, "-5-5-4.lot", 2, 5},
+        {"mnu553", 3, 5, "-5-5-3.lot", 3, 5},
+        {"mnu544", 4, 4, "-5-4-4.lot", 4, 5},
+        {"mnu543", 3, 4, "-5-4-3.lot", 5, 5},
+        {"mnu533", 3, 3, "-5-3-3.lot", 6, 5},
+        {"mnu444", 4, 4, "-4-4-4.lot", 1, 4},
+        {"mnu443", 3, 4, "-4-4-3.lot", 2, 4},
+        {"mnu442", 2, 4, "-4-4-2.lot", 3, 4},
     };
     for (const WheelRow &row : rows) {
-        const QString caption = QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(row.match).arg(row.picked);
+        const QString caption
+            = QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(row.match).arg(row.picked);
         QAction *action = named(mnuWheelOpen->addAction(caption), row.name);
         const size_t index = m_wheelItems.size();
         connect(action, &QAction::triggered, this, [this, index] { openWheelItem(index); });
@@ -268,8 +281,8 @@ void Form1::buildMenus()
     }
 
     mnuStand = submenu(nullptr, QStringLiteral("Standing Entry"), "mnuStand");
-    mnustandcreate = item(mnuStand, QStringLiteral("Save as Standing Entry"), "mnustandcreate",
-                          &Form1::mnustandcreate_Click);
+    mnustandcreate
+        = item(mnuStand, QStringLiteral("Save as Standing Entry"), "mnustandcreate", &Form1::mnustandcreate_Click);
     mnuStandOpen = item(mnuStand, QStringLiteral("Open Standing Entry"), "mnuStandOpen", &Form1::mnuStandOpen_Click);
     mnupick3 = topItem(QStringLiteral("Pick 3"), "mnupick3", &Form1::mnupick3_Click);
     mnupick4 = topItem(QStringLiteral("Pick 4"), "mnupick4", &Form1::mnupick4_Click);
@@ -481,9 +494,7 @@ void Form1::setupgame()
 
 void Form1::layoutBallStrip()
 {
-    auto setStrip = [this](int width) {
-        Picture1->resize(twipsToPixels(width), twipsToPixels(735));
-    };
+    auto setStrip = [this](int width) { Picture1->resize(twipsToPixels(width), twipsToPixels(735)); };
     auto placeTag = [](QLabel *tag, int left) { tag->move(twipsToPixels(left), twipsToPixels(3120)); };
 
     if (BonusDrawn == 2) {
@@ -494,8 +505,8 @@ void Form1::layoutBallStrip()
         struct Row {
             int width, tag1, tag2;
         };
-        static const Row rows[] = {{3735, 3700, 4440}, {4455, 4440, 5180}, {5175, 5180, 5920},
-                                   {5895, 5920, 6660}, {6615, 6660, 7400}};
+        static const Row rows[]
+            = {{3735, 3700, 4440}, {4455, 4440, 5180}, {5175, 5180, 5920}, {5895, 5920, 6660}, {6615, 6660, 7400}};
         if (MainDrawn >= 3 && MainDrawn <= 7) {
             const Row &row = rows[MainDrawn - 3];
             setStrip(row.width);
@@ -619,9 +630,9 @@ void Form1::Command1_Click()
         return;
     }
     const int w = DTPicker1->DayOfWeek();
-    if (DrawDays[static_cast<size_t>(w)] != w &&
-        !platform::AskYesNo(QStringLiteral("You are entering a draw that has not been defined as a draw day. Do "
-                                           "you want to continue"))) {
+    if (DrawDays[static_cast<size_t>(w)] != w
+        && !platform::AskYesNo(QStringLiteral("You are entering a draw that has not been defined as a draw day. Do "
+                                              "you want to continue"))) {
         return;
     }
     auto *form = new Form2();
@@ -705,8 +716,8 @@ void Form1::listEntryFile()
         platform::MsgBox(damagedFileMessage(EntryFile, declared, onDisk));
 }
 
-void Form1::AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7,
-                         int16_t x1, int16_t x2)
+void Form1::AddEntryLine(
+    int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7, int16_t x1, int16_t x2)
 {
     List1->addItem(entryLineText({b1, b2, b3, b4, b5, b6, b7, x1, x2}, BonusTag));
 }
@@ -727,13 +738,14 @@ void Form1::Command4_Click()
 {
     const bool standing = EntryFile.contains(QLatin1String("Stand"));
     const bool wheel = !standing && EntryFile.contains(QLatin1Char('-'));
-    if (wheel && !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. "
-                                                    "Are you sure you want to continue?")))
+    if (wheel
+        && !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. "
+                                              "Are you sure you want to continue?")))
         return;
     const int w = DTPicker2->DayOfWeek();
-    if (DrawDays[static_cast<size_t>(w)] != w &&
-        !platform::AskYesNo(QStringLiteral("Do you want to create a dated entry for a day that has not been "
-                                           "defined as a draw day?")))
+    if (DrawDays[static_cast<size_t>(w)] != w
+        && !platform::AskYesNo(QStringLiteral("Do you want to create a dated entry for a day that has not been "
+                                              "defined as a draw day?")))
         return;
 
     auto *form = new Form5();
@@ -745,9 +757,9 @@ void Form1::Command4_Click()
     } else if (wheel) {
         form->setWindowTitle(QStringLiteral("Wheel Entry"));
     } else {
-        form->setWindowTitle(GameName + QStringLiteral(" Entries for") + QLatin1Char(' ') +
-                             QString::number(DTPicker2->Day()) + QLatin1Char(' ') + MonthName(DTPicker2->Month()) +
-                             QLatin1Char(' ') + QString::number(DTPicker2->Year()));
+        form->setWindowTitle(GameName + QStringLiteral(" Entries for") + QLatin1Char(' ')
+            + QString::number(DTPicker2->Day()) + QLatin1Char(' ') + MonthName(DTPicker2->Month()) + QLatin1Char(' ')
+            + QString::number(DTPicker2->Year()));
     }
     setEnabled(false);
     form->show();
@@ -759,9 +771,9 @@ void Form1::Command5_Click()
         platform::MsgBox(QStringLiteral("There are no entries to delete"));
         return;
     }
-    if (EntryFile.contains(QLatin1Char('-')) &&
-        !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you "
-                                           "sure you want to continue?")))
+    if (EntryFile.contains(QLatin1Char('-'))
+        && !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you "
+                                              "sure you want to continue?")))
         return;
 
     const int n = std::min(entryCountShown(), static_cast<int>(List1->count()));
@@ -773,10 +785,9 @@ void Form1::Command5_Click()
         platform::MsgBox(QStringLiteral("You have not selected any entries for deletion."));
         return;
     }
-    const QString question =
-        selected.size() == 1
-            ? QStringLiteral("Are you sure you want to delete the selected entry?")
-            : QStringLiteral("Are you sure you want to delete the %1 selected entries?").arg(selected.size());
+    const QString question = selected.size() == 1
+        ? QStringLiteral("Are you sure you want to delete the selected entry?")
+        : QStringLiteral("Are you sure you want to delete the %1 selected entries?").arg(selected.size());
     if (!platform::AskYesNo(question))
         return;
 
@@ -804,9 +815,9 @@ void Form1::Command6_Click()
         platform::MsgBox(QStringLiteral("There are no entries displayed to edit."));
         return;
     }
-    if (EntryFile.contains(QLatin1Char('-')) &&
-        !platform::AskYesNo(QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you "
-                                           "sure you want to continue?")))
+    if (EntryFile.contains(QLatin1Char('-'))
+        && !platform::AskYesNo(QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you "
+                                              "sure you want to continue?")))
         return;
     const int count = std::min<int>(entryCountShown(), List1->count());
     int selected = 0;
@@ -869,7 +880,7 @@ void Form1::Command14_Click()
         return;
     }
 
-    CheckNumbers draw{};
+    CheckNumbers draw {};
     std::copy(DrawnBalls.begin() + 1, DrawnBalls.end(), draw.begin() + 1);
     const DrawChecker checker(draw, currentCheckRules());
 
@@ -889,7 +900,7 @@ void Form1::Command14_Click()
     std::vector<int> winnerRows;
     for (int i = 0; i < count; ++i) {
         const NumbersRecord &rec = records[static_cast<size_t>(i)];
-        CheckNumbers entry{};
+        CheckNumbers entry {};
         std::copy(rec.main.begin(), rec.main.end(), entry.begin() + 1);
         entry[8] = rec.extra[0];
         entry[9] = rec.extra[1];
@@ -908,15 +919,15 @@ void Form1::Command14_Click()
     const int checkedLines = std::min(count, static_cast<int>(List1->count()));
     if (checkedLines > 0)
         selection->select(QItemSelection(List1->model()->index(0, 0), List1->model()->index(checkedLines - 1, 0)),
-                          QItemSelectionModel::Deselect);
+            QItemSelectionModel::Deselect);
     // Runs of neighbouring winners go in as one range each: one selection change for the lot.
     QItemSelection winners;
     for (size_t k = 0; k < winnerRows.size();) {
         size_t end = k;
         while (end + 1 < winnerRows.size() && winnerRows[end + 1] == winnerRows[end] + 1)
             ++end;
-        winners.append(QItemSelectionRange(List1->model()->index(winnerRows[k], 0),
-                                           List1->model()->index(winnerRows[end], 0)));
+        winners.append(
+            QItemSelectionRange(List1->model()->index(winnerRows[k], 0), List1->model()->index(winnerRows[end], 0)));
         k = end + 1;
     }
     selection->select(winners, QItemSelectionModel::Select);
@@ -940,10 +951,10 @@ void Form1::mnustandcreate_Click()
         return;
     }
     const QString target = dataPath(standingEntryFileName(GameName));
-    if (QFileInfo::exists(target) &&
-        !platform::AskYesNo(QStringLiteral("You already have a standing for this game. Only one standing entry is "
-                                           "allowed per game. Do you want to continue and overwrite your existing "
-                                           "file?")))
+    if (QFileInfo::exists(target)
+        && !platform::AskYesNo(QStringLiteral("You already have a standing for this game. Only one standing entry is "
+                                              "allowed per game. Do you want to continue and overwrite your existing "
+                                              "file?")))
         return;
     const FileResult copied = copyFileReplacing(EntryFile, target);
     if (!copied.ok) {

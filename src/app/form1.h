@@ -53,19 +53,19 @@ public:
     void showDrawRecord(const NumbersRecord &record); // every ball of a draw record, from place 0
     void ClearDrawDisplay();
     bool drawShown() const; // the first ball picture is visible
-    void Command1_Click();  // Add Draw
-    void Command2_Click();  // Delete Draw
+    void Command1_Click(); // Add Draw
+    void Command2_Click(); // Delete Draw
 
     // Entry panel
     void DTPicker2_Change();
     void listEntryFile(); // lists EntryFile into List1, Text2 counting up
-    void AddEntryLine(int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7,
-                      int16_t x1, int16_t x2);
-    void Command3_Click();  // Dated Entry
-    void Command4_Click();  // Add
-    void Command5_Click();  // Delete
-    void Command6_Click();  // Edit
-    void Command9_Click();  // Print List1
+    void AddEntryLine(
+        int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7, int16_t x1, int16_t x2);
+    void Command3_Click(); // Dated Entry
+    void Command4_Click(); // Add
+    void Command5_Click(); // Delete
+    void Command6_Click(); // Edit
+    void Command9_Click(); // Print List1
     void Command10_Click(); // Print List2
     void Command12_Click(); // History check
     void Command14_Click(); // Check
@@ -113,7 +113,7 @@ public:
     QGroupBox *Frame3 = nullptr;
     QGroupBox *Frame5 = nullptr;
     QGroupBox *Frame6 = nullptr;
-    std::array<QRadioButton *, 7> Option{}; // Option[1] .. Option[6]
+    std::array<QRadioButton *, 7> Option {}; // Option[1] .. Option[6]
     platform::DatePicker *DTPicker1 = nullptr;
     platform::DatePicker *DTPicker2 = nullptr;
     QPushButton *Command1 = nullptr;
@@ -137,18 +137,18 @@ public:
     QLabel *Label6 = nullptr;
     QLabel *Label7 = nullptr;
     QWidget *Picture1 = nullptr;
-    std::array<QLabel *, 9> Image2{};
+    std::array<QLabel *, 9> Image2 {};
     QListWidget *List1 = nullptr;
     QListWidget *List2 = nullptr;
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
-    BallImageList ImageList1{BallImageList::Colour::Red};
-    BallImageList ImageList2{BallImageList::Colour::White};
+    BallImageList ImageList1 {BallImageList::Colour::Red};
+    BallImageList ImageList2 {BallImageList::Colour::White};
 
     // Menus
     QMenu *mnuFile = nullptr;
     QMenu *mnuConfig = nullptr;
-    std::array<QAction *, 7> mnuName{}; // mnuName[1] .. mnuName[6]
+    std::array<QAction *, 7> mnuName {}; // mnuName[1] .. mnuName[6]
     QMenu *mnuTicketPrinting = nullptr;
     QAction *mnuPrintTickets = nullptr;
     QAction *mnuCalibrate = nullptr;
@@ -178,10 +178,10 @@ public:
     // The 24 Wheels > Open items, in menu order.
     struct WheelItem {
         QAction *action;
-        const char *name;    // mnu777 ... mnu442
+        const char *name; // mnu777 ... mnu442
         QString caption;
-        QString suffix;      // "-7-7-7.lot"
-        int16_t wheelType;   // OpenWheelType when open
+        QString suffix; // "-7-7-7.lot"
+        int16_t wheelType; // OpenWheelType when open
         int16_t pickSize;
     };
     const std::vector<WheelItem> &wheelItems() const { return m_wheelItems; }

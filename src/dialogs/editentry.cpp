@@ -33,12 +33,12 @@ struct Layout {
     int boxes, width, command6, command5;
 };
 constexpr Layout Layouts[] = {
-    { 3, 2130, 120, 1080 },
-    { 4, 2610, 360, 1320 },
-    { 5, 3210, 600, 1680 },
-    { 6, 3810, 960, 2040 },
-    { 7, 4395, 1200, 2280 },
-    { 8, 4995, 1440, 2520 },
+    {3, 2130, 120, 1080},
+    {4, 2610, 360, 1320},
+    {5, 3210, 600, 1680},
+    {6, 3810, 960, 2040},
+    {7, 4395, 1200, 2280},
+    {8, 4995, 1440, 2520},
 };
 } // namespace
 
@@ -104,7 +104,7 @@ void editEntry::Form_Load()
 
 void editEntry::Command6_Click()
 {
-    const EntryRules rules { MainPicked, BonusPicked, MainPool, BonusPool };
+    const EntryRules rules {MainPicked, BonusPicked, MainPool, BonusPool};
     std::vector<double> boxes;
     for (int i = 0; i < MainPicked + BonusPicked && i < BoxCount; ++i)
         boxes.push_back(BoxValue(Text1[static_cast<size_t>(i)]->text()));

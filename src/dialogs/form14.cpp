@@ -76,10 +76,12 @@ void Form14::buildControls()
     Label5 = label(
         QStringLiteral("Bonus ball picked from main ball pool"), Frame1, QStringLiteral("Label5"), 240, 1980, 4455);
     Frame3 = placeControl(new QGroupBox(Frame1), QStringLiteral("Frame3"), 240, 2220, 5775, 495);
-    Option1 = placeControl(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"), 120, 150, 855, 255);
-    Option2 = placeControl(new QRadioButton(QStringLiteral("Yes"), Frame3), QStringLiteral("Option2"), 1080, 150, 855, 255);
-    Option3 = placeControl(new QRadioButton(QStringLiteral("Bonus Not Used in Draw"), Frame3), QStringLiteral("Option3"), 2040,
-        150, 3015, 255);
+    Option1
+        = placeControl(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"), 120, 150, 855, 255);
+    Option2
+        = placeControl(new QRadioButton(QStringLiteral("Yes"), Frame3), QStringLiteral("Option2"), 1080, 150, 855, 255);
+    Option3 = placeControl(new QRadioButton(QStringLiteral("Bonus Not Used in Draw"), Frame3),
+        QStringLiteral("Option3"), 2040, 150, 3015, 255);
     Option3->setChecked(true);
     Label6 = label(
         QStringLiteral("Number of bonus balls in bonus ball pool"), Frame1, QStringLiteral("Label6"), 240, 2880, 4455);
@@ -97,14 +99,14 @@ void Form14::buildControls()
     Frame4 = placeControl(
         new QGroupBox(QStringLiteral("Winning Cominations (Tick ONLY those that apply to this game.)"), central),
         QStringLiteral("Frame4"), 120, 120, 6255, 4695);
-    static const char *const categories[] = { "Match 7", "Match 6 + Bonus", "Match 6", "Match 5 + Bonus", "Match 5",
+    static const char *const categories[] = {"Match 7", "Match 6 + Bonus", "Match 6", "Match 5 + Bonus", "Match 5",
         "Match 4 + Bonus", "Match 4", "Match 3 + Bonus", "Match 3", "Match 2 + Bonus", "Match 2", "Match 1 + Bonus",
-        "Match 1", "Match Bonus Only", "Match Nothing" };
+        "Match 1", "Match Bonus Only", "Match Nothing"};
     for (int i = 0; i < 15; ++i) {
         const int column = i / 8;
         const int row = i % 8;
-        auto *box = placeControl(new QCheckBox(QLatin1String(categories[i]), Frame4), QStringLiteral("Check1(%1)").arg(i),
-            240 + 3000 * column, 360 + 420 * row, 2775, 255);
+        auto *box = placeControl(new QCheckBox(QLatin1String(categories[i]), Frame4),
+            QStringLiteral("Check1(%1)").arg(i), 240 + 3000 * column, 360 + 420 * row, 2775, 255);
         Check1[static_cast<size_t>(i)] = box;
         connect(box, &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
     }
@@ -112,9 +114,9 @@ void Form14::buildControls()
     Command4 = button(QStringLiteral("Exit"), Frame4, QStringLiteral("Command4"), 4800);
 
     // Draw days page.
-    Frame2 = placeControl(new QGroupBox(QStringLiteral("Click on Days that Draw is made"), central), QStringLiteral("Frame2"),
-        120, 120, 6255, 4695);
-    static const char *const days[] = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+    Frame2 = placeControl(new QGroupBox(QStringLiteral("Click on Days that Draw is made"), central),
+        QStringLiteral("Frame2"), 120, 120, 6255, 4695);
+    static const char *const days[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     for (int k = 0; k < 7; ++k)
         Check2[static_cast<size_t>(k)] = placeControl(new QCheckBox(QLatin1String(days[k]), Frame2),
             QStringLiteral("Check2(%1)").arg(k), 240, 360 + 420 * k, 2775, 255);
@@ -136,8 +138,8 @@ void Form14::buildControls()
         new QRadioButton(QStringLiteral("EB = Extra Ball"), Frame7), QStringLiteral("Option6"), 120, 300, 3615, 255);
     Option7 = placeControl(
         new QRadioButton(QStringLiteral("BB = Bonus Ball"), Frame7), QStringLiteral("Option7"), 120, 630, 3615, 255);
-    Option9 = placeControl(new QRadioButton(QStringLiteral("PB = Powerball Ball"), Frame7), QStringLiteral("Option9"), 120,
-        960, 3615, 255);
+    Option9 = placeControl(new QRadioButton(QStringLiteral("PB = Powerball Ball"), Frame7), QStringLiteral("Option9"),
+        120, 960, 3615, 255);
     Option8 = placeControl(
         new QRadioButton(QStringLiteral("MB = Mega Ball"), Frame7), QStringLiteral("Option8"), 120, 1290, 3615, 255);
     Option11 = placeControl(
@@ -146,7 +148,8 @@ void Form14::buildControls()
     Text5 = placeControl(new QLineEdit(QStringLiteral("BB"), Frame7), QStringLiteral("Text5"), 1920, 1620, 495, 315);
     Text5->setMaxLength(2);
     Label9 = placeControl(new QLabel(QStringLiteral("="), Frame7), QStringLiteral("Label9"), 2520, 1650, 195, 255);
-    Text9 = placeControl(new QLineEdit(QStringLiteral("Bonus Ball"), Frame7), QStringLiteral("Text9"), 2760, 1620, 2055, 315);
+    Text9 = placeControl(
+        new QLineEdit(QStringLiteral("Bonus Ball"), Frame7), QStringLiteral("Text9"), 2760, 1620, 2055, 315);
     Text9->setMaxLength(10);
     Command7 = button(QStringLiteral("Save Preferences"), Frame6, QStringLiteral("Command7"), 240);
     Command8 = button(QStringLiteral("Exit"), Frame6, QStringLiteral("Command8"), 4800);
@@ -252,7 +255,7 @@ void Form14::Form_Load()
 
 void Form14::showPage(QGroupBox *page)
 {
-    for (QGroupBox *frame : { Frame1, Frame4, Frame2, Frame6 })
+    for (QGroupBox *frame : {Frame1, Frame4, Frame2, Frame6})
         frame->setVisible(frame == page);
 }
 

@@ -53,22 +53,26 @@ Form5::Form5(QWidget *parent)
         Text1[static_cast<size_t>(i)]
             = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1(%1)").arg(i), boxLeft(i), 360, 495, 495);
     Label2 = placeControl(new QLabel(QStringLiteral("EB"), Frame1), QStringLiteral("Label2"), 2160, 960, 255, 255);
-    Command6 = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command6"), 1320, 1320, 975, 375);
-    Command5
-        = placeControl(new QPushButton(QStringLiteral("Clear"), Frame1), QStringLiteral("Command5"), 2520, 1320, 975, 375);
+    Command6 = placeControl(
+        new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command6"), 1320, 1320, 975, 375);
+    Command5 = placeControl(
+        new QPushButton(QStringLiteral("Clear"), Frame1), QStringLiteral("Command5"), 2520, 1320, 975, 375);
 
-    Frame2 = placeControl(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this), QStringLiteral("Frame2"), 120,
-        2040, 5160, 1260);
+    Frame2 = placeControl(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this),
+        QStringLiteral("Frame2"), 120, 2040, 5160, 1260);
     Label1 = placeControl(new QLabel(QStringLiteral("Enter No"), Frame2), QStringLiteral("Label1"), 240, 420, 855, 255);
     Text8 = placeControl(new QLineEdit(Frame2), QStringLiteral("Text8"), 1140, 360, 855, 375);
-    Option1 = placeControl(new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1215, 255);
+    Option1 = placeControl(
+        new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1215, 255);
     Option2 = placeControl(
         new QRadioButton(QStringLiteral("Additional"), Frame2), QStringLiteral("Option2"), 2160, 660, 1215, 255);
-    Command4 = placeControl(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"), 3840, 240, 975, 375);
-    Command1
-        = placeControl(new QPushButton(QStringLiteral("Cancel"), Frame2), QStringLiteral("Command1"), 3840, 720, 975, 375);
+    Command4
+        = placeControl(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"), 3840, 240, 975, 375);
+    Command1 = placeControl(
+        new QPushButton(QStringLiteral("Cancel"), Frame2), QStringLiteral("Command1"), 3840, 720, 975, 375);
 
-    Command3 = placeControl(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"), 2212, 3420, 975, 375);
+    Command3 = placeControl(
+        new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"), 2212, 3420, 975, 375);
 
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
@@ -91,7 +95,7 @@ void Form5::Form_Load()
 
 void Form5::Command6_Click()
 {
-    const EntryRules rules { MainPicked, BonusPicked, MainPool, BonusPool };
+    const EntryRules rules {MainPicked, BonusPicked, MainPool, BonusPool};
     std::vector<double> boxes;
     for (int i = 0; i < MainPicked + BonusPicked && i < BoxCount; ++i)
         boxes.push_back(BoxValue(Text1[static_cast<size_t>(i)]->text()));
@@ -102,7 +106,7 @@ void Form5::Command6_Click()
     }
 
     const EntryNumbers entry = buildEntry(boxes, rules);
-    const int16_t extra = BonusPicked == 1 && MainPicked >= 3 && MainPicked <= 7 ? entry.bonus : int16_t { 0 };
+    const int16_t extra = BonusPicked == 1 && MainPicked >= 3 && MainPicked <= 7 ? entry.bonus : int16_t {0};
     int count = 0;
     const FileResult written = appendEntry(EntryFile, entry.mains, extra, &count);
     if (!written.ok) {
@@ -145,7 +149,7 @@ void Form5::Command1_Click()
 
 void Form5::setRunButtonsEnabled(bool enabled)
 {
-    for (QPushButton *button : { Command3, Command4, Command5, Command6 })
+    for (QPushButton *button : {Command3, Command4, Command5, Command6})
         button->setEnabled(enabled);
 }
 
@@ -174,7 +178,7 @@ void Form5::Command4_Click()
     setRunButtonsEnabled(false);
     RandomizeFromTime();
     const QString historyPath = HistoryFile.isEmpty() ? dataPath(historyFileName(GameName)) : HistoryFile;
-    if (const FileResult opened = run.openHistory(historyPath, { MainDrawn, MainPool, BonusPool }); !opened.ok) {
+    if (const FileResult opened = run.openHistory(historyPath, {MainDrawn, MainPool, BonusPool}); !opened.ok) {
         platform::MsgBox(opened.message);
         run.close();
         setRunButtonsEnabled(true);

@@ -37,7 +37,7 @@ bool entryMask(const std::array<int16_t, 7> &mains, int n, uint64_t *mask)
             continue;
         if (v > 63)
             return false;
-        const uint64_t bit = uint64_t { 1 } << v;
+        const uint64_t bit = uint64_t {1} << v;
         if (bits & bit)
             return false;
         bits |= bit;
@@ -83,7 +83,7 @@ bool Suggester::overlapsTooMuch(const Candidate &candidate) const
     const int limit = overlapLimit(m_game.mainDrawn);
     uint64_t mask = 0;
     for (int i = 0; i < m_game.mainDrawn; ++i)
-        mask |= uint64_t { 1 } << candidate[static_cast<size_t>(i)];
+        mask |= uint64_t {1} << candidate[static_cast<size_t>(i)];
     for (uint64_t entry : m_masks) {
         if (std::popcount(entry & mask) > limit)
             return true;
@@ -130,7 +130,7 @@ std::optional<Candidate> Suggester::attempt()
     // Repeat test: every number of the entry must differ.
     uint64_t seen = 0;
     for (int p = 0; p < n; ++p) {
-        const uint64_t bit = uint64_t { 1 } << candidate[static_cast<size_t>(p)];
+        const uint64_t bit = uint64_t {1} << candidate[static_cast<size_t>(p)];
         if (seen & bit)
             return std::nullopt;
         seen |= bit;

@@ -46,8 +46,9 @@ double BoxValue(const QString &text)
             number += exponent;
     }
     const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : (value > 0 ? std::numeric_limits<double>::max()
-                                                     : std::numeric_limits<double>::lowest());
+    return std::isfinite(value)
+        ? value
+        : (value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest());
 }
 
 double RoundHalfEven(double value)

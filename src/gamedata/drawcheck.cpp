@@ -13,22 +13,8 @@ struct Category {
     int matches;
     bool bonus;
 };
-constexpr std::array<Category, 16> Categories = {{{-1, false},
-                                                   {7, false},
-                                                   {6, true},
-                                                   {6, false},
-                                                   {5, true},
-                                                   {5, false},
-                                                   {4, true},
-                                                   {4, false},
-                                                   {3, true},
-                                                   {3, false},
-                                                   {2, true},
-                                                   {2, false},
-                                                   {1, true},
-                                                   {1, false},
-                                                   {0, true},
-                                                   {0, false}}};
+constexpr std::array<Category, 16> Categories = {{{-1, false}, {7, false}, {6, true}, {6, false}, {5, true}, {5, false},
+    {4, true}, {4, false}, {3, true}, {3, false}, {2, true}, {2, false}, {1, true}, {1, false}, {0, true}, {0, false}}};
 } // namespace
 
 CheckRules currentCheckRules()
@@ -96,8 +82,7 @@ CheckOutcome DrawChecker::classify(const CheckNumbers &entry) const
         if (m_rules.winLines[static_cast<size_t>(k)] != 1)
             continue;
         const Category &c = Categories[static_cast<size_t>(k)];
-        const bool holds = c.matches == out.mainMatches && (!c.bonus || out.bonusHit) &&
-                           (k != 15 || !out.bonusHit);
+        const bool holds = c.matches == out.mainMatches && (!c.bonus || out.bonusHit) && (k != 15 || !out.bonusHit);
         if (!holds)
             continue;
         out.category = k;

@@ -11,7 +11,7 @@ struct CheckRules {
     int16_t mainDrawn = 0;
     int16_t bonusDrawn = 0;
     int16_t bonusPool = 0;
-    std::array<int16_t, 16> winLines{}; // 1 to 15
+    std::array<int16_t, 16> winLines {}; // 1 to 15
     QString bonusTag;
 };
 
@@ -22,7 +22,7 @@ CheckRules currentCheckRules();
 using CheckNumbers = std::array<int16_t, 10>;
 
 struct CheckOutcome {
-    int category = 0;        // 1 to 15, 0 for no win
+    int category = 0; // 1 to 15, 0 for no win
     bool playsSound = false; // the category's sound condition holds
     int mainMatches = 0;
     bool bonusHit = false;

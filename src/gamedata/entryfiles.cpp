@@ -16,8 +16,8 @@ QString historyFileName(const QString &gameName)
 
 QString datedEntryFileName(const QString &gameName, const QDate &date)
 {
-    return gameName + twoDigits(date.day()) + MonthName(date.month()) + QString::number(date.year()) +
-           QStringLiteral(".lot");
+    return gameName + twoDigits(date.day()) + MonthName(date.month()) + QString::number(date.year())
+        + QStringLiteral(".lot");
 }
 
 QString standingEntryFileName(const QString &gameName)

@@ -10,7 +10,7 @@ namespace vx {
 struct GameDefinition {
     static constexpr int Size = 88;
 
-    std::array<char, 12> name{};
+    std::array<char, 12> name {};
     int16_t mainDrawn = 0;
     int16_t bonusDrawn = 0;
     int16_t mainPool = 0;
@@ -18,18 +18,18 @@ struct GameDefinition {
     int16_t bonusPool = 0;
     int16_t mainPicked = 0;
     int16_t bonusPicked = 0;
-    std::array<int16_t, 16> winLines{}; // 1 to 15
-    std::array<int16_t, 8> drawDays{};  // 1 = Sunday ... 7 = Saturday
-    int16_t ballColour = 0;             // 1 red main balls, 0 white main balls
-    std::array<char, 2> bonusTag{};
-    std::array<char, 10> bonusName{};
+    std::array<int16_t, 16> winLines {}; // 1 to 15
+    std::array<int16_t, 8> drawDays {}; // 1 = Sunday ... 7 = Saturday
+    int16_t ballColour = 0; // 1 red main balls, 0 white main balls
+    std::array<char, 2> bonusTag {};
+    std::array<char, 10> bonusName {};
 
     static GameDefinition fromBytes(const char *bytes);
     QByteArray toBytes() const;
 
-    QString nameText() const;      // the stored name, spaces and NULs trimmed
+    QString nameText() const; // the stored name, spaces and NULs trimmed
     void setName(const QString &); // left-aligned, space-padded to 12
-    QString bonusTagText() const;  // the two characters as stored
+    QString bonusTagText() const; // the two characters as stored
     void setBonusTag(const QString &);
     QString bonusNameText() const; // the ten characters as stored
     void setBonusName(const QString &); // space-padded to 10
@@ -43,10 +43,10 @@ QString gameFileName(int gameNumber);
 QString paddedGameFileName(int gameNumber);
 
 enum class GameFileStatus {
-    Ok,          // one whole record was read
-    Empty,       // the file was empty or new: an all-zero record
+    Ok, // one whole record was read
+    Empty, // the file was empty or new: an all-zero record
     WrongLength, // the file is not one record long; what it holds of record 1 was read
-    OpenFailed   // the file could be neither opened nor created: an all-zero record
+    OpenFailed // the file could be neither opened nor created: an all-zero record
 };
 
 struct GameFileRead {

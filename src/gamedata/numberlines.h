@@ -16,7 +16,6 @@ QString entryLineText(const std::array<int16_t, 9> &numbers, const QString &tag)
 // The winning-lines list's line: mains 1 to 3 always, 4 to 6 when above 0 (two digits and a
 // space each), main 7 when above 0 without a space, the extra when above 0 as the tag, a space and
 // two digits, then the suffix.
-QString checkedLineText(const std::array<int16_t, 7> &mains, int16_t extra, const QString &suffix,
-                        const QString &tag);
+QString checkedLineText(const std::array<int16_t, 7> &mains, int16_t extra, const QString &suffix, const QString &tag);
 
 } // namespace vx

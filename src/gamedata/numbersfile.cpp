@@ -147,8 +147,8 @@ long long dateKey(int16_t y, int16_t m, int16_t d)
 namespace {
 FileResult openFailure(const NumbersFile &file)
 {
-    return FileResult::failure(QStringLiteral("The file %1 cannot be opened: %2")
-                                   .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+    return FileResult::failure(
+        QStringLiteral("The file %1 cannot be opened: %2").arg(QFileInfo(file.path()).fileName(), file.errorString()));
 }
 
 FileResult writeFailure(const NumbersFile &file)
@@ -160,8 +160,8 @@ FileResult writeFailure(const NumbersFile &file)
 // A negative count says nothing about what the file holds; writing on would overwrite record 1.
 FileResult negativeCountFailure(NumbersFile &file)
 {
-    return FileResult::failure(damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk()) +
-                               QStringLiteral(" Nothing was added."));
+    return FileResult::failure(damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk())
+        + QStringLiteral(" Nothing was added."));
 }
 
 FileResult fullFailure(const QString &path)
@@ -187,7 +187,7 @@ FileResult insertResult(const QString &historyPath, NumbersRecord result)
     if (c == 0) {
         result.count = 1;
         result.number = 1;
-        return file.write(1, result) ? FileResult{} : writeFailure(file);
+        return file.write(1, result) ? FileResult {} : writeFailure(file);
     }
 
     // Every record is read once; the moves below happen in memory and go back in one write.
@@ -233,7 +233,7 @@ FileResult insertResult(const QString &historyPath, NumbersRecord result)
         return writeFailure(file);
     result.count = c + 1;
     result.number = static_cast<int16_t>(c + 1);
-    return file.write(c + 1, result) ? FileResult{} : writeFailure(file);
+    return file.write(c + 1, result) ? FileResult {} : writeFailure(file);
 }
 
 FileResult deleteResult(const QString &historyPath, int p)
@@ -243,8 +243,8 @@ FileResult deleteResult(const QString &historyPath, int p)
         return openFailure(file);
     const int c = file.usableCount();
     if (p < 1 || p > c)
-        return FileResult::failure(QStringLiteral("The draw to delete is no longer in the file %1.")
-                                       .arg(QFileInfo(historyPath).fileName()));
+        return FileResult::failure(
+            QStringLiteral("The draw to delete is no longer in the file %1.").arg(QFileInfo(historyPath).fileName()));
     if (c == 1) {
         file.close();
         if (!QFile::remove(historyPath))
@@ -259,7 +259,7 @@ FileResult deleteResult(const QString &historyPath, int p)
         if (!file.writeRange(p, moved))
             return writeFailure(file);
     }
-    return file.setCount(c - 1) ? FileResult{} : writeFailure(file);
+    return file.setCount(c - 1) ? FileResult {} : writeFailure(file);
 }
 
 FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1, int *newCount)
@@ -285,19 +285,19 @@ FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &m
 }
 
 FileResult rewriteEntry(const QString &entryPath, int n, const std::array<int16_t, 7> &mains, int mainsToReplace,
-                        std::optional<int16_t> extra1)
+    std::optional<int16_t> extra1)
 {
     NumbersFile file;
     if (!file.open(entryPath))
         return openFailure(file);
     if (n < 1 || n > file.usableCount())
-        return FileResult::failure(QStringLiteral("The entry to change is no longer in the file %1.")
-                                       .arg(QFileInfo(entryPath).fileName()));
+        return FileResult::failure(
+            QStringLiteral("The entry to change is no longer in the file %1.").arg(QFileInfo(entryPath).fileName()));
     NumbersRecord record = file.read(n);
     std::copy(mains.begin(), mains.begin() + std::clamp(mainsToReplace, 0, 7), record.main.begin());
     if (extra1)
         record.extra[0] = *extra1;
-    return file.write(n, record) ? FileResult{} : writeFailure(file);
+    return file.write(n, record) ? FileResult {} : writeFailure(file);
 }
 
 FileResult deleteEntries(const QString &entryPath, std::vector<int> selectedLines, int *newCount)

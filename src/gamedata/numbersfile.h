@@ -14,13 +14,13 @@ namespace vx {
 struct NumbersRecord {
     static constexpr int Size = 30;
 
-    int32_t count = 0;  // record 1: the number of data records
+    int32_t count = 0; // record 1: the number of data records
     int16_t number = 0; // history files: the record's own position
     int16_t day = 0;
     int16_t month = 0;
     int16_t year = 0;
-    std::array<int16_t, 7> main{};
-    std::array<int16_t, 2> extra{};
+    std::array<int16_t, 7> main {};
+    std::array<int16_t, 2> extra {};
 
     static NumbersRecord fromBytes(const char *bytes);
     void toBytes(char *bytes) const;
@@ -47,9 +47,9 @@ public:
     QString path() const { return m_file.path(); }
     QString errorString() const { return m_file.errorString(); }
 
-    int32_t declaredCount();    // record 1's Count as stored
-    int usableCount();          // the records a reader may use: 0 to MaxNumbersRecords, within the file
-    bool isDamaged();           // the declared count is negative, too large, or past the end of the file
+    int32_t declaredCount(); // record 1's Count as stored
+    int usableCount(); // the records a reader may use: 0 to MaxNumbersRecords, within the file
+    bool isDamaged(); // the declared count is negative, too large, or past the end of the file
     qint64 recordsOnDisk() const { return m_file.recordsOnDisk(); }
 
     NumbersRecord read(int n);
@@ -87,14 +87,14 @@ FileResult deleteResult(const QString &historyPath, int p);
 // Appends an entry to an entry file: the new record is record 1's bytes with the main numbers
 // and the first extra replaced; record 1's count goes up by one. Refused when the file is full.
 // newCount receives the new count.
-FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1,
-                       int *newCount = nullptr);
+FileResult appendEntry(
+    const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1, int *newCount = nullptr);
 
 // Rewrites the numbers of entry n (from 1) in place: main numbers 1 to mainsToReplace take the given
 // ones and, when given, the first extra too; every other field keeps its value. Refused when n is
 // not one of the file's entries.
 FileResult rewriteEntry(const QString &entryPath, int n, const std::array<int16_t, 7> &mains, int mainsToReplace,
-                        std::optional<int16_t> extra1);
+    std::optional<int16_t> extra1);
 
 // Deletes the entries of the given 0-based list lines (lines at or past the count are ignored),
 // moving later records down one place per deletion and lowering record 1's count, exactly as

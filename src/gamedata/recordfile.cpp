@@ -113,8 +113,8 @@ int16_t getInt16(const char *p)
 int32_t getInt32(const char *p)
 {
     const auto *u = reinterpret_cast<const unsigned char *>(p);
-    return static_cast<int32_t>(static_cast<uint32_t>(u[0]) | (static_cast<uint32_t>(u[1]) << 8) |
-                                (static_cast<uint32_t>(u[2]) << 16) | (static_cast<uint32_t>(u[3]) << 24));
+    return static_cast<int32_t>(static_cast<uint32_t>(u[0]) | (static_cast<uint32_t>(u[1]) << 8)
+        | (static_cast<uint32_t>(u[2]) << 16) | (static_cast<uint32_t>(u[3]) << 24));
 }
 
 float getFloat32(const char *p)

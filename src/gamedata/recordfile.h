@@ -26,7 +26,7 @@ public:
     void close();
 
     int recordSize() const { return m_size; }
-    qint64 recordsOnDisk() const;   // whole records the file holds
+    qint64 recordsOnDisk() const; // whole records the file holds
     qint64 byteLength() const;
 
     // Record n (from 1); bytes beyond the end of the file read as zeros.

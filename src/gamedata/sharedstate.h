@@ -10,10 +10,10 @@
 namespace vx {
 
 // Start-up
-inline QString AppFolder;                  // folder of the program file, no trailing separator
-inline QString HelpFile;                   // AppFolder + "/Calvenor.chm"
+inline QString AppFolder; // folder of the program file, no trailing separator
+inline QString HelpFile; // AppFolder + "/Calvenor.chm"
 inline std::array<QString, 13> MonthNames; // 1 to 12; the locale's abbreviations, upper case
-inline QString CalendarText;               // last month text delivered by the locale reader
+inline QString CalendarText; // last month text delivered by the locale reader
 inline bool PrintingEnabled = false;
 inline bool HistoryListFull = false;
 
@@ -28,20 +28,20 @@ inline int16_t BonusSource = 0;
 inline int16_t BonusPool = 0;
 inline int16_t MainPicked = 0;
 inline int16_t BonusPicked = 0;
-inline std::array<int16_t, 16> WinLines{}; // 1 to 15
-inline std::array<int16_t, 8> DrawDays{};  // 1 = Sunday ... 7 = Saturday
+inline std::array<int16_t, 16> WinLines {}; // 1 to 15
+inline std::array<int16_t, 8> DrawDays {}; // 1 = Sunday ... 7 = Saturday
 inline int16_t BallColour = 0;
 inline QString BonusTag;
 inline QString BonusName;
 
 // Files shown in the main window
-inline QString EntryFile;   // full path of the entry file listed, empty when none
+inline QString EntryFile; // full path of the entry file listed, empty when none
 inline QString HistoryFile; // full path of the current game's history file
 inline int16_t OpenWheelType = 0;
 
 // Draw panel
 inline int16_t DrawRecord = 0;
-inline std::array<int16_t, 10> DrawnBalls{}; // 1 to 7 main balls, 8 and 9 the extras
+inline std::array<int16_t, 10> DrawnBalls {}; // 1 to 7 main balls, 8 and 9 the extras
 inline int16_t EditRecord = 0;
 
 // Pick 3 / Pick 4

@@ -33,8 +33,8 @@ std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, int 
 {
     std::array<QLineEdit *, 4> boxes {};
     for (int i = 0; i < 4; ++i) {
-        auto *box
-            = placeControl(new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
+        auto *box = placeControl(
+            new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
         box->setMaxLength(1);
         box->setAlignment(Qt::AlignCenter);
         boxes[static_cast<size_t>(i)] = box;
@@ -76,36 +76,45 @@ void Picky34::buildControls()
     List1 = placeControl(new QListWidget(this), QStringLiteral("List1"), 120, 390, 2295, 4335);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
-    Command2 = placeControl(new QPushButton(QStringLiteral("Delete"), this), QStringLiteral("Command2"), 120, 4860, 1095, 375);
-    Command5 = placeControl(new QPushButton(QStringLiteral("Save"), this), QStringLiteral("Command5"), 1320, 4860, 1095, 375);
+    Command2 = placeControl(
+        new QPushButton(QStringLiteral("Delete"), this), QStringLiteral("Command2"), 120, 4860, 1095, 375);
+    Command5 = placeControl(
+        new QPushButton(QStringLiteral("Save"), this), QStringLiteral("Command5"), 1320, 4860, 1095, 375);
 
     // A typed line.
-    Frame1 = placeControl(new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
+    Frame1 = placeControl(
+        new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
     Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), 330);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
+    Command1
+        = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
 
     // Random lines.
-    Frame2
-        = placeControl(new QGroupBox(QStringLiteral("Random Lines"), this), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
+    Frame2 = placeControl(
+        new QGroupBox(QStringLiteral("Random Lines"), this), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
     Label2 = placeControl(new QLabel(QStringLiteral("Lines"), Frame2), QStringLiteral("Label2"), 120, 390, 600, 255);
     Text3 = placeControl(new QLineEdit(QStringLiteral("1"), Frame2), QStringLiteral("Text3"), 780, 330, 735, 375);
-    Command3
-        = placeControl(new QPushButton(QStringLiteral("Generate"), Frame2), QStringLiteral("Command3"), 1620, 330, 1035, 375);
+    Command3 = placeControl(
+        new QPushButton(QStringLiteral("Generate"), Frame2), QStringLiteral("Command3"), 1620, 330, 1035, 375);
 
     // The draw and the winning lines.
-    Frame3 = placeControl(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535, 2040,
-        2775, 2685);
+    Frame3 = placeControl(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535,
+        2040, 2775, 2685);
     Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), 330);
-    Command4 = placeControl(new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
-    Label3 = placeControl(new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
+    Command4 = placeControl(
+        new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
+    Label3 = placeControl(
+        new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
     List2 = placeControl(new QListWidget(Frame3), QStringLiteral("List2"), 120, 1065, 2535, 1155);
     List2->setFont(listFont());
-    Label4 = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
+    Label4
+        = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
     Text4 = placeControl(new QLineEdit(QStringLiteral("0"), Frame3), QStringLiteral("Text4"), 1080, 2280, 735, 285);
     Text4->setReadOnly(true);
 
-    Command6 = placeControl(new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
-    Command7 = placeControl(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command7"), 4035, 4860, 1275, 375);
+    Command6 = placeControl(
+        new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
+    Command7 = placeControl(
+        new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command7"), 4035, 4860, 1275, 375);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -29,8 +29,8 @@ std::optional<QStringList> SystemAbbreviatedMonthNames()
 
     QStringDecoder decoder(nl_langinfo_l(CODESET, loc));
     QStringList names;
-    static const nl_item months[12] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
-                                       ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
+    static const nl_item months[12] = {
+        ABMON_1, ABMON_2, ABMON_3, ABMON_4, ABMON_5, ABMON_6, ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
     for (nl_item item : months) {
         const QByteArray raw(nl_langinfo_l(item, loc));
         names << (decoder.isValid() ? QString(decoder.decode(raw)) : QString::fromLocal8Bit(raw));

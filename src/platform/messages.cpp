@@ -53,20 +53,20 @@ bool AskYesNo(const QString &text, const QString &title)
         script().answers.pop_front();
         return yes;
     }
-    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No,
-                    dialogParent());
+    QMessageBox box(
+        QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No, dialogParent());
     return box.exec() == QMessageBox::Yes;
 }
 
 namespace MessageScript {
 void begin()
 {
-    script() = ScriptState{};
+    script() = ScriptState {};
     script().active = true;
 }
 void end()
 {
-    script() = ScriptState{};
+    script() = ScriptState {};
 }
 bool active()
 {

@@ -19,16 +19,16 @@ bool AskYesNo(const QString &text, const QString &title = QString());
 // question takes the next scripted answer (No when the script has run out, which is also
 // recorded so a test can notice an unexpected question).
 namespace MessageScript {
-void begin();                   // start scripting with an empty record and script
-void end();                     // back to real dialogs
+void begin(); // start scripting with an empty record and script
+void end(); // back to real dialogs
 bool active();
-void answer(bool yes);          // queue the answer to the next question
+void answer(bool yes); // queue the answer to the next question
 void answers(std::initializer_list<bool> yes);
-QStringList shown();            // every text shown (boxes and questions), oldest first
-QString last();                 // the last text shown, empty when none
-int unansweredQuestions();      // questions asked with nothing left in the script
-int pendingAnswers();           // scripted answers not used yet
-void clear();                   // forget what was shown
+QStringList shown(); // every text shown (boxes and questions), oldest first
+QString last(); // the last text shown, empty when none
+int unansweredQuestions(); // questions asked with nothing left in the script
+int pendingAnswers(); // scripted answers not used yet
+void clear(); // forget what was shown
 } // namespace MessageScript
 
 } // namespace vx::platform
