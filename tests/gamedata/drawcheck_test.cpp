@@ -142,16 +142,11 @@ TEST(CheckBonus, OwnPoolMainPoolTwoExtrasAndDisabledBonusLines)
     });
 }
 
-TEST(CheckMatches, OnlyTheGamesMainPositionsCount)
+TEST(CheckMatches, OnlyTheGamesMainPositionsCountAndDamagedNumbersAreCountedAsPairsWithoutHarm)
 {
     // Positions past MainDrawn hold numbers of an earlier, larger draw: they take no part.
-    const CheckNumbers draw = numbers({ 1, 2, 3, 4, 5, 40, 41 });
-    const DrawChecker checker(draw, rules(5, 0, 0, everyLine()));
-    EXPECT_EQ(checker.classify(numbers({ 1, 2, 40, 41, 50, 1, 2 })).mainMatches, 2);
-}
-
-TEST(CheckMatches, DamagedNumbersAreCountedAsPairsWithoutHarm)
-{
+    const DrawChecker five(numbers({ 1, 2, 3, 4, 5, 40, 41 }), rules(5, 0, 0, everyLine()));
+    EXPECT_EQ(five.classify(numbers({ 1, 2, 40, 41, 50, 1, 2 })).mainMatches, 2);
     // A draw holding one number twice counts an entry's match with both.
     const DrawChecker repeated(numbers({ 5, 5, 6, 7, 8, 9 }), rules(6, 0, 0, everyLine()));
     EXPECT_EQ(repeated.classify(numbers({ 5, 1, 2, 3, 4, 10 })).mainMatches, 2);
