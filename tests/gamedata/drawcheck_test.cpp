@@ -51,51 +51,47 @@ CheckNumbers entryWith(int m, bool bonus)
     return e;
 }
 
-int categoryOf(int m, bool hit)
+// One check and what must come of it (-1: not looked at).
+struct Row {
+    CheckNumbers draw;
+    CheckRules rules;
+    CheckNumbers entry;
+    int bonusHit, category, sound;
+};
+
+void checkRows(std::initializer_list<Row> rows)
 {
-    if (m == 7)
-        return 1;
-    if (m == 0)
-        return hit ? 14 : 15;
-    return 2 * (7 - m) + (hit ? 0 : 1);
+    int i = 0;
+    for (const Row &r : rows) {
+        SCOPED_TRACE("row " + std::to_string(i++));
+        const CheckOutcome out = DrawChecker(r.draw, r.rules).classify(r.entry);
+        EXPECT_TRUE(r.bonusHit < 0 || out.bonusHit == (r.bonusHit == 1)) << out.bonusHit;
+        EXPECT_TRUE(r.category < 0 || out.category == r.category) << out.category;
+        EXPECT_TRUE(r.sound < 0 || out.playsSound == (r.sound == 1)) << out.playsSound;
+    }
 }
 
 } // namespace
 
-TEST(CheckCategories, WithEveryLineEnabledTheFirstThatHoldsWins)
+TEST(CheckCategories, EveryLineOrEachLineAloneWinsExactlyWhenItsConditionHolds)
 {
-    const DrawChecker checker(sevenDraw, rules(7, 1, 10, everyLine()));
+    const DrawChecker all(sevenDraw, rules(7, 1, 10, everyLine()));
     for (int m = 0; m <= 7; ++m) {
         for (bool hit : { false, true }) {
-            const CheckOutcome out = checker.classify(entryWith(m, hit));
+            SCOPED_TRACE("m " + std::to_string(m) + " hit " + std::to_string(hit));
+            // With every line enabled the first that holds wins.
+            const CheckOutcome out = all.classify(entryWith(m, hit));
             EXPECT_EQ(out.mainMatches, m);
             EXPECT_EQ(out.bonusHit, hit);
-            EXPECT_EQ(out.category, categoryOf(m, hit)) << "m " << m << " hit " << hit;
-        }
-    }
-}
-
-TEST(CheckCategories, EachLineAloneWinsExactlyWhenItsConditionHolds)
-{
-    for (int k = 1; k <= 15; ++k) {
-        const DrawChecker checker(sevenDraw, rules(7, 1, 10, { k }));
-        for (int m = 0; m <= 7; ++m) {
-            for (bool hit : { false, true }) {
-                // A line without "Bonus" ignores the bonus, except Match Nothing which needs none.
-                bool wins;
-                if (k == 1)
-                    wins = m == 7;
-                else if (k == 15)
-                    wins = m == 0 && !hit;
-                else if (k == 14)
-                    wins = m == 0 && hit;
-                else {
-                    const bool bonusLine = k % 2 == 0;
-                    const int needed = 7 - k / 2;
-                    wins = m == needed && (!bonusLine || hit);
-                }
-                EXPECT_EQ(checker.classify(entryWith(m, hit)).category, wins ? k : 0)
-                    << "line " << k << " m " << m << " hit " << hit;
+            EXPECT_EQ(out.category, m == 7 ? 1 : m == 0 ? (hit ? 14 : 15) : 2 * (7 - m) + (hit ? 0 : 1));
+            // A line alone: without "Bonus" it ignores the bonus, except Match Nothing which needs none.
+            for (int k = 1; k <= 15; ++k) {
+                bool wins = m == 7 - k / 2 && (k % 2 == 1 || hit);
+                if (k == 1 || k >= 14)
+                    wins = k == 1 ? m == 7 : m == 0 && hit == (k == 14);
+                EXPECT_EQ(
+                    DrawChecker(sevenDraw, rules(7, 1, 10, { k })).classify(entryWith(m, hit)).category, wins ? k : 0)
+                    << "line " << k;
             }
         }
     }
@@ -111,78 +107,46 @@ TEST(CheckCategories, LabelsCarryTheTag)
     EXPECT_EQ(categoryLabel(2, QStringLiteral("EB")), QStringLiteral("(6+EB)"));
 }
 
-TEST(CheckCategories, ADisabledBonusLineFallsToThePlainLineOrToNothing)
+TEST(CheckBonus, OwnPoolMainPoolTwoExtrasAndDisabledBonusLines)
 {
-    // Match 5 + Bonus disabled: five and the bonus win "(5)".
-    const DrawChecker five(sevenDraw, rules(7, 1, 10, { 5, 9 }));
-    EXPECT_EQ(five.classify(entryWith(5, true)).category, 5);
-    // Match Bonus Only disabled: the bonus alone wins nothing, not even Match Nothing.
-    const DrawChecker nothing(sevenDraw, rules(7, 1, 10, { 15 }));
-    EXPECT_EQ(nothing.classify(entryWith(0, true)).category, 0);
-    EXPECT_EQ(nothing.classify(entryWith(0, false)).category, 15);
-    // Only an enabled value of 1 counts.
-    CheckRules two = rules(7, 1, 10, {});
+    CheckRules two = rules(7, 1, 10, {}); // only an enabled value of 1 counts
     two.winLines[9] = 2;
-    EXPECT_EQ(DrawChecker(sevenDraw, two).classify(entryWith(3, false)).category, 0);
+    const CheckNumbers six = numbers({ 5, 10, 15, 20, 25, 30 }, 7);
+    const CheckNumbers five = numbers({ 5, 10, 15, 20, 25 }, 7, 9);
+    const auto all = everyLine();
+    checkRows({
+        // From its own pool: the entry's extra; the drawn bonus among the mains is no hit.
+        { six, rules(6, 1, 10, all), numbers({ 1, 2, 3, 4, 6, 8 }, 7), 1, 14, -1 },
+        { six, rules(6, 1, 10, all), numbers({ 7, 2, 3, 4, 6, 8 }, 9), 0, 15, -1 },
+        // From the main pool: among the entry's first MainDrawn mains only.
+        { six, rules(6, 1, 0, all), numbers({ 1, 2, 3, 4, 7, 8 }), 1, 14, -1 },
+        { six, rules(6, 1, 0, all), numbers({ 1, 2, 3, 4, 6, 8 }, 7), 0, -1, -1 },
+        { six, rules(6, 1, 0, all), numbers({ 1, 2, 3, 4, 6, 8, 7 }), 0, -1, -1 },
+        // Two extras hit on either one; from the main pool the second alone still counts for the bonus lines.
+        { five, rules(5, 2, 12, all), numbers({ 1, 2, 3, 4, 6 }, 7, 1), 1, -1, -1 },
+        { five, rules(5, 2, 12, all), numbers({ 1, 2, 3, 4, 6 }, 1, 9), 1, -1, -1 },
+        { five, rules(5, 2, 12, all), numbers({ 1, 2, 3, 4, 6 }, 9, 7), 0, -1, -1 },
+        { five, rules(5, 2, 0, all), numbers({ 1, 2, 3, 9, 6 }), 1, 14, -1 },
+        { five, rules(5, 2, 0, { 14 }), numbers({ 1, 2, 3, 9, 6 }), 1, 14, -1 },
+        { five, rules(5, 2, 0, { 15 }), numbers({ 1, 2, 3, 9, 6 }), 1, 0, -1 },
+        { five, rules(5, 2, 0, all), numbers({ 7, 2, 3, 4, 6 }), 1, -1, -1 },
+        { five, rules(5, 2, 0, all), numbers({ 1, 2, 3, 4, 6 }, 7, 9), 0, -1, -1 },
+        // No extra drawn means no hit.
+        { numbers({ 5, 10, 15, 20, 25, 30 }, 7, 8), rules(6, 0, 10, all), numbers({ 5, 2, 3, 7, 8, 9 }, 7, 8), 0, 13,
+            -1 },
+        // A disabled bonus line falls to the plain line; Match Nothing needs no bonus.
+        { sevenDraw, rules(7, 1, 10, { 5, 9 }), entryWith(5, true), 1, 5, -1 },
+        { sevenDraw, rules(7, 1, 10, { 15 }), entryWith(0, true), 1, 0, -1 },
+        { sevenDraw, rules(7, 1, 10, { 15 }), entryWith(0, false), 0, 15, -1 },
+        { sevenDraw, two, entryWith(3, false), 0, 0, -1 },
+    });
 }
 
-TEST(CheckBonus, FromItsOwnPoolComparesTheEntrysExtra)
-{
-    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25, 30 }, 7);
-    const DrawChecker checker(draw, rules(6, 1, 10, everyLine()));
-    EXPECT_TRUE(checker.classify(numbers({ 1, 2, 3, 4, 6, 8 }, 7)).bonusHit);
-    // The drawn bonus among the entry's mains is no hit: the pools differ.
-    EXPECT_FALSE(checker.classify(numbers({ 7, 2, 3, 4, 6, 8 }, 9)).bonusHit);
-}
-
-TEST(CheckBonus, FromTheMainPoolLooksAmongTheEntrysMains)
-{
-    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25, 30 }, 7);
-    const DrawChecker checker(draw, rules(6, 1, 0, everyLine()));
-    EXPECT_TRUE(checker.classify(numbers({ 1, 2, 3, 4, 7, 8 })).bonusHit);
-    EXPECT_FALSE(checker.classify(numbers({ 1, 2, 3, 4, 6, 8 }, 7)).bonusHit);
-    // Only the first MainDrawn numbers of the entry are looked at.
-    EXPECT_FALSE(checker.classify(numbers({ 1, 2, 3, 4, 6, 8, 7 })).bonusHit);
-}
-
-TEST(CheckBonus, TwoExtrasHitOnEitherOne)
-{
-    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25 }, 7, 9);
-    const DrawChecker ownPool(draw, rules(5, 2, 12, everyLine()));
-    EXPECT_TRUE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 7, 1)).bonusHit);
-    EXPECT_TRUE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 1, 9)).bonusHit);
-    EXPECT_FALSE(ownPool.classify(numbers({ 1, 2, 3, 4, 6 }, 9, 7)).bonusHit);
-
-    const DrawChecker mainPool(draw, rules(5, 2, 0, everyLine()));
-    // Only the second extra among the entry's numbers: the bonus lines still count it.
-    const CheckOutcome second = mainPool.classify(numbers({ 1, 2, 3, 9, 6 }));
-    EXPECT_TRUE(second.bonusHit);
-    EXPECT_EQ(second.category, 14);
-    EXPECT_EQ(DrawChecker(draw, rules(5, 2, 0, { 14 })).classify(numbers({ 1, 2, 3, 9, 6 })).category, 14);
-    EXPECT_EQ(DrawChecker(draw, rules(5, 2, 0, { 15 })).classify(numbers({ 1, 2, 3, 9, 6 })).category, 0);
-    EXPECT_TRUE(mainPool.classify(numbers({ 7, 2, 3, 4, 6 })).bonusHit);
-    EXPECT_FALSE(mainPool.classify(numbers({ 1, 2, 3, 4, 6 }, 7, 9)).bonusHit);
-}
-
-TEST(CheckBonus, NoExtraDrawnMeansNoHit)
-{
-    const CheckNumbers draw = numbers({ 5, 10, 15, 20, 25, 30 }, 7, 8);
-    const DrawChecker checker(draw, rules(6, 0, 10, everyLine()));
-    const CheckOutcome out = checker.classify(numbers({ 5, 2, 3, 7, 8, 9 }, 7, 8));
-    EXPECT_FALSE(out.bonusHit);
-    EXPECT_EQ(out.category, 13);
-}
-
-TEST(CheckMatches, OnlyTheGamesMainPositionsCount)
+TEST(CheckMatches, OnlyTheGamesMainPositionsCountAndDamagedNumbersAreCountedAsPairsWithoutHarm)
 {
     // Positions past MainDrawn hold numbers of an earlier, larger draw: they take no part.
-    const CheckNumbers draw = numbers({ 1, 2, 3, 4, 5, 40, 41 });
-    const DrawChecker checker(draw, rules(5, 0, 0, everyLine()));
-    EXPECT_EQ(checker.classify(numbers({ 1, 2, 40, 41, 50, 1, 2 })).mainMatches, 2);
-}
-
-TEST(CheckMatches, DamagedNumbersAreCountedAsPairsWithoutHarm)
-{
+    const DrawChecker five(numbers({ 1, 2, 3, 4, 5, 40, 41 }), rules(5, 0, 0, everyLine()));
+    EXPECT_EQ(five.classify(numbers({ 1, 2, 40, 41, 50, 1, 2 })).mainMatches, 2);
     // A draw holding one number twice counts an entry's match with both.
     const DrawChecker repeated(numbers({ 5, 5, 6, 7, 8, 9 }), rules(6, 0, 0, everyLine()));
     EXPECT_EQ(repeated.classify(numbers({ 5, 1, 2, 3, 4, 10 })).mainMatches, 2);
@@ -198,88 +162,47 @@ TEST(CheckMatches, DamagedNumbersAreCountedAsPairsWithoutHarm)
 // ---------------------------------------------------------------------------------------------
 // The sound of a top match
 
-TEST(CheckSound, MatchSevenAlwaysPlays)
-{
-    EXPECT_TRUE(DrawChecker(sevenDraw, rules(7, 1, 10, everyLine())).classify(entryWith(7, false)).playsSound);
-    EXPECT_TRUE(DrawChecker(sevenDraw, rules(7, 2, 10, { 1 })).classify(entryWith(7, true)).playsSound);
-}
-
-TEST(CheckSound, AFullMainMatchWithTheBonusPlaysForOneExtraOfTheSameSize)
+TEST(CheckSound, AFullMainMatchPlaysWithTheBonusForOneExtraOrWithoutItForNoOwnPool)
 {
     for (int md = 3; md <= 6; ++md) {
-        CheckNumbers draw = numbers({ 1, 2, 3, 4, 5, 6 }, 8);
-        for (int j = md + 1; j <= 7; ++j)
-            draw[static_cast<size_t>(j)] = 0;
-        CheckNumbers entry {};
-        for (int j = 1; j <= md; ++j)
-            entry[static_cast<size_t>(j)] = static_cast<int16_t>(j);
-        entry[8] = 8;
-        const CheckOutcome one = DrawChecker(draw, rules(md, 1, 10, everyLine())).classify(entry);
-        EXPECT_EQ(one.category, 2 * (7 - md)) << md;
-        EXPECT_TRUE(one.playsSound) << md;
-        // With two extras drawn the same line stays silent.
-        const CheckOutcome two = DrawChecker(draw, rules(md, 2, 10, everyLine())).classify(entry);
-        EXPECT_EQ(two.category, 2 * (7 - md));
-        EXPECT_FALSE(two.playsSound) << md;
-    }
-    // Six and the bonus in a seven-ball game is not a full match.
-    const CheckOutcome partial = DrawChecker(sevenDraw, rules(7, 1, 10, everyLine())).classify(entryWith(6, true));
-    EXPECT_EQ(partial.category, 2);
-    EXPECT_FALSE(partial.playsSound);
-}
-
-TEST(CheckSound, AFullMainMatchWithoutBonusPlaysOnlyWithoutAnOwnBonusPool)
-{
-    for (int md = 4; md <= 6; ++md) {
+        SCOPED_TRACE(md);
         CheckNumbers draw {};
         CheckNumbers entry {};
         for (int j = 1; j <= md; ++j)
-            draw[static_cast<size_t>(j)] = entry[static_cast<size_t>(j)] = static_cast<int16_t>(j);
+            draw[size_t(j)] = entry[size_t(j)] = int16_t(j);
         draw[8] = 30;
+        CheckNumbers withBonus = entry;
+        withBonus[8] = 30;
         entry[8] = 31;
-        const CheckOutcome mainPool = DrawChecker(draw, rules(md, 1, 0, everyLine())).classify(entry);
-        EXPECT_EQ(mainPool.category, 2 * (7 - md) + 1);
-        EXPECT_TRUE(mainPool.playsSound) << md;
-        const CheckOutcome ownPool = DrawChecker(draw, rules(md, 1, 10, everyLine())).classify(entry);
-        EXPECT_EQ(ownPool.category, 2 * (7 - md) + 1);
-        EXPECT_FALSE(ownPool.playsSound) << md;
+        const int plain = 2 * (7 - md) + 1;
+        checkRows({
+            { draw, rules(md, 1, 10, everyLine()), withBonus, 1, plain - 1, 1 },
+            { draw, rules(md, 2, 10, everyLine()), withBonus, 1, plain - 1, 0 },
+            { draw, rules(md, 1, 0, everyLine()), entry, 0, plain, md >= 4 },
+            { draw, rules(md, 1, 10, everyLine()), entry, 0, plain, 0 },
+        });
     }
-}
-
-TEST(CheckSound, ThreeAndBelowWithoutTheBonusNeverPlay)
-{
-    const CheckNumbers draw = numbers({ 1, 2, 3 }, 8);
-    const CheckOutcome three = DrawChecker(draw, rules(3, 1, 0, everyLine())).classify(numbers({ 1, 2, 3 }));
-    EXPECT_EQ(three.category, 9);
-    EXPECT_FALSE(three.playsSound);
-    const CheckOutcome threeBonus = DrawChecker(draw, rules(3, 1, 20, everyLine())).classify(numbers({ 1, 2, 3 }, 8));
-    EXPECT_EQ(threeBonus.category, 8);
-    EXPECT_TRUE(threeBonus.playsSound);
     for (int m = 0; m <= 2; ++m)
         for (bool hit : { false, true })
             EXPECT_FALSE(DrawChecker(sevenDraw, rules(7, 1, 10, everyLine())).classify(entryWith(m, hit)).playsSound);
 }
 
-TEST(CheckSound, TheEdgeCasesOfSixBallGames)
+TEST(CheckSound, TheEdgeCases)
 {
-    const CheckNumbers ownPoolDraw = numbers({ 1, 2, 3, 4, 5, 6 }, 9);
-    const DrawChecker ownPool(ownPoolDraw, rules(6, 1, 10, { 3 }));
-    for (int x : { 9, 5 }) {
-        const CheckOutcome out = ownPool.classify(numbers({ 1, 2, 3, 4, 5, 6 }, x));
-        EXPECT_EQ(out.category, 3);
-        EXPECT_FALSE(out.playsSound);
-    }
-    const CheckNumbers mainPoolDraw = numbers({ 1, 2, 3, 4, 5, 6 }, 7);
-    const DrawChecker mainPool(mainPoolDraw, rules(6, 1, 0, { 2, 3 }));
-    // Six from the main pool cannot also hold the bonus (it is a seventh number), so only "(6)".
-    const CheckOutcome six = mainPool.classify(numbers({ 1, 2, 3, 4, 5, 6 }));
-    EXPECT_EQ(six.category, 3);
-    EXPECT_TRUE(six.playsSound);
-    // A damaged draw whose bonus repeats a main number shows the bonus line and its sound.
-    const DrawChecker repeated(numbers({ 1, 2, 3, 4, 5, 6 }, 6), rules(6, 1, 0, { 2, 3 }));
-    const CheckOutcome sixBonus = repeated.classify(numbers({ 1, 2, 3, 4, 5, 6 }));
-    EXPECT_EQ(sixBonus.category, 2);
-    EXPECT_TRUE(sixBonus.playsSound);
+    const CheckNumbers sixDraw = numbers({ 1, 2, 3, 4, 5, 6 }, 9);
+    const CheckNumbers six = numbers({ 1, 2, 3, 4, 5, 6 });
+    checkRows({
+        { sevenDraw, rules(7, 1, 10, everyLine()), entryWith(7, false), -1, 1, 1 },
+        { sevenDraw, rules(7, 2, 10, { 1 }), entryWith(7, true), -1, 1, 1 },
+        { sevenDraw, rules(7, 1, 10, everyLine()), entryWith(6, true), -1, 2, 0 },
+        { numbers({ 1, 2, 3 }, 8), rules(3, 1, 0, everyLine()), numbers({ 1, 2, 3 }), -1, 9, 0 },
+        { sixDraw, rules(6, 1, 10, { 3 }), numbers({ 1, 2, 3, 4, 5, 6 }, 9), -1, 3, 0 },
+        { sixDraw, rules(6, 1, 10, { 3 }), numbers({ 1, 2, 3, 4, 5, 6 }, 5), -1, 3, 0 },
+        // Six from the main pool cannot also hold the bonus (it is a seventh number), so only "(6)".
+        { numbers({ 1, 2, 3, 4, 5, 6 }, 7), rules(6, 1, 0, { 2, 3 }), six, -1, 3, 1 },
+        // A damaged draw whose bonus repeats a main number shows the bonus line and its sound.
+        { numbers({ 1, 2, 3, 4, 5, 6 }, 6), rules(6, 1, 0, { 2, 3 }), six, -1, 2, 1 },
+    });
 }
 
 TEST(CheckLines, AnyLineLooksAtOneToFifteenOnly)

@@ -40,173 +40,76 @@ const QString Msg18 = "You cannot have a bonus/extra ball picked for entry, but 
 
 enum { No = 0, Yes = 1, NotUsed = 2 };
 
-// 6 from 49 with one bonus ball drawn from the main pool: passes every check.
+const QString Negative = "The numbers of bonus balls cannot be negative.";
+
+// 6 from 49 with one bonus ball drawn from the main pool, and 5 from 59 with a Powerball from its
+// own pool of 26, one picked per entry: both pass every check.
 GameDefinitionInput lotto()
 {
-    GameDefinitionInput in;
-    in.name = "Lotto";
-    in.mainDrawn = "6";
-    in.bonusDrawn = "1";
-    in.mainPool = "49";
-    in.bonusPool = "0";
-    in.mainPicked = "6";
-    in.bonusPicked = "0";
-    in.bonusSource = Yes;
-    return in;
+    return { "Lotto", "6", "1", "49", "0", "6", "0", Yes };
 }
-
-// 5 from 59 with a Powerball from its own pool of 26, one picked per entry.
 GameDefinitionInput powerball()
 {
-    GameDefinitionInput in = lotto();
-    in.mainDrawn = in.mainPicked = "5";
-    in.mainPool = "59";
-    in.bonusPool = "26";
-    in.bonusPicked = "1";
-    in.bonusSource = No;
-    return in;
+    return { "Lotto", "5", "1", "59", "26", "5", "1", No };
 }
 
 } // namespace
 
-TEST(GameValidation, ValidGamesPass)
+TEST(GameValidation, TheFirstFailingCheckGivesItsMessage)
 {
-    EXPECT_EQ(checkGameDefinition(lotto()), QString());
-    EXPECT_EQ(checkGameDefinition(powerball()), QString());
-
-    GameDefinitionInput pick3 = lotto(); // three main balls and a bonus from its own pool
-    pick3.mainDrawn = pick3.mainPicked = "3";
-    pick3.mainPool = "9";
-    pick3.bonusPool = "9";
-    pick3.bonusPicked = "1";
-    pick3.bonusSource = No;
-    EXPECT_EQ(checkGameDefinition(pick3), QString());
-
-    GameDefinitionInput plain = lotto(); // no bonus ball at all
-    plain.bonusDrawn = "0";
-    plain.bonusSource = NotUsed;
-    EXPECT_EQ(checkGameDefinition(plain), QString());
-}
-
-TEST(GameValidation, Names)
-{
-    GameDefinitionInput in = lotto();
-    for (const char *name : { "", "   " }) {
-        in.name = name;
-        EXPECT_EQ(checkGameDefinition(in), Msg1) << name;
-    }
-    for (const char *name : { "Lotto 6", "Lotto-6", "Lotto_6", "Lotté", "Lo.tto" }) {
-        in.name = QString::fromUtf8(name);
-        EXPECT_EQ(checkGameDefinition(in), Msg2) << name;
-    }
-    for (const char *name : { "Lotto6", "6", "  Lotto  ", "EuroMillions" }) {
-        in.name = name;
-        EXPECT_EQ(checkGameDefinition(in), QString()) << name;
-    }
-    // The name comes before every count.
-    in.name = "Lotto 6";
-    in.mainDrawn = "9";
-    EXPECT_EQ(checkGameDefinition(in), Msg2);
-}
-
-TEST(GameValidation, MainBallsAndPools)
-{
-    GameDefinitionInput in = lotto();
-    for (const char *drawn : { "8", "2", "0", "", "x" }) {
-        in.mainDrawn = drawn;
-        EXPECT_EQ(checkGameDefinition(in), Msg3) << drawn;
-    }
-
-    // Pick 3 without an own bonus pool is refused before the pool sizes are looked at.
-    in = lotto();
-    in.mainDrawn = in.mainPicked = "3";
-    in.mainPool = "2";
-    EXPECT_EQ(checkGameDefinition(in), Msg4);
-
-    in = lotto();
-    in.mainPool = "6";
-    EXPECT_EQ(checkGameDefinition(in), Msg5);
-    in.mainPool = "5";
-    EXPECT_EQ(checkGameDefinition(in), Msg5);
-    in.mainPool = "7";
-    EXPECT_EQ(checkGameDefinition(in), QString());
-    in.mainPool = "61";
-    EXPECT_EQ(checkGameDefinition(in), Msg6);
-    in.mainPool = "60";
-    EXPECT_EQ(checkGameDefinition(in), QString());
-
-    in = powerball();
-    in.bonusPool = "61";
-    EXPECT_EQ(checkGameDefinition(in), Msg7);
-    in.bonusPool = "60";
-    EXPECT_EQ(checkGameDefinition(in), QString());
-
-    in = lotto();
-    in.bonusDrawn = "3";
-    EXPECT_EQ(checkGameDefinition(in), Msg8);
-
-    in = lotto();
-    in.mainPicked = "5";
-    EXPECT_EQ(checkGameDefinition(in), Msg15);
-}
-
-TEST(GameValidation, BonusSourceCombinations)
-{
-    GameDefinitionInput in = lotto();
-    in.bonusDrawn = "0";
-    in.bonusSource = No;
-    EXPECT_EQ(checkGameDefinition(in), Msg9);
-    in.bonusSource = Yes;
-    EXPECT_EQ(checkGameDefinition(in), Msg10);
-
-    // One bonus ball and no own pool: only [Yes] fits.
-    in = lotto();
-    in.bonusSource = No;
-    EXPECT_EQ(checkGameDefinition(in), Msg12);
-    in.bonusSource = NotUsed;
-    EXPECT_EQ(checkGameDefinition(in), Msg11);
-    in.bonusSource = Yes;
-    EXPECT_EQ(checkGameDefinition(in), QString());
-    in.bonusSource = -1;
-    EXPECT_EQ(checkGameDefinition(in), Msg12);
-
-    // Two bonus balls with [Bonus Not Used in Draw] passes checks 9 to 12 (and all the others here).
-    in = lotto();
-    in.bonusDrawn = "2";
-    in.bonusSource = NotUsed;
-    EXPECT_EQ(checkGameDefinition(in), QString());
-
-    // An own bonus pool needs [No].
-    in = powerball();
-    in.bonusSource = Yes;
-    EXPECT_EQ(checkGameDefinition(in), Msg13);
-    in.bonusDrawn = "2";
-    in.bonusSource = NotUsed;
-    EXPECT_EQ(checkGameDefinition(in), Msg13);
-    // An own pool with no bonus ball drawn: [No] with none drawn is already caught by the [No] rule.
-    in = powerball();
-    in.bonusDrawn = "0";
-    EXPECT_EQ(checkGameDefinition(in), Msg9);
-}
-
-TEST(GameValidation, BonusPicks)
-{
-    GameDefinitionInput in = powerball();
-    in.bonusPicked = "0";
-    EXPECT_EQ(checkGameDefinition(in), Msg16);
-    in.bonusPicked = "2";
-    EXPECT_EQ(checkGameDefinition(in), Msg17);
-
-    in = lotto();
-    in.bonusDrawn = "0";
-    in.bonusSource = NotUsed;
-    in.bonusPicked = "1";
-    EXPECT_EQ(checkGameDefinition(in), Msg18);
-
-    // A bonus drawn from the main pool may be picked for an entry.
-    in = lotto();
-    in.bonusPicked = "1";
-    EXPECT_EQ(checkGameDefinition(in), QString());
+    const struct {
+        GameDefinitionInput in; // name, main drawn, bonus drawn, main pool, bonus pool, main and bonus picked, source
+        QString message;
+    } rows[] = {
+        { lotto(), "" },
+        { powerball(), "" },
+        { { "Lotto", "3", "1", "9", "9", "3", "1", No }, "" }, // pick 3 with a bonus from its own pool
+        { { "Lotto", "6", "0", "49", "0", "6", "0", NotUsed }, "" }, // no bonus ball at all
+        // Names: letters only, blanks around are allowed; the name comes before every count.
+        { { "", "6", "1", "49", "0", "6", "0", Yes }, Msg1 },
+        { { "   ", "6", "1", "49", "0", "6", "0", Yes }, Msg1 },
+        { { "Lotto 6", "6", "1", "49", "0", "6", "0", Yes }, Msg2 },
+        { { "Lotto-6", "6", "1", "49", "0", "6", "0", Yes }, Msg2 },
+        { { "Lotté", "6", "1", "49", "0", "6", "0", Yes }, Msg2 },
+        { { "Lotto 6", "9", "1", "49", "0", "6", "0", Yes }, Msg2 },
+        { { "Lotto6", "6", "1", "49", "0", "6", "0", Yes }, "" },
+        { { "  Lotto  ", "6", "1", "49", "0", "6", "0", Yes }, "" },
+        // Main balls and pools.
+        { { "Lotto", "8", "1", "49", "0", "6", "0", Yes }, Msg3 },
+        { { "Lotto", "2", "1", "49", "0", "6", "0", Yes }, Msg3 },
+        { { "Lotto", "x", "1", "49", "0", "6", "0", Yes }, Msg3 },
+        { { "Lotto", "3", "1", "2", "0", "3", "0", Yes }, Msg4 }, // before the pool sizes are looked at
+        { { "Lotto", "6", "1", "6", "0", "6", "0", Yes }, Msg5 },
+        { { "Lotto", "6", "1", "7", "0", "6", "0", Yes }, "" },
+        { { "Lotto", "6.6", "1", "7", "0", "6.6", "0", Yes }, Msg5 }, // would be stored as 7 from 7
+        { { "Lotto", "6", "1", "61", "0", "6", "0", Yes }, Msg6 },
+        { { "Lotto", "6", "1", "60", "0", "6", "0", Yes }, "" },
+        { { "Lotto", "5", "1", "59", "61", "5", "1", No }, Msg7 },
+        { { "Lotto", "5", "1", "59", "60", "5", "1", No }, "" },
+        { { "Lotto", "6", "3", "49", "0", "6", "0", Yes }, Msg8 },
+        { { "Lotto", "6", "1", "49", "0", "5", "0", Yes }, Msg15 },
+        // Bonus source: one bonus ball and no own pool fits [Yes] only; an own pool needs [No].
+        { { "Lotto", "6", "0", "49", "0", "6", "0", No }, Msg9 },
+        { { "Lotto", "6", "0", "49", "0", "6", "0", Yes }, Msg10 },
+        { { "Lotto", "6", "1", "49", "0", "6", "0", No }, Msg12 },
+        { { "Lotto", "6", "1", "49", "0", "6", "0", NotUsed }, Msg11 },
+        { { "Lotto", "6", "1", "49", "0", "6", "0", -1 }, Msg12 },
+        { { "Lotto", "6", "2", "49", "0", "6", "0", NotUsed }, "" },
+        { { "Lotto", "5", "1", "59", "26", "5", "1", Yes }, Msg13 },
+        { { "Lotto", "5", "2", "59", "26", "5", "1", NotUsed }, Msg13 },
+        { { "Lotto", "5", "0", "59", "26", "5", "1", No }, Msg9 },
+        // Bonus picks.
+        { { "Lotto", "5", "1", "59", "26", "5", "0", No }, Msg16 },
+        { { "Lotto", "5", "1", "59", "26", "5", "2", No }, Msg17 },
+        { { "Lotto", "6", "0", "49", "0", "6", "1", NotUsed }, Msg18 },
+        { { "Lotto", "6", "1", "49", "0", "6", "1", Yes }, "" }, // picked from the main pool
+        // Counts the other checks bound only from above must not be negative either.
+        { { "Lotto", "6", "-1", "49", "0", "6", "0", NotUsed }, Negative },
+        { { "Lotto", "6", "0", "49", "0", "6", "-1", NotUsed }, Negative },
+        { { "Lotto", "6", "0", "49", "-5", "6", "0", NotUsed }, Negative },
+    };
+    for (size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(checkGameDefinition(rows[i].in), rows[i].message) << "row " << i;
 }
 
 TEST(GameValidation, BoxValuesAreThoseThatWillBeStored)
@@ -219,24 +122,6 @@ TEST(GameValidation, BoxValuesAreThoseThatWillBeStored)
     EXPECT_EQ(countBoxValue("3.5"), 4);
     EXPECT_EQ(countBoxValue("99999"), 32767);
     EXPECT_EQ(countBoxValue("-99999"), -32768);
-
-    // 6.6 drawn from a pool of 7 would be stored as 7 from 7.
-    GameDefinitionInput in = lotto();
-    in.mainDrawn = in.mainPicked = "6.6";
-    in.mainPool = "7";
-    EXPECT_EQ(checkGameDefinition(in), Msg5);
-
-    // Counts the other checks bound only from above must not be negative either.
-    in = lotto();
-    in.bonusDrawn = "-1";
-    in.bonusSource = NotUsed;
-    EXPECT_EQ(checkGameDefinition(in), "The numbers of bonus balls cannot be negative.");
-    in.bonusDrawn = "0";
-    in.bonusPicked = "-1";
-    EXPECT_EQ(checkGameDefinition(in), "The numbers of bonus balls cannot be negative.");
-    in.bonusPicked = "0";
-    in.bonusPool = "-5";
-    EXPECT_EQ(checkGameDefinition(in), "The numbers of bonus balls cannot be negative.");
 }
 
 TEST(GameEditing, DefinitionPageSetsNameAndCountsOnly)
@@ -246,20 +131,14 @@ TEST(GameEditing, DefinitionPageSetsNameAndCountsOnly)
     GameDefinitionInput in = powerball();
     in.name = "  Powerball  ";
     applyGameDefinition(g, in);
-    EXPECT_EQ(g.nameText(), "Powerball");
-    EXPECT_EQ(QByteArray(g.name.data(), 12), QByteArray("Powerball   "));
-    EXPECT_EQ(g.mainDrawn, 5);
-    EXPECT_EQ(g.bonusDrawn, 1);
-    EXPECT_EQ(g.mainPool, 59);
-    EXPECT_EQ(g.bonusSource, 0);
-    EXPECT_EQ(g.bonusPool, 26);
-    EXPECT_EQ(g.mainPicked, 5);
-    EXPECT_EQ(g.bonusPicked, 1);
-    EXPECT_EQ(g.winLines, before.winLines);
-    EXPECT_EQ(g.drawDays, before.drawDays);
-    EXPECT_EQ(g.ballColour, before.ballColour);
-    EXPECT_EQ(g.bonusTag, before.bonusTag);
-    EXPECT_EQ(g.bonusName, before.bonusName);
+    GameDefinition expected = before;
+    std::memcpy(expected.name.data(), "Powerball   ", 12);
+    expected.mainDrawn = expected.mainPicked = 5;
+    expected.bonusDrawn = expected.bonusPicked = 1;
+    expected.mainPool = 59;
+    expected.bonusSource = 0;
+    expected.bonusPool = 26;
+    EXPECT_EQ(g, expected);
 
     // No answer selected keeps the stored source; a count beyond 16 bits is held, not wrapped.
     in.bonusSource = -1;

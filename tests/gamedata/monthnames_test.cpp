@@ -13,40 +13,30 @@ QStringList list(std::initializer_list<const char *> texts)
         l << QString::fromUtf8(t);
     return l;
 }
+QStringList processed(const QStringList &texts, QString *calendarText = nullptr)
+{
+    const auto names = processMonthNames(texts, calendarText);
+    EXPECT_EQ(names[0], QString());
+    return QStringList(names.begin() + 1, names.end());
+}
 } // namespace
 
-TEST(MonthNames, AreCutAtTheFirstDotAndUpperCased)
+TEST(MonthNames, AreCutAtTheFirstDotUpperCasedAndAnEmptyOneTakesThePreviousMonths)
 {
-    const auto names = processMonthNames(
-        list({ "janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.", "août", "sept.", "oct.", "nov.", "déc." }));
-    const char *expected[]
-        = { "", "JANV", "FÉVR", "MARS", "AVR", "MAI", "JUIN", "JUIL", "AOÛT", "SEPT", "OCT", "NOV", "DÉC" };
-    for (int k = 1; k <= 12; ++k)
-        EXPECT_EQ(names[static_cast<size_t>(k)], QString::fromUtf8(expected[k])) << k;
-    EXPECT_EQ(names[0], QString());
-}
+    EXPECT_EQ(processed(list({ "janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.", "août", "sept.", "oct.",
+                  "nov.", "déc." })),
+        list({ "JANV", "FÉVR", "MARS", "AVR", "MAI", "JUIN", "JUIL", "AOÛT", "SEPT", "OCT", "NOV", "DÉC" }));
 
-TEST(MonthNames, ADotInTheMiddleKeepsOnlyThePartBeforeIt)
-{
-    QString calendarText;
-    const auto names = processMonthNames(
-        list({ "a.b.c", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "d.c." }), &calendarText);
-    EXPECT_EQ(names[1], QStringLiteral("A"));
-    EXPECT_EQ(names[2], QStringLiteral("FEB"));
-    EXPECT_EQ(names[12], QStringLiteral("D"));
     // The text handed on keeps its case and is cut at its dot.
+    QString calendarText;
+    EXPECT_EQ(processed(list({ "a.b.c", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "d.c." }),
+                  &calendarText),
+        list({ "A", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "D" }));
     EXPECT_EQ(calendarText, QStringLiteral("d"));
-}
 
-TEST(MonthNames, AMonthWithoutTextTakesThePreviousMonthsText)
-{
-    const auto names = processMonthNames(list({ "", "Feb.", "", "", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov" }));
-    EXPECT_EQ(names[1], QString()); // nothing before January
-    EXPECT_EQ(names[2], QStringLiteral("FEB"));
-    EXPECT_EQ(names[3], QStringLiteral("FEB"));
-    EXPECT_EQ(names[4], QStringLiteral("FEB"));
-    EXPECT_EQ(names[5], QStringLiteral("MAY"));
-    EXPECT_EQ(names[12], QStringLiteral("NOV")); // the list ran out
+    // Nothing comes before January; December takes November's when the list runs out.
+    EXPECT_EQ(processed(list({ "", "Feb.", "", "", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov" })),
+        list({ "", "FEB", "FEB", "FEB", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "NOV" }));
 }
 
 TEST(MonthNames, MonthNameIsEmptyOutsideOneToTwelve)
@@ -56,7 +46,6 @@ TEST(MonthNames, MonthNameIsEmptyOutsideOneToTwelve)
         list({ "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" }));
     EXPECT_EQ(MonthName(1), QStringLiteral("JAN"));
     EXPECT_EQ(MonthName(12), QStringLiteral("DEC"));
-    EXPECT_EQ(MonthName(0), QString());
-    EXPECT_EQ(MonthName(13), QString());
-    EXPECT_EQ(MonthName(-1), QString());
+    for (int bad : { 0, 13, -1 })
+        EXPECT_EQ(MonthName(bad), QString()) << bad;
 }

@@ -22,26 +22,18 @@ std::vector<NumbersRecord> threeDraws()
     return r;
 }
 
-QByteArray fileBytes(const QString &path)
+// Main 1, Count and Number of every record, by raw bytes.
+using Column = std::vector<std::vector<int>>;
+Column columns(const QByteArray &bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-// The main numbers of records 1 .. n by raw bytes.
-std::vector<int> firstMains(const QByteArray &bytes, int n)
-{
-    std::vector<int> mains;
-    for (int i = 1; i <= n; ++i)
-        mains.push_back(rawRecord(bytes, i).main[0]);
-    return mains;
+    Column c(3);
+    for (int i = 1; i <= bytes.size() / NumbersRecord::Size; ++i) {
+        const NumbersRecord r = rawRecord(bytes, i);
+        c[0].push_back(r.main[0]);
+        c[1].push_back(r.count);
+        c[2].push_back(r.number);
+    }
+    return c;
 }
 
 } // namespace
@@ -52,150 +44,83 @@ TEST(NumbersRecordLayout, FieldsSitAtTheirOffsetsLittleEndian)
     r.count = 0x01020304;
     r.number = -2;
     const QByteArray b = r.toBytes();
-    ASSERT_EQ(b.size(), 30);
-    EXPECT_EQ(b.left(4), QByteArray::fromHex("04030201"));
-    EXPECT_EQ(b.mid(4, 2), QByteArray::fromHex("feff"));
-    EXPECT_EQ(rawInt16(b, 6), 5);
-    EXPECT_EQ(rawInt16(b, 8), 11);
-    EXPECT_EQ(b.mid(10, 2), QByteArray::fromHex("d507")); // 2005
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(rawInt16(b, 12 + 2 * i), i + 1);
-    EXPECT_EQ(rawInt16(b, 26), 58);
-    EXPECT_EQ(rawInt16(b, 28), 59);
+    // Count, Number, day, month, year (2005), seven mains, two extras.
+    EXPECT_EQ(b.toHex(), QByteArray("04030201feff05000b00d50701000200030004000500060007003a003b00"));
     EXPECT_EQ(NumbersRecord::fromBytes(b.constData()), r);
 }
 
-TEST(HistoryInsertion, IntoAnEmptyFileWritesOneRecordWithCountAndNumberOne)
+TEST(HistoryInsertion, KeepsDateOrderRenumbersAndLeavesTheCountFieldsAsTheMovesLeaveThem)
 {
-    TestFolder folder;
+    struct Case {
+        const char *what;
+        int counted; // of threeDraws(); the rest of the file is stale
+        NumbersRecord result;
+        int at;
+        Column after;
+    };
     NumbersRecord fresh = drawRecord(2006, 3, 9, { 1, 2, 3, 4, 5, 6 });
     fresh.count = 77; // whatever the caller's buffer held is replaced
     fresh.number = 9;
-    ASSERT_TRUE(insertResult(folder.file("Lotto.rtl"), fresh).ok);
-    const QByteArray bytes = folder.bytes("Lotto.rtl");
-    ASSERT_EQ(bytes.size(), 30);
-    EXPECT_EQ(rawInt32(bytes, 0), 1);
-    EXPECT_EQ(rawInt16(bytes, 4), 1);
-    EXPECT_EQ(rawInt16(bytes, 6), 9);
-    EXPECT_EQ(rawInt16(bytes, 8), 3);
-    EXPECT_EQ(rawInt16(bytes, 10), 2006);
-    EXPECT_EQ(rawInt16(bytes, 12), 1);
-    EXPECT_EQ(rawInt16(bytes, 22), 6);
+    const Case cases[] = {
+        { "into a missing file", 0, fresh, 1, { { 1 }, { 1 }, { 1 } } },
+        { "before every record: moved records keep their own Count fields", 3,
+            drawRecord(2004, 1, 1, { 31, 32, 33, 34, 35, 36 }), 1,
+            { { 31, 1, 11, 21 }, { 4, 3, 222, 333 }, { 1, 2, 3, 4 } } },
+        { "dated like a stored one: after it, with the Count field of the record it displaces", 3,
+            drawRecord(2006, 3, 9, { 41, 42, 43, 44, 45, 46 }), 3,
+            { { 1, 11, 41, 21 }, { 4, 222, 333, 333 }, { 1, 2, 3, 4 } } },
+        { "after every record: the new count itself", 3, drawRecord(2006, 3, 10, { 51, 52, 53, 54, 55, 56 }, { 57 }), 4,
+            { { 1, 11, 21, 51 }, { 4, 222, 333, 4 }, { 1, 2, 3, 4 } } },
+        { "goes by the count and overwrites a stale record past it", 2,
+            drawRecord(2007, 1, 1, { 8, 9, 10, 11, 12, 13 }), 3, { { 1, 11, 8 }, { 3, 222, 3 }, { 1, 2, 3 } } },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolder folder;
+        const QString path = folder.file("Lotto.rtl");
+        if (c.counted > 0) {
+            writeNumbersFile(path, threeDraws(), true);
+            QByteArray b = folder.bytes("Lotto.rtl");
+            putInt32(b.data(), c.counted);
+            folder.writeBytes("Lotto.rtl", b);
+        }
+        ASSERT_TRUE(insertResult(path, c.result).ok);
+        const QByteArray b = folder.bytes("Lotto.rtl");
+        ASSERT_EQ(b.size(), qsizetype(c.after[0].size() * 30));
+        EXPECT_EQ(columns(b), c.after);
+        NumbersRecord inserted = c.result;
+        inserted.count = c.after[1][size_t(c.at - 1)];
+        inserted.number = static_cast<int16_t>(c.at);
+        EXPECT_EQ(rawRecord(b, c.at), inserted);
+    }
 }
 
-TEST(HistoryInsertion, BeforeEveryRecordMovesAllUpAndCarriesTheOldCountFields)
+TEST(HistoryDeletion, ShiftsLaterRecordsDownAndLeavesTheLastOneStale)
 {
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(insertResult(path, drawRecord(2004, 1, 1, { 31, 32, 33, 34, 35, 36 })).ok);
-
-    const QByteArray b = fileBytes(path);
-    ASSERT_EQ(b.size(), 4 * 30);
-    EXPECT_EQ(firstMains(b, 4), (std::vector<int> { 31, 1, 11, 21 }));
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(rawRecord(b, i).number, i) << "record " << i;
-    EXPECT_EQ(rawRecord(b, 1).count, 4);
-    // Each moved record keeps its own Count field: the old record 1 still says 3.
-    EXPECT_EQ(rawRecord(b, 2).count, 3);
-    EXPECT_EQ(rawRecord(b, 3).count, 222);
-    EXPECT_EQ(rawRecord(b, 4).count, 333);
-}
-
-TEST(HistoryInsertion, InTheMiddleTakesTheCountFieldOfTheRecordItDisplaces)
-{
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(insertResult(path, drawRecord(2006, 3, 9, { 41, 42, 43, 44, 45, 46 })).ok);
-
-    const QByteArray b = fileBytes(path);
-    ASSERT_EQ(b.size(), 4 * 30);
-    // A result dated like a stored one goes after it.
-    EXPECT_EQ(firstMains(b, 4), (std::vector<int> { 1, 11, 41, 21 }));
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(rawRecord(b, i).number, i);
-    EXPECT_EQ(rawRecord(b, 1).count, 4);
-    EXPECT_EQ(rawRecord(b, 3).count, 333); // the new record: the old record 3's Count
-    EXPECT_EQ(rawRecord(b, 4).count, 333);
-    EXPECT_EQ(rawRecord(b, 3).day, 9);
-}
-
-TEST(HistoryInsertion, AfterEveryRecordCarriesTheNewCountItself)
-{
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(insertResult(path, drawRecord(2006, 3, 10, { 51, 52, 53, 54, 55, 56 }, { 57 })).ok);
-
-    const QByteArray b = fileBytes(path);
-    ASSERT_EQ(b.size(), 4 * 30);
-    EXPECT_EQ(firstMains(b, 4), (std::vector<int> { 1, 11, 21, 51 }));
-    EXPECT_EQ(rawRecord(b, 1).count, 4);
-    EXPECT_EQ(rawRecord(b, 4).count, 4);
-    EXPECT_EQ(rawRecord(b, 4).number, 4);
-    EXPECT_EQ(rawRecord(b, 4).extra[0], 57);
-    EXPECT_EQ(rawRecord(b, 2).count, 222); // untouched
-}
-
-TEST(HistoryInsertion, GoesByTheCountAndOverwritesStaleRecordsPastIt)
-{
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    std::vector<NumbersRecord> draws = threeDraws();
-    writeNumbersFile(path, draws, true);
-    ASSERT_TRUE(deleteResult(path, 3).ok); // count 2, record 3 stale
-    ASSERT_TRUE(insertResult(path, drawRecord(2007, 1, 1, { 8, 9, 10, 11, 12, 13 })).ok);
-    const QByteArray b = fileBytes(path);
-    ASSERT_EQ(b.size(), 90);
-    EXPECT_EQ(firstMains(b, 3), (std::vector<int> { 1, 11, 8 }));
-    EXPECT_EQ(rawRecord(b, 1).count, 3);
-}
-
-TEST(HistoryDeletion, TheLastOfThreeLowersTheCountAndKeepsTheFileLength)
-{
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, threeDraws(), true);
-    const QByteArray before = fileBytes(path);
-    ASSERT_TRUE(deleteResult(path, 3).ok);
-    const QByteArray b = fileBytes(path);
-    ASSERT_EQ(b.size(), 90);
-    EXPECT_EQ(rawRecord(b, 1).count, 2);
-    EXPECT_EQ(b.mid(4), before.mid(4)); // only record 1's Count changed
-    NumbersFile file;
-    ASSERT_TRUE(file.open(path));
-    EXPECT_EQ(file.usableCount(), 2);
-}
-
-TEST(HistoryDeletion, TheFirstOfThreeShiftsDownAndLeavesAStaleCopy)
-{
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, threeDraws(), true);
-    const QByteArray before = fileBytes(path);
-    ASSERT_TRUE(deleteResult(path, 1).ok);
-    const QByteArray b = fileBytes(path);
-    ASSERT_EQ(b.size(), 90);
-    EXPECT_EQ(firstMains(b, 3), (std::vector<int> { 11, 21, 21 }));
-    EXPECT_EQ(rawRecord(b, 1).number, 1);
-    EXPECT_EQ(rawRecord(b, 2).number, 2);
-    EXPECT_EQ(rawRecord(b, 1).count, 2);
-    EXPECT_EQ(rawRecord(b, 2).count, 333); // the old record 3's leftover moved with it
-    EXPECT_EQ(b.mid(60), before.mid(60)); // record 3 is the unchanged old record 3
-}
-
-TEST(HistoryDeletion, TheMiddleRecordShiftsOnlyTheOnesAfterIt)
-{
-    TestFolder folder;
-    const QString path = folder.file("Lotto.rtl");
-    writeNumbersFile(path, threeDraws(), true);
-    ASSERT_TRUE(deleteResult(path, 2).ok);
-    const QByteArray b = fileBytes(path);
-    EXPECT_EQ(firstMains(b, 3), (std::vector<int> { 1, 21, 21 }));
-    EXPECT_EQ(rawRecord(b, 2).number, 2);
-    EXPECT_EQ(rawRecord(b, 3).number, 3);
-    EXPECT_EQ(rawRecord(b, 1).count, 2);
+    // The file keeps its length; the last record stays as it was, renumbering stops at the count.
+    const Column expected[] = {
+        { { 11, 21, 21 }, { 2, 333, 333 }, { 1, 2, 3 } },
+        { { 1, 21, 21 }, { 2, 333, 333 }, { 1, 2, 3 } },
+        { { 1, 11, 21 }, { 2, 222, 333 }, { 1, 2, 3 } },
+    };
+    for (int p = 1; p <= 3; ++p) {
+        SCOPED_TRACE(p);
+        TestFolder folder;
+        const QString path = folder.file("Lotto.rtl");
+        writeNumbersFile(path, threeDraws(), true);
+        const QByteArray before = folder.bytes("Lotto.rtl");
+        ASSERT_TRUE(deleteResult(path, p).ok);
+        const QByteArray b = folder.bytes("Lotto.rtl");
+        ASSERT_EQ(b.size(), 90);
+        EXPECT_EQ(columns(b), expected[p - 1]);
+        EXPECT_EQ(b.mid(60), before.mid(60));
+        if (p == 3) {
+            EXPECT_EQ(b.mid(4), before.mid(4)); // only record 1's Count changed
+        }
+        NumbersFile file;
+        ASSERT_TRUE(file.open(path));
+        EXPECT_EQ(file.usableCount(), 2);
+    }
 }
 
 TEST(HistoryDeletion, TheOnlyRecordDeletesTheFileAndARecordBeyondTheCountIsRefused)
@@ -206,7 +131,7 @@ TEST(HistoryDeletion, TheOnlyRecordDeletesTheFileAndARecordBeyondTheCountIsRefus
     const FileResult beyond = deleteResult(path, 2);
     EXPECT_FALSE(beyond.ok);
     EXPECT_FALSE(beyond.message.isEmpty());
-    EXPECT_EQ(fileBytes(path).size(), 30);
+    EXPECT_EQ(folder.bytes("Lotto.rtl").size(), 30);
     ASSERT_TRUE(deleteResult(path, 1).ok);
     EXPECT_FALSE(QFile::exists(path));
 }
@@ -215,152 +140,96 @@ TEST(DateKey, IsYearMonthDayAsOneNumber)
 {
     EXPECT_EQ(getstringdate(2005, 11, 5), QStringLiteral("20051105"));
     EXPECT_EQ(getstringdate(2006, 3, 9), QStringLiteral("20060309"));
-    EXPECT_EQ(getstringdate(2006, 12, 31), QStringLiteral("20061231"));
     EXPECT_EQ(dateKey(2005, 11, 5), 20051105LL);
     EXPECT_LT(dateKey(2006, 3, 9), dateKey(2006, 3, 10));
     EXPECT_LT(dateKey(2005, 12, 1), dateKey(2006, 3, 9));
-    // The arguments are left as they were.
-    int16_t y = 2006, m = 3, d = 9;
-    getstringdate(y, m, d);
-    EXPECT_EQ(y, 2006);
-    EXPECT_EQ(m, 3);
-    EXPECT_EQ(d, 9);
 }
 
-TEST(EntryAppend, OnAMissingFileWritesRecordOneWithCountOne)
+TEST(EntryAppend, WritesRecordOneOfAMissingFileAndCopiesRecordOnesOtherFieldsLater)
 {
     TestFolder folder;
-    const QString path = folder.file("Lotto05NOV2005.lot");
     int count = -1;
-    ASSERT_TRUE(appendEntry(path, { 3, 15, 22, 31, 40, 0, 0 }, 7, &count).ok);
+    ASSERT_TRUE(appendEntry(folder.file("new.lot"), { 3, 15, 22, 31, 40, 0, 0 }, 7, &count).ok);
     EXPECT_EQ(count, 1);
-    const QByteArray b = fileBytes(path);
+    QByteArray b = folder.bytes("new.lot");
     ASSERT_EQ(b.size(), 30);
-    EXPECT_EQ(rawInt32(b, 0), 1);
-    EXPECT_EQ(rawInt16(b, 12), 3);
-    EXPECT_EQ(rawInt16(b, 20), 40);
-    EXPECT_EQ(rawInt16(b, 26), 7);
-    EXPECT_EQ(rawInt16(b, 28), 0);
-}
+    NumbersRecord expected = entryRecord({ 3, 15, 22, 31, 40 }, 7);
+    expected.count = 1;
+    EXPECT_EQ(rawRecord(b, 1), expected);
 
-TEST(EntryAppend, RepeatsRecordOnesOtherFieldsInTheNewRecord)
-{
-    TestFolder folder;
-    const QString path = folder.file("e.lot");
-    NumbersRecord first = entryRecord({ 1, 2, 3, 4, 5, 6 }, 9);
+    NumbersRecord first = drawRecord(2006, 5, 4, { 1, 2, 3, 4, 5, 6 }, { 9, 44 });
     first.number = 12;
-    first.day = 4;
-    first.month = 5;
-    first.year = 2006;
-    first.extra[1] = 44;
-    writeNumbersFile(path, { first });
-    ASSERT_TRUE(appendEntry(path, { 10, 20, 30, 40, 50, 60, 0 }, 0).ok);
-    const QByteArray b = fileBytes(path);
+    writeNumbersFile(folder.file("e.lot"), { first });
+    ASSERT_TRUE(appendEntry(folder.file("e.lot"), { 10, 20, 30, 40, 50, 60, 0 }, 0).ok);
+    b = folder.bytes("e.lot");
     ASSERT_EQ(b.size(), 60);
-    const NumbersRecord added = rawRecord(b, 2);
-    EXPECT_EQ(added.count, 1); // record 1's count as it was when copied
-    EXPECT_EQ(added.number, 12);
-    EXPECT_EQ(added.day, 4);
-    EXPECT_EQ(added.year, 2006);
-    EXPECT_EQ(added.extra[1], 44);
-    EXPECT_EQ(added.extra[0], 0);
-    EXPECT_EQ(added.main[5], 60);
+    expected = first;
+    expected.count = 1; // record 1's count as it was when copied
+    expected.main = { 10, 20, 30, 40, 50, 60, 0 };
+    expected.extra[0] = 0;
+    EXPECT_EQ(rawRecord(b, 2), expected);
     EXPECT_EQ(rawRecord(b, 1).count, 2);
 }
 
-TEST(SixteenBitLimit, AFullEntryFileRefusesAnotherEntryAndWritesNothing)
+TEST(SixteenBitLimit, AFullFileRefusesAnotherRecordAndWritesNothingOneBelowAcceptsIt)
 {
     TestFolder folder;
-    const QString path = folder.file("full.lot");
-    std::vector<NumbersRecord> records(MaxNumbersRecords, entryRecord({ 1, 2, 3, 4, 5, 6 }));
-    writeNumbersFile(path, records);
-    const QByteArray before = fileBytes(path);
+    const QString lot = folder.file("full.lot");
+    writeNumbersFile(lot, std::vector<NumbersRecord>(MaxNumbersRecords, entryRecord({ 1, 2, 3, 4, 5, 6 })));
+    const QByteArray before = folder.bytes("full.lot");
     int count = -1;
-    const FileResult r = appendEntry(path, { 7, 8, 9, 10, 11, 12, 0 }, 0, &count);
+    const FileResult r = appendEntry(lot, { 7, 8, 9, 10, 11, 12, 0 }, 0, &count);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.message.contains(QStringLiteral("32767"))) << r.message.toStdString();
     EXPECT_EQ(count, -1);
-    EXPECT_EQ(fileBytes(path), before);
-}
+    EXPECT_EQ(folder.bytes("full.lot"), before);
 
-TEST(SixteenBitLimit, AFullHistoryRefusesAnotherResultAndWritesNothing)
-{
-    TestFolder folder;
-    const QString path = folder.file("full.rtl");
-    std::vector<NumbersRecord> records(MaxNumbersRecords, drawRecord(2000, 1, 1, { 1, 2, 3, 4, 5, 6 }));
-    writeNumbersFile(path, records, true);
-    const QByteArray before = fileBytes(path);
-    const FileResult r = insertResult(path, drawRecord(1999, 1, 1, { 1, 2, 3, 4, 5, 6 }));
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.message.isEmpty());
-    EXPECT_EQ(fileBytes(path), before);
-}
+    const QString rtl = folder.file("full.rtl");
+    writeNumbersFile(rtl, std::vector<NumbersRecord>(MaxNumbersRecords, drawRecord(2000, 1, 1, { 1, 2, 3 })), true);
+    const QByteArray history = folder.bytes("full.rtl");
+    const FileResult h = insertResult(rtl, drawRecord(1999, 1, 1, { 1, 2, 3, 4, 5, 6 }));
+    EXPECT_FALSE(h.ok);
+    EXPECT_FALSE(h.message.isEmpty());
+    EXPECT_EQ(folder.bytes("full.rtl"), history);
 
-TEST(SixteenBitLimit, OneBelowTheLimitStillAcceptsTheLastEntry)
-{
-    TestFolder folder;
-    const QString path = folder.file("almost.lot");
-    writeNumbersFile(path, std::vector<NumbersRecord>(MaxNumbersRecords - 1, entryRecord({ 1, 2, 3 })));
-    int count = 0;
-    ASSERT_TRUE(appendEntry(path, { 4, 5, 6, 0, 0, 0, 0 }, 0, &count).ok);
+    const QString almost = folder.file("almost.lot");
+    writeNumbersFile(almost, std::vector<NumbersRecord>(MaxNumbersRecords - 1, entryRecord({ 1, 2, 3 })));
+    ASSERT_TRUE(appendEntry(almost, { 4, 5, 6, 0, 0, 0, 0 }, 0, &count).ok);
     EXPECT_EQ(count, MaxNumbersRecords);
-    EXPECT_EQ(rawInt32(fileBytes(path), 0), MaxNumbersRecords);
+    EXPECT_EQ(rawInt32(folder.bytes("almost.lot"), 0), MaxNumbersRecords);
 }
 
-TEST(DamagedCounts, ACountPastTheEndIsCutToWhatTheFileHolds)
+TEST(DamagedCounts, AreHeldToWhatTheFileHoldsAndTheSixteenBitLimit)
 {
-    TestFolder folder;
-    const QString path = folder.file("d.rtl");
-    std::vector<NumbersRecord> draws = threeDraws();
-    draws[0].count = 3;
-    writeNumbersFile(path, draws, true);
-    QByteArray b = fileBytes(path);
-    b[0] = char(50); // claims 50 records
-    writeRaw(path, b);
-    NumbersFile file;
-    ASSERT_TRUE(file.open(path));
-    EXPECT_EQ(file.declaredCount(), 50);
-    EXPECT_EQ(file.usableCount(), 3);
-    EXPECT_TRUE(file.isDamaged());
-    const QString message = damagedFileMessage(path, 50, 3);
-    EXPECT_TRUE(message.contains(QStringLiteral("d.rtl")));
-    EXPECT_TRUE(message.contains(QStringLiteral("50")));
-}
-
-TEST(DamagedCounts, ANegativeCountReadsAsEmptyAndRefusesWrites)
-{
-    TestFolder folder;
-    const QString path = folder.file("neg.lot");
-    writeNumbersFile(path, { entryRecord({ 1, 2, 3, 4, 5, 6 }), entryRecord({ 7, 8, 9, 10, 11, 12 }) });
-    QByteArray b = fileBytes(path);
-    b.replace(0, 4, QByteArray::fromHex("feffffff")); // -2
-    writeRaw(path, b);
-    {
+    const struct {
+        const char *hex;
+        int declared, usable;
+    } cases[] = { { "32000000", 50, 3 }, { "feffffff", -2, 0 }, { "00000100", 65536, 3 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.declared);
+        TestFolder folder;
+        const QString path = folder.file("d.rtl");
+        writeNumbersFile(path, threeDraws(), true);
+        QByteArray b = folder.bytes("d.rtl");
+        b.replace(0, 4, QByteArray::fromHex(c.hex));
+        folder.writeBytes("d.rtl", b);
         NumbersFile file;
         ASSERT_TRUE(file.open(path));
-        EXPECT_EQ(file.usableCount(), 0);
+        EXPECT_EQ(file.declaredCount(), c.declared);
+        EXPECT_EQ(file.usableCount(), c.usable);
         EXPECT_TRUE(file.isDamaged());
+        file.close();
+        if (c.declared < 0) { // nothing can be added to a file that cannot say where it ends
+            const FileResult add = appendEntry(path, { 20, 21, 22, 23, 24, 25, 0 }, 0);
+            EXPECT_FALSE(add.ok);
+            EXPECT_TRUE(add.message.contains(QStringLiteral("-2"))) << add.message.toStdString();
+            EXPECT_FALSE(insertResult(path, drawRecord(2006, 1, 1, { 1, 2, 3 })).ok);
+            EXPECT_EQ(folder.bytes("d.rtl"), b);
+        }
     }
-    const FileResult add = appendEntry(path, { 20, 21, 22, 23, 24, 25, 0 }, 0);
-    EXPECT_FALSE(add.ok);
-    EXPECT_TRUE(add.message.contains(QStringLiteral("-2"))) << add.message.toStdString();
-    const FileResult insert = insertResult(path, drawRecord(2006, 1, 1, { 1, 2, 3 }));
-    EXPECT_FALSE(insert.ok);
-    EXPECT_EQ(fileBytes(path), b);
-}
-
-TEST(DamagedCounts, AHugeCountIsHeldAtTheSixteenBitLimit)
-{
-    TestFolder folder;
-    const QString path = folder.file("huge.lot");
-    writeNumbersFile(path, { entryRecord({ 1, 2, 3 }) });
-    QByteArray b = fileBytes(path);
-    b.replace(0, 4, QByteArray::fromHex("00000100")); // 65536
-    writeRaw(path, b);
-    NumbersFile file;
-    ASSERT_TRUE(file.open(path));
-    EXPECT_EQ(file.usableCount(), 1);
-    EXPECT_TRUE(file.isDamaged());
+    const QString message = damagedFileMessage(QStringLiteral("/x/d.rtl"), 50, 3);
+    EXPECT_TRUE(message.contains(QStringLiteral("d.rtl")));
+    EXPECT_TRUE(message.contains(QStringLiteral("50")));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -378,113 +247,82 @@ void deleteOneAtATime(const QString &path, std::vector<int> selected, int listed
     for (int line : selected)
         if (line >= 0 && line < listed)
             isSelected[static_cast<size_t>(line)] = true;
-    int n = listed;
-    while (n > 0) {
-        int k = -1;
-        for (int i = 0; i < n; ++i)
-            if (isSelected[static_cast<size_t>(i)]) {
-                k = i;
-                break;
-            }
-        if (k < 0)
+    for (int n = listed; n > 0; --n) {
+        const auto k = std::find(isSelected.begin(), isSelected.end(), true);
+        if (k == isSelected.end())
             return;
         const int c = getInt32(file.read(1).constData());
-        for (int j = k + 2; j <= c; ++j)
+        for (int j = int(k - isSelected.begin()) + 2; j <= c; ++j)
             ASSERT_TRUE(file.write(j - 1, file.read(j)));
         QByteArray first = file.read(1);
         putInt32(first.data(), c - 1);
         ASSERT_TRUE(file.write(1, first));
-        isSelected.erase(isSelected.begin() + k);
-        --n;
+        isSelected.erase(k);
     }
 }
 
-std::vector<NumbersRecord> numberedEntries(int n)
+// n entries with leftovers in every Count and Number field; `listed` of them counted.
+QByteArray numberedEntries(int n, int listed)
 {
     std::vector<NumbersRecord> records;
     for (int i = 1; i <= n; ++i) {
         NumbersRecord r = entryRecord({ i, i + 1, i + 2, i + 3, i + 4, i + 5 }, i % 10);
-        r.count = 1000 + i; // leftovers in every Count field
+        r.count = 1000 + i;
         r.number = static_cast<int16_t>(500 + i);
         records.push_back(r);
     }
-    return records;
+    QByteArray bytes;
+    for (const NumbersRecord &r : records)
+        bytes += r.toBytes();
+    putInt32(bytes.data(), listed);
+    return bytes;
 }
 
 } // namespace
 
 TEST(EntryDeletion, MatchesOneAtATimeDeletionByteForByte)
 {
-    const std::vector<std::vector<int>> selections = { { 0 }, { 4 }, { 2 }, { 0, 1 }, { 1, 3 }, { 0, 2, 4 },
-        { 0, 1, 2, 3, 4 }, { 4, 0 }, { 3, 3 }, { 7 }, {}, { -1, 2 } };
-    for (const std::vector<int> &selection : selections) {
-        TestFolder folder;
-        const QString a = folder.file("a.lot");
-        const QString b = folder.file("b.lot");
-        // Five entries listed, two stale records past the count.
-        std::vector<NumbersRecord> records = numberedEntries(7);
-        writeNumbersFile(a, records);
-        QByteArray bytes = fileBytes(a);
-        putInt32(bytes.data(), 5);
-        writeRaw(a, bytes);
-        writeRaw(b, bytes);
-
-        int count = -1;
-        ASSERT_TRUE(deleteEntries(a, selection, &count).ok);
-        deleteOneAtATime(b, selection, 5);
-        std::string name;
-        for (int line : selection)
-            name += std::to_string(line) + " ";
-        EXPECT_EQ(fileBytes(a), fileBytes(b)) << "selection " << name;
-        EXPECT_EQ(count, rawInt32(fileBytes(b), 0)) << "selection " << name;
-        EXPECT_EQ(fileBytes(a).size(), 7 * 30);
-    }
-}
-
-TEST(EntryDeletion, MatchesOneAtATimeOnRandomSelections)
-{
+    // Fixed cases over five listed entries and two stale records past the count (unsorted,
+    // repeated and out-of-range lines among them), then random selections.
+    std::vector<std::pair<int, std::vector<int>>> cases;
+    for (const std::vector<int> &s : std::vector<std::vector<int>> { { 0 }, { 4 }, { 2 }, { 0, 1 }, { 1, 3 },
+             { 0, 2, 4 }, { 0, 1, 2, 3, 4 }, { 4, 0 }, { 3, 3 }, { 7 }, {}, { -1, 2 } })
+        cases.push_back({ 5, s });
     std::mt19937 gen(20061105);
     for (int round = 0; round < 40; ++round) {
-        TestFolder folder;
         const int n = 1 + static_cast<int>(gen() % 12);
-        const QString a = folder.file("a.lot");
-        const QString b = folder.file("b.lot");
-        writeNumbersFile(a, numberedEntries(n));
-        writeNumbersFile(b, numberedEntries(n));
         std::vector<int> selection;
         for (int i = 0; i < n; ++i)
             if (gen() % 2)
                 selection.push_back(i);
-        ASSERT_TRUE(deleteEntries(a, selection).ok);
-        deleteOneAtATime(b, selection, n);
-        ASSERT_EQ(fileBytes(a), fileBytes(b)) << "round " << round;
+        cases.push_back({ n, selection });
+    }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const auto &[listed, selection] = cases[i];
+        TestFolder folder;
+        const QByteArray original = numberedEntries(listed + (i < 12 ? 2 : 0), listed);
+        folder.writeBytes("a.lot", original);
+        folder.writeBytes("b.lot", original);
+        int count = -1;
+        ASSERT_TRUE(deleteEntries(folder.file("a.lot"), selection, &count).ok);
+        deleteOneAtATime(folder.file("b.lot"), selection, listed);
+        const QByteArray model = folder.bytes("b.lot");
+        EXPECT_EQ(folder.bytes("a.lot"), model);
+        EXPECT_EQ(count, rawInt32(model, 0));
+        EXPECT_EQ(model.size(), original.size());
     }
 }
 
 TEST(EntryDeletion, TheFirstEntryMovesTheSecondIntoRecordOneWithTheLoweredCount)
 {
     TestFolder folder;
-    const QString path = folder.file("e.lot");
-    writeNumbersFile(path, numberedEntries(3));
+    folder.writeBytes("e.lot", numberedEntries(3, 3));
     int count = 0;
-    ASSERT_TRUE(deleteEntries(path, { 0 }, &count).ok);
+    ASSERT_TRUE(deleteEntries(folder.file("e.lot"), { 0 }, &count).ok);
     EXPECT_EQ(count, 2);
-    const QByteArray b = fileBytes(path);
-    EXPECT_EQ(rawRecord(b, 1).main[0], 2);
-    EXPECT_EQ(rawRecord(b, 1).count, 2);
-    EXPECT_EQ(rawRecord(b, 1).number, 502); // the rest of record 2 came along
-    EXPECT_EQ(rawRecord(b, 3).main[0], 3); // stale copy
-}
-
-TEST(EntryDeletion, AllEntriesLeaveCountZeroAndTheFileInPlace)
-{
-    TestFolder folder;
-    const QString path = folder.file("e.lot");
-    writeNumbersFile(path, numberedEntries(5));
-    int count = -1;
-    ASSERT_TRUE(deleteEntries(path, { 0, 1, 2, 3, 4 }, &count).ok);
-    EXPECT_EQ(count, 0);
-    const QByteArray b = fileBytes(path);
-    EXPECT_EQ(b.size(), 150);
-    EXPECT_EQ(rawInt32(b, 0), 0);
+    const Column after = columns(folder.bytes("e.lot"));
+    EXPECT_EQ(after[0], (std::vector<int> { 2, 3, 3 })); // a stale copy at the end
+    EXPECT_EQ(after[1][0], 2);
+    EXPECT_EQ(after[2][0], 502); // the rest of record 2 came along
 }
