@@ -349,11 +349,10 @@ TEST_F(EntriesTest, ChangeRefusesWhatTheManualAddWouldRefuseDifferently)
     const QByteArray before = entryBytes();
     editEntry *window = openEdit({ 2 });
     ASSERT_NE(window, nullptr);
-    const std::pair<QStringList, const char *> refused[] = {
-        { { "1", "2", "3", "4", "5", "0" }, "One or more of your entries is not a number!" },
+    const std::pair<QStringList, const char *> refused[] = { { { "1", "2", "3", "4", "5", "0" },
+                                                                 "One or more of your entries is not a number!" },
         { { "4.6", "5.4", "3", "4", "5", "1" }, "One or more of your numbers are the same!" },
-        { { "1", "2", "3", "4", "99999999", "1" }, "One or more of your numbers are out of range for the game!" }
-    };
+        { { "1", "2", "3", "4", "99999999", "1" }, "One or more of your numbers are out of range for the game!" } };
     for (const auto &[values, message] : refused) {
         enter(window->Text1, window->Command6, values);
         EXPECT_EQ(last(), QString::fromLatin1(message));

@@ -142,15 +142,15 @@ protected:
 TEST_F(Form14Test, ControlsCarryTheirCaptionsAndNames)
 {
     Form14 &w = open(1);
-    const std::vector<std::pair<QString, QString>> captions = { { w.windowTitle(), "Definition" },
-        { w.Frame1->title(), "Game Defintion" },
-        { w.Frame4->title(), "Winning Cominations (Tick ONLY those that apply to this game.)" },
-        { w.Frame7->title(), "Preferences Extra/Bonus Ball Two-Character Display" },
-        { w.Command2->text(), "Save Game Defintion" }, { w.Command3->text(), "Save Wiinning Lines" },
-        { w.Command8->text(), "Exit" }, { w.Option11->text(), "Other Specify:" },
-        { find<QCheckBox>("Check1(13)")->text(), "Match Bonus Only" },
-        { find<QCheckBox>("Check1(1)")->text(), "Match 6 + Bonus" },
-        { find<QCheckBox>("Check2(6)")->text(), "Saturday" } };
+    const std::vector<std::pair<QString, QString>> captions
+        = { { w.windowTitle(), "Definition" }, { w.Frame1->title(), "Game Defintion" },
+              { w.Frame4->title(), "Winning Cominations (Tick ONLY those that apply to this game.)" },
+              { w.Frame7->title(), "Preferences Extra/Bonus Ball Two-Character Display" },
+              { w.Command2->text(), "Save Game Defintion" }, { w.Command3->text(), "Save Wiinning Lines" },
+              { w.Command8->text(), "Exit" }, { w.Option11->text(), "Other Specify:" },
+              { find<QCheckBox>("Check1(13)")->text(), "Match Bonus Only" },
+              { find<QCheckBox>("Check1(1)")->text(), "Match 6 + Bonus" },
+              { find<QCheckBox>("Check2(6)")->text(), "Saturday" } };
     for (const auto &[got, expected] : captions)
         EXPECT_EQ(got, expected);
     for (const char *name : { "mnuGD", "mnuWC", "mnuDays", "mnuPreferences" })
@@ -557,7 +557,8 @@ TEST_F(ConfigureGameTest, OpenerCaptionsTheWindowAndEveryExitOrCloseEnablesTheMa
         SCOPED_TRACE(n);
         whileOpen(n, [&, n = n, exit = exit](Form14 &w) {
             EXPECT_FALSE(form().isEnabled());
-            EXPECT_EQ(w.windowTitle(), n == 1 ? QString("Lotto Configuration") : QString("Game%1 Configuration").arg(n));
+            EXPECT_EQ(
+                w.windowTitle(), n == 1 ? QString("Lotto Configuration") : QString("Game%1 Configuration").arg(n));
             EXPECT_EQ(GameFile, gameFileName(n) + "   ");
             if (n == 1) {
                 EXPECT_EQ(w.Text1->text(), "Lotto");
