@@ -34,29 +34,40 @@ const QString AmendQuestion
       "have changed the Game Name, you will also not be able to download results from the web for that game. Are you "
       "sure you want to save changes to this game?";
 const QString Restart = "You will need to close and restart the lottery program for these changes to take effect";
+const char *const DeletedByAmend[]
+    = { "Lotto.rtl", "Lotto05JAN2005.lot", "Lotto-6-6-6.lot", "LottoPlus05JAN2005.lot", "LottoPlus-6-6-5.lot" };
+const char *const KeptByAmend[] = { "StandLotto.lot", "Lotto.dat", "LottoPlus.rtl" };
 
-// Byte ranges of the record fields that one Save writes.
-struct Range {
-    int offset, length;
-};
-const std::vector<Range> DefinitionFields = { { 0, 26 } };
-const std::vector<Range> WinLineFields = { { 28, 30 } }; // elements 1 to 15
-const std::vector<Range> DrawDayFields = { { 60, 14 } }; // elements 1 to 7
-const std::vector<Range> PreferenceFields = { { 74, 14 } }; // ball colour, tag, name
+// Byte ranges (offset, length) of the record fields that one Save writes.
+using Ranges = std::initializer_list<std::pair<int, int>>;
+constexpr std::pair<int, int> DefinitionFields { 0, 26 }, WinLineFields { 28, 30 }, DrawDayFields { 60, 14 },
+    PreferenceFields { 74, 14 };
 
 // Every byte outside the given fields is as before, and the file is still one record.
-void expectOnlyChanged(const QByteArray &before, const QByteArray &after, const std::vector<Range> &fields)
+void expectOnlyChanged(const QByteArray &before, const QByteArray &after, Ranges fields)
 {
     ASSERT_EQ(before.size(), 88);
     ASSERT_EQ(after.size(), 88);
     for (int i = 0; i < 88; ++i) {
         bool own = false;
-        for (const Range &r : fields)
-            own = own || (i >= r.offset && i < r.offset + r.length);
+        for (const auto &[offset, length] : fields)
+            own = own || (i >= offset && i < offset + length);
         if (!own) {
             EXPECT_EQ(before[i], after[i]) << "byte " << i << " changed";
         }
     }
+}
+
+// The 16-bit fields (offset, value) of a record.
+void expectInt16s(const QByteArray &record, Ranges fields)
+{
+    for (const auto &[offset, value] : fields)
+        EXPECT_EQ(rawInt16(record, offset), value) << "offset " << offset;
+}
+
+void expectStartsWith(const QString &prefix)
+{
+    EXPECT_TRUE(Script::last().startsWith(prefix)) << Script::last().toStdString();
 }
 
 // A defined Lotto: 6 from 49 with a bonus from the main pool, red balls, "BB". Elements 0 of the
@@ -68,6 +79,28 @@ GameDefinition storedLotto()
     g.drawDays[0] = 88;
     g.drawDays[2] = 0; // no draw on Mondays
     return g;
+}
+
+bool canCreateFileIn(const QString &folder)
+{
+    QFile probe(folder + "/vxprobe");
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.remove();
+    return true;
+}
+
+void typeDefinition(Form14 &w, const QString &name, const QString &drawn, const QString &bonus, const QString &pool,
+    QRadioButton *source, const QString &bonusPool, const QString &bonusPicked)
+{
+    w.Text1->setText(name);
+    w.Text2->setText(drawn);
+    w.Text3->setText(bonus);
+    w.Text4->setText(pool);
+    source->setChecked(true);
+    w.Text6->setText(bonusPool);
+    w.Text7->setText(drawn);
+    w.Text8->setText(bonusPicked);
 }
 
 class Form14Test : public MainWindowTest
@@ -90,46 +123,36 @@ protected:
 
     QByteArray game(int n) const { return folder.bytes(gameFileName(n)); }
 
+    // A definition typed into a window that cannot write game1.dat is refused with a message.
+    void expectDefinitionNotSaved(Form14 &w)
+    {
+        Script::clear();
+        typeDefinition(w, "Lotto", "6", "1", "49", w.Option2, "0", "0");
+        w.Command2->click();
+        EXPECT_EQ(Script::shown().size(), 1);
+        expectStartsWith("The game definition could not be saved: the file game1.dat");
+        EXPECT_FALSE(ChildClosed);
+    }
+
     QPointer<Form14> m_window;
 };
-
-void typeDefinition(Form14 &w, const QString &name, const QString &drawn, const QString &bonus, const QString &pool,
-    QRadioButton *source, const QString &bonusPool, const QString &bonusPicked)
-{
-    w.Text1->setText(name);
-    w.Text2->setText(drawn);
-    w.Text3->setText(bonus);
-    w.Text4->setText(pool);
-    source->setChecked(true);
-    w.Text6->setText(bonusPool);
-    w.Text7->setText(drawn);
-    w.Text8->setText(bonusPicked);
-}
 
 } // namespace
 
 TEST_F(Form14Test, ControlsCarryTheirCaptionsAndNames)
 {
     Form14 &w = open(1);
-    EXPECT_EQ(w.windowTitle(), "Definition");
-    EXPECT_EQ(w.Frame1->title(), "Game Defintion");
-    EXPECT_EQ(w.Frame4->title(), "Winning Cominations (Tick ONLY those that apply to this game.)");
-    EXPECT_EQ(w.Frame2->title(), "Click on Days that Draw is made");
-    EXPECT_EQ(w.Frame6->title(), "");
-    EXPECT_EQ(w.Frame5->title(), "Preferences Ball Color");
-    EXPECT_EQ(w.Frame7->title(), "Preferences Extra/Bonus Ball Two-Character Display");
-    EXPECT_EQ(w.Command2->text(), "Save Game Defintion");
-    EXPECT_EQ(w.Command3->text(), "Save Wiinning Lines");
-    EXPECT_EQ(w.Command6->text(), "Save Draw Days");
-    EXPECT_EQ(w.Command7->text(), "Save Preferences");
-    for (QPushButton *exit : { w.Command1, w.Command4, w.Command5, w.Command8 })
-        EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_EQ(w.Option9->text(), "PB = Powerball Ball");
-    EXPECT_EQ(w.Option11->text(), "Other Specify:");
-    EXPECT_EQ(find<QCheckBox>("Check1(13)")->text(), "Match Bonus Only");
-    EXPECT_EQ(find<QCheckBox>("Check1(1)")->text(), "Match 6 + Bonus");
-    EXPECT_EQ(find<QCheckBox>("Check2(6)")->text(), "Saturday");
-    EXPECT_EQ(find<QLabel>("Label9")->text(), "=");
+    const std::vector<std::pair<QString, QString>> captions
+        = { { w.windowTitle(), "Definition" }, { w.Frame1->title(), "Game Defintion" },
+              { w.Frame4->title(), "Winning Cominations (Tick ONLY those that apply to this game.)" },
+              { w.Frame7->title(), "Preferences Extra/Bonus Ball Two-Character Display" },
+              { w.Command2->text(), "Save Game Defintion" }, { w.Command3->text(), "Save Wiinning Lines" },
+              { w.Command8->text(), "Exit" }, { w.Option11->text(), "Other Specify:" },
+              { find<QCheckBox>("Check1(13)")->text(), "Match Bonus Only" },
+              { find<QCheckBox>("Check1(1)")->text(), "Match 6 + Bonus" },
+              { find<QCheckBox>("Check2(6)")->text(), "Saturday" } };
+    for (const auto &[got, expected] : captions)
+        EXPECT_EQ(got, expected);
     for (const char *name : { "mnuGD", "mnuWC", "mnuDays", "mnuPreferences" })
         EXPECT_NE(w.findChild<QAction *>(name), nullptr) << name;
     EXPECT_EQ(w.Text1->maxLength(), 12);
@@ -148,9 +171,7 @@ TEST_F(Form14Test, NewGameOpensEmptyOnTheDefinitionPage)
     EXPECT_EQ(w.Text1->text(), "");
     for (QLineEdit *box : { w.Text2, w.Text3, w.Text4, w.Text6, w.Text7, w.Text8 })
         EXPECT_EQ(box->text(), "0");
-    EXPECT_TRUE(w.Option1->isChecked()); // a zero record means bonus source 0
-    EXPECT_TRUE(w.Option5->isChecked());
-    EXPECT_TRUE(w.Option7->isChecked());
+    EXPECT_TRUE(w.Option1->isChecked() && w.Option5->isChecked() && w.Option7->isChecked());
     EXPECT_EQ(w.Text5->text(), "BB");
     EXPECT_EQ(w.Text9->text(), "Bonus Ball");
 }
@@ -163,56 +184,44 @@ TEST_F(Form14Test, StoredGameFillsEveryPage)
     Form14 &w = open(2);
     EXPECT_TRUE(w.ExistingGame);
     EXPECT_EQ(w.LoadedName, "Lotto");
-    EXPECT_EQ(w.Text1->text(), "Lotto");
-    EXPECT_EQ(w.Text2->text(), "6");
-    EXPECT_EQ(w.Text3->text(), "1");
-    EXPECT_EQ(w.Text4->text(), "49");
-    EXPECT_EQ(w.Text8->text(), "1");
-    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_EQ(QStringList({ w.Text1->text(), w.Text2->text(), w.Text3->text(), w.Text4->text(), w.Text8->text() }),
+        QStringList({ "Lotto", "6", "1", "49", "1" }));
+    EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked() && w.Option9->isChecked());
     for (int i = 0; i < 15; ++i)
         EXPECT_EQ(w.Check1[size_t(i)]->isChecked(), i < 9) << i;
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(w.Check2[size_t(k)]->isChecked(), k != 1) << k;
-    EXPECT_TRUE(w.Option4->isChecked());
-    EXPECT_TRUE(w.Option9->isChecked());
     EXPECT_FALSE(w.LinesChanged);
 }
 
-TEST_F(Form14Test, StoredBonusNameSelectsOtherWhateverTheTag)
+TEST_F(Form14Test, StoredTagAndNameSelectTheirPreference)
 {
-    GameDefinition g = storedLotto();
-    g.setBonusName("Star");
-    writeGame(folder, 1, g);
-    Form14 &w = open(1);
-    EXPECT_TRUE(w.Option11->isChecked());
-    EXPECT_EQ(w.Text5->text(), "BB");
-    EXPECT_EQ(w.Text9->text(), "Star");
-}
-
-TEST_F(Form14Test, NoBonusPickedKeepsTheDesignPreferences)
-{
-    GameDefinition g = storedLotto();
-    g.bonusPicked = 0;
-    g.setBonusTag("EB");
-    g.setBonusName("Star");
-    writeGame(folder, 1, g);
-    Form14 &w = open(1);
-    EXPECT_TRUE(w.Option7->isChecked());
-    EXPECT_EQ(w.Text5->text(), "BB");
-    EXPECT_EQ(w.Text9->text(), "Bonus Ball");
-}
-
-TEST_F(Form14Test, StoredPresetTagSelectsItsOwnOption)
-{
-    const std::vector<std::pair<const char *, QRadioButton *Form14::*>> presets = { { "EB", &Form14::Option6 },
-        { "BB", &Form14::Option7 }, { "PB", &Form14::Option9 }, { "MB", &Form14::Option8 } };
-    for (const auto &[tag, option] : presets) {
+    // A stored name selects Other whatever the tag; a game without a bonus shows the design values.
+    struct Case {
+        const char *tag, *name;
+        int bonusPicked;
+        QRadioButton *Form14::*option;
+        const char *text5, *text9;
+    };
+    const Case cases[] = { { "EB", "", 1, &Form14::Option6, nullptr, nullptr },
+        { "BB", "", 1, &Form14::Option7, nullptr, nullptr }, { "PB", "", 1, &Form14::Option9, nullptr, nullptr },
+        { "MB", "", 1, &Form14::Option8, nullptr, nullptr }, { "BB", "Star", 1, &Form14::Option11, "BB", "Star" },
+        { "EB", "Star", 0, &Form14::Option7, "BB", "Bonus Ball" } };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.tag) + "/" + c.name);
         GameDefinition g = storedLotto();
-        g.setBonusTag(QString::fromLatin1(tag));
+        g.bonusPicked = c.bonusPicked;
+        g.setBonusTag(QString::fromLatin1(c.tag));
+        if (*c.name)
+            g.setBonusName(QString::fromLatin1(c.name));
         writeGame(folder, 1, g);
         Form14 &w = open(1);
-        EXPECT_TRUE((w.*option)->isChecked()) << tag;
-        EXPECT_FALSE(w.Option11->isChecked()) << tag;
+        EXPECT_TRUE((w.*c.option)->isChecked());
+        EXPECT_EQ(w.Option11->isChecked(), c.option == &Form14::Option11);
+        if (c.text5) {
+            EXPECT_EQ(w.Text5->text(), c.text5);
+            EXPECT_EQ(w.Text9->text(), c.text9);
+        }
         delete m_window.data();
     }
 }
@@ -223,8 +232,7 @@ TEST_F(Form14Test, DamagedGameFileIsReportedAndShownAsFarAsItGoes)
     folder.writeBytes("game1.dat", storedLotto().toBytes().left(26));
     Form14 &w = open(1);
     ASSERT_EQ(Script::shown().size(), 1);
-    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"))
-        << Script::last().toStdString();
+    expectStartsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88");
     EXPECT_TRUE(w.ExistingGame);
     EXPECT_EQ(w.Text1->text(), "Lotto");
     EXPECT_EQ(w.Text4->text(), "49");
@@ -236,23 +244,18 @@ TEST_F(Form14Test, MenuShowsOnePageAndPreferencesFollowTheTypedBonusCount)
     writeGame(folder, 1, storedLotto());
     Form14 &w = open(1);
     w.mnuWC->trigger();
-    EXPECT_TRUE(w.Frame4->isVisible());
-    EXPECT_FALSE(w.Frame1->isVisible());
+    EXPECT_TRUE(w.Frame4->isVisible() && !w.Frame1->isVisible());
     w.mnuDays->trigger();
-    EXPECT_TRUE(w.Frame2->isVisible());
-    EXPECT_FALSE(w.Frame4->isVisible());
+    EXPECT_TRUE(w.Frame2->isVisible() && !w.Frame4->isVisible());
     w.mnuPreferences->trigger();
-    EXPECT_TRUE(w.Frame6->isVisible());
-    EXPECT_TRUE(w.Frame7->isVisible());
+    EXPECT_TRUE(w.Frame6->isVisible() && w.Frame7->isVisible());
     w.mnuGD->trigger();
-    EXPECT_TRUE(w.Frame1->isVisible());
-    EXPECT_FALSE(w.Frame6->isVisible());
+    EXPECT_TRUE(w.Frame1->isVisible() && !w.Frame6->isVisible());
 
     w.Text3->setText("0"); // typed, not saved
     w.mnuPreferences->trigger();
-    EXPECT_TRUE(w.Frame6->isVisible());
+    EXPECT_TRUE(w.Frame6->isVisible() && w.Frame5->isVisible());
     EXPECT_FALSE(w.Frame7->isVisible());
-    EXPECT_TRUE(w.Frame5->isVisible());
 }
 
 TEST_F(Form14Test, CheckFailureShowsItsMessageAndWritesNothing)
@@ -262,14 +265,12 @@ TEST_F(Form14Test, CheckFailureShowsItsMessageAndWritesNothing)
     Form14 &w = open(1);
     w.Text1->setText("Lotto 6");
     w.Command2->click();
-    EXPECT_EQ(Script::shown(), QStringList { "You must only use letters in the game name - spaces not allowed!" });
     w.Text1->setText("Lotto6");
     w.Text4->setText("6");
-    Script::clear();
     w.Command2->click();
     EXPECT_EQ(Script::shown(),
-        QStringList { "The number of Balls in Main Pool is always greater then the number of "
-                      "balls in draw result!" });
+        (QStringList { "You must only use letters in the game name - spaces not allowed!",
+            "The number of Balls in Main Pool is always greater then the number of balls in draw result!" }));
     EXPECT_EQ(game(1), before);
     EXPECT_FALSE(ChildClosed);
 }
@@ -293,60 +294,40 @@ TEST_F(Form14Test, NewGameSaveAsksNothingAndKeepsWinLinesAndDays)
     EXPECT_TRUE(ChildClosed);
     EXPECT_TRUE(folder.exists("Lotto.rtl"));
     const QByteArray after = game(2);
-    expectOnlyChanged(before, after, { DefinitionFields[0], PreferenceFields[0] });
+    expectOnlyChanged(before, after, { DefinitionFields, PreferenceFields });
     EXPECT_EQ(after.left(12), "Powerball   ");
-    EXPECT_EQ(rawInt16(after, 12), 5);
-    EXPECT_EQ(rawInt16(after, 14), 1);
-    EXPECT_EQ(rawInt16(after, 16), 59);
-    EXPECT_EQ(rawInt16(after, 18), 0);
-    EXPECT_EQ(rawInt16(after, 20), 26);
-    EXPECT_EQ(rawInt16(after, 22), 5);
-    EXPECT_EQ(rawInt16(after, 24), 1);
-    EXPECT_EQ(rawInt16(after, 74), 0);
+    expectInt16s(after, { { 12, 5 }, { 14, 1 }, { 16, 59 }, { 18, 0 }, { 20, 26 }, { 22, 5 }, { 24, 1 }, { 74, 0 } });
     EXPECT_EQ(after.mid(76, 12), "PB          ");
     EXPECT_TRUE(w.isVisible()); // saving leaves the window open
 }
 
-TEST_F(Form14Test, SaveWinningLinesWritesOnlyTheLines)
+TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFields)
 {
     writeGame(folder, 1, storedLotto());
-    const QByteArray before = game(1);
     Form14 &w = open(1);
+    QByteArray before = game(1);
     w.mnuWC->trigger();
     w.Check1[0]->click(); // Match 7 off
     w.Check1[8]->click(); // Match 3 off
     w.Check1[14]->click(); // Match Nothing on
     w.Command3->click();
-    const QByteArray after = game(1);
-    expectOnlyChanged(before, after, WinLineFields);
-    for (int k = 1; k <= 15; ++k) {
-        const int expected = ((k >= 2 && k <= 8) || k == 15) ? 1 : 0;
-        EXPECT_EQ(rawInt16(after, 26 + 2 * k), expected) << "line " << k;
-    }
-    EXPECT_EQ(rawInt16(after, 26), 77);
-}
+    QByteArray after = game(1);
+    expectOnlyChanged(before, after, { WinLineFields });
+    for (int k = 1; k <= 15; ++k)
+        EXPECT_EQ(rawInt16(after, 26 + 2 * k), ((k >= 2 && k <= 8) || k == 15) ? 1 : 0) << "line " << k;
 
-TEST_F(Form14Test, SaveDrawDaysWritesOnlyTheDays)
-{
-    writeGame(folder, 1, storedLotto());
-    const QByteArray before = game(1);
-    Form14 &w = open(1);
+    before = after;
     w.mnuDays->trigger();
     w.Check2[1]->click(); // Monday on
     w.Check2[0]->click(); // Sunday off
     w.Command6->click();
-    const QByteArray after = game(1);
-    expectOnlyChanged(before, after, DrawDayFields);
+    after = game(1);
+    expectOnlyChanged(before, after, { DrawDayFields });
     for (int d = 1; d <= 7; ++d)
         EXPECT_EQ(rawInt16(after, 58 + 2 * d), d == 1 ? 0 : d) << "day " << d;
-    EXPECT_EQ(rawInt16(after, 58), 88);
-}
 
-TEST_F(Form14Test, SavePreferencesWritesOnlyThePreferences)
-{
-    writeGame(folder, 1, storedLotto());
-    const QByteArray before = game(1);
-    Form14 &w = open(1);
+    before = after;
+    Script::clear();
     w.mnuPreferences->trigger();
     w.Option5->setChecked(true);
     w.Option11->setChecked(true);
@@ -354,17 +335,18 @@ TEST_F(Form14Test, SavePreferencesWritesOnlyThePreferences)
     w.Text9->setText(" Superball ");
     w.Command7->click();
     EXPECT_EQ(Script::shown(), QStringList());
-    const QByteArray after = game(1);
-    expectOnlyChanged(before, after, PreferenceFields);
+    after = game(1);
+    expectOnlyChanged(before, after, { PreferenceFields });
     EXPECT_EQ(rawInt16(after, 74), 0);
     EXPECT_EQ(after.mid(76, 12), "SBSuperball ");
+    expectInt16s(after, { { 26, 77 }, { 58, 88 } }); // elements 0 never touched
 
     w.Option8->setChecked(true);
     w.Command7->click();
     EXPECT_EQ(game(1).mid(76, 12), "MB          ");
 }
 
-TEST_F(Form14Test, PreferencesWithAOneCharacterTagWriteNothing)
+TEST_F(Form14Test, RefusedPreferencesWriteNothingButLetTheDefinitionSave)
 {
     writeGame(folder, 1, storedLotto());
     const QByteArray before = game(1);
@@ -373,31 +355,25 @@ TEST_F(Form14Test, PreferencesWithAOneCharacterTagWriteNothing)
     w.Option11->setChecked(true);
     w.Text5->setText("S");
     w.Command7->click();
-    EXPECT_EQ(Script::shown(),
-        QStringList { "You must enter a two character identity for the extra/bonus ball on your Preferences options" });
-    EXPECT_EQ(game(1), before);
-
-    Script::clear();
     w.Text5->setText("SB");
     w.Text9->setText("  ");
     w.Command7->click();
-    EXPECT_EQ(
-        Script::shown(), QStringList { "You must enter a name for the extra/bonus ball on your Preferences option" });
-    EXPECT_EQ(game(1), before);
-}
-
-TEST_F(Form14Test, RefusedPreferencesStillSaveTheDefinition)
-{
-    Form14 &w = open(1);
-    typeDefinition(w, "Lotto", "6", "1", "49", w.Option2, "0", "0");
-    w.Option11->setChecked(true);
-    w.Text5->setText("X");
-    w.Command2->click();
     EXPECT_EQ(Script::shown(),
-        (QStringList { "You must enter a two character identity for the extra/bonus ball on your Preferences "
-                       "options",
+        (QStringList { "You must enter a two character identity for the extra/bonus ball on your Preferences options",
+            "You must enter a name for the extra/bonus ball on your Preferences option" }));
+    EXPECT_EQ(game(1), before);
+    delete m_window.data();
+
+    Script::clear();
+    Form14 &fresh = open(2);
+    typeDefinition(fresh, "Lotto", "6", "1", "49", fresh.Option2, "0", "0");
+    fresh.Option11->setChecked(true);
+    fresh.Text5->setText("X");
+    fresh.Command2->click();
+    EXPECT_EQ(Script::shown(),
+        (QStringList { "You must enter a two character identity for the extra/bonus ball on your Preferences options",
             GameSaved }));
-    EXPECT_EQ(rawInt16(game(1), 16), 49);
+    EXPECT_EQ(rawInt16(game(2), 16), 49);
 }
 
 TEST_F(Form14Test, WinningLineMessagesFollowClicksOnTheLineBoxes)
@@ -405,16 +381,14 @@ TEST_F(Form14Test, WinningLineMessagesFollowClicksOnTheLineBoxes)
     writeGame(folder, 1, storedLotto());
     Form14 &w = open(1);
     w.Command3->click();
-    EXPECT_EQ(Script::last(), "Done");
     w.Check2[3]->click(); // a day box is no change of the lines
     w.Command6->click();
-    EXPECT_EQ(Script::last(), "Done");
+    EXPECT_EQ(Script::shown(), (QStringList { "Done", "Done" }));
     w.Check1[5]->click();
     EXPECT_TRUE(w.LinesChanged);
     w.Command3->click();
-    EXPECT_EQ(Script::last(), Restart);
     w.Command6->click();
-    EXPECT_EQ(Script::last(), Restart);
+    EXPECT_EQ(Script::shown().mid(2), (QStringList { Restart, Restart }));
 }
 
 class AmendTest : public Form14Test
@@ -424,8 +398,9 @@ protected:
     {
         Form14Test::SetUp();
         writeGame(folder, 1, storedLotto());
-        for (const char *name : { "Lotto.rtl", "Lotto05JAN2005.lot", "Lotto-6-6-6.lot", "LottoPlus05JAN2005.lot",
-                 "LottoPlus-6-6-5.lot", "StandLotto.lot", "Lotto.dat", "LottoPlus.rtl" })
+        for (const char *name : DeletedByAmend)
+            folder.writeBytes(name, "data");
+        for (const char *name : KeptByAmend)
             folder.writeBytes(name, "data");
     }
 };
@@ -437,37 +412,30 @@ TEST_F(AmendTest, YesDeletesTheGamesFilesAndStartsFromAnEmptyRecord)
     w.Text4->setText("45");
     w.Command2->click();
     EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, GameSaved }));
-    for (const char *name :
-        { "Lotto.rtl", "Lotto05JAN2005.lot", "Lotto-6-6-6.lot", "LottoPlus05JAN2005.lot", "LottoPlus-6-6-5.lot" })
+    for (const char *name : DeletedByAmend)
         EXPECT_FALSE(folder.exists(name)) << name;
-    for (const char *name : { "StandLotto.lot", "Lotto.dat", "LottoPlus.rtl" })
+    for (const char *name : KeptByAmend)
         EXPECT_TRUE(folder.exists(name)) << name;
 
     const QByteArray after = game(1);
     ASSERT_EQ(after.size(), 88);
     EXPECT_EQ(after.left(12), "Lotto       ");
     EXPECT_EQ(rawInt16(after, 16), 45);
-    for (int k = 0; k <= 15; ++k)
-        EXPECT_EQ(rawInt16(after, 26 + 2 * k), 0) << "line " << k;
-    for (int d = 0; d <= 7; ++d)
-        EXPECT_EQ(rawInt16(after, 58 + 2 * d), 0) << "day " << d;
+    EXPECT_EQ(after.mid(26, 48), QByteArray(48, '\0')); // every win line and draw day cleared
     EXPECT_EQ(rawInt16(after, 74), 1);
     EXPECT_EQ(after.mid(76, 12), "BB          ");
     EXPECT_TRUE(ChildClosed);
     // The boxes keep their ticks; saving them puts them back.
-    EXPECT_TRUE(w.Check1[0 + 2]->isChecked());
+    EXPECT_TRUE(w.Check1[2]->isChecked());
     w.Command3->click();
     EXPECT_EQ(rawInt16(game(1), 26 + 2 * 3), 1);
-}
 
-TEST_F(AmendTest, QuestionComesEvenWithoutChangesAndOnEverySave)
-{
-    Form14 &w = open(1);
-    Script::answers({ true, true });
-    w.Command2->click();
+    // The question comes again on every Save, even without changes.
     folder.writeBytes("Lotto11FEB2006.lot", "data");
+    Script::clear();
+    Script::answer(true);
     w.Command2->click();
-    EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, GameSaved, AmendQuestion, GameSaved }));
+    EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, GameSaved }));
     EXPECT_FALSE(folder.exists("Lotto11FEB2006.lot"));
 }
 
@@ -480,8 +448,7 @@ TEST_F(AmendTest, NoDeletesAndWritesNothing)
     w.Command2->click();
     EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, "Changes not saved" }));
     EXPECT_EQ(game(1), before);
-    for (const char *name : { "Lotto.rtl", "Lotto05JAN2005.lot", "Lotto-6-6-6.lot", "LottoPlus05JAN2005.lot",
-             "LottoPlus-6-6-5.lot", "StandLotto.lot", "Lotto.dat" })
+    for (const char *name : DeletedByAmend)
         EXPECT_TRUE(folder.exists(name)) << name;
     EXPECT_FALSE(ChildClosed);
 }
@@ -493,33 +460,15 @@ TEST_F(Form14Test, UnwritableGameFileIsReportedNotSaved)
     Form14 &w = open(1);
     // The empty boxes are not taken for a new game without a word.
     ASSERT_EQ(Script::shown().size(), 1);
-    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat cannot be opened")) << Script::last().toStdString();
+    expectStartsWith("The game file game1.dat cannot be opened");
     EXPECT_FALSE(w.ExistingGame);
-    Script::clear();
-    typeDefinition(w, "Lotto", "6", "1", "49", w.Option2, "0", "0");
-    w.Command2->click();
-    ASSERT_EQ(Script::shown().size(), 1);
-    EXPECT_TRUE(Script::last().startsWith("The game definition could not be saved: the file game1.dat"))
-        << Script::last().toStdString();
-    EXPECT_FALSE(Script::shown().contains(GameSaved));
-    EXPECT_FALSE(ChildClosed);
+    expectDefinitionNotSaved(w);
 
     Script::clear();
     w.Command3->click();
-    EXPECT_TRUE(Script::last().startsWith("The game definition could not be saved")) << Script::last().toStdString();
+    expectStartsWith("The game definition could not be saved");
     EXPECT_FALSE(Script::shown().contains("Done"));
 }
-
-namespace {
-bool canCreateFileIn(const QString &folder)
-{
-    QFile probe(folder + "/vxprobe");
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.remove();
-    return true;
-}
-} // namespace
 
 TEST_F(Form14Test, ReadOnlyFolderIsReportedNotSaved)
 {
@@ -535,15 +484,8 @@ TEST_F(Form14Test, ReadOnlyFolderIsReportedNotSaved)
     }
     Form14 &w = open(1);
     EXPECT_EQ(Script::shown().size(), 1);
-    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat cannot be opened")) << Script::last().toStdString();
-    Script::clear();
-    typeDefinition(w, "Lotto", "6", "1", "49", w.Option2, "0", "0");
-    w.Command2->click();
-    EXPECT_EQ(Script::shown().size(), 1);
-    EXPECT_TRUE(Script::last().startsWith("The game definition could not be saved: the file game1.dat"))
-        << Script::last().toStdString();
-    EXPECT_FALSE(Script::shown().contains(GameSaved));
-    EXPECT_FALSE(ChildClosed);
+    expectStartsWith("The game file game1.dat cannot be opened");
+    expectDefinitionNotSaved(w);
     QFile::setPermissions(folder.path(), allPermissions);
     EXPECT_FALSE(QFileInfo::exists(AppFolder + "/game1.dat"));
 }
@@ -552,15 +494,16 @@ TEST_F(Form14Test, ReadOnlyFolderKeepsFilesItCannotDeleteAndSaysSo)
 {
     writeGame(folder, 1, storedLotto());
     folder.writeBytes("Lotto.rtl", "data");
+    const auto allPermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
     if (canCreateFileIn(folder.path())) {
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder.path(), allPermissions);
         GTEST_SKIP() << "this user can write into read-only folders";
     }
     Form14 &w = open(1);
     Script::answer(true);
     w.Command2->click();
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(folder.path(), allPermissions);
     // The game file itself can still be written, so the definition is saved; the old results
     // could not be deleted and the player is told.
     EXPECT_EQ(Script::shown(),
@@ -603,52 +546,33 @@ protected:
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
-TEST_F(ConfigureGameTest, OpenerDisablesTheMainWindowAndCaptionsTheWindow)
+TEST_F(ConfigureGameTest, OpenerCaptionsTheWindowAndEveryExitOrCloseEnablesTheMainWindow)
 {
     writeGame(folder, 1, storedLotto());
     start();
-    whileOpen(1, [&](Form14 &w) {
-        EXPECT_FALSE(form().isEnabled());
-        EXPECT_EQ(w.windowTitle(), "Lotto Configuration");
-        EXPECT_EQ(GameFile, "game1.dat   ");
-        EXPECT_EQ(w.Text1->text(), "Lotto");
-        w.Command4->click();
-        EXPECT_TRUE(form().isEnabled());
-        EXPECT_TRUE(ChildClosed);
-    });
-    flushDeletes();
-    EXPECT_EQ(find<Form14>("Form14"), nullptr);
-
-    whileOpen(3, [&](Form14 &w) {
-        EXPECT_EQ(w.windowTitle(), "Game3 Configuration");
-        EXPECT_EQ(GameFile, "game3.dat   ");
-        w.Command8->click();
-    });
-    EXPECT_TRUE(form().isEnabled());
-
-    for (const int n : { 2, 6 }) {
-        whileOpen(n, [&](Form14 &w) {
-            EXPECT_EQ(w.windowTitle(), QStringLiteral("Game%1 Configuration").arg(n));
+    // Game 1 exits by Command4, 3 by Command8, 2 by Command5, 6 by Command1, 4 by the title bar.
+    const std::vector<std::pair<int, QPushButton *Form14::*>> exits = { { 1, &Form14::Command4 },
+        { 3, &Form14::Command8 }, { 2, &Form14::Command5 }, { 6, &Form14::Command1 }, { 4, nullptr } };
+    for (const auto &[n, exit] : exits) {
+        SCOPED_TRACE(n);
+        whileOpen(n, [&, n = n, exit = exit](Form14 &w) {
+            EXPECT_FALSE(form().isEnabled());
+            EXPECT_EQ(
+                w.windowTitle(), n == 1 ? QString("Lotto Configuration") : QString("Game%1 Configuration").arg(n));
             EXPECT_EQ(GameFile, gameFileName(n) + "   ");
-            (n == 2 ? w.Command5 : w.Command1)->click();
+            if (n == 1) {
+                EXPECT_EQ(w.Text1->text(), "Lotto");
+            }
+            if (exit)
+                (w.*exit)->click();
+            else
+                EXPECT_TRUE(w.close());
             EXPECT_TRUE(ChildClosed);
+            EXPECT_TRUE(form().isEnabled());
         });
-        EXPECT_TRUE(form().isEnabled());
+        flushDeletes();
+        EXPECT_EQ(find<Form14>("Form14"), nullptr);
     }
-}
-
-TEST_F(ConfigureGameTest, TitleBarCloseIsAnExit)
-{
-    writeGame(folder, 1, storedLotto());
-    start();
-    whileOpen(1, [&](Form14 &w) {
-        EXPECT_TRUE(w.close());
-        EXPECT_TRUE(ChildClosed);
-        EXPECT_TRUE(form().isEnabled());
-    });
-    EXPECT_TRUE(form().isEnabled());
-    flushDeletes();
-    EXPECT_EQ(find<Form14>("Form14"), nullptr);
 }
 
 TEST_F(ConfigureGameTest, SaveLetsTheOpenerReloadThePanelsWhileTheMainWindowStaysDisabled)

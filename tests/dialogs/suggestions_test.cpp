@@ -8,53 +8,42 @@
 using namespace vx;
 using namespace vx::test;
 
-TEST(SuggestionRequests, NothingTypedIsRefused)
+TEST(SuggestionRequests, TotalAndAdditionalArithmetic)
 {
-    const QString message
+    // Total fills up to the number typed from the count shown (the box decides, not the file), without
+    // the 2500 limit of Additional; both round the difference, a half to the even neighbour.
+    const QString nothing
         = QStringLiteral("You have not specified a number to add. Please enter a number in: Enter No box");
-    EXPECT_EQ(checkSuggestionRequest(0, true, 0, 0).refusal, message);
-    EXPECT_EQ(checkSuggestionRequest(0.5, false, 0, 0).refusal, message);
-}
-
-TEST(SuggestionRequests, TotalFillsUpToTheNumberShown)
-{
-    EXPECT_EQ(checkSuggestionRequest(10, true, 10, 10).refusal,
-        QStringLiteral("You already have this number of entries or more."));
-    const SuggestionRequest eleven = checkSuggestionRequest(11, true, 10, 10);
-    ASSERT_TRUE(eleven.ok());
-    EXPECT_EQ(eleven.toAdd, 1);
-    // No upper limit of 2500 in this mode.
-    EXPECT_EQ(checkSuggestionRequest(3000, true, 10, 10).toAdd, 2990);
-    // The difference is rounded, a half to the even neighbour; the count box decides, not the file.
-    EXPECT_EQ(checkSuggestionRequest(10.5, true, 4, 4).toAdd, 6);
-    EXPECT_EQ(checkSuggestionRequest(11.5, true, 4, 4).toAdd, 8);
-    EXPECT_EQ(checkSuggestionRequest(10.5, true, 10, 0).toAdd, 0);
-    EXPECT_EQ(checkSuggestionRequest(12, true, 4, 9).toAdd, 8);
-}
-
-TEST(SuggestionRequests, AdditionalIsLimitedTo2500AndHalvesRoundToEven)
-{
-    EXPECT_EQ(checkSuggestionRequest(2, false, 2498, 2498).toAdd, 2);
+    const QString already = QStringLiteral("You already have this number of entries or more.");
     const QString limit = QStringLiteral("You are limited to a maximum of 2500 entries");
-    EXPECT_EQ(checkSuggestionRequest(3, false, 2498, 2498).refusal, limit);
-    EXPECT_EQ(checkSuggestionRequest(2.5, false, 2498, 2498).refusal, limit);
-    EXPECT_EQ(checkSuggestionRequest(1.5, false, 0, 0).toAdd, 2);
-    EXPECT_EQ(checkSuggestionRequest(2.5, false, 0, 0).toAdd, 2);
-}
-
-TEST(SuggestionRequests, TotalBeyondWhatAFileCanHoldIsRefused)
-{
+    struct Case {
+        double typed;
+        bool total;
+        int shown, inFile, toAdd;
+        QString refusal;
+    };
+    const Case cases[] = { { 0, true, 0, 0, 0, nothing }, { 0.5, false, 0, 0, 0, nothing },
+        { 10, true, 10, 10, 0, already }, { 11, true, 10, 10, 1, {} }, { 3000, true, 10, 10, 2990, {} },
+        { 10.5, true, 4, 4, 6, {} }, { 11.5, true, 4, 4, 8, {} }, { 10.5, true, 10, 0, 0, {} },
+        { 12, true, 4, 9, 8, {} }, { 2, false, 2498, 2498, 2, {} }, { 3, false, 2498, 2498, 0, limit },
+        { 2.5, false, 2498, 2498, 0, limit }, { 1.5, false, 0, 0, 2, {} }, { 2.5, false, 0, 0, 2, {} } };
+    for (const Case &c : cases) {
+        const SuggestionRequest r = checkSuggestionRequest(c.typed, c.total, c.shown, c.inFile);
+        EXPECT_EQ(r.refusal, c.refusal) << c.typed << (c.total ? " total" : " additional") << " from " << c.shown;
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(r.toAdd, c.toAdd) << c.typed << (c.total ? " total" : " additional") << " from " << c.shown;
+        }
+    }
+    // Beyond what a file can hold.
     EXPECT_FALSE(checkSuggestionRequest(40000, true, 0, 0).ok());
     EXPECT_FALSE(checkSuggestionRequest(1e12, true, 0, 0).ok());
 }
 
 TEST(OverlapLimits, ByDrawnBalls)
 {
-    EXPECT_EQ(overlapLimit(7), 5);
-    EXPECT_EQ(overlapLimit(6), 4);
-    EXPECT_EQ(overlapLimit(5), 3);
-    EXPECT_EQ(overlapLimit(4), 3);
-    EXPECT_EQ(overlapLimit(3), 2);
+    const std::pair<int, int> limits[] = { { 7, 5 }, { 6, 4 }, { 5, 3 }, { 4, 3 }, { 3, 2 } };
+    for (const auto &[drawn, limit] : limits)
+        EXPECT_EQ(overlapLimit(drawn), limit) << drawn;
 }
 
 namespace {
@@ -184,7 +173,7 @@ TEST_F(SeededRun, BelowTwentyDrawsNumbersAreUniform)
     EXPECT_GT(beyondSix, 30);
 }
 
-TEST_F(SeededRun, ARunThatCannotFindACandidateEndsAndKeepsWhatItAdded)
+TEST_F(SeededRun, ARunThatCannotFindACandidateEndsOrAsksAndKeepsWhatItAdded)
 {
     // Three of five: ten different entries, then only repeats are left.
     SuggestionRun run;
@@ -196,28 +185,16 @@ TEST_F(SeededRun, ARunThatCannotFindACandidateEndsAndKeepsWhatItAdded)
     run.close();
     EXPECT_EQ(accepted, 10);
     EXPECT_EQ(rawInt32(folder.bytes("Tiny.lot"), 0), 10);
-}
 
-TEST_F(SeededRun, RetriesAskWhetherToGoOn)
-{
-    writeNumbersFile(folder.file("Tiny.lot"),
-        { entryRecord({ 1, 2, 3 }), entryRecord({ 1, 2, 4 }), entryRecord({ 1, 2, 5 }), entryRecord({ 1, 3, 4 }),
-            entryRecord({ 1, 3, 5 }), entryRecord({ 1, 4, 5 }), entryRecord({ 2, 3, 4 }), entryRecord({ 2, 3, 5 }),
-            entryRecord({ 2, 4, 5 }), entryRecord({ 3, 4, 5 }) });
-    SuggestionRun run;
-    ASSERT_TRUE(run.openEntries(folder.file("Tiny.lot")).ok);
-    EXPECT_EQ(run.entryCount(), 10);
-    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), { 3, 5, 0 }).ok);
+    // Reopened full: the retries ask whether to go on, and No stops the run.
+    SuggestionRun again;
+    ASSERT_TRUE(again.openEntries(folder.file("Tiny.lot")).ok);
+    EXPECT_EQ(again.entryCount(), 10);
+    ASSERT_TRUE(again.openHistory(folder.file("Tiny.rtl"), { 3, 5, 0 }).ok);
     int asked = 0;
-    EXPECT_EQ(run.nextEntry(
-                  [&] {
-                      ++asked;
-                      return asked < 3;
-                  },
-                  nullptr),
-        SuggestionRun::Turn::Stopped);
+    EXPECT_EQ(again.nextEntry([&] { return ++asked < 3; }, nullptr), SuggestionRun::Turn::Stopped);
     EXPECT_EQ(asked, 3);
-    run.close();
+    again.close();
     EXPECT_EQ(rawInt32(folder.bytes("Tiny.lot"), 0), 10);
 }
 
@@ -279,13 +256,9 @@ TEST_F(SeededRun, SharingFourWithAnEntryInTheFileIsAllowedAndFiveIsNot)
 
 TEST_F(SeededRun, AnEntryFileWithANegativeCountIsRefusedUntouched)
 {
-    NumbersRecord first = entryRecord({ 1, 2, 3, 4, 5, 6 });
-    writeNumbersFile(folder.file("Bad.lot"), { first });
+    writeNumbersFile(folder.file("Bad.lot"), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
     QByteArray bytes = folder.bytes("Bad.lot");
-    bytes[0] = '\xff';
-    bytes[1] = '\xff';
-    bytes[2] = '\xff';
-    bytes[3] = '\xff';
+    bytes.replace(0, 4, QByteArray(4, '\xff'));
     folder.writeBytes(QStringLiteral("Bad.lot"), bytes);
     SuggestionRun run;
     const FileResult opened = run.openEntries(folder.file("Bad.lot"));

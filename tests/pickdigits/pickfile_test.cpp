@@ -34,6 +34,11 @@ TEST(PickFile, SavedLinesReadBackAndCheckByteForByte)
 {
     TestFolder folder;
     const QString path = folder.file(QStringLiteral("Pick4.lot"));
+    // A missing file reads empty without being created.
+    const PickFileRead missing = readPickFile(path, 4);
+    EXPECT_TRUE(missing.readable && !missing.damaged() && missing.lines.empty());
+    EXPECT_FALSE(folder.exists(QStringLiteral("Pick4.lot")));
+
     const std::vector<PickLine> lines {{1, 2, 0, 1}, {9, 9, 9, 9}, {0, 0, 0, 0}};
     ASSERT_TRUE(writePickFile(path, 4, lines).ok);
 
@@ -44,8 +49,7 @@ TEST(PickFile, SavedLinesReadBackAndCheckByteForByte)
                             "000000000000000000000000"));
 
     const PickFileRead read = readPickFile(path, 4);
-    EXPECT_TRUE(read.readable);
-    EXPECT_FALSE(read.damaged());
+    EXPECT_TRUE(read.readable && !read.damaged());
     EXPECT_EQ(read.lines, lines);
 
     // The raw reader sees the same records.
@@ -73,16 +77,6 @@ TEST(PickFile, Pick3WritesNoFourthDigitAndShrinksOnResave)
     ASSERT_TRUE(writePickFile(path, 3, {}).ok);
     EXPECT_EQ(folder.bytes(QStringLiteral("Pick3.lot")), QByteArray(12, '\0'));
     EXPECT_TRUE(readPickFile(path, 3).lines.empty());
-}
-
-TEST(PickFile, MissingFileReadsEmptyWithoutBeingCreated)
-{
-    TestFolder folder;
-    const PickFileRead read = readPickFile(folder.file(QStringLiteral("Pick3.lot")), 3);
-    EXPECT_TRUE(read.readable);
-    EXPECT_FALSE(read.damaged());
-    EXPECT_TRUE(read.lines.empty());
-    EXPECT_FALSE(folder.exists(QStringLiteral("Pick3.lot")));
 }
 
 TEST(PickFile, DamagedFilesGiveTheirSoundLines)

@@ -54,17 +54,16 @@ protected:
         edit->clear();
         QTest::keyClicks(edit, text);
     }
-    // Types the digits of a line into Text1(0) ... and presses Add.
+    // Types one digit a box into Text1(0) ... (a line, then Add) or Text2(0) ... (the draw).
+    static void typeDigits(Picky34 &window, const char *boxes, const QString &digits)
+    {
+        for (int i = 0; i < digits.size(); ++i)
+            type(window, QStringLiteral("%1(%2)").arg(QLatin1String(boxes)).arg(i), digits.mid(i, 1));
+    }
     static void addLine(Picky34 &window, const QString &digits)
     {
-        for (int i = 0; i < digits.size(); ++i)
-            type(window, QStringLiteral("Text1(%1)").arg(i), digits.mid(i, 1));
+        typeDigits(window, "Text1", digits);
         click(window, "Command1");
-    }
-    static void typeDraw(Picky34 &window, const QString &digits)
-    {
-        for (int i = 0; i < digits.size(); ++i)
-            type(window, QStringLiteral("Text2(%1)").arg(i), digits.mid(i, 1));
     }
     static QStringList listed(Picky34 &window, const char *list = "List1")
     {
@@ -99,14 +98,15 @@ TEST_F(PickWindowTest, MenuOpensTheWindowWhileTheMainWindowWaits)
     EXPECT_FALSE(form().isEnabled());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pick 3"));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(child<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(i))->isVisibleTo(&window));
-        EXPECT_TRUE(child<QLineEdit>(window, QStringLiteral("Text2(%1)").arg(i))->isVisibleTo(&window));
-    }
-    EXPECT_FALSE(child<QLineEdit>(window, QStringLiteral("Text1(3)"))->isVisibleTo(&window));
-    EXPECT_FALSE(child<QLineEdit>(window, QStringLiteral("Text2(3)"))->isVisibleTo(&window));
-    EXPECT_EQ(child<QListWidget>(window, QStringLiteral("List1"))->selectionMode(), QAbstractItemView::MultiSelection);
-    EXPECT_EQ(child<QListWidget>(window, QStringLiteral("List1"))->font().family(), QStringLiteral("Courier New"));
+    for (int i = 0; i < 4; ++i)
+        for (const char *boxes : {"Text1", "Text2"})
+            EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("%1(%2)").arg(QLatin1String(boxes)).arg(i))
+                          ->isVisibleTo(&window),
+                i < 3)
+                << boxes << i;
+    QListWidget *list = child<QListWidget>(window, QStringLiteral("List1"));
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::MultiSelection);
+    EXPECT_EQ(list->font().family(), QStringLiteral("Courier New"));
     // No printer in the test folder's world.
     EXPECT_FALSE(child<QPushButton>(window, QStringLiteral("Command6"))->isEnabled());
 
@@ -116,9 +116,14 @@ TEST_F(PickWindowTest, MenuOpensTheWindowWhileTheMainWindowWaits)
     EXPECT_EQ(Picky34::instance(), nullptr);
     EXPECT_FALSE(folder.exists(QStringLiteral("Pick3.lot")));
 
+    // Printing, once a printer was chosen, needs a line.
+    PrintingEnabled = true;
     Picky34 &four = open(4);
     EXPECT_EQ(four.windowTitle(), QStringLiteral("Pick 4"));
     EXPECT_TRUE(child<QLineEdit>(four, QStringLiteral("Text1(3)"))->isVisibleTo(&four));
+    EXPECT_TRUE(child<QPushButton>(four, QStringLiteral("Command6"))->isEnabled());
+    click(four, "Command6");
+    EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("There is no list to print!"));
     closeWith(four);
 }
 
@@ -129,22 +134,16 @@ TEST_F(PickWindowTest, TypedLinesAreAddedAndBadDigitsChangeNothing)
     addLine(window, QStringLiteral("090"));
     EXPECT_EQ(listed(window), (QStringList {QStringLiteral("1 1 2"), QStringLiteral("0 9 0")}));
 
-    for (const QString &bad : {QStringLiteral("1a2"), QStringLiteral("-12"), QStringLiteral("1 2")}) {
+    // An empty box is no digit either.
+    for (const QString &bad : {QStringLiteral("1a2"), QStringLiteral("-12"), QStringLiteral("1 2"), QString()}) {
         platform::MessageScript::clear();
-        addLine(window, bad);
-        EXPECT_EQ(platform::MessageScript::last(),
-            QStringLiteral("Each number of your line must be a single digit from 0 to 9."))
+        if (bad.isEmpty())
+            type(window, QStringLiteral("Text1(2)"), bad);
+        addLine(window, bad.isEmpty() ? QStringLiteral("12") : bad);
+        EXPECT_EQ(shown(), QStringList {QStringLiteral("Each number of your line must be a single digit from 0 to 9.")})
             << bad.toStdString();
         EXPECT_EQ(listed(window).size(), 2);
     }
-    // An empty box is no digit either.
-    platform::MessageScript::clear();
-    child<QLineEdit>(window, QStringLiteral("Text1(2)"))->clear();
-    type(window, QStringLiteral("Text1(0)"), QStringLiteral("1"));
-    type(window, QStringLiteral("Text1(1)"), QStringLiteral("2"));
-    click(window, "Command1");
-    EXPECT_EQ(shown().size(), 1);
-    EXPECT_EQ(listed(window).size(), 2);
     EXPECT_TRUE(window.hasUnsavedChanges());
 
     answer(false);
@@ -258,7 +257,7 @@ TEST_F(PickWindowTest, CheckMarksStraightAndBoxWinners)
 {
     Picky34 &window = open(3);
     platform::MessageScript::clear();
-    typeDraw(window, QStringLiteral("112"));
+    typeDigits(window, "Text2", QStringLiteral("112"));
     click(window, "Command4");
     EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("There are no lines to check!"));
 
@@ -293,7 +292,7 @@ TEST_F(PickWindowTest, CheckMarksStraightAndBoxWinners)
     Picky34 &four = open(4);
     for (const char *digits : {"1123", "3211", "1223", "1132"})
         addLine(four, QLatin1String(digits));
-    typeDraw(four, QStringLiteral("1132"));
+    typeDigits(four, "Text2", QStringLiteral("1132"));
     click(four, "Command4");
     EXPECT_EQ(listed(four, "List2"),
         (QStringList {
@@ -376,16 +375,4 @@ TEST_F(PickWindowTest, UnreadableFileIsNeverOverwritten)
     answer(false);
     closeWith(window);
     EXPECT_TRUE(form().isEnabled());
-}
-
-TEST_F(PickWindowTest, PrintNeedsAPrinterAndALine)
-{
-    start();
-    m_started = true;
-    PrintingEnabled = true; // as after a printer was chosen
-    Picky34 &window = open(3);
-    EXPECT_TRUE(child<QPushButton>(window, QStringLiteral("Command6"))->isEnabled());
-    click(window, "Command6");
-    EXPECT_EQ(platform::MessageScript::last(), QStringLiteral("There is no list to print!"));
-    closeWith(window);
 }
