@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "gamedata/numbersfile.h"
+#include "platform/messages.h"
 #include "support/testfolder.h"
 
 #include <QDate>
@@ -67,6 +68,16 @@ inline QString englishEntryName(const QString &game, const QDate &date)
         = { "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC" };
     return game + QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'))
         + QLatin1String(months[date.month() - 1]) + QString::number(date.year()) + QStringLiteral(".lot");
+}
+
+// Messages other than the printer lookup's, which depends on the machine.
+inline QStringList programMessages()
+{
+    QStringList result;
+    for (const QString &m : platform::MessageScript::shown())
+        if (!m.contains(QStringLiteral("no printer drivers")))
+            result << m;
+    return result;
 }
 
 // True when the label shows exactly this picture.

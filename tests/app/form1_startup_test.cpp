@@ -22,15 +22,6 @@ using platform::MessageScript::shown;
 namespace {
 const char *const GameMenus[] = { "mnuWheels", "mnuStand", "mnuTicketPrinting", "mnuFilter", "mnuImport", "mnuOpt" };
 
-// Messages other than the printer lookup's, which depends on the machine.
-QStringList programMessages()
-{
-    QStringList result;
-    for (const QString &m : shown())
-        if (!m.contains(QStringLiteral("no printer drivers")))
-            result << m;
-    return result;
-}
 } // namespace
 
 class StartupTest : public MainWindowTest
