@@ -1,16 +1,8 @@
-#include "gamedata/sharedstate.h"
-#include "platform/datepicker.h"
-#include "platform/messages.h"
+#include "appfolder.h"
 #include "platform/sound.h"
-#include "support/mainwindowfixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace vx;
 using namespace vx::test;

@@ -1,12 +1,7 @@
 #include "appfolder.h"
-#include "gamedata/sharedstate.h"
 #include "platform/twips.h"
-#include "support/mainwindowfixture.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <set>
 
 using namespace vx;

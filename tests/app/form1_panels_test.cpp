@@ -1,13 +1,4 @@
 #include "appfolder.h"
-#include "gamedata/sharedstate.h"
-#include "platform/datepicker.h"
-#include "platform/messages.h"
-#include "support/mainwindowfixture.h"
-
-#include <QPushButton>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QRadioButton>
 
 using namespace vx;
 using namespace vx::test;

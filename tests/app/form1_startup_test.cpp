@@ -1,19 +1,9 @@
 #include "appfolder.h"
-#include "gamedata/sharedstate.h"
-#include "platform/datepicker.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
-#include "platform/messages.h"
-#include "support/mainwindowfixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace vx;
 using namespace vx::test;
@@ -110,12 +100,21 @@ TEST_F(StartupTest, StartsOnGameOneWithTodaysEntriesAndDraw)
     EXPECT_EQ(programMessages(), QStringList { "No wins this time!" });
 }
 
-TEST_F(StartupTest, AnUndefinedGameOneLeavesThePanelsOffUntilADefinedGameIsSelected)
+// A game is undefined at start-up with a main pool below 2, and when selected with no main balls.
+TEST_F(StartupTest, UndefinedGamesLeaveThePanelsOffUntilADefinedGameIsSelected)
 {
+    GameDefinition poolOne = dailyGame();
+    poolOne.setName(QStringLiteral("PoolOne"));
+    poolOne.mainPool = 1;
+    GameDefinition drawnZero = dailyGame();
+    drawnZero.setName(QStringLiteral("DrawnZero"));
+    drawnZero.mainDrawn = 0;
     writeGame(folder, 2, dailyGame());
+    writeGame(folder, 4, poolOne);
     writeGame(folder, 5, makeGame(QStringLiteral("Fiver"), 5, 1, 40, 0, 12, 1));
+    writeGame(folder, 6, drawnZero);
     Form1 &f = start();
-    expectGames({ "Game1", "Daily", "Game3", "Game4", "Fiver", "Game6" }, { 2, 5 });
+    expectGames({ "Game1", "Daily", "Game3", "Game4", "Fiver", "DrawnZero" }, { 2, 5, 6 });
     expectGameControls(f, false);
     EXPECT_EQ(GameName, QString());
 
@@ -124,40 +123,19 @@ TEST_F(StartupTest, AnUndefinedGameOneLeavesThePanelsOffUntilADefinedGameIsSelec
     EXPECT_EQ(GameName, QStringLiteral("Fiver"));
     expectGameControls(f, true);
     EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Fiver"));
-}
-
-TEST_F(StartupTest, TheTwoTestsOfAnUndefinedGame)
-{
-    writeThreeGames(folder);
-    GameDefinition poolOne = dailyGame();
-    poolOne.setName(QStringLiteral("PoolOne"));
-    poolOne.mainPool = 1;
-    writeGame(folder, 4, poolOne);
-    GameDefinition drawnZero = dailyGame();
-    drawnZero.setName(QStringLiteral("DrawnZero"));
-    drawnZero.mainDrawn = 0;
-    writeGame(folder, 5, drawnZero);
-    Form1 &f = start();
-
-    // Main pool 1: undefined at start-up, but selection loads it.
-    EXPECT_FALSE(option(4)->isEnabled());
-    EXPECT_EQ(option(4)->text(), QStringLiteral("Game4"));
     f.Option4_Click();
     EXPECT_EQ(GameName, QStringLiteral("PoolOne"));
-    EXPECT_TRUE(f.Frame5->isEnabled());
+    expectGameControls(f, true);
 
-    // Main drawn 0: a named button at start-up, undefined when selected; the current game stays.
-    f.Option1_Click();
-    EXPECT_TRUE(option(5)->isEnabled());
-    EXPECT_EQ(option(5)->text(), QStringLiteral("DrawnZero"));
+    // No main balls: the button is disabled, and the current game stays.
     const QString entryFile = EntryFile;
-    option(5)->click();
-    EXPECT_FALSE(option(5)->isEnabled());
+    option(6)->click();
+    EXPECT_FALSE(option(6)->isEnabled());
     expectGameControls(f, false);
-    EXPECT_EQ(GameName, QStringLiteral("Lotto"));
-    EXPECT_EQ(MainDrawn, 6);
+    EXPECT_EQ(GameName, QStringLiteral("PoolOne"));
+    EXPECT_EQ(MainDrawn, 5);
     EXPECT_EQ(EntryFile, entryFile);
-    EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Lotto"));
+    EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for PoolOne"));
 }
 
 TEST_F(StartupTest, AnUnreadableLocaleEndsTheProgramWithAMessage)
