@@ -49,9 +49,8 @@ TEST_F(LayoutTest, TheStripWidthAndTagsFollowTheShapeOfTheSelectedGame)
     for (const Shape &s : shapes) {
         SCOPED_TRACE(testing::Message() << "main " << s.mainDrawn << " extras " << s.bonusDrawn);
         // Two extras, or one from the main pool; a game without extras has none.
-        const QString tag = s.bonusDrawn == 2 ? QStringLiteral("EB") : QStringLiteral("PB");
-        writeGame(folder, slot,
-            makeGame(QStringLiteral("Shape"), s.mainDrawn, s.bonusDrawn, 49, s.bonusDrawn > 0 ? 1 : 2, 0, 0, tag));
+        const QString tag = s.bonusDrawn == 2 ? "EB" : "PB";
+        writeGame(folder, slot, makeGame("Shape", s.mainDrawn, s.bonusDrawn, 49, s.bonusDrawn > 0 ? 1 : 2, 0, 0, tag));
         f.Option[static_cast<size_t>(slot)]->click();
         ASSERT_EQ(GameNumber, slot);
         slot = 5 - slot;
@@ -78,11 +77,10 @@ TEST_F(LayoutTest, AllWheelItemsShowWithTheirCaptionsBeforeAGameIsSelected)
     ASSERT_EQ(f.wheelItems().size(), 24u);
     EXPECT_EQ(visibleWheelItems(f).size(), 24u);
     EXPECT_EQ(f.wheelItems().front().name, std::string("mnu777"));
-    EXPECT_EQ(f.wheelItems().front().action->text(), QStringLiteral("Guarantee Match 7 if 7 Picked from Group"));
+    EXPECT_EQ(f.wheelItems().front().action->text(), "Guarantee Match 7 if 7 Picked from Group");
     EXPECT_EQ(f.wheelItems().back().name, std::string("mnu442"));
-    EXPECT_EQ(f.wheelItems().back().action->text(), QStringLiteral("Guarantee Match 2 if 4 Picked from Group"));
-    EXPECT_EQ(
-        find<QAction>(QStringLiteral("mnu653"))->text(), QStringLiteral("Guarantee Match 3 if 5 Picked from Group"));
+    EXPECT_EQ(f.wheelItems().back().action->text(), "Guarantee Match 2 if 4 Picked from Group");
+    EXPECT_EQ(find<QAction>("mnu653")->text(), "Guarantee Match 3 if 5 Picked from Group");
 }
 
 TEST_F(LayoutTest, WheelItemsByPickSize)
@@ -92,11 +90,11 @@ TEST_F(LayoutTest, WheelItemsByPickSize)
         = { "mnu666", "mnu665", "mnu664", "mnu663", "mnu655", "mnu654", "mnu653", "mnu644", "mnu643", "mnu633" };
     const Names pick5 = { "mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533" };
     const Names pick4 = { "mnu444", "mnu443", "mnu442" };
-    writeGame(folder, 1, makeGame(QStringLiteral("Seven"), 7, 0, 49, 2, 0, 0));
-    writeGame(folder, 2, makeGame(QStringLiteral("Six"), 6, 1, 49, 0, 10, 1, QStringLiteral("PB")));
-    writeGame(folder, 3, makeGame(QStringLiteral("Five"), 5, 0, 39, 2, 0, 0));
-    writeGame(folder, 4, makeGame(QStringLiteral("Four"), 4, 0, 30, 2, 0, 0));
-    writeGame(folder, 5, makeGame(QStringLiteral("Three"), 3, 1, 30, 0, 10, 1));
+    writeGame(folder, 1, makeGame("Seven", 7, 0, 49, 2, 0, 0));
+    writeGame(folder, 2, makeGame("Six", 6, 1, 49, 0, 10, 1, "PB"));
+    writeGame(folder, 3, makeGame("Five", 5, 0, 39, 2, 0, 0));
+    writeGame(folder, 4, makeGame("Four", 4, 0, 30, 2, 0, 0));
+    writeGame(folder, 5, makeGame("Three", 3, 1, 30, 0, 10, 1));
     Form1 &f = start();
     QAction *wheels = f.mnuWheels->menuAction();
     // A three-ball game (5) disables the menu and leaves the items as they were.

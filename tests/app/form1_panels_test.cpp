@@ -27,13 +27,13 @@ protected:
     // Something left over from before a date change, which the change must clear.
     void leaveWins(Form1 &f)
     {
-        f.List2->addItem(QStringLiteral("old"));
-        f.Text3->setText(QStringLiteral(" 4"));
+        f.List2->addItem("old");
+        f.Text3->setText(" 4");
     }
     void expectNoWins(Form1 &f)
     {
         EXPECT_EQ(f.List2->count(), 0);
-        EXPECT_EQ(f.Text3->text(), QStringLiteral("0"));
+        EXPECT_EQ(f.Text3->text(), "0");
     }
 };
 
@@ -45,7 +45,7 @@ TEST_F(PanelTest, TheDrawDateShowsItsDrawOrNothing)
     Form1 &f = startPrepared();
     leaveWins(f);
     f.DTPicker1->setValue(QDate(2006, 3, 9));
-    EXPECT_EQ(HistoryFile, folder.file(QStringLiteral("Lotto.rtl")));
+    EXPECT_EQ(HistoryFile, folder.file("Lotto.rtl"));
     EXPECT_EQ(visibleBalls(f), 7);
     EXPECT_EQ(DrawRecord, 1);
     EXPECT_EQ(DrawnBalls, (decltype(DrawnBalls) { 0, 1, 2, 3, 4, 5, 6, 0, 7, 0 }));
@@ -85,16 +85,32 @@ TEST_F(PanelTest, TheDrawDateShowsItsDrawOrNothing)
     EXPECT_FALSE(ball(0)->pixmap().isNull());
     EXPECT_FALSE(ball(6)->pixmap().isNull());
     EXPECT_TRUE(programMessages().isEmpty());
+
+    // ClearDrawDisplay empties the entry display and the wheel, but keeps the wins and the draw.
+    f.DTPicker2->setValue(QDate(2006, 3, 9));
+    OpenWheelType = 3;
+    leaveWins(f);
+    const auto drawn = DrawnBalls;
+    f.ClearDrawDisplay();
+    EXPECT_EQ(OpenWheelType, 0);
+    EXPECT_EQ(visibleBalls(f), 0);
+    EXPECT_EQ(f.List1->count(), 0);
+    EXPECT_EQ(f.List2->count(), 0);
+    EXPECT_EQ(f.Text2->text(), "0");
+    EXPECT_EQ(EntryFile, QString());
+    EXPECT_EQ(f.Text3->text(), " 4");
+    EXPECT_EQ(DrawnBalls, drawn);
+    EXPECT_EQ(DrawRecord, 4);
 }
 
 TEST_F(PanelTest, ColoursOfOtherGamesAndAShorterDrawAfterALongerOne)
 {
     writeThreeGames(folder);
-    GameDefinition tri = makeGame(QStringLiteral("Tri"), 3, 2, 30, 0, 10, 0);
+    GameDefinition tri = makeGame("Tri", 3, 2, 30, 0, 10, 0);
     tri.ballColour = 0;
     writeGame(folder, 4, tri);
-    writeNumbersFile(folder.file(QStringLiteral("Tri.rtl")), { drawRecord(2006, 1, 2, { 4, 5, 6 }, { 1, 9 }) }, true);
-    writeNumbersFile(folder.file(QStringLiteral("Super.rtl")),
+    writeNumbersFile(folder.file("Tri.rtl"), { drawRecord(2006, 1, 2, { 4, 5, 6 }, { 1, 9 }) }, true);
+    writeNumbersFile(folder.file("Super.rtl"),
         { drawRecord(2006, 1, 2, { 1, 2, 3, 4, 5, 6, 7 }, { 8, 9 }), drawRecord(2006, 1, 3, { 11, 12, 13, 14, 15 }) },
         true);
     Form1 &f = start();
@@ -120,8 +136,8 @@ TEST_F(PanelTest, DamagedOrMissingHistoriesAreReportedAndTheFileKept)
 {
     writeThreeGames(folder);
     Form1 &f = start();
-    ASSERT_TRUE(folder.exists(QStringLiteral("Lotto.rtl")));
-    EXPECT_EQ(folder.bytes(QStringLiteral("Lotto.rtl")), QByteArray());
+    ASSERT_TRUE(folder.exists("Lotto.rtl"));
+    EXPECT_EQ(folder.bytes("Lotto.rtl"), QByteArray());
     EXPECT_FALSE(f.drawShown());
     EXPECT_TRUE(programMessages().isEmpty());
 
@@ -138,35 +154,15 @@ TEST_F(PanelTest, DamagedOrMissingHistoriesAreReportedAndTheFileKept)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message.toStdString());
         writeLottoHistory(folder);
-        const QByteArray bytes = folder.bytes(QStringLiteral("Lotto.rtl")).replace(0, 4, c.count);
-        folder.writeBytes(QStringLiteral("Lotto.rtl"), bytes);
+        const QByteArray bytes = folder.bytes("Lotto.rtl").replace(0, 4, c.count);
+        folder.writeBytes("Lotto.rtl", bytes);
         platform::MessageScript::clear();
         f.DTPicker1->setValue(c.date);
         EXPECT_EQ(f.drawShown(), c.shown);
         EXPECT_EQ(programMessages(), QStringList { c.message });
-        EXPECT_EQ(folder.bytes(QStringLiteral("Lotto.rtl")), bytes);
+        EXPECT_EQ(folder.bytes("Lotto.rtl"), bytes);
     }
     EXPECT_EQ(DrawRecord, 2);
-}
-
-TEST_F(PanelTest, ClearDrawDisplayEmptiesTheEntryDisplayButNotTheWins)
-{
-    Form1 &f = startPrepared();
-    f.DTPicker2->setValue(QDate(2006, 3, 9));
-    f.DTPicker1->setValue(QDate(2006, 3, 9));
-    OpenWheelType = 3;
-    leaveWins(f);
-    const auto drawn = DrawnBalls;
-    f.ClearDrawDisplay();
-    EXPECT_EQ(OpenWheelType, 0);
-    EXPECT_EQ(visibleBalls(f), 0);
-    EXPECT_EQ(f.List1->count(), 0);
-    EXPECT_EQ(f.List2->count(), 0);
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("0"));
-    EXPECT_EQ(EntryFile, QString());
-    EXPECT_EQ(f.Text3->text(), QStringLiteral(" 4"));
-    EXPECT_EQ(DrawnBalls, drawn);
-    EXPECT_EQ(DrawRecord, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -177,28 +173,28 @@ TEST_F(PanelTest, TheEntryDateListsItsFileAndAnEmptyFileGoesWhenThePanelMovesOn)
     Form1 &f = startPrepared();
     leaveWins(f);
     f.DTPicker2->setValue(QDate(2006, 3, 9));
-    EXPECT_EQ(EntryFile, folder.file(QStringLiteral("Lotto09MAR2006.lot")));
+    EXPECT_EQ(EntryFile, folder.file("Lotto09MAR2006.lot"));
     EXPECT_EQ(
         lines(f.List1), (QStringList { "01 02 03 04 05 06 PB 07 ", "03 15 22 31 40 41 ", "05 09 10 23 44 49 PB 02 " }));
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("3"));
+    EXPECT_EQ(f.Text2->text(), "3");
     expectNoWins(f);
     f.AddEntryLine(3, 15, 22, 31, 40, 0, 0, 7, 0);
-    EXPECT_EQ(lines(f.List1).value(3), QStringLiteral("03 15 22 31 40 PB 07 "));
+    EXPECT_EQ(lines(f.List1).value(3), "03 15 22 31 40 PB 07 ");
 
     // A date without entries gets an empty file; the next date deletes it and keeps a full one.
     f.DTPicker2->setValue(QDate(2006, 3, 5));
-    EXPECT_EQ(EntryFile, folder.file(QStringLiteral("Lotto05MAR2006.lot")));
-    EXPECT_TRUE(folder.exists(QStringLiteral("Lotto05MAR2006.lot")));
-    EXPECT_TRUE(folder.exists(QStringLiteral("Lotto09MAR2006.lot")));
+    EXPECT_EQ(EntryFile, folder.file("Lotto05MAR2006.lot"));
+    EXPECT_TRUE(folder.exists("Lotto05MAR2006.lot"));
+    EXPECT_TRUE(folder.exists("Lotto09MAR2006.lot"));
     EXPECT_EQ(f.List1->count(), 0);
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("0"));
+    EXPECT_EQ(f.Text2->text(), "0");
     f.DTPicker2->setValue(QDate(2006, 3, 15));
-    EXPECT_FALSE(folder.exists(QStringLiteral("Lotto05MAR2006.lot")));
+    EXPECT_FALSE(folder.exists("Lotto05MAR2006.lot"));
 
     // So does a change of game.
-    find<QRadioButton>(QStringLiteral("Option2"))->click();
-    EXPECT_FALSE(folder.exists(QStringLiteral("Lotto15MAR2006.lot")));
-    EXPECT_EQ(EntryFile, folder.file(QStringLiteral("Daily15MAR2006.lot")));
+    find<QRadioButton>("Option2")->click();
+    EXPECT_FALSE(folder.exists("Lotto15MAR2006.lot"));
+    EXPECT_EQ(EntryFile, folder.file("Daily15MAR2006.lot"));
     EXPECT_TRUE(programMessages().isEmpty());
 }
 
@@ -208,59 +204,57 @@ TEST_F(PanelTest, DamagedEntryCountsAreReportedAndTheFileKept)
     Form1 &f = startPrepared();
     NumbersRecord odd = entryRecord({ 7, 0, 9, 0, 0, 0, 0 }, 0);
     odd.extra[1] = 4;
-    writeNumbersFile(folder.file(QStringLiteral("Lotto01APR2006.lot")), { entryRecord({ 1, 2, 3, 4, 5, 0 }), odd });
-    QByteArray pastTheEnd = folder.bytes(QStringLiteral("Lotto01APR2006.lot"));
+    writeNumbersFile(folder.file("Lotto01APR2006.lot"), { entryRecord({ 1, 2, 3, 4, 5, 0 }), odd });
+    QByteArray pastTheEnd = folder.bytes("Lotto01APR2006.lot");
     pastTheEnd[0] = char(9); // says nine, holds two
-    folder.writeBytes(QStringLiteral("Lotto01APR2006.lot"), pastTheEnd);
+    folder.writeBytes("Lotto01APR2006.lot", pastTheEnd);
     QByteArray negative = entryRecord({ 1, 2, 3, 4, 5, 6 }).toBytes();
     negative.replace(0, 4, QByteArray::fromHex("ffffffff"));
-    folder.writeBytes(QStringLiteral("Lotto02APR2006.lot"), negative);
+    folder.writeBytes("Lotto02APR2006.lot", negative);
 
     f.DTPicker2->setValue(QDate(2006, 4, 1));
     EXPECT_EQ(lines(f.List1), (QStringList { "01 02 03 04 05 ", "07 09 PB 04" }));
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("2"));
+    EXPECT_EQ(f.Text2->text(), "2");
     EXPECT_EQ(programMessages(),
         QStringList { "The file Lotto01APR2006.lot is damaged: it says it holds 9 records, but 2 can be read. Only "
                       "those 2 records are used." });
     f.DTPicker2->setValue(QDate(2006, 4, 2));
     EXPECT_EQ(f.List1->count(), 0);
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("0"));
+    EXPECT_EQ(f.Text2->text(), "0");
     EXPECT_EQ(programMessages().size(), 2);
     f.DTPicker2->setValue(QDate(2006, 4, 3));
-    EXPECT_EQ(folder.bytes(QStringLiteral("Lotto01APR2006.lot")), pastTheEnd);
-    EXPECT_EQ(folder.bytes(QStringLiteral("Lotto02APR2006.lot")), negative);
+    EXPECT_EQ(folder.bytes("Lotto01APR2006.lot"), pastTheEnd);
+    EXPECT_EQ(folder.bytes("Lotto02APR2006.lot"), negative);
 }
 
 TEST_F(PanelTest, SwitchingGamesRecaptionsAndReloadsBothPanelsAndReturnsToDatedEntries)
 {
     Form1 &f = startPrepared();
-    writeNumbersFile(folder.file(QStringLiteral("Daily09MAR2006.lot")), { entryRecord({ 1, 2, 3, 4, 5 }) });
-    writeNumbersFile(folder.file(QStringLiteral("Daily.rtl")), { drawRecord(2006, 3, 8, { 6, 7, 8, 9, 10 }) }, true);
+    writeNumbersFile(folder.file("Daily09MAR2006.lot"), { entryRecord({ 1, 2, 3, 4, 5 }) });
+    writeNumbersFile(folder.file("Daily.rtl"), { drawRecord(2006, 3, 8, { 6, 7, 8, 9, 10 }) }, true);
     f.DTPicker2->setValue(QDate(2006, 3, 9));
     f.DTPicker1->setValue(QDate(2006, 3, 8));
-    ASSERT_EQ(f.Text2->text(), QStringLiteral("3"));
+    ASSERT_EQ(f.Text2->text(), "3");
     EXPECT_FALSE(f.drawShown());
     f.Command3->show();
     f.DTPicker2->hide();
     OpenWheelType = 2;
 
-    find<QRadioButton>(QStringLiteral("Option2"))->click();
-    EXPECT_EQ(GameName, QStringLiteral("Daily"));
-    EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Daily"));
-    EXPECT_EQ(f.Frame3->title(), QStringLiteral("Draw Date for Daily"));
-    EXPECT_EQ(f.Frame6->title(), QStringLiteral("Winning Lines for Daily"));
+    find<QRadioButton>("Option2")->click();
+    EXPECT_EQ(GameName, "Daily");
+    EXPECT_EQ(f.Frame5->title(), "My Enties for Daily");
     EXPECT_FALSE(f.Command3->isVisibleTo(&f));
     EXPECT_TRUE(f.DTPicker2->isVisibleTo(&f));
     EXPECT_EQ(OpenWheelType, 0);
     EXPECT_EQ(lines(f.List1), QStringList { "01 02 03 04 05 " });
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("1"));
+    EXPECT_EQ(f.Text2->text(), "1");
     EXPECT_TRUE(f.drawShown());
     EXPECT_EQ(visibleBalls(f), 5);
     EXPECT_TRUE(showsPicture(ball(0), f.ImageList2.picture(6))); // white main balls
-    EXPECT_EQ(HistoryFile, folder.file(QStringLiteral("Daily.rtl")));
+    EXPECT_EQ(HistoryFile, folder.file("Daily.rtl"));
 
-    find<QRadioButton>(QStringLiteral("Option1"))->click();
-    EXPECT_EQ(GameName, QStringLiteral("Lotto"));
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("3"));
+    find<QRadioButton>("Option1")->click();
+    EXPECT_EQ(GameName, "Lotto");
+    EXPECT_EQ(f.Text2->text(), "3");
     EXPECT_FALSE(f.drawShown());
 }

@@ -70,30 +70,30 @@ TEST_F(StartupTest, StartsOnGameOneWithTodaysEntriesAndDraw)
 {
     writeThreeGames(folder);
     const QDate today = QDate::currentDate();
-    writeNumbersFile(folder.file(englishEntryName(QStringLiteral("Lotto"), today)),
+    writeNumbersFile(folder.file(englishEntryName("Lotto", today)),
         { entryRecord({ 1, 2, 3, 4, 5, 6 }, 7), entryRecord({ 8, 9, 10, 11, 12, 13 }) });
-    writeNumbersFile(folder.file(QStringLiteral("Lotto.rtl")),
+    writeNumbersFile(folder.file("Lotto.rtl"),
         { drawRecord(today.year(), today.month(), today.day(), { 4, 8, 15, 16, 23, 42 }, { 5 }) }, true);
     Form1 &f = start();
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Vexmora NX"));
+    EXPECT_EQ(f.windowTitle(), "Vexmora NX");
     EXPECT_EQ(f.DTPicker1->Value(), today);
     EXPECT_EQ(f.DTPicker2->Value(), today);
     EXPECT_EQ(AppFolder, folder.path());
-    EXPECT_EQ(HelpFile, folder.path() + QStringLiteral("/Calvenor.chm"));
+    EXPECT_EQ(HelpFile, folder.path() + "/Calvenor.chm");
     EXPECT_EQ(OpenWheelType, 0);
     expectGames({ "Lotto", "Daily", "Super", "Game4", "Game5", "Game6" }, { 1, 2, 3 });
-    EXPECT_EQ(GameFile, QStringLiteral("game1.dat   "));
+    EXPECT_EQ(GameFile, "game1.dat   ");
     EXPECT_EQ(GameNumber, 1);
-    EXPECT_EQ(GameName, QStringLiteral("Lotto"));
-    EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Lotto"));
-    EXPECT_EQ(f.Frame3->title(), QStringLiteral("Draw Date for Lotto"));
-    EXPECT_EQ(f.Frame6->title(), QStringLiteral("Winning Lines for Lotto"));
+    EXPECT_EQ(GameName, "Lotto");
+    EXPECT_EQ(f.Frame5->title(), "My Enties for Lotto");
+    EXPECT_EQ(f.Frame3->title(), "Draw Date for Lotto");
+    EXPECT_EQ(f.Frame6->title(), "Winning Lines for Lotto");
     EXPECT_FALSE(f.Command3->isVisibleTo(&f));
     EXPECT_TRUE(f.DTPicker2->isVisibleTo(&f));
-    EXPECT_EQ(EntryFile, folder.file(englishEntryName(QStringLiteral("Lotto"), today)));
+    EXPECT_EQ(EntryFile, folder.file(englishEntryName("Lotto", today)));
     EXPECT_EQ(lines(f.List1), (QStringList { "01 02 03 04 05 06 PB 07 ", "08 09 10 11 12 13 " }));
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("2"));
-    EXPECT_EQ(HistoryFile, folder.file(QStringLiteral("Lotto.rtl")));
+    EXPECT_EQ(f.Text2->text(), "2");
+    EXPECT_EQ(HistoryFile, folder.file("Lotto.rtl"));
     EXPECT_TRUE(f.drawShown());
     EXPECT_EQ(DrawRecord, 1);
     // With entries and a draw shown, start-up checks them; neither entry wins.
@@ -104,14 +104,14 @@ TEST_F(StartupTest, StartsOnGameOneWithTodaysEntriesAndDraw)
 TEST_F(StartupTest, UndefinedGamesLeaveThePanelsOffUntilADefinedGameIsSelected)
 {
     GameDefinition poolOne = dailyGame();
-    poolOne.setName(QStringLiteral("PoolOne"));
+    poolOne.setName("PoolOne");
     poolOne.mainPool = 1;
     GameDefinition drawnZero = dailyGame();
-    drawnZero.setName(QStringLiteral("DrawnZero"));
+    drawnZero.setName("DrawnZero");
     drawnZero.mainDrawn = 0;
     writeGame(folder, 2, dailyGame());
     writeGame(folder, 4, poolOne);
-    writeGame(folder, 5, makeGame(QStringLiteral("Fiver"), 5, 1, 40, 0, 12, 1));
+    writeGame(folder, 5, makeGame("Fiver", 5, 1, 40, 0, 12, 1));
     writeGame(folder, 6, drawnZero);
     Form1 &f = start();
     expectGames({ "Game1", "Daily", "Game3", "Game4", "Fiver", "DrawnZero" }, { 2, 5, 6 });
@@ -120,11 +120,11 @@ TEST_F(StartupTest, UndefinedGamesLeaveThePanelsOffUntilADefinedGameIsSelected)
 
     option(5)->click();
     EXPECT_EQ(GameNumber, 5);
-    EXPECT_EQ(GameName, QStringLiteral("Fiver"));
+    EXPECT_EQ(GameName, "Fiver");
     expectGameControls(f, true);
-    EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for Fiver"));
+    EXPECT_EQ(f.Frame5->title(), "My Enties for Fiver");
     f.Option4_Click();
-    EXPECT_EQ(GameName, QStringLiteral("PoolOne"));
+    EXPECT_EQ(GameName, "PoolOne");
     expectGameControls(f, true);
 
     // No main balls: the button is disabled, and the current game stays.
@@ -132,10 +132,10 @@ TEST_F(StartupTest, UndefinedGamesLeaveThePanelsOffUntilADefinedGameIsSelected)
     option(6)->click();
     EXPECT_FALSE(option(6)->isEnabled());
     expectGameControls(f, false);
-    EXPECT_EQ(GameName, QStringLiteral("PoolOne"));
+    EXPECT_EQ(GameName, "PoolOne");
     EXPECT_EQ(MainDrawn, 5);
     EXPECT_EQ(EntryFile, entryFile);
-    EXPECT_EQ(f.Frame5->title(), QStringLiteral("My Enties for PoolOne"));
+    EXPECT_EQ(f.Frame5->title(), "My Enties for PoolOne");
 }
 
 TEST_F(StartupTest, AnUnreadableLocaleEndsTheProgramWithAMessage)
@@ -144,9 +144,9 @@ TEST_F(StartupTest, AnUnreadableLocaleEndsTheProgramWithAMessage)
     auto form = std::make_unique<Form1>();
     EXPECT_FALSE(form->Form_Load());
     platform::SetLocaleUnreadableForTesting(false);
-    EXPECT_EQ(shown(), QStringList { QStringLiteral("Cannot establish the date system used on your PC - sorry!") });
+    EXPECT_EQ(shown(), QStringList { "Cannot establish the date system used on your PC - sorry!" });
     EXPECT_TRUE(platform::ProgramEnded());
-    EXPECT_FALSE(folder.exists(QStringLiteral("game1.dat"))); // nothing else of the start-up ran
+    EXPECT_FALSE(folder.exists("game1.dat")); // nothing else of the start-up ran
 }
 
 TEST_F(StartupTest, TheLocalesMonthNamesNameTheEntryFiles)
@@ -161,7 +161,7 @@ TEST_F(StartupTest, TheLocalesMonthNamesNameTheEntryFiles)
     EXPECT_EQ(MonthName(13), QString());
     f.DTPicker2->setValue(QDate(2006, 2, 5));
     EXPECT_EQ(EntryFile, folder.file(QString::fromUtf8("Lotto05FÉVR2006.lot")));
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("1"));
+    EXPECT_EQ(f.Text2->text(), "1");
 }
 
 // Each of the three exits ends the program, deleting the shown entry file only when it is empty.
@@ -170,8 +170,8 @@ TEST_F(StartupTest, EveryExitEndsTheProgramAndDeletesOnlyAnEmptyEntryFile)
     writeThreeGames(folder);
     writeLottoEntries(folder);
     Form1 &f = start();
-    const std::function<void()> exits[] = { [&] { menu(QStringLiteral("mnuExit"))->trigger(); },
-        [&] { menu(QStringLiteral("mnuExitMenu"))->trigger(); }, [&] { f.close(); } };
+    const std::function<void()> exits[]
+        = { [&] { menu("mnuExit")->trigger(); }, [&] { menu("mnuExitMenu")->trigger(); }, [&] { f.close(); } };
     for (const auto &exit : exits) {
         SCOPED_TRACE(&exit - exits);
         for (const QDate date : { QDate(2006, 3, 9), QDate(2006, 3, 8) }) {
@@ -193,31 +193,31 @@ TEST_F(StartupTest, EveryExitEndsTheProgramAndDeletesOnlyAnEmptyEntryFile)
 TEST_F(StartupTest, GameFilesOfTheWrongLengthAreReportedAndUsed)
 {
     writeThreeGames(folder);
-    folder.writeBytes(QStringLiteral("game2.dat"), dailyGame().toBytes() + QByteArray(10, 'x'));
-    folder.writeBytes(QStringLiteral("game3.dat"), superGame().toBytes().left(14));
+    folder.writeBytes("game2.dat", dailyGame().toBytes() + QByteArray(10, 'x'));
+    folder.writeBytes("game3.dat", superGame().toBytes().left(14));
     Form1 &f = start();
     const QStringList messages = programMessages();
     ASSERT_EQ(messages.size(), 2) << messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("game2.dat")) && messages[0].contains(QStringLiteral("98")));
-    EXPECT_TRUE(messages[1].contains(QStringLiteral("game3.dat")));
+    EXPECT_TRUE(messages[0].contains("game2.dat") && messages[0].contains("98"));
+    EXPECT_TRUE(messages[1].contains("game3.dat"));
     // What the long file holds is a whole game; the short one lacks its pool: undefined.
     EXPECT_TRUE(option(2)->isEnabled());
     EXPECT_FALSE(option(3)->isEnabled());
     option(2)->click();
-    EXPECT_EQ(GameName, QStringLiteral("Daily"));
+    EXPECT_EQ(GameName, "Daily");
     EXPECT_TRUE(f.Frame5->isEnabled());
-    EXPECT_EQ(folder.bytes(QStringLiteral("game3.dat")), superGame().toBytes().left(14)); // nothing written
+    EXPECT_EQ(folder.bytes("game3.dat"), superGame().toBytes().left(14)); // nothing written
 }
 
 TEST_F(StartupTest, AnApplicationFolderThatCannotBeWrittenIsReported)
 {
-    folder.writeBytes(QStringLiteral("notafolder"), "x");
-    const QString unusable = folder.file(QStringLiteral("notafolder"));
+    folder.writeBytes("notafolder", "x");
+    const QString unusable = folder.file("notafolder");
     platform::SetProgramFolderForTesting(unusable);
     Form1 &f = start();
     const QStringList messages = programMessages();
     ASSERT_EQ(messages.size(), 1) << messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("cannot be written")) && messages[0].contains(unusable));
+    EXPECT_TRUE(messages[0].contains("cannot be written") && messages[0].contains(unusable));
     for (int n = 1; n <= 6; ++n)
         EXPECT_FALSE(option(n)->isEnabled());
     EXPECT_FALSE(f.Frame5->isEnabled());
@@ -228,14 +228,14 @@ TEST_F(StartupTest, EntryAndHistoryFilesThatCannotBeCreatedAreReported)
     writeThreeGames(folder);
     Form1 &f = start();
     // The folder path now runs through a file, so nothing can be created under it.
-    AppFolder = folder.file(QStringLiteral("game1.dat")) + QStringLiteral("/sub");
+    AppFolder = folder.file("game1.dat") + "/sub";
     f.DTPicker2->setValue(QDate(2006, 3, 9));
     f.DTPicker1->setValue(QDate(2006, 3, 9));
     const QStringList messages = programMessages();
     ASSERT_EQ(messages.size(), 2) << messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("Lotto09MAR2006.lot")));
-    EXPECT_TRUE(messages[1].contains(QStringLiteral("Lotto.rtl")));
+    EXPECT_TRUE(messages[0].contains("Lotto09MAR2006.lot"));
+    EXPECT_TRUE(messages[1].contains("Lotto.rtl"));
     EXPECT_EQ(f.List1->count(), 0);
-    EXPECT_EQ(f.Text2->text(), QStringLiteral("0"));
+    EXPECT_EQ(f.Text2->text(), "0");
     EXPECT_FALSE(f.drawShown());
 }
