@@ -126,8 +126,13 @@ QString CupsScheduler::outputFile(const QString &queue) const
 
 QString CupsScheduler::log() const
 {
-    QFile f(m_dir.path() + QStringLiteral("/log/error_log"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QStringLiteral("(no scheduler log)");
+    QString text;
+    for (const char *name : { "/log/stdout", "/log/error_log" }) {
+        QFile f(m_dir.path() + QLatin1String(name));
+        if (f.open(QIODevice::ReadOnly))
+            text += QString::fromLocal8Bit(f.readAll());
+    }
+    return text.isEmpty() ? QStringLiteral("(no scheduler log)") : text;
 }
 
 QString CupsScheduler::client(const QString &tool, const QStringList &arguments, int *exitCode, QString *errors) const
@@ -189,17 +194,18 @@ bool CupsScheduler::start(QString *error)
         m_process.reset();
         return false;
     }
-    for (const QDeadlineTimer deadline(15000); !deadline.hasExpired(); QThread::msleep(50)) {
-        if (!running()) {
-            *error = QStringLiteral("cupsd ended at once (exit code %1)\n%2").arg(m_process->exitCode()).arg(log());
-            m_process.reset();
-            return false;
-        }
+    for (const QDeadlineTimer deadline(15000); !deadline.hasExpired();) {
         int code = -1;
         if (QFileInfo::exists(socketPath())
             && client(QStringLiteral("lpstat"), { QStringLiteral("-r") }, &code).contains(QStringLiteral("is running"))
             && code == 0)
             return true;
+        // Waiting for the end is also what notices it: the process state is not polled otherwise.
+        if (m_process->waitForFinished(50)) {
+            *error = QStringLiteral("cupsd ended at once (exit code %1)\n%2").arg(m_process->exitCode()).arg(log());
+            m_process.reset();
+            return false;
+        }
     }
     *error = QStringLiteral("cupsd did not answer within 15 seconds\n%1").arg(log());
     stop();
