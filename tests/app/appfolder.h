@@ -1,26 +1,30 @@
 #pragma once
 
+// What the window tests of the main window share: its widgets, and a prepared application folder.
 #include "app/form1.h"
 #include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
+#include "platform/datepicker.h"
+#include "platform/messages.h"
+#include "support/mainwindowfixture.h"
 #include "support/testfolder.h"
 
+#include <QAction>
 #include <QDate>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QString>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vx::test {
 
-// The games of a prepared application folder:
+// The games of a prepared application folder (games 4 to 6 undefined):
 //   game 1 "Lotto": 6 main balls of 49, one extra from its own pool of 10, tag "PB", red mains;
 //   game 2 "Daily": 5 main balls of 39, no extra, white mains;
 //   game 3 "Super": 7 main balls of 50, two extras from the main pool, tag "EB".
-// Games 4 to 6 are left undefined.
-inline GameDefinition lottoGame()
-{
-    return makeGame(QStringLiteral("Lotto"), 6, 1, 49, 0, 10, 1, QStringLiteral("PB"));
-}
-
 inline GameDefinition dailyGame()
 {
     GameDefinition g = makeGame(QStringLiteral("Daily"), 5, 0, 39, 2, 0, 0);
@@ -35,7 +39,7 @@ inline GameDefinition superGame()
 
 inline void writeThreeGames(const TestFolder &folder)
 {
-    writeGame(folder, 1, lottoGame());
+    writeGame(folder, 1, makeGame(QStringLiteral("Lotto"), 6, 1, 49, 0, 10, 1, QStringLiteral("PB")));
     writeGame(folder, 2, dailyGame());
     writeGame(folder, 3, superGame());
 }
@@ -63,10 +67,17 @@ inline void writeLottoEntries(const TestFolder &folder)
 // The dated entry file name under the test month names (JAN ... DEC).
 inline QString englishEntryName(const QString &game, const QDate &date)
 {
-    static const char *const months[]
-        = { "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC" };
-    return game + QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'))
-        + QLatin1String(months[date.month() - 1]) + QString::number(date.year()) + QStringLiteral(".lot");
+    return game + QLocale::c().toString(date, QStringLiteral("ddMMMyyyy")).toUpper() + QStringLiteral(".lot");
+}
+
+// Messages other than the printer lookup's, which depends on the machine.
+inline QStringList programMessages()
+{
+    QStringList result;
+    for (const QString &m : platform::MessageScript::shown())
+        if (!m.contains(QStringLiteral("no printer drivers")))
+            result << m;
+    return result;
 }
 
 // True when the label shows exactly this picture.

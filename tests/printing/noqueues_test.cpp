@@ -13,6 +13,7 @@
 
 using namespace vx;
 using namespace vx::test;
+using platform::MessageScript::shown;
 
 namespace {
 const bool scheduler = UseCupsScheduler({});
@@ -25,34 +26,39 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(CupsEnvironment::scheduler().running()) << "the private CUPS scheduler is not running";
+        ASSERT_TRUE(cups().running()) << "the private CUPS scheduler is not running";
     }
 };
 } // namespace
 
-TEST_F(NoPrinterTest, LookupFindsNothingSaysSoAndCreatesAnEmptyPrinterFile)
+TEST_F(NoPrinterTest, LookupFindsNothingSaysSoAndKeepsTheSavedName)
 {
     EXPECT_TRUE(platform::InstalledPrinterNames().isEmpty());
     EXPECT_FALSE(SelectSavedPrinter());
-    EXPECT_EQ(platform::MessageScript::shown(), QStringList { NoPrinterMessage });
+    EXPECT_EQ(shown(), QStringList { NoPrinterMessage });
     EXPECT_TRUE(platform::CurrentPrinterName().isEmpty());
-    ASSERT_TRUE(folder.exists(QStringLiteral("print.dat")));
-    EXPECT_TRUE(folder.bytes(QStringLiteral("print.dat")).isEmpty());
+    ASSERT_TRUE(folder.exists("print.dat"));
+    EXPECT_EQ(folder.bytes("print.dat"), QByteArray());
 
-    // A saved name of a printer that is gone changes nothing.
-    ASSERT_TRUE(SavePrinterName(QStringLiteral("Alpha")));
-    platform::MessageScript::clear();
+    ASSERT_TRUE(SavePrinterName("Alpha"));
     EXPECT_FALSE(SelectSavedPrinter());
-    EXPECT_EQ(platform::MessageScript::last(), NoPrinterMessage);
-    EXPECT_EQ(SavedPrinterName(), QStringLiteral("Alpha"));
+    EXPECT_EQ(shown(), QStringList({ NoPrinterMessage, NoPrinterMessage }));
+    EXPECT_EQ(SavedPrinterName(), "Alpha");
+
+    // Printing without a printer fails with a reason, and the pointer is restored.
+    QString error;
+    EXPECT_FALSE(PrintList({ "01 02 03 " }, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(PrintListCommand({ "01 02 03 " }));
+    EXPECT_TRUE(shown().last().startsWith("The list could not be printed.")) << shown().last().toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(NoPrinterTest, StartUpDisablesThePrintingControlsAndGoesOn)
 {
-    writeGame(folder, 1, makeGame(QStringLiteral("Lotto"), 6, 0, 49, 2, 0, 0));
+    writeGame(folder, 1, makeGame("Lotto", 6, 0, 49, 2, 0, 0));
     Form1 &form = start();
-
-    EXPECT_EQ(platform::MessageScript::shown(), QStringList { NoPrinterMessage });
+    EXPECT_EQ(shown(), QStringList { NoPrinterMessage });
     EXPECT_FALSE(PrintingEnabled);
     EXPECT_FALSE(form.Command9->isEnabled());
     EXPECT_FALSE(form.Command10->isEnabled());
@@ -61,18 +67,4 @@ TEST_F(NoPrinterTest, StartUpDisablesThePrintingControlsAndGoesOn)
     EXPECT_TRUE(form.Option[1]->isEnabled());
     EXPECT_TRUE(form.Frame5->isEnabled());
     EXPECT_TRUE(form.Command4->isEnabled());
-}
-
-TEST_F(NoPrinterTest, PrintingAListWithoutPrinterFailsWithAReason)
-{
-    EXPECT_FALSE(SelectSavedPrinter());
-    QString error;
-    EXPECT_FALSE(PrintList({ QStringLiteral("01 02 03 ") }, &error));
-    EXPECT_FALSE(error.isEmpty());
-
-    platform::MessageScript::clear();
-    EXPECT_FALSE(PrintListCommand({ QStringLiteral("01 02 03 ") }));
-    ASSERT_EQ(platform::MessageScript::shown().size(), 1);
-    EXPECT_TRUE(platform::MessageScript::last().startsWith(QStringLiteral("The list could not be printed.")));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
