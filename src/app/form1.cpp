@@ -244,39 +244,39 @@ void Form1::buildMenus()
         const char *suffix;
         int16_t type;
         int16_t pick;
+        void (Form1::*handler)();
     };
     static const WheelRow rows[] = {
-        {"mnu777", 7, 7, "-7-7-7.lot", 1, 7},
-        {"mnu776", 6, 7, "-7-7-6.lot", 2, 7},
-        {"mnu775", 5, 7, "-7-7-5.lot", 3, 7},
-        {"mnu774", 4, 7, "-7-7-4.lot", 4, 7},
-        {"mnu773", 3, 7, "-7-7-3.lot", 5, 7},
-        {"mnu666", 6, 6, "-6-6-6.lot", 1, 6},
-        {"mnu665", 5, 6, "-6-6-5.lot", 2, 6},
-        {"mnu664", 4, 6, "-6-6-4.lot", 3, 6},
-        {"mnu663", 3, 6, "-6-6-3.lot", 4, 6},
-        {"mnu655", 5, 5, "-6-5-5.lot", 5, 6},
-        {"mnu654", 4, 5, "-6-5-4.lot", 6, 6},
-        {"mnu653", 3, 5, "-6-5-3.lot", 7, 6},
-        {"mnu644", 4, 4, "-6-4-4.lot", 8, 6},
-        {"mnu643", 3, 4, "-6-4-3.lot", 9, 6},
-        {"mnu633", 3, 3, "-6-3-3.lot", 10, 6},
-        {"mnu555", 5, 5, "-5-5-5.lot", 1, 5},
-        {"mnu554", 4, 5, "-5-5-4.lot", 2, 5},
-        {"mnu553", 3, 5, "-5-5-3.lot", 3, 5},
-        {"mnu544", 4, 4, "-5-4-4.lot", 4, 5},
-        {"mnu543", 3, 4, "-5-4-3.lot", 5, 5},
-        {"mnu533", 3, 3, "-5-3-3.lot", 6, 5},
-        {"mnu444", 4, 4, "-4-4-4.lot", 1, 4},
-        {"mnu443", 3, 4, "-4-4-3.lot", 2, 4},
-        {"mnu442", 2, 4, "-4-4-2.lot", 3, 4},
+        {"mnu777", 7, 7, "-7-7-7.lot", 1, 7, &Form1::mnu777_Click},
+        {"mnu776", 6, 7, "-7-7-6.lot", 2, 7, &Form1::mnu776_Click},
+        {"mnu775", 5, 7, "-7-7-5.lot", 3, 7, &Form1::mnu775_Click},
+        {"mnu774", 4, 7, "-7-7-4.lot", 4, 7, &Form1::mnu774_Click},
+        {"mnu773", 3, 7, "-7-7-3.lot", 5, 7, &Form1::mnu773_Click},
+        {"mnu666", 6, 6, "-6-6-6.lot", 1, 6, &Form1::mnu666_Click},
+        {"mnu665", 5, 6, "-6-6-5.lot", 2, 6, &Form1::mnu665_Click},
+        {"mnu664", 4, 6, "-6-6-4.lot", 3, 6, &Form1::mnu664_Click},
+        {"mnu663", 3, 6, "-6-6-3.lot", 4, 6, &Form1::mnu663_Click},
+        {"mnu655", 5, 5, "-6-5-5.lot", 5, 6, &Form1::mnu655_Click},
+        {"mnu654", 4, 5, "-6-5-4.lot", 6, 6, &Form1::mnu654_Click},
+        {"mnu653", 3, 5, "-6-5-3.lot", 7, 6, &Form1::mnu653_Click},
+        {"mnu644", 4, 4, "-6-4-4.lot", 8, 6, &Form1::mnu644_Click},
+        {"mnu643", 3, 4, "-6-4-3.lot", 9, 6, &Form1::mnu643_Click},
+        {"mnu633", 3, 3, "-6-3-3.lot", 10, 6, &Form1::mnu633_Click},
+        {"mnu555", 5, 5, "-5-5-5.lot", 1, 5, &Form1::mnu555_Click},
+        {"mnu554", 4, 5, "-5-5-4.lot", 2, 5, &Form1::mnu554_Click},
+        {"mnu553", 3, 5, "-5-5-3.lot", 3, 5, &Form1::mnu553_Click},
+        {"mnu544", 4, 4, "-5-4-4.lot", 4, 5, &Form1::mnu544_Click},
+        {"mnu543", 3, 4, "-5-4-3.lot", 5, 5, &Form1::mnu543_Click},
+        {"mnu533", 3, 3, "-5-3-3.lot", 6, 5, &Form1::mnu533_Click},
+        {"mnu444", 4, 4, "-4-4-4.lot", 1, 4, &Form1::mnu444_Click},
+        {"mnu443", 3, 4, "-4-4-3.lot", 2, 4, &Form1::mnu443_Click},
+        {"mnu442", 2, 4, "-4-4-2.lot", 3, 4, &Form1::mnu442_Click},
     };
     for (const WheelRow &row : rows) {
         const QString caption
             = QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(row.match).arg(row.picked);
         QAction *action = named(mnuWheelOpen->addAction(caption), row.name);
-        const size_t index = m_wheelItems.size();
-        connect(action, &QAction::triggered, this, [this, index] { openWheelItem(index); });
+        connect(action, &QAction::triggered, this, [this, handler = row.handler] { (this->*handler)(); });
         m_wheelItems.push_back({action, row.name, caption, QLatin1String(row.suffix), row.type, row.pick});
     }
 
@@ -991,6 +991,126 @@ void Form1::ShowWheelMenus(int16_t picks)
         return;
     for (const WheelItem &item : m_wheelItems)
         item.action->setVisible(item.pickSize == picks);
+}
+
+void Form1::mnu777_Click()
+{
+    openWheelItem(0);
+}
+
+void Form1::mnu776_Click()
+{
+    openWheelItem(1);
+}
+
+void Form1::mnu775_Click()
+{
+    openWheelItem(2);
+}
+
+void Form1::mnu774_Click()
+{
+    openWheelItem(3);
+}
+
+void Form1::mnu773_Click()
+{
+    openWheelItem(4);
+}
+
+void Form1::mnu666_Click()
+{
+    openWheelItem(5);
+}
+
+void Form1::mnu665_Click()
+{
+    openWheelItem(6);
+}
+
+void Form1::mnu664_Click()
+{
+    openWheelItem(7);
+}
+
+void Form1::mnu663_Click()
+{
+    openWheelItem(8);
+}
+
+void Form1::mnu655_Click()
+{
+    openWheelItem(9);
+}
+
+void Form1::mnu654_Click()
+{
+    openWheelItem(10);
+}
+
+void Form1::mnu653_Click()
+{
+    openWheelItem(11);
+}
+
+void Form1::mnu644_Click()
+{
+    openWheelItem(12);
+}
+
+void Form1::mnu643_Click()
+{
+    openWheelItem(13);
+}
+
+void Form1::mnu633_Click()
+{
+    openWheelItem(14);
+}
+
+void Form1::mnu555_Click()
+{
+    openWheelItem(15);
+}
+
+void Form1::mnu554_Click()
+{
+    openWheelItem(16);
+}
+
+void Form1::mnu553_Click()
+{
+    openWheelItem(17);
+}
+
+void Form1::mnu544_Click()
+{
+    openWheelItem(18);
+}
+
+void Form1::mnu543_Click()
+{
+    openWheelItem(19);
+}
+
+void Form1::mnu533_Click()
+{
+    openWheelItem(20);
+}
+
+void Form1::mnu444_Click()
+{
+    openWheelItem(21);
+}
+
+void Form1::mnu443_Click()
+{
+    openWheelItem(22);
+}
+
+void Form1::mnu442_Click()
+{
+    openWheelItem(23);
 }
 
 void Form1::openWheelItem(size_t index)

@@ -186,6 +186,31 @@ public:
     };
     const std::vector<WheelItem> &wheelItems() const { return m_wheelItems; }
     void openWheelItem(size_t index); // what each of the 24 handlers does
+    // Wheels > Open: each opens its wheel entry file of the current game.
+    void mnu777_Click();
+    void mnu776_Click();
+    void mnu775_Click();
+    void mnu774_Click();
+    void mnu773_Click();
+    void mnu666_Click();
+    void mnu665_Click();
+    void mnu664_Click();
+    void mnu663_Click();
+    void mnu655_Click();
+    void mnu654_Click();
+    void mnu653_Click();
+    void mnu644_Click();
+    void mnu643_Click();
+    void mnu633_Click();
+    void mnu555_Click();
+    void mnu554_Click();
+    void mnu553_Click();
+    void mnu544_Click();
+    void mnu543_Click();
+    void mnu533_Click();
+    void mnu444_Click();
+    void mnu443_Click();
+    void mnu442_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override; // Form_Unload
