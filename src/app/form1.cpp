@@ -555,19 +555,16 @@ void Form1::DTPicker1_Change()
         ball->hide();
 
     HistoryFile = dataPath(historyFileName(GameName));
-    NumbersFile file;
-    if (!file.open(HistoryFile)) {
-        platform::MsgBox(QStringLiteral("The history file %1 cannot be opened: %2")
-                             .arg(QFileInfo(HistoryFile).fileName(), file.errorString()));
+    NumbersFileRead history;
+    if (const FileResult read = readNumbersFile(HistoryFile, &history); !read.ok) {
+        platform::MsgBox(read.message);
         return;
     }
-    if (file.isDamaged())
-        platform::MsgBox(damagedFileMessage(HistoryFile, file.declaredCount(), file.recordsOnDisk()));
-    const int count = file.usableCount();
-    const std::vector<NumbersRecord> records = file.readRange(1, count);
-    file.close();
+    if (history.damaged)
+        platform::MsgBox(history.damageMessage());
+    const int count = static_cast<int>(history.records.size());
     for (int r = 1; r <= count; ++r) {
-        const NumbersRecord &rec = records[static_cast<size_t>(r - 1)];
+        const NumbersRecord &rec = history.records[static_cast<size_t>(r - 1)];
         if (rec.day != day || rec.month != month || rec.year != year)
             continue;
         showDrawRecord(rec);
@@ -689,31 +686,25 @@ void Form1::DTPicker2_Change()
 
 void Form1::listEntryFile()
 {
-    NumbersFile file;
-    if (!file.open(EntryFile)) {
-        platform::MsgBox(QStringLiteral("The entry file %1 cannot be opened: %2")
-                             .arg(QFileInfo(EntryFile).fileName(), file.errorString()));
+    NumbersFileRead entries;
+    if (const FileResult read = readNumbersFile(EntryFile, &entries); !read.ok) {
+        platform::MsgBox(read.message);
         return;
     }
-    const bool damaged = file.isDamaged();
-    const int32_t declared = file.declaredCount();
-    const qint64 onDisk = file.recordsOnDisk();
-    const int count = file.usableCount();
-    const std::vector<NumbersRecord> records = file.readRange(1, count);
-    file.close();
+    const int count = static_cast<int>(entries.records.size());
 
     // The whole list goes in at once, with the count box following the last line.
     QStringList lines;
     lines.reserve(count);
-    for (const NumbersRecord &rec : records)
+    for (const NumbersRecord &rec : entries.records)
         lines << entryLineText(rec.numbers(), BonusTag);
     List1->setUpdatesEnabled(false);
     List1->addItems(lines);
     List1->setUpdatesEnabled(true);
     if (count > 0)
         Text2->setText(QString::number(count));
-    if (damaged)
-        platform::MsgBox(damagedFileMessage(EntryFile, declared, onDisk));
+    if (entries.damaged)
+        platform::MsgBox(entries.damageMessage());
 }
 
 void Form1::AddEntryLine(
@@ -884,15 +875,13 @@ void Form1::Command14_Click()
     std::copy(DrawnBalls.begin() + 1, DrawnBalls.end(), draw.begin() + 1);
     const DrawChecker checker(draw, currentCheckRules());
 
-    NumbersFile file;
-    if (!file.open(EntryFile)) {
-        platform::MsgBox(QStringLiteral("The entry file %1 cannot be opened: %2")
-                             .arg(QFileInfo(EntryFile).fileName(), file.errorString()));
+    NumbersFileRead entries;
+    if (const FileResult read = readNumbersFile(EntryFile, &entries); !read.ok) {
+        platform::MsgBox(read.message);
         return;
     }
-    const int count = file.usableCount();
-    const std::vector<NumbersRecord> records = file.readRange(1, count);
-    file.close();
+    const std::vector<NumbersRecord> &records = entries.records;
+    const int count = static_cast<int>(records.size());
 
     int16_t wins = 0;
     bool sound = false;
@@ -1246,23 +1235,22 @@ void Form1::mnuLoadRTLs_Click()
 
 void Form1::mnupick3_Click()
 {
-    setEnabled(false);
-    PickType = 3;
-    Picky34 *window = Picky34::instance();
-    if (!window)
-        window = new Picky34;
-    window->setWindowTitle(QStringLiteral("Pick 3"));
-    window->show();
+    openPickWindow(3);
 }
 
 void Form1::mnupick4_Click()
 {
+    openPickWindow(4);
+}
+
+void Form1::openPickWindow(int16_t pickType)
+{
     setEnabled(false);
-    PickType = 4;
+    PickType = pickType;
     Picky34 *window = Picky34::instance();
     if (!window)
         window = new Picky34;
-    window->setWindowTitle(QStringLiteral("Pick 4"));
+    window->setWindowTitle(QStringLiteral("Pick %1").arg(pickType));
     window->show();
 }
 
@@ -1280,6 +1268,18 @@ void Form1::mnuHelp_Click()
 
 void Form1::mnuAbout_Click()
 {
+}
+
+void enableMainWindow(bool show)
+{
+    if (Form1 *main = Form1::instance()) {
+        main->setEnabled(true);
+        if (show) {
+            main->show();
+            main->raise();
+            main->activateWindow();
+        }
+    }
 }
 
 } // namespace vx

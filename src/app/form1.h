@@ -219,6 +219,7 @@ private:
     void buildControls();
     void buildMenus();
     void selectGame(int16_t number);
+    void openPickWindow(int16_t pickType); // Pick 3 or Pick 4
     void openGameDefinition(int16_t number); // what each Configure Game item does
     void layoutBallStrip();
     void endProgram();
@@ -227,5 +228,8 @@ private:
 
     std::vector<WheelItem> m_wheelItems;
 };
+
+// The main window, enabled and brought back: the last step of every window opened from it.
+void enableMainWindow(bool show = true);
 
 } // namespace vx

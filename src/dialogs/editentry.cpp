@@ -92,7 +92,7 @@ void editEntry::Form_Load()
 
     NumbersFile file;
     if (!file.open(EntryFile)) {
-        platform::MsgBox(QStringLiteral("The entry file %1 cannot be opened: %2").arg(EntryFile, file.errorString()));
+        platform::MsgBox(openFailure(file).message);
         return;
     }
     const NumbersRecord record = file.read(EditRecord);

@@ -346,34 +346,30 @@ void Form14::Command2_Click()
 
 void Form14::Command3_Click()
 {
-    const GameFileSave saved = updateGameFile(definitionPath(), [this](GameDefinition &record) {
+    saveTicks([this](GameDefinition &record) {
         for (size_t i = 0; i < 15; ++i)
             record.winLines[i + 1] = Check1[i]->isChecked() ? 1 : 0;
-        return QString();
     });
-    if (saved.status != GameFileSave::Status::Saved) {
-        platform::MsgBox(saved.message);
-        return;
-    }
-    showLinesSavedMessage();
 }
 
 void Form14::Command6_Click()
 {
-    const GameFileSave saved = updateGameFile(definitionPath(), [this](GameDefinition &record) {
+    saveTicks([this](GameDefinition &record) {
         for (size_t k = 0; k < 7; ++k)
             record.drawDays[k + 1] = Check2[k]->isChecked() ? static_cast<int16_t>(k + 1) : int16_t(0);
+    });
+}
+
+void Form14::saveTicks(const std::function<void(GameDefinition &)> &setFields)
+{
+    const GameFileSave saved = updateGameFile(definitionPath(), [&setFields](GameDefinition &record) {
+        setFields(record);
         return QString();
     });
     if (saved.status != GameFileSave::Status::Saved) {
         platform::MsgBox(saved.message);
         return;
     }
-    showLinesSavedMessage();
-}
-
-void Form14::showLinesSavedMessage()
-{
     // Only a change of the winning lines is worth a restart; the flag is not set by the day boxes.
     if (LinesChanged)
         platform::MsgBox(
@@ -445,12 +441,7 @@ void Form14::exitWindow()
 
 void Form14::closeEvent(QCloseEvent *event)
 {
-    if (Form1 *main = Form1::instance()) {
-        main->setEnabled(true);
-        main->show();
-        main->raise();
-        main->activateWindow();
-    }
+    enableMainWindow();
     ChildClosed = true;
     event->accept();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "gamedata/gamedefinition.h"
+
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -111,7 +114,8 @@ private:
     void showPage(QGroupBox *page);
     QString definitionPath() const;
     PreferencesSave savePreferences();
-    void showLinesSavedMessage();
+    // Saves the winning lines or the draw days, then says whether a restart is needed.
+    void saveTicks(const std::function<void(GameDefinition &)> &setFields);
     void exitWindow();
 };
 

@@ -3,7 +3,6 @@
 #include "gamedata/boxvalue.h"
 #include "gamedata/rnd.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -146,12 +145,9 @@ std::optional<Candidate> Suggester::attempt()
 FileResult SuggestionRun::openEntries(const QString &entryPath)
 {
     if (!m_entries.open(entryPath))
-        return FileResult::failure(QStringLiteral("The file %1 cannot be opened: %2")
-                                       .arg(QFileInfo(entryPath).fileName(), m_entries.errorString()));
-    // A negative count says nothing about what the file holds: appending would overwrite record 1.
-    if (const int32_t declared = m_entries.declaredCount(); declared < 0) {
-        const FileResult refusal = FileResult::failure(
-            damagedFileMessage(entryPath, declared, m_entries.recordsOnDisk()) + QStringLiteral(" Nothing was added."));
+        return openFailure(m_entries);
+    if (m_entries.declaredCount() < 0) {
+        const FileResult refusal = negativeCountFailure(m_entries);
         m_entries.close();
         return refusal;
     }
@@ -168,8 +164,7 @@ FileResult SuggestionRun::openEntries(const QString &entryPath)
 FileResult SuggestionRun::openHistory(const QString &historyPath, const SuggestionGame &game)
 {
     if (!m_history.open(historyPath))
-        return FileResult::failure(QStringLiteral("The file %1 cannot be opened: %2")
-                                       .arg(QFileInfo(historyPath).fileName(), m_history.errorString()));
+        return openFailure(m_history);
     m_drawCount = m_history.usableCount();
     m_suggester.emplace(game, m_history.readRange(1, m_drawCount));
     for (const std::array<int16_t, 7> &mains : m_entryMains)
@@ -204,10 +199,7 @@ SuggestionRun::Turn SuggestionRun::nextEntry(const std::function<bool()> &keepGo
 FileResult SuggestionRun::append(const Candidate &candidate)
 {
     if (m_count >= MaxNumbersRecords)
-        return FileResult::failure(QStringLiteral("The file %1 already holds %2 records, the most it can hold. "
-                                                  "Nothing was added.")
-                                       .arg(QFileInfo(m_entries.path()).fileName())
-                                       .arg(MaxNumbersRecords));
+        return fullFailure(m_entries.path());
     // The new record is record 1's bytes with the numbers replaced, so it repeats record 1's
     // count, number and date fields.
     NumbersRecord record = m_first;
@@ -215,14 +207,10 @@ FileResult SuggestionRun::append(const Candidate &candidate)
     record.extra[0] = candidate[7];
     NumbersRecord first = m_count == 0 ? record : m_first;
     first.count = m_count + 1;
-    const auto writeFailure = [this] {
-        return FileResult::failure(QStringLiteral("The file %1 could not be written: %2")
-                                       .arg(QFileInfo(m_entries.path()).fileName(), m_entries.errorString()));
-    };
     if (m_count > 0 && !m_entries.write(m_count + 1, record))
-        return writeFailure();
+        return writeFailure(m_entries);
     if (!m_entries.write(1, first))
-        return writeFailure();
+        return writeFailure(m_entries);
     m_first = first;
     ++m_count;
     m_entryMains.push_back(record.main);

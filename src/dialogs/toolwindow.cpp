@@ -65,15 +65,4 @@ void ToolWindow::setClientSizeTwips(int outerWidth, int clientHeight)
     setFixedSize(platform::twipsToPixels(outerWidth - BorderTwips), platform::twipsToPixels(clientHeight));
 }
 
-void enableMainWindow(bool show)
-{
-    if (Form1 *main = Form1::instance()) {
-        main->setEnabled(true);
-        if (show) {
-            main->show();
-            main->activateWindow();
-        }
-    }
-}
-
 } // namespace vx

@@ -29,7 +29,4 @@ private:
     bool m_unloading = false;
 };
 
-// The main window, enabled and brought back (a tool window's last step).
-void enableMainWindow(bool show = true);
-
 } // namespace vx

@@ -144,7 +144,6 @@ long long dateKey(int16_t y, int16_t m, int16_t d)
     return getstringdate(y, m, d).toLongLong();
 }
 
-namespace {
 FileResult openFailure(const NumbersFile &file)
 {
     return FileResult::failure(
@@ -171,7 +170,24 @@ FileResult fullFailure(const QString &path)
                                    .arg(QFileInfo(path).fileName())
                                    .arg(MaxNumbersRecords));
 }
-} // namespace
+
+QString NumbersFileRead::damageMessage() const
+{
+    return damaged ? damagedFileMessage(path, declared, onDisk) : QString();
+}
+
+FileResult readNumbersFile(const QString &path, NumbersFileRead *read)
+{
+    NumbersFile file;
+    if (!file.open(path))
+        return openFailure(file);
+    read->damaged = file.isDamaged();
+    read->declared = file.declaredCount();
+    read->onDisk = file.recordsOnDisk();
+    read->path = path;
+    read->records = file.readRange(1, file.usableCount());
+    return {};
+}
 
 FileResult insertResult(const QString &historyPath, NumbersRecord result)
 {

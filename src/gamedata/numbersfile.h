@@ -72,6 +72,24 @@ struct FileResult {
     static FileResult failure(const QString &message) { return {false, message}; }
 };
 
+// The failures every writer of a numbers file reports, in the same words.
+FileResult openFailure(const NumbersFile &file);
+FileResult writeFailure(const NumbersFile &file);
+FileResult negativeCountFailure(NumbersFile &file); // appending would overwrite record 1
+FileResult fullFailure(const QString &path); // the file already holds MaxNumbersRecords
+
+// What a reader takes of a numbers file in one read: records 1 to the usable count, and whether the
+// declared count says something else (a damaged file, reported by the caller).
+struct NumbersFileRead {
+    std::vector<NumbersRecord> records;
+    bool damaged = false;
+    int32_t declared = 0;
+    qint64 onDisk = 0;
+    QString path;
+    QString damageMessage() const; // empty when the file is sound
+};
+FileResult readNumbersFile(const QString &path, NumbersFileRead *read);
+
 // Date key of a date: the year, then month and day as two digits each, read as one number.
 QString getstringdate(int16_t y, int16_t m, int16_t d);
 long long dateKey(int16_t y, int16_t m, int16_t d);

@@ -341,10 +341,7 @@ void Picky34::closeEvent(QCloseEvent *event)
     event->accept();
     if (g_instance == this)
         g_instance = nullptr;
-    if (Form1 *main = Form1::instance()) {
-        main->setEnabled(true);
-        main->show();
-    }
+    enableMainWindow();
 }
 
 } // namespace vx
