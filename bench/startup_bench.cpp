@@ -119,9 +119,9 @@ void BM_FindLastOfFullHistory(benchmark::State &state)
     Form1 &f = *prepared().form;
     for (auto _ : state) {
         f.DTPicker1_Change();
-        benchmark::DoNotOptimize(DrawRecord);
+        benchmark::DoNotOptimize(f.files().DrawRecord);
     }
-    if (!f.drawShown() || DrawRecord != MaxNumbersRecords)
+    if (!f.drawShown() || f.files().DrawRecord != MaxNumbersRecords)
         state.SkipWithError("the last draw was not shown");
 }
 BENCHMARK(BM_FindLastOfFullHistory)->Unit(benchmark::kMillisecond);

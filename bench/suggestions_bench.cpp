@@ -1,14 +1,14 @@
 // Suggesting 2500 entries for a 6-of-49 game with a 2000-draw history, through the Add Entries
 // window, so that the main window's list and count box are filled as the player sees them.
 #include "app/form1.h"
-#include "dialogs/form5.h"
-#include "dialogs/suggestions.h"
-#include "dialogs/windowhelpers.h"
+#include "entries/form5.h"
+#include "entries/suggestions.h"
 #include "gamedata/sharedstate.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
 #include "platform/messages.h"
 #include "support/testfolder.h"
+#include "support/windowhelpers.h"
 
 #include <QApplication>
 #include <QFile>
@@ -60,8 +60,8 @@ void BM_Additional2500ThroughTheWindow(benchmark::State &state)
     platform::MessageScript::clear(); // start-up notes, such as a missing printer
     for (auto _ : state) {
         state.PauseTiming();
-        if (!EntryFile.isEmpty())
-            QFile::remove(EntryFile); // the previous run's entries
+        if (!form.files().EntryFile.isEmpty())
+            QFile::remove(form.files().EntryFile); // the previous run's entries
         form.DTPicker2_Change();
         form.Command4->click();
         Form5 *window = openWindow<Form5>();

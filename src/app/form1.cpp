@@ -1,32 +1,12 @@
 #include "app/form1.h"
 
-#include "dialogs/editentry.h"
-#include "dialogs/form14.h"
-#include "dialogs/form2.h"
-#include "dialogs/form5.h"
 #include "gamedata/boxvalue.h"
-#include "gamedata/drawcheck.h"
-#include "gamedata/entryfiles.h"
-#include "gamedata/gamedefinition.h"
-#include "gamedata/monthnames.h"
-#include "gamedata/numberlines.h"
-#include "gamedata/numbersfile.h"
-#include "gamedata/sharedstate.h"
-#include "pickdigits/picky34.h"
 #include "platform/controls.h"
 #include "platform/datepicker.h"
-#include "platform/events.h"
-#include "platform/localemonths.h"
 #include "platform/messages.h"
-#include "platform/sound.h"
 #include "platform/twips.h"
-#include "printing/listprinting.h"
-#include "printing/printers.h"
 
-#include <QCloseEvent>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,8 +23,6 @@ using platform::twipsRect;
 using platform::twipsToPixels;
 
 namespace {
-Form1 *g_instance = nullptr;
-
 // Calls a handler when the picture is clicked.
 class ClickFilter : public QObject
 {
@@ -76,22 +54,17 @@ private:
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
 {
-    g_instance = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(platform::ApplicationTitle);
     buildControls();
     buildMenus();
 }
 
-Form1::~Form1()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
+Form1::~Form1() = default;
 
-Form1 *Form1::instance()
+QString Form1::dataPath(const QString &fileName) const
 {
-    return g_instance;
+    return vx::dataPath(m_startup.AppFolder, fileName);
 }
 
 void Form1::buildControls()
@@ -296,691 +269,54 @@ void Form1::buildMenus()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Start-up and the end of the program
+// What other windows may ask of the main window
 
-bool Form1::Form_Load()
+void Form1::appendEntryLines(const QStringList &lines)
 {
-    // 1-2. The locale's abbreviated month names; without them no dated entry file can be named.
-    const std::optional<QStringList> abbreviations = platform::SystemAbbreviatedMonthNames();
-    if (!abbreviations) {
-        platform::MsgBox(QStringLiteral("Cannot establish the date system used on your PC - sorry!"));
-        endProgram();
-        return false;
-    }
-    MonthNames = processMonthNames(*abbreviations, &CalendarText);
-
-    // 3. Both dates start at today. No game is loaded yet, so the pickers' refreshes stay quiet.
-    {
-        const QSignalBlocker block1(DTPicker1);
-        const QSignalBlocker block2(DTPicker2);
-        DTPicker1->setValue(QDate::currentDate());
-        DTPicker2->setValue(QDate::currentDate());
-    }
-
-    // 4-6.
-    setWindowTitle(platform::ApplicationTitle);
-    OpenWheelType = 0;
-    HistoryListFull = false;
-    AppFolder = platform::ProgramFolder();
-    if (AppFolder == QLatin1String("/"))
-        AppFolder.clear(); // the root folder: paths become "/game1.dat"
-    HelpFile = AppFolder + QStringLiteral("/Calvenor.chm");
-
-    // 7.
-    for (QLabel *ball : Image2)
-        ball->hide();
-
-    // 8.
-    PrintingEnabled = SelectSavedPrinter();
-    if (!PrintingEnabled) {
-        Command9->setEnabled(false);
-        Command10->setEnabled(false);
-        mnuTicketPrinting->menuAction()->setEnabled(false);
-    }
-
-    // 9-10.
-    Text3->setText(QStringLiteral("0"));
-    Text2->setText(QStringLiteral("0"));
-    Option[1]->setChecked(true);
-    Command3->hide();
-
-    // 11. Caption the game buttons and the Configure Game items from the six game files.
-    QStringList unwritable;
-    for (int n = 1; n <= 6; ++n) {
-        GameFile = paddedGameFileName(n);
-        const QString path = dataPath(gameFileName(n));
-        const GameFileRead read = readGameDefinition(path);
-        if (read.status == GameFileStatus::OpenFailed)
-            unwritable << gameFileName(n);
-        else if (read.status == GameFileStatus::WrongLength)
-            platform::MsgBox(damagedGameFileMessage(path, read.length));
-        QRadioButton *button = Option[static_cast<size_t>(n)];
-        if (read.definition.mainPool <= 1) {
-            button->setText(QStringLiteral("Game%1").arg(n));
-            button->setEnabled(false);
-        } else {
-            const QString name = read.definition.nameText();
-            button->setText(name);
-            mnuName[static_cast<size_t>(n)]->setText(name);
-        }
-    }
-    if (!unwritable.isEmpty()) {
-        platform::MsgBox(QStringLiteral("The application folder %1 cannot be written, so the game files (%2) "
-                                        "could not be created. Games cannot be defined or saved until the folder "
-                                        "can be written.")
-                             .arg(AppFolder, unwritable.join(QStringLiteral(", "))));
-    }
-
-    // 12.
-    Option1_Click();
-    return true;
+    List1->addItems(lines);
 }
 
-void Form1::endProgram()
+void Form1::replaceEntryLine(int row, const QString &line)
 {
-    DeleteEmptyEntryFile();
-    platform::EndProgram();
+    delete List1->takeItem(row);
+    List1->insertItem(row, line);
+    if (QListWidgetItem *item = List1->item(row))
+        item->setSelected(true);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void Form1::setEntryCount(int count)
 {
-    // Form_Unload
-    event->accept();
-    endProgram();
+    Text2->setText(QLatin1Char(' ') + QString::number(count));
 }
 
-void Form1::mnuExit_Click()
+double Form1::entryCountShown() const
 {
-    endProgram();
+    return BoxValue(Text2->text());
 }
 
-void Form1::mnuExitMenu_Click()
-{
-    endProgram();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Game selection
-
-void Form1::selectGame(int16_t number)
-{
-    GameNumber = number;
-    GameFile = paddedGameFileName(number);
-    setupgame();
-}
-
-void Form1::Option1_Click()
-{
-    selectGame(1);
-}
-
-void Form1::Option2_Click()
-{
-    selectGame(2);
-}
-
-void Form1::Option3_Click()
-{
-    selectGame(3);
-}
-
-void Form1::Option4_Click()
-{
-    selectGame(4);
-}
-
-void Form1::Option5_Click()
-{
-    selectGame(5);
-}
-
-void Form1::Option6_Click()
-{
-    selectGame(6);
-}
-
-void Form1::setGameControlsEnabled(bool enabled)
-{
-    Frame5->setEnabled(enabled);
-    Frame3->setEnabled(enabled);
-    for (QMenu *menu : {mnuWheels, mnuStand, mnuOpt})
-        menu->menuAction()->setEnabled(enabled);
-    mnuTicketPrinting->menuAction()->setEnabled(enabled && PrintingEnabled);
-    mnuFilter->setEnabled(enabled);
-    mnuImport->setEnabled(enabled);
-}
-
-void Form1::setupgame()
-{
-    const QString path = dataPath(GameFile.trimmed());
-    const GameFileRead read = readGameDefinition(path);
-    if (read.status == GameFileStatus::WrongLength)
-        platform::MsgBox(damagedGameFileMessage(path, read.length));
-
-    if (read.definition.mainDrawn <= 0) {
-        // An undefined game: nothing of it can be shown or used.
-        if (GameNumber >= 1 && GameNumber <= 6)
-            Option[static_cast<size_t>(GameNumber)]->setEnabled(false);
-        setGameControlsEnabled(false);
-        return;
-    }
-
-    loadCurrentGame(read.definition);
-    Frame5->setTitle(QStringLiteral("My Enties for ") + GameName);
-    Frame3->setTitle(QStringLiteral("Draw Date for ") + GameName);
-    Frame6->setTitle(QStringLiteral("Winning Lines for ") + GameName);
-    // A defined game may follow an undefined one, which left the panels and menus disabled.
-    setGameControlsEnabled(true);
-
-    DeleteEmptyEntryFile();
-    ClearDrawDisplay();
-
-    Command3->hide();
-    DTPicker2->show();
-    Label7->setVisible(BonusDrawn == 2);
-    layoutBallStrip();
-
-    DTPicker2_Change();
-    DTPicker1_Change();
-
-    const QString entries = Text2->text();
-    if (!entries.isEmpty() && entries != QLatin1String("0") && drawShown())
-        Command14_Click();
-
-    if (MainDrawn >= 4 && MainDrawn <= 7)
-        ShowWheelMenus(MainDrawn);
-    mnuWheels->menuAction()->setEnabled(MainDrawn != 3);
-}
-
-void Form1::layoutBallStrip()
-{
-    auto setStrip = [this](int width) { Picture1->resize(twipsToPixels(width), twipsToPixels(735)); };
-    auto placeTag = [](QLabel *tag, int left) { tag->move(twipsToPixels(left), twipsToPixels(3120)); };
-
-    if (BonusDrawn == 2) {
-        Label3->setText(BonusTag);
-        Label7->setText(BonusTag);
-        Label3->show();
-        Label7->show();
-        struct Row {
-            int width, tag1, tag2;
-        };
-        static const Row rows[]
-            = {{3735, 3700, 4440}, {4455, 4440, 5180}, {5175, 5180, 5920}, {5895, 5920, 6660}, {6615, 6660, 7400}};
-        if (MainDrawn >= 3 && MainDrawn <= 7) {
-            const Row &row = rows[MainDrawn - 3];
-            setStrip(row.width);
-            placeTag(Label3, row.tag1);
-            placeTag(Label7, row.tag2);
-        }
-        return;
-    }
-
-    const int n = MainDrawn + BonusDrawn;
-    struct Row {
-        int width, tag;
-    };
-    // Eight pictures (seven main balls and one extra) follow the same rule as the others: the
-    // strip is 720 per picture plus 135, and the tag sits under the eighth picture.
-    static const Row rows[] = {{3015, 3330}, {3735, 4040}, {4455, 5240}, {5175, 5480}, {5895, 6660}};
-    if (n < 4 || n > 8)
-        return;
-    const Row &row = rows[n - 4];
-    setStrip(row.width);
-    if (BonusDrawn == 1) {
-        Label3->setText(BonusTag);
-        Label3->show();
-        placeTag(Label3, row.tag);
-    } else {
-        Label3->hide();
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Draw panel
-
-bool Form1::drawShown() const
-{
-    return Image2[0]->isVisibleTo(Picture1);
-}
-
-void Form1::DTPicker1_Change()
-{
-    const int day = DTPicker1->Day();
-    const int month = DTPicker1->Month();
-    const int year = DTPicker1->Year();
-    List2->clear();
-    Text3->setText(QStringLiteral("0"));
-    for (QLabel *ball : Image2)
-        ball->hide();
-
-    HistoryFile = dataPath(historyFileName(GameName));
-    NumbersFileRead history;
-    if (const FileResult read = readNumbersFile(HistoryFile, &history); !read.ok) {
-        platform::MsgBox(read.message);
-        return;
-    }
-    if (history.damaged)
-        platform::MsgBox(history.damageMessage());
-    const int count = static_cast<int>(history.records.size());
-    for (int r = 1; r <= count; ++r) {
-        const NumbersRecord &rec = history.records[static_cast<size_t>(r - 1)];
-        if (rec.day != day || rec.month != month || rec.year != year)
-            continue;
-        showDrawRecord(rec);
-        DrawRecord = static_cast<int16_t>(r);
-        return;
-    }
-}
-
-void Form1::showDrawRecord(const NumbersRecord &rec)
-{
-    // The balls fill the places from the first without gaps: mains, then the extras.
-    int16_t p = 0;
-    if (rec.main[0] > 0)
-        ShowBall(0, rec.main[0], 0);
-    for (size_t i = 1; i < 7; ++i) {
-        if (rec.main[i] > 0)
-            ShowBall(++p, rec.main[i], 0);
-    }
-    if (rec.extra[0] > 0)
-        ShowBall(++p, rec.extra[0], 1);
-    if (rec.extra[1] > 0)
-        ShowBall(++p, rec.extra[1], 2);
-}
-
-void Form1::ShowBall(int16_t pos, int16_t ball, int16_t kind)
-{
-    if (ball == 0 || pos < 0 || pos > 8)
-        return;
-    const BallImageList *list = nullptr;
-    if (kind == 0) {
-        DrawnBalls[static_cast<size_t>(pos + 1)] = ball;
-        list = BallColour == 0 ? &ImageList2 : &ImageList1;
-    } else if (kind == 1 || kind == 2) {
-        DrawnBalls[kind == 1 ? 8 : 9] = ball;
-        list = BallColour == 0 ? &ImageList1 : &ImageList2;
-    } else {
-        return;
-    }
-    QLabel *picture = Image2[static_cast<size_t>(pos)];
-    picture->setPixmap(list->picture(ball));
-    picture->show();
-}
-
-void Form1::ClearDrawDisplay()
-{
-    OpenWheelType = 0;
-    for (QLabel *ball : Image2)
-        ball->hide();
-    List1->clear();
-    List2->clear();
-    Text2->setText(QStringLiteral("0"));
-    EntryFile.clear();
-}
-
-void Form1::Command1_Click()
-{
-    if (drawShown()) {
-        platform::MsgBox(QStringLiteral("There is already a draw result for this date and game. Delete the draw "
-                                        "first if you want to change it."));
-        return;
-    }
-    const int w = DTPicker1->DayOfWeek();
-    if (DrawDays[static_cast<size_t>(w)] != w
-        && !platform::AskYesNo(QStringLiteral("You are entering a draw that has not been defined as a draw day. Do "
-                                              "you want to continue"))) {
-        return;
-    }
-    auto *form = new Form2();
-    form->Form_Load();
-    form->layoutForGame();
-    setEnabled(false);
-    form->show();
-}
-
-void Form1::Command2_Click()
-{
-    if (!drawShown()) {
-        platform::MsgBox(QStringLiteral("There is no draw displayed to delete"));
-        return;
-    }
-    if (!platform::AskYesNo(QStringLiteral("Do you really want to delete this draw?")))
-        return;
-    // The refresh finds the shown draw's record again.
-    DTPicker1_Change();
-    if (!drawShown())
-        return;
-    const FileResult deleted = deleteResult(HistoryFile, DrawRecord);
-    if (!deleted.ok) {
-        platform::MsgBox(deleted.message);
-        return;
-    }
-    for (QLabel *ball : Image2)
-        ball->hide();
-    List2->clear();
-    Text3->setText(QStringLiteral("0"));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Entry panel
-
-int Form1::entryCountShown() const
+int Form1::entryCountRounded() const
 {
     return RoundToInt16(BoxValue(Text2->text()));
 }
 
-void Form1::DTPicker2_Change()
+void Form1::clearWinningLines()
 {
-    // The panel's own state: the whole window is disabled while a tool window is open.
-    if (!Frame5->isEnabledTo(this))
-        return;
-    DeleteEmptyEntryFile();
-    List2->clear();
-    List1->clear();
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
-    EntryFile = dataPath(datedEntryFileName(GameName, DTPicker2->Value()));
-    listEntryFile();
-}
-
-void Form1::listEntryFile()
-{
-    NumbersFileRead entries;
-    if (const FileResult read = readNumbersFile(EntryFile, &entries); !read.ok) {
-        platform::MsgBox(read.message);
-        return;
-    }
-    const int count = static_cast<int>(entries.records.size());
-
-    // The whole list goes in at once, with the count box following the last line.
-    QStringList lines;
-    lines.reserve(count);
-    for (const NumbersRecord &rec : entries.records)
-        lines << entryLineText(rec.numbers(), BonusTag);
-    List1->setUpdatesEnabled(false);
-    List1->addItems(lines);
-    List1->setUpdatesEnabled(true);
-    if (count > 0)
-        Text2->setText(QString::number(count));
-    if (entries.damaged)
-        platform::MsgBox(entries.damageMessage());
-}
-
-void Form1::AddEntryLine(
-    int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6, int16_t b7, int16_t x1, int16_t x2)
-{
-    List1->addItem(entryLineText({b1, b2, b3, b4, b5, b6, b7, x1, x2}, BonusTag));
-}
-
-void Form1::Command3_Click()
-{
-    OpenWheelType = 0;
-    DeleteEmptyEntryFile();
-    Command3->hide();
-    Text2->setText(QStringLiteral("0"));
-    List1->clear();
-    List2->clear();
-    DTPicker2_Change();
-    DTPicker2->show();
-}
-
-void Form1::Command4_Click()
-{
-    const bool standing = EntryFile.contains(QLatin1String("Stand"));
-    const bool wheel = !standing && EntryFile.contains(QLatin1Char('-'));
-    if (wheel
-        && !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. "
-                                              "Are you sure you want to continue?")))
-        return;
-    const int w = DTPicker2->DayOfWeek();
-    if (DrawDays[static_cast<size_t>(w)] != w
-        && !platform::AskYesNo(QStringLiteral("Do you want to create a dated entry for a day that has not been "
-                                              "defined as a draw day?")))
-        return;
-
-    auto *form = new Form5();
-    form->Form_Load();
-    if (BonusPicked == 0)
-        form->Label2->hide();
-    if (standing) {
-        form->setWindowTitle(QStringLiteral("Standing Entry"));
-    } else if (wheel) {
-        form->setWindowTitle(QStringLiteral("Wheel Entry"));
-    } else {
-        form->setWindowTitle(GameName + QStringLiteral(" Entries for") + QLatin1Char(' ')
-            + QString::number(DTPicker2->Day()) + QLatin1Char(' ') + MonthName(DTPicker2->Month()) + QLatin1Char(' ')
-            + QString::number(DTPicker2->Year()));
-    }
-    setEnabled(false);
-    form->show();
-}
-
-void Form1::Command5_Click()
-{
-    if (entryCountShown() <= 0) {
-        platform::MsgBox(QStringLiteral("There are no entries to delete"));
-        return;
-    }
-    if (EntryFile.contains(QLatin1Char('-'))
-        && !platform::AskYesNo(QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you "
-                                              "sure you want to continue?")))
-        return;
-
-    const int n = std::min(entryCountShown(), static_cast<int>(List1->count()));
-    std::vector<int> selected;
-    for (int line = 0; line < n; ++line)
-        if (List1->item(line)->isSelected())
-            selected.push_back(line);
-    if (selected.empty()) {
-        platform::MsgBox(QStringLiteral("You have not selected any entries for deletion."));
-        return;
-    }
-    const QString question = selected.size() == 1
-        ? QStringLiteral("Are you sure you want to delete the selected entry?")
-        : QStringLiteral("Are you sure you want to delete the %1 selected entries?").arg(selected.size());
-    if (!platform::AskYesNo(question))
-        return;
-
     List2->clear();
     Text3->setText(QStringLiteral("0"));
-    int remaining = 0;
-    const FileResult result = deleteEntries(EntryFile, selected, &remaining);
-    if (!result.ok) {
-        platform::MsgBox(result.message);
-        return;
-    }
-    List1->setUpdatesEnabled(false);
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
-        delete List1->takeItem(*it);
-    List1->setUpdatesEnabled(true);
-    Text2->setText(QString::number(remaining));
-    // Only a deletion of every listed entry ends with a word; a partial one ends quietly.
-    if (static_cast<int>(selected.size()) == n)
-        platform::MsgBox(QStringLiteral("Done"));
 }
 
-void Form1::Command6_Click()
+void Form1::enableAgain(bool show)
 {
-    if (BoxValue(Text2->text()) == 0) {
-        platform::MsgBox(QStringLiteral("There are no entries displayed to edit."));
-        return;
+    setEnabled(true);
+    if (show) {
+        this->show();
+        raise();
+        activateWindow();
     }
-    if (EntryFile.contains(QLatin1Char('-'))
-        && !platform::AskYesNo(QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you "
-                                              "sure you want to continue?")))
-        return;
-    const int count = std::min<int>(entryCountShown(), List1->count());
-    int selected = 0;
-    int line = -1;
-    for (int i = 0; i < count; ++i) {
-        if (List1->item(i)->isSelected()) {
-            ++selected;
-            line = i;
-        }
-    }
-    if (selected == 0) {
-        platform::MsgBox(QStringLiteral("You have not selected an entry to edit."));
-        return;
-    }
-    if (selected > 1) {
-        platform::MsgBox(QStringLiteral("You have more than one entry selected. You must only select one entry at a "
-                                        "time for editing."));
-        return;
-    }
-    EditRecord = static_cast<int16_t>(line + 1);
-    auto *form = new editEntry();
-    form->Form_Load();
-    setEnabled(false);
-    form->show();
-}
-
-void Form1::Command9_Click()
-{
-    QStringList lines;
-    for (int i = 0; i < List1->count(); ++i)
-        lines << List1->item(i)->text();
-    PrintListCommand(lines);
-}
-
-void Form1::Command10_Click()
-{
-    QStringList lines;
-    for (int i = 0; i < List2->count(); ++i)
-        lines << List2->item(i)->text();
-    PrintListCommand(lines);
-}
-
-void Form1::Command12_Click()
-{
-}
-
-void Form1::Command14_Click()
-{
-    List2->clear();
-    if (entryCountShown() < 1) {
-        platform::MsgBox(QStringLiteral("You do not have any entries listed to check!"));
-        return;
-    }
-    if (!drawShown()) {
-        platform::MsgBox(QStringLiteral("You do not have any draw result listed to check against!"));
-        return;
-    }
-    if (!anyWinLine(WinLines)) {
-        platform::MsgBox(QStringLiteral("You cannot do a check you have no winning entries defined for ") + GameName);
-        return;
-    }
-
-    CheckNumbers draw {};
-    std::copy(DrawnBalls.begin() + 1, DrawnBalls.end(), draw.begin() + 1);
-    const DrawChecker checker(draw, currentCheckRules());
-
-    NumbersFileRead entries;
-    if (const FileResult read = readNumbersFile(EntryFile, &entries); !read.ok) {
-        platform::MsgBox(read.message);
-        return;
-    }
-    const std::vector<NumbersRecord> &records = entries.records;
-    const int count = static_cast<int>(records.size());
-
-    int16_t wins = 0;
-    bool sound = false;
-    QStringList winningLines;
-    std::vector<int> winnerRows;
-    for (int i = 0; i < count; ++i) {
-        const NumbersRecord &rec = records[static_cast<size_t>(i)];
-        CheckNumbers entry {};
-        std::copy(rec.main.begin(), rec.main.end(), entry.begin() + 1);
-        entry[8] = rec.extra[0];
-        entry[9] = rec.extra[1];
-        const CheckOutcome outcome = checker.classify(entry);
-        if (outcome.category == 0)
-            continue;
-        ++wins;
-        sound = sound || outcome.playsSound;
-        winningLines << checkedLineText(rec.main, rec.extra[0], categoryLabel(outcome.category, BonusTag), BonusTag);
-        if (i < List1->count())
-            winnerRows.push_back(i);
-    }
-
-    // Lines of the checked entries end up selected exactly when they won.
-    QItemSelectionModel *selection = List1->selectionModel();
-    const int checkedLines = std::min(count, static_cast<int>(List1->count()));
-    if (checkedLines > 0)
-        selection->select(QItemSelection(List1->model()->index(0, 0), List1->model()->index(checkedLines - 1, 0)),
-            QItemSelectionModel::Deselect);
-    // Runs of neighbouring winners go in as one range each: one selection change for the lot.
-    QItemSelection winners;
-    for (size_t k = 0; k < winnerRows.size();) {
-        size_t end = k;
-        while (end + 1 < winnerRows.size() && winnerRows[end + 1] == winnerRows[end] + 1)
-            ++end;
-        winners.append(
-            QItemSelectionRange(List1->model()->index(winnerRows[k], 0), List1->model()->index(winnerRows[end], 0)));
-        k = end + 1;
-    }
-    selection->select(winners, QItemSelectionModel::Select);
-    List2->addItems(winningLines);
-    if (sound)
-        platform::PlaySoundAsync(AppFolder + QStringLiteral("/tada.wav"));
-
-    Text3->setText(QStringLiteral(" ") + QString::number(wins));
-    if (wins == 0)
-        platform::MsgBox(QStringLiteral("No wins this time!"));
-}
-
-void Form1::mnustandcreate_Click()
-{
-    if (EntryFile.contains(QLatin1String("Stand"))) {
-        platform::MsgBox(QStringLiteral("Done."));
-        return;
-    }
-    if (entryCountShown() < 1) {
-        platform::MsgBox(QStringLiteral("You do not have any entries displayed to save as a standing entry"));
-        return;
-    }
-    const QString target = dataPath(standingEntryFileName(GameName));
-    if (QFileInfo::exists(target)
-        && !platform::AskYesNo(QStringLiteral("You already have a standing for this game. Only one standing entry is "
-                                              "allowed per game. Do you want to continue and overwrite your existing "
-                                              "file?")))
-        return;
-    const FileResult copied = copyFileReplacing(EntryFile, target);
-    if (!copied.ok) {
-        platform::MsgBox(QStringLiteral("The standing entry was not saved. ") + copied.message);
-        return;
-    }
-    platform::MsgBox(QStringLiteral("Done!"));
-}
-
-void Form1::mnuStandOpen_Click()
-{
-    const QString path = dataPath(standingEntryFileName(GameName));
-    if (!QFileInfo::exists(path)) {
-        platform::MsgBox(QStringLiteral("You do not have a standing entry for this game!"));
-        return;
-    }
-    DeleteEmptyEntryFile();
-    EntryFile = path;
-    List1->clear();
-    List2->clear();
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
-    listEntryFile();
-    OpenWheelType = 0;
-    Command3->show();
 }
 
 // ---------------------------------------------------------------------------------------------
-// Wheels
-
-void Form1::ShowWheelMenus(int16_t picks)
-{
-    if (picks < 4 || picks > 7)
-        return;
-    for (const WheelItem &item : m_wheelItems)
-        item.action->setVisible(item.pickSize == picks);
-}
+// Wheels > Open: each item opens its wheel entry file of the current game.
 
 void Form1::mnu777_Click()
 {
@@ -1100,186 +436,6 @@ void Form1::mnu443_Click()
 void Form1::mnu442_Click()
 {
     openWheelItem(23);
-}
-
-void Form1::openWheelItem(size_t index)
-{
-    if (index >= m_wheelItems.size())
-        return;
-    const WheelItem &item = m_wheelItems[index];
-    OpenWheelType = item.wheelType;
-    openwheel(dataPath(wheelEntryFileName(GameName, item.suffix)));
-}
-
-void Form1::openwheel(const QString &path)
-{
-    if (!QFileInfo::exists(path)) {
-        platform::MsgBox(QStringLiteral("You have not yet created this wheel"));
-        OpenWheelType = 0;
-        return;
-    }
-    List2->clear();
-    List1->clear();
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
-    Command3->show();
-    DTPicker2->hide();
-    DeleteEmptyEntryFile();
-    EntryFile = path;
-    listEntryFile();
-}
-
-void Form1::mnuWheelCreate_Click()
-{
-    DeleteEmptyEntryFile();
-    WheelGameName = GameName;
-    WheelHistoryName = historyFileName(GameName);
-    WheelMaxBall = MainPool;
-    WheelListName = GameName;
-    if (MainDrawn >= 4 && MainDrawn <= 6)
-        WheelBonusMode = BonusPool != 0 ? 1 : 4;
-    // The wheel window of the game's pick size takes over from here; the main window stays
-    // usable until one exists to hand it back.
-}
-
-// ---------------------------------------------------------------------------------------------
-// Windows of other parts of the program
-
-void Form1::Image1_Click()
-{
-}
-
-void Form1::Image3_Click()
-{
-}
-
-void Form1::openGameDefinition(int16_t number)
-{
-    ChildClosed = false;
-    setEnabled(false);
-    GameFile = paddedGameFileName(number);
-    // The window reads GameFile as it is created.
-    auto *window = new Form14;
-    window->setWindowTitle(Option[static_cast<size_t>(number)]->text() + QStringLiteral(" Configuration"));
-    window->show();
-    while (!ChildClosed) {
-        platform::DoEvents();
-        platform::SleepMs(10);
-    }
-    // The window stays open after a save; it enables this window again when it closes.
-    DTPicker1_Change();
-    DTPicker2_Change();
-}
-
-void Form1::mnuName1_Click()
-{
-    openGameDefinition(1);
-}
-
-void Form1::mnuName2_Click()
-{
-    openGameDefinition(2);
-}
-
-void Form1::mnuName3_Click()
-{
-    openGameDefinition(3);
-}
-
-void Form1::mnuName4_Click()
-{
-    openGameDefinition(4);
-}
-
-void Form1::mnuName5_Click()
-{
-    openGameDefinition(5);
-}
-
-void Form1::mnuName6_Click()
-{
-    openGameDefinition(6);
-}
-
-void Form1::mnuPrintTickets_Click()
-{
-}
-
-void Form1::mnuCalibrate_Click()
-{
-}
-
-void Form1::mnuResults_Click()
-{
-}
-
-void Form1::mnuDelete_Click()
-{
-}
-
-void Form1::mnuFilter_Click()
-{
-}
-
-void Form1::mnuImport_Click()
-{
-}
-
-void Form1::mnuprinters_Click()
-{
-}
-
-void Form1::mnuLoadRTLs_Click()
-{
-}
-
-void Form1::mnupick3_Click()
-{
-    openPickWindow(3);
-}
-
-void Form1::mnupick4_Click()
-{
-    openPickWindow(4);
-}
-
-void Form1::openPickWindow(int16_t pickType)
-{
-    setEnabled(false);
-    PickType = pickType;
-    Picky34 *window = Picky34::instance();
-    if (!window)
-        window = new Picky34;
-    window->setWindowTitle(QStringLiteral("Pick %1").arg(pickType));
-    window->show();
-}
-
-void Form1::mnuOptCreate_Click()
-{
-}
-
-void Form1::mnuUpgrade_Click()
-{
-}
-
-void Form1::mnuHelp_Click()
-{
-}
-
-void Form1::mnuAbout_Click()
-{
-}
-
-void enableMainWindow(bool show)
-{
-    if (Form1 *main = Form1::instance()) {
-        main->setEnabled(true);
-        if (show) {
-            main->show();
-            main->raise();
-            main->activateWindow();
-        }
-    }
 }
 
 } // namespace vx

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/ballimages.h"
+#include "gamedata/mainwindowlink.h"
 #include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
 
 #include <QMainWindow>
 #include <array>
@@ -24,16 +26,31 @@ class DatePicker;
 namespace vx {
 
 // The main window: game selector, draw panel, entry panel, winning lines and the menus from which
-// every other window opens. There is one, created at start-up; other windows reach it through
-// Form1::instance().
-class Form1 : public QMainWindow
+// every other window opens. It owns the shared values and hands each window what it uses; the
+// windows reach back only through MainWindowLink.
+class Form1 : public QMainWindow, public MainWindowLink
 {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    static Form1 *instance();
+    const StartupValues &startup() const { return m_startup; }
+    const CurrentGame &game() const { return m_game; }
+    const MainWindowFiles &files() const { return m_files; }
+    const ToolWindowValues &handed() const { return m_handed; }
+
+    // MainWindowLink
+    void appendEntryLines(const QStringList &lines) override;
+    void replaceEntryLine(int row, const QString &line) override;
+    void setEntryCount(int count) override;
+    double entryCountShown() const override;
+    void refreshEntryPanel() override { DTPicker2_Change(); }
+    void clearEntryDisplay() override { ClearDrawDisplay(); }
+    void showDraw(const NumbersRecord &record) override { showDrawRecord(record); }
+    void refreshDrawPanel() override { DTPicker1_Change(); }
+    void clearWinningLines() override;
+    void enableAgain(bool show = true) override;
 
     // Start-up; false when the program must end (the locale could not be read).
     bool Form_Load();
@@ -224,12 +241,14 @@ private:
     void layoutBallStrip();
     void endProgram();
     void setGameControlsEnabled(bool enabled);
-    int entryCountShown() const; // the number in Text2
+    int entryCountRounded() const; // the number in Text2, as a count
+    QString dataPath(const QString &fileName) const;
 
+    StartupValues m_startup;
+    CurrentGame m_game;
+    MainWindowFiles m_files;
+    ToolWindowValues m_handed;
     std::vector<WheelItem> m_wheelItems;
 };
-
-// The main window, enabled and brought back: the last step of every window opened from it.
-void enableMainWindow(bool show = true);
 
 } // namespace vx

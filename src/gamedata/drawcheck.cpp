@@ -1,6 +1,6 @@
 #include "gamedata/drawcheck.h"
 
-#include "gamedata/sharedstate.h"
+#include "gamedata/numberlines.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,11 +16,6 @@ struct Category {
 constexpr std::array<Category, 16> Categories = {{{-1, false}, {7, false}, {6, true}, {6, false}, {5, true}, {5, false},
     {4, true}, {4, false}, {3, true}, {3, false}, {2, true}, {2, false}, {1, true}, {1, false}, {0, true}, {0, false}}};
 } // namespace
-
-CheckRules currentCheckRules()
-{
-    return {MainDrawn, BonusDrawn, BonusPool, WinLines, BonusTag};
-}
 
 DrawChecker::DrawChecker(const CheckNumbers &draw, const CheckRules &rules)
     : m_draw(draw)
@@ -123,6 +118,54 @@ QString categoryLabel(int category, const QString &bonusTag)
 bool anyWinLine(const std::array<int16_t, 16> &winLines)
 {
     return std::any_of(winLines.begin() + 1, winLines.end(), [](int16_t v) { return v > 0; });
+}
+
+CheckNumbers checkNumbers(const NumbersRecord &record)
+{
+    CheckNumbers numbers {};
+    std::copy(record.main.begin(), record.main.end(), numbers.begin() + 1);
+    numbers[8] = record.extra[0];
+    numbers[9] = record.extra[1];
+    return numbers;
+}
+
+EntriesCheck checkEntries(const std::vector<NumbersRecord> &entries, const CheckNumbers &draw, const CheckRules &rules)
+{
+    const DrawChecker checker(draw, rules);
+    EntriesCheck check;
+    check.entryCount = static_cast<int>(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const NumbersRecord &entry = entries[i];
+        const CheckOutcome outcome = checker.classify(checkNumbers(entry));
+        if (outcome.category == 0)
+            continue;
+        ++check.wins;
+        check.playsSound = check.playsSound || outcome.playsSound;
+        check.winningLines << checkedLineText(
+            entry.main, entry.extra[0], categoryLabel(outcome.category, rules.bonusTag), rules.bonusTag);
+        check.winnerRows.push_back(static_cast<int>(i));
+    }
+    return check;
+}
+
+FileResult checkEntryFile(
+    const QString &entryPath, const CheckNumbers &draw, const CheckRules &rules, EntriesCheck *check)
+{
+    NumbersFileRead entries;
+    if (const FileResult read = readNumbersFile(entryPath, &entries); !read.ok)
+        return read;
+    *check = checkEntries(entries.records, draw, rules);
+    return {};
+}
+
+int findDrawByDate(const std::vector<NumbersRecord> &history, int year, int month, int day)
+{
+    for (size_t r = 0; r < history.size(); ++r) {
+        const NumbersRecord &draw = history[r];
+        if (draw.day == day && draw.month == month && draw.year == year)
+            return static_cast<int>(r) + 1;
+    }
+    return 0;
 }
 
 } // namespace vx

@@ -2,7 +2,6 @@
 
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
-#include "gamedata/sharedstate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +13,9 @@ QString historyFileName(const QString &gameName)
     return gameName + QStringLiteral(".rtl");
 }
 
-QString datedEntryFileName(const QString &gameName, const QDate &date)
+QString datedEntryFileName(const QString &gameName, const QDate &date, const MonthNameTable &monthNames)
 {
-    return gameName + twoDigits(date.day()) + MonthName(date.month()) + QString::number(date.year())
+    return gameName + twoDigits(date.day()) + MonthName(monthNames, date.month()) + QString::number(date.year())
         + QStringLiteral(".lot");
 }
 
@@ -30,19 +29,31 @@ QString wheelEntryFileName(const QString &gameName, const QString &suffix)
     return gameName + suffix;
 }
 
-void DeleteEmptyEntryFile()
+bool namesWheelFile(const QString &path)
 {
-    if (EntryFile.isEmpty() || !QFileInfo::exists(EntryFile))
+    return QFileInfo(path).fileName().contains(QLatin1Char('-'));
+}
+
+EntryFileKind entryFileKind(const QString &path)
+{
+    if (QFileInfo(path).fileName().contains(QLatin1String("Stand")))
+        return EntryFileKind::Standing;
+    return namesWheelFile(path) ? EntryFileKind::Wheel : EntryFileKind::Dated;
+}
+
+void DeleteEmptyEntryFile(const QString &entryFile)
+{
+    if (entryFile.isEmpty() || !QFileInfo::exists(entryFile))
         return;
     bool empty = false;
     {
         NumbersFile file;
-        if (!file.open(EntryFile))
+        if (!file.open(entryFile))
             return;
         empty = file.declaredCount() == 0;
     }
     if (empty)
-        QFile::remove(EntryFile);
+        QFile::remove(entryFile);
 }
 
 } // namespace vx

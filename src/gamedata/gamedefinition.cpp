@@ -1,7 +1,6 @@
 #include "gamedata/gamedefinition.h"
 
 #include "gamedata/recordfile.h"
-#include "gamedata/sharedstate.h"
 
 #include <QFileInfo>
 #include <cstring>
@@ -142,41 +141,6 @@ QString damagedGameFileMessage(const QString &path, qint64 length)
         .arg(QFileInfo(path).fileName())
         .arg(length)
         .arg(GameDefinition::Size);
-}
-
-void loadCurrentGame(const GameDefinition &g)
-{
-    BonusName.clear();
-    GameName = g.nameText();
-    MainDrawn = g.mainDrawn;
-    BonusDrawn = g.bonusDrawn;
-    MainPool = g.mainPool;
-    BonusSource = g.bonusSource;
-    BonusPool = g.bonusPool;
-    MainPicked = g.mainPicked;
-    BonusPicked = g.bonusPicked;
-    for (size_t k = 1; k <= 15; ++k)
-        WinLines[k] = g.winLines[k];
-    for (size_t d = 1; d <= 7; ++d)
-        DrawDays[d] = g.drawDays[d];
-    BallColour = g.ballColour;
-    BonusTag = g.bonusTagText();
-    if (g.bonusName[0] != '\0' && g.bonusName[0] != ' ')
-        BonusName = g.bonusNameText();
-    if (BonusName.isEmpty()) {
-        if (BonusTag == QLatin1String("EB"))
-            BonusName = QStringLiteral("Extra Ball");
-        else if (BonusTag == QLatin1String("BB"))
-            BonusName = QStringLiteral("Bonus Ball");
-        else if (BonusTag == QLatin1String("PB"))
-            BonusName = QStringLiteral("Powerball");
-        else if (BonusTag == QLatin1String("MB"))
-            BonusName = QStringLiteral("Mega Ball");
-    }
-    if (BonusName.isEmpty()) {
-        BonusName = QStringLiteral("Bonus Ball");
-        BonusTag = QStringLiteral("BB");
-    }
 }
 
 } // namespace vx

@@ -64,7 +64,4 @@ bool writeGameDefinition(const QString &path, const GameDefinition &definition, 
 // A clear message for a game file that is not one record long.
 QString damagedGameFileMessage(const QString &path, qint64 length);
 
-// Loads the current-game values from a defined game's record (game selection does this).
-void loadCurrentGame(const GameDefinition &definition);
-
 } // namespace vx

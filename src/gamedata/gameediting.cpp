@@ -1,6 +1,7 @@
 #include "gamedata/gameediting.h"
 
 #include "gamedata/entryfiles.h"
+#include "gamedata/sharedstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,9 +84,10 @@ GameFileSave updateGameFile(
 QStringList deleteAmendedGameFiles(const QString &folder, const QString &definitionFileName, const QString &gameName)
 {
     QStringList failed;
-    const QDir dir(folder);
+    // Paths are built as plain text: QDir would take a name beginning with ":" for a resource.
+    const QDir dir(folder.isEmpty() ? QStringLiteral("/") : folder);
     auto remove = [&](const QString &name) {
-        const QString path = dir.filePath(name);
+        const QString path = dataPath(folder, name);
         if (QFileInfo::exists(path) && !QFile::remove(path))
             failed << name;
     };

@@ -84,13 +84,4 @@ PickLine randomPickLine(int pickType)
     return line;
 }
 
-QStringList listPrintLines(const QStringList &lines)
-{
-    QStringList printed {QString(), QString(), QString()};
-    const QString margin(16, QLatin1Char(' '));
-    for (const QString &line : lines)
-        printed << margin + line;
-    return printed;
-}
-
 } // namespace vx

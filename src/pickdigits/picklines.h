@@ -43,7 +43,4 @@ QString winningLineText(const PickLine &line, PickWin win, int pickType);
 // A line of random digits. The caller reseeds the generator once per request.
 PickLine randomPickLine(int pickType);
 
-// The printed form of a list: three empty lines, then every line after sixteen spaces.
-QStringList listPrintLines(const QStringList &lines);
-
 } // namespace vx

@@ -1,17 +1,13 @@
 #include "pickdigits/picky34.h"
 
-#include "app/form1.h"
 #include "gamedata/rnd.h"
 #include "gamedata/sharedstate.h"
 #include "pickdigits/pickfile.h"
 #include "platform/controls.h"
 #include "platform/messages.h"
-#include "platform/printer.h"
 #include "platform/twips.h"
-#include "printing/printers.h"
+#include "printing/listprinting.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,16 +39,16 @@ std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, int 
 }
 } // namespace
 
-Picky34::Picky34(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+Picky34::Picky34(int pickType, bool printingEnabled, const QString &appFolder, MainWindowLink &main, QWidget *parent)
+    : ToolWindow(parent, Qt::Window)
+    , m_requestedPickType(pickType)
+    , m_printingEnabled(printingEnabled)
+    , m_appFolder(appFolder)
+    , m_main(main)
 {
     g_instance = this;
     setObjectName(QStringLiteral("Picky34"));
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    // The program ends with the main window; this window must not outlive it.
-    if (Form1 *main = Form1::instance())
-        connect(main, &QObject::destroyed, this, [this] { delete this; });
     Form_Load();
 }
 
@@ -127,15 +123,15 @@ void Picky34::buildControls()
 
 QString Picky34::filePath() const
 {
-    return dataPath(pickFileName(m_pickType));
+    return dataPath(m_appFolder, pickFileName(m_pickType));
 }
 
 void Picky34::Form_Load()
 {
-    m_pickType = isPickType(PickType) ? PickType : 3;
+    m_pickType = isPickType(m_requestedPickType) ? m_requestedPickType : 3;
     Text1[3]->setVisible(m_pickType == 4);
     Text2[3]->setVisible(m_pickType == 4);
-    Command6->setEnabled(PrintingEnabled);
+    Command6->setEnabled(m_printingEnabled);
 
     const PickFileRead read = readPickFile(filePath(), m_pickType);
     m_lines = read.lines;
@@ -297,30 +293,10 @@ void Picky34::Command5_Click()
 
 void Picky34::Command6_Click()
 {
-    if (List1->count() == 0) {
-        platform::MsgBox(QStringLiteral("There is no list to print!"));
-        return;
-    }
     QStringList texts;
     for (int row = 0; row < List1->count(); ++row)
         texts << List1->item(row)->text();
-
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    SetPrinterFont();
-    platform::PrintDocument document;
-    bool printed = document.begin();
-    for (const QString &line : listPrintLines(texts)) {
-        if (!printed)
-            break;
-        printed = document.printLine(line);
-    }
-    printed = document.end() && printed;
-    QApplication::restoreOverrideCursor();
-    if (!printed) {
-        const QString reason = document.errorString();
-        platform::MsgBox(reason.isEmpty() ? QStringLiteral("The list could not be printed.")
-                                          : QStringLiteral("The list could not be printed: %1").arg(reason));
-    }
+    PrintListCommand(texts);
 }
 
 void Picky34::Command7_Click()
@@ -328,20 +304,18 @@ void Picky34::Command7_Click()
     close();
 }
 
-void Picky34::closeEvent(QCloseEvent *event)
+void Picky34::titleBarClose()
 {
-    // The Close button and the title bar come here alike.
     if (hasUnsavedChanges()
         && platform::AskYesNo(QStringLiteral("You have not saved your changes. Do you want to save before exiting?"))
         && !save()) {
         // The lines could not be saved: stay open rather than lose them.
-        event->ignore();
         return;
     }
-    event->accept();
     if (g_instance == this)
         g_instance = nullptr;
-    enableMainWindow();
+    m_main.enableAgain();
+    unload();
 }
 
 } // namespace vx

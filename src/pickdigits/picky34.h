@@ -1,12 +1,12 @@
 #pragma once
 
+#include "gamedata/mainwindowlink.h"
 #include "pickdigits/picklines.h"
+#include "platform/toolwindow.h"
 
-#include <QWidget>
 #include <array>
 #include <vector>
 
-class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -15,15 +15,16 @@ class QPushButton;
 
 namespace vx {
 
-// The Pick 3 / Pick 4 window: the player's daily-number lines of one game (PickType when the
-// window loads), kept in Pick3.lot or Pick4.lot. Lines are typed or generated, checked against a
+// The Pick 3 / Pick 4 window: the player's daily-number lines of one game (the pick type it is
+// given), kept in Pick3.lot or Pick4.lot in the application folder. Lines are typed or generated, checked against a
 // typed draw for straight and box wins, saved and printed. The main window stays disabled while
 // it is open; closing it in any way enables the main window again.
-class Picky34 : public QWidget
+class Picky34 : public ToolWindow
 {
     Q_OBJECT
 public:
-    explicit Picky34(QWidget *parent = nullptr);
+    Picky34(
+        int pickType, bool printingEnabled, const QString &appFolder, MainWindowLink &main, QWidget *parent = nullptr);
     ~Picky34() override;
 
     // The open window, or nullptr when none exists.
@@ -64,7 +65,8 @@ public:
     QPushButton *Command7 = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    // The Close button and the title bar alike.
+    void titleBarClose() override;
 
 private:
     void buildControls();
@@ -76,6 +78,10 @@ private:
     bool save();
     QString filePath() const;
 
+    const int m_requestedPickType;
+    const bool m_printingEnabled;
+    const QString m_appFolder;
+    MainWindowLink &m_main;
     int m_pickType = 3;
     std::vector<PickLine> m_lines;
     std::vector<PickLine> m_savedLines; // as last loaded or saved

@@ -10,16 +10,16 @@ namespace vx {
 namespace {
 constexpr int PrinterRecordSize = 255;
 
-QString printDatPath()
+QString printDatPath(const QString &appFolder)
 {
-    return AppFolder + QStringLiteral("/print.dat");
+    return appFolder + QStringLiteral("/print.dat");
 }
 } // namespace
 
-QString SavedPrinterName()
+QString SavedPrinterName(const QString &appFolder)
 {
     RecordFile file(PrinterRecordSize);
-    if (!file.open(printDatPath()))
+    if (!file.open(printDatPath(appFolder)))
         return QString();
     const QByteArray record = file.read(1);
     QString name = getText(record.constData(), PrinterRecordSize);
@@ -28,12 +28,12 @@ QString SavedPrinterName()
     return name.trimmed();
 }
 
-bool SavePrinterName(const QString &deviceName, QString *error)
+bool SavePrinterName(const QString &appFolder, const QString &deviceName, QString *error)
 {
     RecordFile file(PrinterRecordSize);
     QByteArray record(PrinterRecordSize, ' ');
     putText(record.data(), PrinterRecordSize, deviceName.left(PrinterRecordSize));
-    if (!file.open(printDatPath()) || !file.write(1, record)) {
+    if (!file.open(printDatPath(appFolder)) || !file.write(1, record)) {
         if (error)
             *error = file.errorString();
         return false;
@@ -41,9 +41,9 @@ bool SavePrinterName(const QString &deviceName, QString *error)
     return true;
 }
 
-bool SelectSavedPrinter()
+bool SelectSavedPrinter(const QString &appFolder)
 {
-    const QString saved = SavedPrinterName();
+    const QString saved = SavedPrinterName(appFolder);
     bool any = false;
     for (const QString &name : platform::InstalledPrinterNames()) {
         if (name.isEmpty() || !platform::SetCurrentPrinter(name))

@@ -17,8 +17,8 @@ const QString DatedFile = QStringLiteral("Lotto05NOV2025.lot");
 std::vector<NumbersRecord> entries()
 {
     return {entryRecord({1, 2, 3, 4, 5, 6}, 7), entryRecord({7, 8, 9, 10, 11, 12}, 1),
-            entryRecord({13, 14, 15, 16, 17, 18}, 2), entryRecord({19, 20, 21, 22, 23, 24}, 3),
-            entryRecord({25, 26, 27, 28, 29, 30}, 4)};
+        entryRecord({13, 14, 15, 16, 17, 18}, 2), entryRecord({19, 20, 21, 22, 23, 24}, 3),
+        entryRecord({25, 26, 27, 28, 29, 30}, 4)};
 }
 
 class EntryPanelTest : public MainWindowTest
@@ -70,10 +70,10 @@ TEST_F(EntryPanelTest, DeletingEntriesMovesLaterRecordsDownAndLeavesTheirCopiesP
     answer(true);
     platform::MessageScript::clear();
     f.Command5->click();
-    EXPECT_EQ(shown(), QStringList{"Are you sure you want to delete the 2 selected entries?"});
+    EXPECT_EQ(shown(), QStringList {"Are you sure you want to delete the 2 selected entries?"});
     expectDatedFile(3, {0, 2, 4, 4, 4});
-    EXPECT_EQ(lines(f.List1), (QStringList{"01 02 03 04 05 06 PB 07 ", "13 14 15 16 17 18 PB 02 ",
-                                           "25 26 27 28 29 30 PB 04 "}));
+    EXPECT_EQ(lines(f.List1),
+        (QStringList {"01 02 03 04 05 06 PB 07 ", "13 14 15 16 17 18 PB 02 ", "25 26 27 28 29 30 PB 04 "}));
     EXPECT_EQ(f.Text2->text(), "3");
 
     // The first entry: the new first record carries the lowered count.
@@ -152,12 +152,13 @@ TEST_F(EntryPanelTest, StandingEntryIsSavedOpenedAndNotOverwrittenWithoutYes)
     const QByteArray standing = folder.bytes("StandLotto.lot");
     answer(false);
     f.mnustandcreate->trigger();
-    EXPECT_EQ(last(), "You already have a standing for this game. Only one standing entry is allowed per game. Do "
-                      "you want to continue and overwrite your existing file?");
+    EXPECT_EQ(last(),
+        "You already have a standing for this game. Only one standing entry is allowed per game. Do "
+        "you want to continue and overwrite your existing file?");
     EXPECT_EQ(folder.bytes("StandLotto.lot"), standing);
 
     f.mnuStandOpen->trigger();
-    EXPECT_EQ(EntryFile, folder.file("StandLotto.lot"));
+    EXPECT_EQ(form().files().EntryFile, folder.file("StandLotto.lot"));
     EXPECT_EQ(f.Text2->text(), "5");
     EXPECT_TRUE(f.Command3->isVisible());
     EXPECT_TRUE(f.DTPicker2->isVisible());
@@ -166,8 +167,8 @@ TEST_F(EntryPanelTest, StandingEntryIsSavedOpenedAndNotOverwrittenWithoutYes)
 
     f.Command3->click();
     EXPECT_FALSE(f.Command3->isVisible());
-    EXPECT_EQ(EntryFile, folder.file(DatedFile));
-    EXPECT_EQ(lines(f.List1), QStringList{"40 41 42 43 44 45 PB 09 "});
+    EXPECT_EQ(form().files().EntryFile, folder.file(DatedFile));
+    EXPECT_EQ(lines(f.List1), QStringList {"40 41 42 43 44 45 PB 09 "});
 
     // The standing entry's name is taken by a folder: the copy cannot be made, and says so.
     ASSERT_TRUE(QFile::remove(folder.file("StandLotto.lot")));
@@ -186,7 +187,7 @@ TEST_F(EntryPanelTest, OnlyStandWithACapitalSMarksTheStandingEntry)
     form().mnustandcreate->trigger();
     EXPECT_EQ(last(), "Done!");
     EXPECT_EQ(folder.bytes("Standstandby.lot"), folder.bytes("standby05NOV2025.lot"));
-    EXPECT_EQ(EntryFile, folder.file("standby05NOV2025.lot"));
+    EXPECT_EQ(form().files().EntryFile, folder.file("standby05NOV2025.lot"));
 }
 
 TEST_F(EntryPanelTest, EveryWheelItemOpensItsOwnFileWithItsWheelType)
@@ -196,14 +197,30 @@ TEST_F(EntryPanelTest, EveryWheelItemOpensItsOwnFileWithItsWheelType)
         const char *suffix;
         int type;
     } rows[] = {
-        {"mnu777", "-7-7-7.lot", 1}, {"mnu776", "-7-7-6.lot", 2},  {"mnu775", "-7-7-5.lot", 3},
-        {"mnu774", "-7-7-4.lot", 4}, {"mnu773", "-7-7-3.lot", 5},  {"mnu666", "-6-6-6.lot", 1},
-        {"mnu665", "-6-6-5.lot", 2}, {"mnu664", "-6-6-4.lot", 3},  {"mnu663", "-6-6-3.lot", 4},
-        {"mnu655", "-6-5-5.lot", 5}, {"mnu654", "-6-5-4.lot", 6},  {"mnu653", "-6-5-3.lot", 7},
-        {"mnu644", "-6-4-4.lot", 8}, {"mnu643", "-6-4-3.lot", 9},  {"mnu633", "-6-3-3.lot", 10},
-        {"mnu555", "-5-5-5.lot", 1}, {"mnu554", "-5-5-4.lot", 2},  {"mnu553", "-5-5-3.lot", 3},
-        {"mnu544", "-5-4-4.lot", 4}, {"mnu543", "-5-4-3.lot", 5},  {"mnu533", "-5-3-3.lot", 6},
-        {"mnu444", "-4-4-4.lot", 1}, {"mnu443", "-4-4-3.lot", 2},  {"mnu442", "-4-4-2.lot", 3},
+        {"mnu777", "-7-7-7.lot", 1},
+        {"mnu776", "-7-7-6.lot", 2},
+        {"mnu775", "-7-7-5.lot", 3},
+        {"mnu774", "-7-7-4.lot", 4},
+        {"mnu773", "-7-7-3.lot", 5},
+        {"mnu666", "-6-6-6.lot", 1},
+        {"mnu665", "-6-6-5.lot", 2},
+        {"mnu664", "-6-6-4.lot", 3},
+        {"mnu663", "-6-6-3.lot", 4},
+        {"mnu655", "-6-5-5.lot", 5},
+        {"mnu654", "-6-5-4.lot", 6},
+        {"mnu653", "-6-5-3.lot", 7},
+        {"mnu644", "-6-4-4.lot", 8},
+        {"mnu643", "-6-4-3.lot", 9},
+        {"mnu633", "-6-3-3.lot", 10},
+        {"mnu555", "-5-5-5.lot", 1},
+        {"mnu554", "-5-5-4.lot", 2},
+        {"mnu553", "-5-5-3.lot", 3},
+        {"mnu544", "-5-4-4.lot", 4},
+        {"mnu543", "-5-4-3.lot", 5},
+        {"mnu533", "-5-3-3.lot", 6},
+        {"mnu444", "-4-4-4.lot", 1},
+        {"mnu443", "-4-4-3.lot", 2},
+        {"mnu442", "-4-4-2.lot", 3},
     };
     Form1 &f = startOnEntryDate();
     // From a date without entries: its empty file goes.
@@ -215,9 +232,9 @@ TEST_F(EntryPanelTest, EveryWheelItemOpensItsOwnFileWithItsWheelType)
         auto *item = find<QAction>(row.item);
         ASSERT_NE(item, nullptr) << row.item;
         item->trigger();
-        EXPECT_EQ(OpenWheelType, row.type) << row.item;
-        EXPECT_EQ(EntryFile, folder.file(name)) << row.item;
-        EXPECT_EQ(lines(f.List1), (QStringList{"01 02 03 04 05 06 ", "07 08 09 10 11 12 "})) << row.item;
+        EXPECT_EQ(form().files().OpenWheelType, row.type) << row.item;
+        EXPECT_EQ(form().files().EntryFile, folder.file(name)) << row.item;
+        EXPECT_EQ(lines(f.List1), (QStringList {"01 02 03 04 05 06 ", "07 08 09 10 11 12 "})) << row.item;
         // The next item must find its own file, not this one.
         ASSERT_TRUE(QFile::remove(folder.file(name)));
     }
@@ -227,7 +244,7 @@ TEST_F(EntryPanelTest, EveryWheelItemOpensItsOwnFileWithItsWheelType)
 TEST_F(EntryPanelTest, AShownWheelWarnsBeforeDeletionAndAMissingOneIsReported)
 {
     writeNumbersFile(folder.file("Lotto-6-5-3.lot"),
-                     {entryRecord({1, 2, 3, 4, 5, 6}), entryRecord({1, 2, 3, 7, 8, 9}), entryRecord({4, 5, 6, 7, 8, 9})});
+        {entryRecord({1, 2, 3, 4, 5, 6}), entryRecord({1, 2, 3, 7, 8, 9}), entryRecord({4, 5, 6, 7, 8, 9})});
     Form1 &f = startOnEntryDate();
     find<QAction>("mnu653")->trigger();
     EXPECT_EQ(f.Text2->text(), "3");
@@ -236,14 +253,15 @@ TEST_F(EntryPanelTest, AShownWheelWarnsBeforeDeletionAndAMissingOneIsReported)
 
     find<QAction>("mnu666")->trigger();
     EXPECT_EQ(last(), "You have not yet created this wheel");
-    EXPECT_EQ(OpenWheelType, 0);
+    EXPECT_EQ(form().files().OpenWheelType, 0);
     EXPECT_EQ(f.List1->count(), 3); // the shown wheel stays listed
 
     select({0});
     answer(false);
     f.Command5->click();
-    EXPECT_EQ(last(), "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to "
-                      "continue?");
+    EXPECT_EQ(last(),
+        "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to "
+        "continue?");
     EXPECT_EQ(rawInt32(folder.bytes("Lotto-6-5-3.lot"), 0), 3);
 
     f.Command3->click();
@@ -259,24 +277,23 @@ TEST_F(EntryPanelTest, CreatingAWheelHandsTheGameToTheWheelWindow)
     Form1 &f = start();
     QAction *create = find<QAction>("mnuWheelCreate");
     create->trigger();
-    EXPECT_EQ(WheelGameName, "Lotto");
-    EXPECT_EQ(WheelHistoryName, "Lotto.rtl");
-    EXPECT_EQ(WheelMaxBall, 49);
-    EXPECT_EQ(WheelListName, "Lotto");
-    EXPECT_EQ(WheelBonusMode, 1);
+    EXPECT_EQ(form().handed().WheelGameName, "Lotto");
+    EXPECT_EQ(form().handed().WheelHistoryName, "Lotto.rtl");
+    EXPECT_EQ(form().handed().WheelMaxBall, 49);
+    EXPECT_EQ(form().handed().WheelListName, "Lotto");
+    EXPECT_EQ(form().handed().WheelBonusMode, 1);
 
     f.Option[2]->click(); // no extras
     create->trigger();
-    EXPECT_EQ(WheelBonusMode, 4);
-    EXPECT_EQ(WheelMaxBall, 39);
+    EXPECT_EQ(form().handed().WheelBonusMode, 4);
+    EXPECT_EQ(form().handed().WheelMaxBall, 39);
 
-    WheelBonusMode = 9; // a pick of seven leaves the mode as it was
     f.Option[3]->click();
     create->trigger();
-    EXPECT_EQ(WheelGameName, "Seven");
-    EXPECT_EQ(WheelHistoryName, "Seven.rtl");
-    EXPECT_EQ(WheelMaxBall, 47);
-    EXPECT_EQ(WheelBonusMode, 9);
+    EXPECT_EQ(form().handed().WheelGameName, "Seven");
+    EXPECT_EQ(form().handed().WheelHistoryName, "Seven.rtl");
+    EXPECT_EQ(form().handed().WheelMaxBall, 47);
+    EXPECT_EQ(form().handed().WheelBonusMode, 4); // a pick of seven leaves the mode as it was
 }
 
 TEST_F(EntryPanelTest, CheckListsWinnersWithTheirCategoryOrSaysThereAreNone)
@@ -289,33 +306,35 @@ TEST_F(EntryPanelTest, CheckListsWinnersWithTheirCategoryOrSaysThereAreNone)
     showDraw(drawRecord(2025, 11, 4, {1, 2, 3, 4, 5, 6}, {7}));
     select({3});
     f.Command14->click();
-    EXPECT_EQ(lines(f.List2), QStringList{"01 02 03 04 05 06 PB 07(6+PB)"});
+    EXPECT_EQ(lines(f.List2), QStringList {"01 02 03 04 05 06 PB 07(6+PB)"});
     EXPECT_EQ(f.Text3->text(), " 1");
-    EXPECT_EQ(selectedRows(f.List1), QList<int>{0});
-    EXPECT_EQ(platform::SoundRecorder::played(), QStringList{folder.file("tada.wav")});
+    EXPECT_EQ(selectedRows(f.List1), QList<int> {0});
+    EXPECT_EQ(platform::SoundRecorder::played(), QStringList {folder.file("tada.wav")});
 
-    // Refused checks empty the winning lines but keep the wins and the selection.
+    // A refused check empties the winning lines but keeps the wins and the selection.
     select({2});
-    WinLines = {};
-    f.Command14->click();
-    EXPECT_EQ(last(), "You cannot do a check you have no winning entries defined for Lotto");
-    EXPECT_EQ(f.List2->count(), 0);
-    EXPECT_EQ(f.Text3->text(), " 1");
-    EXPECT_EQ(selectedRows(f.List1), (QList<int>{0, 2}));
     f.Image2[0]->hide();
     f.Command14->click();
     EXPECT_EQ(last(), "You do not have any draw result listed to check against!");
+    EXPECT_EQ(f.List2->count(), 0);
     EXPECT_EQ(f.Text3->text(), " 1");
-    EXPECT_EQ(selectedRows(f.List1), (QList<int>{0, 2}));
+    EXPECT_EQ(selectedRows(f.List1), (QList<int> {0, 2}));
 
-    // Another draw without wins (selecting the game again brings its winning lines back).
+    // Another draw without wins.
     showDraw(drawRecord(2025, 11, 3, {31, 32, 33, 34, 35, 36}, {8}));
-    f.Option[1]->click();
     f.Command14->click();
     EXPECT_EQ(last(), "No wins this time!");
     EXPECT_EQ(f.Text3->text(), " 0");
     EXPECT_TRUE(selectedRows(f.List1).isEmpty());
     EXPECT_EQ(platform::SoundRecorder::played().size(), 1);
+
+    // A game without winning lines refuses the check that its selection runs.
+    GameDefinition noLines = makeGame("Lotto", 6, 1, 49, 0, 10, 1, "PB");
+    noLines.winLines = {};
+    writeGame(folder, 1, noLines);
+    f.Option[1]->click();
+    EXPECT_EQ(last(), "You cannot do a check you have no winning entries defined for Lotto");
+    EXPECT_EQ(f.List2->count(), 0);
 
     f.DTPicker2->setValue(EntryDate.addDays(3));
     f.Command14->click();
@@ -329,13 +348,13 @@ TEST_F(EntryPanelTest, DeleteAfterACheckRemovesExactlyTheWinners)
     // Entries 1 and 3 hold three of the drawn numbers each; the others fewer.
     showDraw(drawRecord(2025, 11, 4, {1, 2, 3, 13, 14, 15}, {9}));
     f.Command14->click();
-    ASSERT_EQ(lines(f.List2), (QStringList{"01 02 03 04 05 06 PB 07(3)", "13 14 15 16 17 18 PB 02(3)"}));
-    ASSERT_EQ(selectedRows(f.List1), (QList<int>{0, 2}));
+    ASSERT_EQ(lines(f.List2), (QStringList {"01 02 03 04 05 06 PB 07(3)", "13 14 15 16 17 18 PB 02(3)"}));
+    ASSERT_EQ(selectedRows(f.List1), (QList<int> {0, 2}));
 
     answer(true);
     platform::MessageScript::clear();
     f.Command5->click();
-    EXPECT_EQ(shown(), QStringList{"Are you sure you want to delete the 2 selected entries?"});
+    EXPECT_EQ(shown(), QStringList {"Are you sure you want to delete the 2 selected entries?"});
     expectDatedFile(3, {1, 3, 4});
     EXPECT_EQ(f.List2->count(), 0);
     EXPECT_EQ(f.Text3->text(), "0");

@@ -37,10 +37,10 @@ protected:
 // game (or a strip not resized) shows up as well as a wrong table entry.
 TEST_F(LayoutTest, TheStripWidthAndTagsFollowTheShapeOfTheSelectedGame)
 {
-    const Shape shapes[] = { { 3, 1, 3015, 3330, 0 }, { 3, 2, 3735, 3700, 4440 }, { 4, 0, 3015, 0, 0 },
-        { 4, 1, 3735, 4040, 0 }, { 4, 2, 4455, 4440, 5180 }, { 5, 1, 4455, 5240, 0 }, { 5, 0, 3735, 0, 0 },
-        { 5, 2, 5175, 5180, 5920 }, { 6, 1, 5175, 5480, 0 }, { 6, 2, 5895, 5920, 6660 }, { 6, 0, 4455, 0, 0 },
-        { 7, 2, 6615, 6660, 7400 }, { 7, 1, 5895, 6660, 0 }, { 7, 0, 5175, 0, 0 } };
+    const Shape shapes[] = {{3, 1, 3015, 3330, 0}, {3, 2, 3735, 3700, 4440}, {4, 0, 3015, 0, 0}, {4, 1, 3735, 4040, 0},
+        {4, 2, 4455, 4440, 5180}, {5, 1, 4455, 5240, 0}, {5, 0, 3735, 0, 0}, {5, 2, 5175, 5180, 5920},
+        {6, 1, 5175, 5480, 0}, {6, 2, 5895, 5920, 6660}, {6, 0, 4455, 0, 0}, {7, 2, 6615, 6660, 7400},
+        {7, 1, 5895, 6660, 0}, {7, 0, 5175, 0, 0}};
     writeGame(folder, 1, dailyGame());
     writeGame(folder, 2, dailyGame());
     writeGame(folder, 3, dailyGame());
@@ -52,7 +52,7 @@ TEST_F(LayoutTest, TheStripWidthAndTagsFollowTheShapeOfTheSelectedGame)
         const QString tag = s.bonusDrawn == 2 ? "EB" : "PB";
         writeGame(folder, slot, makeGame("Shape", s.mainDrawn, s.bonusDrawn, 49, s.bonusDrawn > 0 ? 1 : 2, 0, 0, tag));
         f.Option[static_cast<size_t>(slot)]->click();
-        ASSERT_EQ(GameNumber, slot);
+        ASSERT_EQ(form().game().GameNumber, slot);
         slot = 5 - slot;
 
         EXPECT_EQ(f.Picture1->width(), twipsToPixels(s.stripWidth));
@@ -85,11 +85,11 @@ TEST_F(LayoutTest, AllWheelItemsShowWithTheirCaptionsBeforeAGameIsSelected)
 
 TEST_F(LayoutTest, WheelItemsByPickSize)
 {
-    const Names pick7 = { "mnu777", "mnu776", "mnu775", "mnu774", "mnu773" };
+    const Names pick7 = {"mnu777", "mnu776", "mnu775", "mnu774", "mnu773"};
     const Names pick6
-        = { "mnu666", "mnu665", "mnu664", "mnu663", "mnu655", "mnu654", "mnu653", "mnu644", "mnu643", "mnu633" };
-    const Names pick5 = { "mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533" };
-    const Names pick4 = { "mnu444", "mnu443", "mnu442" };
+        = {"mnu666", "mnu665", "mnu664", "mnu663", "mnu655", "mnu654", "mnu653", "mnu644", "mnu643", "mnu633"};
+    const Names pick5 = {"mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533"};
+    const Names pick4 = {"mnu444", "mnu443", "mnu442"};
     writeGame(folder, 1, makeGame("Seven", 7, 0, 49, 2, 0, 0));
     writeGame(folder, 2, makeGame("Six", 6, 1, 49, 0, 10, 1, "PB"));
     writeGame(folder, 3, makeGame("Five", 5, 0, 39, 2, 0, 0));
@@ -102,8 +102,8 @@ TEST_F(LayoutTest, WheelItemsByPickSize)
         int game;
         const Names &visible;
         bool enabled;
-    } steps[] = { { 1, pick7, true }, { 2, pick6, true }, { 3, pick5, true }, { 4, pick4, true }, { 5, pick4, false },
-        { 2, pick6, true } };
+    } steps[]
+        = {{1, pick7, true}, {2, pick6, true}, {3, pick5, true}, {4, pick4, true}, {5, pick4, false}, {2, pick6, true}};
     for (const auto &step : steps) {
         SCOPED_TRACE(testing::Message() << "game " << step.game);
         f.Option[static_cast<size_t>(step.game)]->click();
@@ -125,12 +125,12 @@ TEST_F(LayoutTest, TheFileMenuAndTheMenuBarHoldTheirItemsInOrder)
     for (QAction *a : f.mnuFile->actions())
         captions << a->text();
     EXPECT_EQ(captions,
-        (QStringList { "Configure Game", "Ticket Printing", "Update Results", "Entry File Deletion",
-            "Filter Current Entry", "Import TXT Entry", "Select Printer", "Load Downloaded Results", "Exit" }));
+        (QStringList {"Configure Game", "Ticket Printing", "Update Results", "Entry File Deletion",
+            "Filter Current Entry", "Import TXT Entry", "Select Printer", "Load Downloaded Results", "Exit"}));
     captions.clear();
     for (QAction *a : f.menuBar()->actions())
         captions << a->text();
     EXPECT_EQ(captions,
-        (QStringList { "File", "Wheels", "Standing Entry", "Pick 3", "Pick 4", "Optimized Entry", "Check for Upgrade",
-            "Help", "Exit" }));
+        (QStringList {"File", "Wheels", "Standing Entry", "Pick 3", "Pick 4", "Optimized Entry", "Check for Upgrade",
+            "Help", "Exit"}));
 }

@@ -1,5 +1,4 @@
 #include "gamedata/gamedefinition.h"
-#include "gamedata/sharedstate.h"
 #include "support/testfolder.h"
 
 #include <QFile>
@@ -109,67 +108,4 @@ TEST(GameFiles, AFolderThatCannotHoldFilesGivesOpenFailed)
     EXPECT_EQ(read.status, GameFileStatus::OpenFailed);
     EXPECT_FALSE(read.error.isEmpty());
     EXPECT_EQ(read.definition.mainDrawn, 0);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Loading the current game
-
-class LoadCurrentGame : public ::testing::Test
-{
-protected:
-    void SetUp() override { resetSharedState(); }
-    GameDefinition game = fromBytes(savedRecord());
-};
-
-TEST_F(LoadCurrentGame, CopiesEveryValueButElementsZeroAndTrimsTheName)
-{
-    WinLines[0] = 5;
-    DrawDays[0] = 9;
-    game.winLines[0] = 1;
-    game.drawDays[0] = 1;
-    std::memcpy(game.name.data(), "  Lotto     ", 12);
-    loadCurrentGame(game);
-    EXPECT_EQ(GameName, QStringLiteral("Lotto"));
-    EXPECT_EQ((std::vector<int> {
-                  MainDrawn, BonusDrawn, MainPool, BonusSource, BonusPool, MainPicked, BonusPicked, BallColour }),
-        (std::vector<int> { 6, 1, 49, 0, 10, 6, 1, 1 }));
-    for (size_t k = 1; k <= 15; ++k)
-        EXPECT_EQ(WinLines[k], game.winLines[k]);
-    for (size_t d = 1; d <= 7; ++d)
-        EXPECT_EQ(DrawDays[d], game.drawDays[d]);
-    EXPECT_EQ(WinLines[0], 5);
-    EXPECT_EQ(DrawDays[0], 9);
-}
-
-TEST_F(LoadCurrentGame, TheBonusNameComesFromTheRecordOrFromThePresetTags)
-{
-    const struct {
-        const char *tag, *name; // nullptr: a name field of NULs
-        const char *bonusTag, *bonusName;
-    } cases[] = {
-        { "EB", "", "EB", "Extra Ball" }, { "BB", "", "BB", "Bonus Ball" }, { "PB", "", "PB", "Powerball" },
-        { "MB", nullptr, "MB", "Mega Ball" },
-        { "ST", "Stars", "ST", "Stars     " }, // an own name is taken whole with its padding
-        { "EB", " Stars", "EB", "Extra Ball" }, // a leading space counts as blank
-        { "XY", "", "BB", "Bonus Ball" }, // unknown or lower-case tags with a blank name
-        { "eb", "", "BB", "Bonus Ball" }, { "pb", "", "BB", "Bonus Ball" },
-        { "X", "Extra", "X ", "Extra     " }, // the tag is not trimmed
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.tag) + "/" + (c.name ? c.name : "NUL"));
-        BonusName = QStringLiteral("Old");
-        game.setBonusTag(QLatin1String(c.tag));
-        if (c.name)
-            game.setBonusName(QLatin1String(c.name));
-        else
-            game.bonusName.fill('\0');
-        loadCurrentGame(game);
-        EXPECT_EQ(BonusTag, QLatin1String(c.bonusTag));
-        EXPECT_EQ(BonusName, QLatin1String(c.bonusName));
-    }
-    // An all-zero record still loads without a name: the default pair.
-    loadCurrentGame(GameDefinition {});
-    EXPECT_EQ(GameName, QString());
-    EXPECT_EQ(BonusTag, QStringLiteral("BB"));
-    EXPECT_EQ(BonusName, QStringLiteral("Bonus Ball"));
 }

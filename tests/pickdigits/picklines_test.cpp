@@ -81,9 +81,3 @@ TEST(PickLines, RandomLinesUseEveryDigitAndOnlyTheUsedPlaces)
     RndTesting::setState(99);
     EXPECT_EQ(randomPickLine(4), first);
 }
-
-TEST(PickLines, PrintedListHasThreeBlankLinesAndAMargin)
-{
-    const QStringList printed = listPrintLines({QStringLiteral("1 2 3"), QStringLiteral("4 5 6")});
-    EXPECT_EQ(printed, (QStringList {"", "", "", "                1 2 3", "                4 5 6"}));
-}

@@ -3,6 +3,7 @@
 #include "pickdigits/pickfile.h"
 #include "pickdigits/picky34.h"
 #include "platform/messages.h"
+#include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
@@ -94,7 +95,7 @@ QByteArray record(int32_t count, int16_t d1, int16_t d2, int16_t d3, int16_t d4)
 TEST_F(PickWindowTest, MenuOpensTheWindowWhileTheMainWindowWaits)
 {
     Picky34 &window = open(3);
-    EXPECT_EQ(PickType, 3);
+    EXPECT_EQ(form().handed().PickType, 3);
     EXPECT_FALSE(form().isEnabled());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Pick 3"));
@@ -117,8 +118,11 @@ TEST_F(PickWindowTest, MenuOpensTheWindowWhileTheMainWindowWaits)
     EXPECT_FALSE(folder.exists(QStringLiteral("Pick3.lot")));
 
     // Printing, once a printer was chosen, needs a line.
-    PrintingEnabled = true;
-    Picky34 &four = open(4);
+    FakeMainWindow link;
+    auto *printing = new Picky34(4, true, folder.path(), link);
+    printing->setWindowTitle(QStringLiteral("Pick 4"));
+    printing->show();
+    Picky34 &four = *printing;
     EXPECT_EQ(four.windowTitle(), QStringLiteral("Pick 4"));
     EXPECT_TRUE(child<QLineEdit>(four, QStringLiteral("Text1(3)"))->isVisibleTo(&four));
     EXPECT_TRUE(child<QPushButton>(four, QStringLiteral("Command6"))->isEnabled());

@@ -34,22 +34,22 @@ protected:
 TEST_F(NoPrinterTest, LookupFindsNothingSaysSoAndKeepsTheSavedName)
 {
     EXPECT_TRUE(platform::InstalledPrinterNames().isEmpty());
-    EXPECT_FALSE(SelectSavedPrinter());
-    EXPECT_EQ(shown(), QStringList { NoPrinterMessage });
+    EXPECT_FALSE(SelectSavedPrinter(folder.path()));
+    EXPECT_EQ(shown(), QStringList {NoPrinterMessage});
     EXPECT_TRUE(platform::CurrentPrinterName().isEmpty());
     ASSERT_TRUE(folder.exists("print.dat"));
     EXPECT_EQ(folder.bytes("print.dat"), QByteArray());
 
-    ASSERT_TRUE(SavePrinterName("Alpha"));
-    EXPECT_FALSE(SelectSavedPrinter());
-    EXPECT_EQ(shown(), QStringList({ NoPrinterMessage, NoPrinterMessage }));
-    EXPECT_EQ(SavedPrinterName(), "Alpha");
+    ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
+    EXPECT_FALSE(SelectSavedPrinter(folder.path()));
+    EXPECT_EQ(shown(), QStringList({NoPrinterMessage, NoPrinterMessage}));
+    EXPECT_EQ(SavedPrinterName(folder.path()), "Alpha");
 
     // Printing without a printer fails with a reason, and the pointer is restored.
     QString error;
-    EXPECT_FALSE(PrintList({ "01 02 03 " }, &error));
+    EXPECT_FALSE(PrintList({"01 02 03 "}, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(PrintListCommand({ "01 02 03 " }));
+    EXPECT_FALSE(PrintListCommand({"01 02 03 "}));
     EXPECT_TRUE(shown().last().startsWith("The list could not be printed.")) << shown().last().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -58,8 +58,8 @@ TEST_F(NoPrinterTest, StartUpDisablesThePrintingControlsAndGoesOn)
 {
     writeGame(folder, 1, makeGame("Lotto", 6, 0, 49, 2, 0, 0));
     Form1 &form = start();
-    EXPECT_EQ(shown(), QStringList { NoPrinterMessage });
-    EXPECT_FALSE(PrintingEnabled);
+    EXPECT_EQ(shown(), QStringList {NoPrinterMessage});
+    EXPECT_FALSE(form.startup().PrintingEnabled);
     EXPECT_FALSE(form.Command9->isEnabled());
     EXPECT_FALSE(form.Command10->isEnabled());
     EXPECT_FALSE(form.mnuTicketPrinting->menuAction()->isEnabled());

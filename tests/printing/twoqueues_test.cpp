@@ -28,7 +28,7 @@ using namespace vx::test;
 using platform::MessageScript::shown;
 
 namespace {
-const bool scheduler = UseCupsScheduler({ "Alpha", "Beta" });
+const bool scheduler = UseCupsScheduler({"Alpha", "Beta"});
 constexpr int PrintTimeoutMs = 60000;
 constexpr double CharacterWidth = 6.0; // the advance of a 10-point character of the list font, in points
 
@@ -55,8 +55,8 @@ protected:
         writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
         std::vector<NumbersRecord> entries;
         for (int i = 0; i < count; ++i)
-            entries.push_back(i == 0 ? entryRecord({ 3, 15, 22, 31, 40 }, 7)
-                                     : entryRecord({ 1 + i % 60, 61 + i % 5, 66, 67, 68 }, 1 + i % 26));
+            entries.push_back(i == 0 ? entryRecord({3, 15, 22, 31, 40}, 7)
+                                     : entryRecord({1 + i % 60, 61 + i % 5, 66, 67, 68}, 1 + i % 26));
         const QDate today = QDate::currentDate();
         writeNumbersFile(folder.file(QStringLiteral("Lotto%1%2%3.lot")
                                          .arg(today.day(), 2, 10, QLatin1Char('0'))
@@ -74,9 +74,9 @@ protected:
         EXPECT_TRUE(cups().waitForPrintout(queue, PrintTimeoutMs, &error)) << error.toStdString();
         const QString pdf = cups().outputFile(queue);
         const QRectF area = QPrinter(QPrinterInfo::printerInfo(queue)).pageLayout().paintRect(QPageLayout::Point);
-        QStringList options { "-layout", "-fixed", QString::number(CharacterWidth) };
+        QStringList options {"-layout", "-fixed", QString::number(CharacterWidth)};
         for (const auto &[option, value] :
-            { std::pair { "-x", area.left() }, { "-y", area.top() }, { "-W", area.width() }, { "-H", area.height() } })
+            {std::pair {"-x", area.left()}, {"-y", area.top()}, {"-W", area.width()}, {"-H", area.height()}})
             options << option << QString::number(std::lround(value));
         for (QString line : pdfTool("pdftotext", options << pdf << "-").split(QLatin1Char('\n')))
             if (!line.remove(QLatin1Char('\f')).isEmpty())
@@ -85,7 +85,7 @@ protected:
         // The top of each page's first line against the top of the printable area, in line pitches.
         static const QRegularExpression word(QStringLiteral("<page |<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\""));
         QList<QList<double>> tops;
-        for (const QRegularExpressionMatch &m : word.globalMatch(pdfTool("pdftotext", { "-bbox", pdf, "-" }))) {
+        for (const QRegularExpressionMatch &m : word.globalMatch(pdfTool("pdftotext", {"-bbox", pdf, "-"}))) {
             if (m.captured(1).isEmpty())
                 tops.append(QList<double>());
             else if (tops.last().isEmpty() || tops.last().last() != m.captured(1).toDouble())
@@ -114,25 +114,25 @@ protected:
 TEST_F(TwoPrintersTest, TheSavedPrinterIsChosenOtherwiseTheLastAndPrintingIsEnabled)
 {
     // The program sees exactly this test's scheduler.
-    ASSERT_EQ(platform::InstalledPrinterNames(), QStringList({ "Alpha", "Beta" }));
+    ASSERT_EQ(platform::InstalledPrinterNames(), QStringList({"Alpha", "Beta"}));
     // No print.dat: it is created empty, and the last printer is current.
-    EXPECT_TRUE(SelectSavedPrinter());
+    EXPECT_TRUE(SelectSavedPrinter(folder.path()));
     EXPECT_EQ(platform::CurrentPrinterName(), "Beta");
     EXPECT_EQ(folder.bytes("print.dat"), QByteArray());
     ASSERT_TRUE(folder.exists("print.dat"));
     // Names are compared exactly.
-    for (const QString saved : { "alpha", "Gamma" }) {
-        ASSERT_TRUE(SavePrinterName(saved));
-        EXPECT_TRUE(SelectSavedPrinter());
+    for (const QString saved : {"alpha", "Gamma"}) {
+        ASSERT_TRUE(SavePrinterName(folder.path(), saved));
+        EXPECT_TRUE(SelectSavedPrinter(folder.path()));
         EXPECT_EQ(platform::CurrentPrinterName(), "Beta") << saved.toStdString();
     }
 
     prepareEntries(1);
-    ASSERT_TRUE(SavePrinterName("Alpha"));
+    ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
     Form1 &form = start();
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(platform::CurrentPrinterName(), "Alpha");
-    EXPECT_TRUE(PrintingEnabled);
+    EXPECT_TRUE(form.startup().PrintingEnabled);
     EXPECT_TRUE(form.Command9->isEnabled());
     EXPECT_TRUE(form.Command10->isEnabled());
     EXPECT_TRUE(form.mnuTicketPrinting->menuAction()->isEnabled());
@@ -141,7 +141,7 @@ TEST_F(TwoPrintersTest, TheSavedPrinterIsChosenOtherwiseTheLastAndPrintingIsEnab
 TEST_F(TwoPrintersTest, PrintingTheEntriesPutsEveryLineUnderThreeEmptyLinesSixteenSpacesIn)
 {
     prepareEntries(120); // more than one page
-    ASSERT_TRUE(SavePrinterName("Alpha"));
+    ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
     Form1 &form = start();
     const QStringList entries = lines(form.List1);
     ASSERT_EQ(entries.size(), 120);
@@ -156,7 +156,7 @@ TEST_F(TwoPrintersTest, PrintingTheEntriesPutsEveryLineUnderThreeEmptyLinesSixte
     EXPECT_NEAR(paper.blankLinesAbove.at(0), 3.0, 0.25);
     EXPECT_NEAR(paper.blankLinesAbove.at(1), 0.0, 0.25); // the next page goes on at its top
     EXPECT_FALSE(QFile::exists(cups().outputFile("Beta")));
-    const QString fonts = pdfTool("pdffonts", { cups().outputFile("Alpha") });
+    const QString fonts = pdfTool("pdffonts", {cups().outputFile("Alpha")});
     EXPECT_TRUE(fonts.contains("Mono") || fonts.contains("Courier"))
         << "the list is not printed in a fixed-pitch font:\n"
         << fonts.toStdString();
@@ -168,12 +168,12 @@ TEST_F(TwoPrintersTest, PrintingTheWinningLinesGoesToTheLastPrinterWhenTheSavedO
     // Today's draw, which start-up checks the listed entries against: two of them win.
     const QDate today = QDate::currentDate();
     writeNumbersFile(folder.file("Lotto.rtl"),
-        { drawRecord(today.year(), today.month(), today.day(), { 3, 15, 66, 67, 68 }, { 2 }) }, true);
-    ASSERT_TRUE(SavePrinterName("Removed Printer"));
+        {drawRecord(today.year(), today.month(), today.day(), {3, 15, 66, 67, 68}, {2})}, true);
+    ASSERT_TRUE(SavePrinterName(folder.path(), "Removed Printer"));
     Form1 &form = start();
     ASSERT_EQ(platform::CurrentPrinterName(), "Beta");
     const QStringList wins = lines(form.List2);
-    ASSERT_EQ(wins, QStringList({ "02 62 66 67 68 PB 02(3+PB)", "03 63 66 67 68 PB 03(4)" }));
+    ASSERT_EQ(wins, QStringList({"02 62 66 67 68 PB 02(3+PB)", "03 63 66 67 68 PB 03(4)"}));
 
     form.Command10->click();
     EXPECT_TRUE(shown().isEmpty());
@@ -193,7 +193,7 @@ TEST_F(TwoPrintersTest, AnEmptyListIsNotPrinted)
     ASSERT_GE(jobsBefore, 0);
     form.Command9->click();
     form.Command10->click();
-    EXPECT_EQ(shown(), QStringList({ "There is no list to print!", "There is no list to print!" }));
+    EXPECT_EQ(shown(), QStringList({"There is no list to print!", "There is no list to print!"}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(cups().jobsTaken(), jobsBefore);
 }
@@ -201,7 +201,7 @@ TEST_F(TwoPrintersTest, AnEmptyListIsNotPrinted)
 TEST_F(TwoPrintersTest, APrinterThatRefusesTheJobIsReportedAndThePointerRestored)
 {
     prepareEntries(3);
-    ASSERT_TRUE(SavePrinterName("Alpha"));
+    ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
     Form1 &form = start();
     QString error;
     ASSERT_TRUE(cups().setAccepting("Alpha", false, &error)) << error.toStdString();

@@ -1,7 +1,5 @@
 #include "support/testfolder.h"
 
-#include "gamedata/sharedstate.h"
-
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -12,8 +10,6 @@ TestFolder::TestFolder()
     : m_dir(QDir::tempPath() + QStringLiteral("/vxtestXXXXXX"))
 {
     EXPECT_TRUE(m_dir.isValid());
-    resetSharedState();
-    AppFolder = m_dir.path();
 }
 
 QString TestFolder::file(const QString &name) const
@@ -42,7 +38,7 @@ void TestFolder::writeBytes(const QString &name, const QByteArray &bytes) const
 }
 
 GameDefinition makeGame(const QString &name, int mainDrawn, int bonusDrawn, int mainPool, int bonusSource,
-                        int bonusPool, int bonusPicked, const QString &tag)
+    int bonusPool, int bonusPicked, const QString &tag)
 {
     GameDefinition g;
     g.setName(name);
@@ -68,8 +64,8 @@ void writeGame(const TestFolder &folder, int number, const GameDefinition &game)
     folder.writeBytes(gameFileName(number), game.toBytes());
 }
 
-NumbersRecord drawRecord(int year, int month, int day, std::initializer_list<int> mains,
-                         std::initializer_list<int> extras)
+NumbersRecord drawRecord(
+    int year, int month, int day, std::initializer_list<int> mains, std::initializer_list<int> extras)
 {
     NumbersRecord r;
     r.year = static_cast<int16_t>(year);
@@ -115,7 +111,7 @@ NumbersRecord rawRecord(const QByteArray &bytes, int n)
     const int offset = (n - 1) * NumbersRecord::Size;
     if (offset < 0 || offset + NumbersRecord::Size > bytes.size()) {
         ADD_FAILURE() << "record " << n << " is past the end of a " << bytes.size() << "-byte file";
-        return NumbersRecord{};
+        return NumbersRecord {};
     }
     return NumbersRecord::fromBytes(bytes.constData() + offset);
 }

@@ -1,7 +1,8 @@
-#include "dialogs/form14.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/sharedstate.h"
+#include "gamesetup/form14.h"
 #include "platform/messages.h"
+#include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
@@ -35,13 +36,13 @@ const QString AmendQuestion
       "sure you want to save changes to this game?";
 const QString Restart = "You will need to close and restart the lottery program for these changes to take effect";
 const char *const DeletedByAmend[]
-    = { "Lotto.rtl", "Lotto05JAN2005.lot", "Lotto-6-6-6.lot", "LottoPlus05JAN2005.lot", "LottoPlus-6-6-5.lot" };
-const char *const KeptByAmend[] = { "StandLotto.lot", "Lotto.dat", "LottoPlus.rtl" };
+    = {"Lotto.rtl", "Lotto05JAN2005.lot", "Lotto-6-6-6.lot", "LottoPlus05JAN2005.lot", "LottoPlus-6-6-5.lot"};
+const char *const KeptByAmend[] = {"StandLotto.lot", "Lotto.dat", "LottoPlus.rtl"};
 
 // Byte ranges (offset, length) of the record fields that one Save writes.
 using Ranges = std::initializer_list<std::pair<int, int>>;
-constexpr std::pair<int, int> DefinitionFields { 0, 26 }, WinLineFields { 28, 30 }, DrawDayFields { 60, 14 },
-    PreferenceFields { 74, 14 };
+constexpr std::pair<int, int> DefinitionFields {0, 26}, WinLineFields {28, 30}, DrawDayFields {60, 14},
+    PreferenceFields {74, 14};
 
 // Every byte outside the given fields is as before, and the file is still one record.
 void expectOnlyChanged(const QByteArray &before, const QByteArray &after, Ranges fields)
@@ -113,10 +114,10 @@ protected:
     }
 
     // The window on game n, without the main window.
-    Form14 &open(int n)
+    Form14 &open(int n, const QString &appFolder = QString())
     {
-        GameFile = paddedGameFileName(n);
-        m_window = new Form14;
+        m_window = new Form14(appFolder.isEmpty() ? folder.path() : appFolder, paddedGameFileName(n), m_main);
+        QObject::connect(m_window, &ToolWindow::closed, [this] { ++m_closed; });
         m_window->show();
         return *m_window;
     }
@@ -131,10 +132,12 @@ protected:
         w.Command2->click();
         EXPECT_EQ(Script::shown().size(), 1);
         expectStartsWith("The game definition could not be saved: the file game1.dat");
-        EXPECT_FALSE(ChildClosed);
+        EXPECT_EQ(m_closed, 0);
     }
 
     QPointer<Form14> m_window;
+    FakeMainWindow m_main;
+    int m_closed = 0;
 };
 
 } // namespace
@@ -142,18 +145,17 @@ protected:
 TEST_F(Form14Test, ControlsCarryTheirCaptionsAndNames)
 {
     Form14 &w = open(1);
-    const std::vector<std::pair<QString, QString>> captions
-        = { { w.windowTitle(), "Definition" }, { w.Frame1->title(), "Game Defintion" },
-              { w.Frame4->title(), "Winning Cominations (Tick ONLY those that apply to this game.)" },
-              { w.Frame7->title(), "Preferences Extra/Bonus Ball Two-Character Display" },
-              { w.Command2->text(), "Save Game Defintion" }, { w.Command3->text(), "Save Wiinning Lines" },
-              { w.Command8->text(), "Exit" }, { w.Option11->text(), "Other Specify:" },
-              { find<QCheckBox>("Check1(13)")->text(), "Match Bonus Only" },
-              { find<QCheckBox>("Check1(1)")->text(), "Match 6 + Bonus" },
-              { find<QCheckBox>("Check2(6)")->text(), "Saturday" } };
+    const std::vector<std::pair<QString, QString>> captions = {{w.windowTitle(), "Definition"},
+        {w.Frame1->title(), "Game Defintion"},
+        {w.Frame4->title(), "Winning Cominations (Tick ONLY those that apply to this game.)"},
+        {w.Frame7->title(), "Preferences Extra/Bonus Ball Two-Character Display"},
+        {w.Command2->text(), "Save Game Defintion"}, {w.Command3->text(), "Save Wiinning Lines"},
+        {w.Command8->text(), "Exit"}, {w.Option11->text(), "Other Specify:"},
+        {find<QCheckBox>("Check1(13)")->text(), "Match Bonus Only"},
+        {find<QCheckBox>("Check1(1)")->text(), "Match 6 + Bonus"}, {find<QCheckBox>("Check2(6)")->text(), "Saturday"}};
     for (const auto &[got, expected] : captions)
         EXPECT_EQ(got, expected);
-    for (const char *name : { "mnuGD", "mnuWC", "mnuDays", "mnuPreferences" })
+    for (const char *name : {"mnuGD", "mnuWC", "mnuDays", "mnuPreferences"})
         EXPECT_NE(w.findChild<QAction *>(name), nullptr) << name;
     EXPECT_EQ(w.Text1->maxLength(), 12);
     EXPECT_EQ(w.Text4->maxLength(), 2);
@@ -169,7 +171,7 @@ TEST_F(Form14Test, NewGameOpensEmptyOnTheDefinitionPage)
     EXPECT_TRUE(w.Frame1->isVisible());
     EXPECT_FALSE(w.Frame4->isVisible() || w.Frame2->isVisible() || w.Frame6->isVisible());
     EXPECT_EQ(w.Text1->text(), "");
-    for (QLineEdit *box : { w.Text2, w.Text3, w.Text4, w.Text6, w.Text7, w.Text8 })
+    for (QLineEdit *box : {w.Text2, w.Text3, w.Text4, w.Text6, w.Text7, w.Text8})
         EXPECT_EQ(box->text(), "0");
     EXPECT_TRUE(w.Option1->isChecked() && w.Option5->isChecked() && w.Option7->isChecked());
     EXPECT_EQ(w.Text5->text(), "BB");
@@ -184,8 +186,8 @@ TEST_F(Form14Test, StoredGameFillsEveryPage)
     Form14 &w = open(2);
     EXPECT_TRUE(w.ExistingGame);
     EXPECT_EQ(w.LoadedName, "Lotto");
-    EXPECT_EQ(QStringList({ w.Text1->text(), w.Text2->text(), w.Text3->text(), w.Text4->text(), w.Text8->text() }),
-        QStringList({ "Lotto", "6", "1", "49", "1" }));
+    EXPECT_EQ(QStringList({w.Text1->text(), w.Text2->text(), w.Text3->text(), w.Text4->text(), w.Text8->text()}),
+        QStringList({"Lotto", "6", "1", "49", "1"}));
     EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked() && w.Option9->isChecked());
     for (int i = 0; i < 15; ++i)
         EXPECT_EQ(w.Check1[size_t(i)]->isChecked(), i < 9) << i;
@@ -203,10 +205,10 @@ TEST_F(Form14Test, StoredTagAndNameSelectTheirPreference)
         QRadioButton *Form14::*option;
         const char *text5, *text9;
     };
-    const Case cases[] = { { "EB", "", 1, &Form14::Option6, nullptr, nullptr },
-        { "BB", "", 1, &Form14::Option7, nullptr, nullptr }, { "PB", "", 1, &Form14::Option9, nullptr, nullptr },
-        { "MB", "", 1, &Form14::Option8, nullptr, nullptr }, { "BB", "Star", 1, &Form14::Option11, "BB", "Star" },
-        { "EB", "Star", 0, &Form14::Option7, "BB", "Bonus Ball" } };
+    const Case cases[] = {{"EB", "", 1, &Form14::Option6, nullptr, nullptr},
+        {"BB", "", 1, &Form14::Option7, nullptr, nullptr}, {"PB", "", 1, &Form14::Option9, nullptr, nullptr},
+        {"MB", "", 1, &Form14::Option8, nullptr, nullptr}, {"BB", "Star", 1, &Form14::Option11, "BB", "Star"},
+        {"EB", "Star", 0, &Form14::Option7, "BB", "Bonus Ball"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.tag) + "/" + c.name);
         GameDefinition g = storedLotto();
@@ -269,10 +271,10 @@ TEST_F(Form14Test, CheckFailureShowsItsMessageAndWritesNothing)
     w.Text4->setText("6");
     w.Command2->click();
     EXPECT_EQ(Script::shown(),
-        (QStringList { "You must only use letters in the game name - spaces not allowed!",
-            "The number of Balls in Main Pool is always greater then the number of balls in draw result!" }));
+        (QStringList {"You must only use letters in the game name - spaces not allowed!",
+            "The number of Balls in Main Pool is always greater then the number of balls in draw result!"}));
     EXPECT_EQ(game(1), before);
-    EXPECT_FALSE(ChildClosed);
+    EXPECT_EQ(m_closed, 0);
 }
 
 TEST_F(Form14Test, NewGameSaveAsksNothingAndKeepsWinLinesAndDays)
@@ -290,13 +292,13 @@ TEST_F(Form14Test, NewGameSaveAsksNothingAndKeepsWinLinesAndDays)
     w.Option9->setChecked(true);
     w.Command2->click();
 
-    EXPECT_EQ(Script::shown(), QStringList { GameSaved });
-    EXPECT_TRUE(ChildClosed);
+    EXPECT_EQ(Script::shown(), QStringList {GameSaved});
+    EXPECT_GT(m_closed, 0);
     EXPECT_TRUE(folder.exists("Lotto.rtl"));
     const QByteArray after = game(2);
-    expectOnlyChanged(before, after, { DefinitionFields, PreferenceFields });
+    expectOnlyChanged(before, after, {DefinitionFields, PreferenceFields});
     EXPECT_EQ(after.left(12), "Powerball   ");
-    expectInt16s(after, { { 12, 5 }, { 14, 1 }, { 16, 59 }, { 18, 0 }, { 20, 26 }, { 22, 5 }, { 24, 1 }, { 74, 0 } });
+    expectInt16s(after, {{12, 5}, {14, 1}, {16, 59}, {18, 0}, {20, 26}, {22, 5}, {24, 1}, {74, 0}});
     EXPECT_EQ(after.mid(76, 12), "PB          ");
     EXPECT_TRUE(w.isVisible()); // saving leaves the window open
 }
@@ -312,7 +314,7 @@ TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFields)
     w.Check1[14]->click(); // Match Nothing on
     w.Command3->click();
     QByteArray after = game(1);
-    expectOnlyChanged(before, after, { WinLineFields });
+    expectOnlyChanged(before, after, {WinLineFields});
     for (int k = 1; k <= 15; ++k)
         EXPECT_EQ(rawInt16(after, 26 + 2 * k), ((k >= 2 && k <= 8) || k == 15) ? 1 : 0) << "line " << k;
 
@@ -322,7 +324,7 @@ TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFields)
     w.Check2[0]->click(); // Sunday off
     w.Command6->click();
     after = game(1);
-    expectOnlyChanged(before, after, { DrawDayFields });
+    expectOnlyChanged(before, after, {DrawDayFields});
     for (int d = 1; d <= 7; ++d)
         EXPECT_EQ(rawInt16(after, 58 + 2 * d), d == 1 ? 0 : d) << "day " << d;
 
@@ -336,10 +338,10 @@ TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFields)
     w.Command7->click();
     EXPECT_EQ(Script::shown(), QStringList());
     after = game(1);
-    expectOnlyChanged(before, after, { PreferenceFields });
+    expectOnlyChanged(before, after, {PreferenceFields});
     EXPECT_EQ(rawInt16(after, 74), 0);
     EXPECT_EQ(after.mid(76, 12), "SBSuperball ");
-    expectInt16s(after, { { 26, 77 }, { 58, 88 } }); // elements 0 never touched
+    expectInt16s(after, {{26, 77}, {58, 88}}); // elements 0 never touched
 
     w.Option8->setChecked(true);
     w.Command7->click();
@@ -359,8 +361,8 @@ TEST_F(Form14Test, RefusedPreferencesWriteNothingButLetTheDefinitionSave)
     w.Text9->setText("  ");
     w.Command7->click();
     EXPECT_EQ(Script::shown(),
-        (QStringList { "You must enter a two character identity for the extra/bonus ball on your Preferences options",
-            "You must enter a name for the extra/bonus ball on your Preferences option" }));
+        (QStringList {"You must enter a two character identity for the extra/bonus ball on your Preferences options",
+            "You must enter a name for the extra/bonus ball on your Preferences option"}));
     EXPECT_EQ(game(1), before);
     delete m_window.data();
 
@@ -371,8 +373,8 @@ TEST_F(Form14Test, RefusedPreferencesWriteNothingButLetTheDefinitionSave)
     fresh.Text5->setText("X");
     fresh.Command2->click();
     EXPECT_EQ(Script::shown(),
-        (QStringList { "You must enter a two character identity for the extra/bonus ball on your Preferences options",
-            GameSaved }));
+        (QStringList {"You must enter a two character identity for the extra/bonus ball on your Preferences options",
+            GameSaved}));
     EXPECT_EQ(rawInt16(game(2), 16), 49);
 }
 
@@ -383,12 +385,12 @@ TEST_F(Form14Test, WinningLineMessagesFollowClicksOnTheLineBoxes)
     w.Command3->click();
     w.Check2[3]->click(); // a day box is no change of the lines
     w.Command6->click();
-    EXPECT_EQ(Script::shown(), (QStringList { "Done", "Done" }));
+    EXPECT_EQ(Script::shown(), (QStringList {"Done", "Done"}));
     w.Check1[5]->click();
     EXPECT_TRUE(w.LinesChanged);
     w.Command3->click();
     w.Command6->click();
-    EXPECT_EQ(Script::shown().mid(2), (QStringList { Restart, Restart }));
+    EXPECT_EQ(Script::shown().mid(2), (QStringList {Restart, Restart}));
 }
 
 class AmendTest : public Form14Test
@@ -411,7 +413,7 @@ TEST_F(AmendTest, YesDeletesTheGamesFilesAndStartsFromAnEmptyRecord)
     Script::answer(true);
     w.Text4->setText("45");
     w.Command2->click();
-    EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, GameSaved }));
+    EXPECT_EQ(Script::shown(), (QStringList {AmendQuestion, GameSaved}));
     for (const char *name : DeletedByAmend)
         EXPECT_FALSE(folder.exists(name)) << name;
     for (const char *name : KeptByAmend)
@@ -424,7 +426,7 @@ TEST_F(AmendTest, YesDeletesTheGamesFilesAndStartsFromAnEmptyRecord)
     EXPECT_EQ(after.mid(26, 48), QByteArray(48, '\0')); // every win line and draw day cleared
     EXPECT_EQ(rawInt16(after, 74), 1);
     EXPECT_EQ(after.mid(76, 12), "BB          ");
-    EXPECT_TRUE(ChildClosed);
+    EXPECT_GT(m_closed, 0);
     // The boxes keep their ticks; saving them puts them back.
     EXPECT_TRUE(w.Check1[2]->isChecked());
     w.Command3->click();
@@ -435,7 +437,7 @@ TEST_F(AmendTest, YesDeletesTheGamesFilesAndStartsFromAnEmptyRecord)
     Script::clear();
     Script::answer(true);
     w.Command2->click();
-    EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, GameSaved }));
+    EXPECT_EQ(Script::shown(), (QStringList {AmendQuestion, GameSaved}));
     EXPECT_FALSE(folder.exists("Lotto11FEB2006.lot"));
 }
 
@@ -446,11 +448,11 @@ TEST_F(AmendTest, NoDeletesAndWritesNothing)
     Script::answer(false);
     w.Text4->setText("45");
     w.Command2->click();
-    EXPECT_EQ(Script::shown(), (QStringList { AmendQuestion, "Changes not saved" }));
+    EXPECT_EQ(Script::shown(), (QStringList {AmendQuestion, "Changes not saved"}));
     EXPECT_EQ(game(1), before);
     for (const char *name : DeletedByAmend)
         EXPECT_TRUE(folder.exists(name)) << name;
-    EXPECT_FALSE(ChildClosed);
+    EXPECT_EQ(m_closed, 0);
 }
 
 TEST_F(Form14Test, UnwritableGameFileIsReportedNotSaved)
@@ -476,18 +478,19 @@ TEST_F(Form14Test, ReadOnlyFolderIsReportedNotSaved)
     // folder in which nobody can create files.
     const auto allPermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QString appFolder = folder.path();
     if (canCreateFileIn(folder.path())) {
         QFile::setPermissions(folder.path(), allPermissions);
         if (!QFileInfo(QStringLiteral("/sys")).isDir() || canCreateFileIn(QStringLiteral("/sys")))
             GTEST_SKIP() << "no folder that this user cannot write into";
-        AppFolder = QStringLiteral("/sys");
+        appFolder = QStringLiteral("/sys");
     }
-    Form14 &w = open(1);
+    Form14 &w = open(1, appFolder);
     EXPECT_EQ(Script::shown().size(), 1);
     expectStartsWith("The game file game1.dat cannot be opened");
     expectDefinitionNotSaved(w);
     QFile::setPermissions(folder.path(), allPermissions);
-    EXPECT_FALSE(QFileInfo::exists(AppFolder + "/game1.dat"));
+    EXPECT_FALSE(QFileInfo::exists(appFolder + "/game1.dat"));
 }
 
 TEST_F(Form14Test, ReadOnlyFolderKeepsFilesItCannotDeleteAndSaysSo)
@@ -507,10 +510,10 @@ TEST_F(Form14Test, ReadOnlyFolderKeepsFilesItCannotDeleteAndSaysSo)
     // The game file itself can still be written, so the definition is saved; the old results
     // could not be deleted and the player is told.
     EXPECT_EQ(Script::shown(),
-        (QStringList { AmendQuestion,
+        (QStringList {AmendQuestion,
             "The game was saved, but these files of its old results and entries could not be "
             "deleted: game1.dat, Lotto.rtl",
-            GameSaved }));
+            GameSaved}));
     EXPECT_TRUE(folder.exists("Lotto.rtl"));
     EXPECT_EQ(game(1).size(), 88);
     EXPECT_EQ(rawInt16(game(1), 28), 0); // the amended record starts empty all the same
@@ -523,21 +526,21 @@ class ConfigureGameTest : public MainWindowTest
 {
 protected:
     // Runs body on the window once the opener shows it (the opener waits in its loop until the
-    // window closes or saves); a body that leaves ChildClosed unset has the window closed after it.
+    // window closes or saves); a window that announced nothing is closed after the body.
     void whileOpen(int n, const std::function<void(Form14 &)> &body)
     {
         bool ran = false;
         QTimer::singleShot(0, [&] {
             ran = true;
             auto *w = find<Form14>("Form14");
-            EXPECT_NE(w, nullptr);
-            if (w && w->isVisible())
+            ASSERT_NE(w, nullptr);
+            bool closed = false;
+            const QMetaObject::Connection seen = QObject::connect(w, &ToolWindow::closed, [&closed] { closed = true; });
+            if (w->isVisible())
                 body(*w);
-            if (!ChildClosed) {
-                if (w)
-                    w->close();
-                ChildClosed = true;
-            }
+            QObject::disconnect(seen);
+            if (!closed)
+                w->close();
         });
         form().mnuName[size_t(n)]->trigger();
         EXPECT_TRUE(ran);
@@ -551,23 +554,23 @@ TEST_F(ConfigureGameTest, OpenerCaptionsTheWindowAndEveryExitOrCloseEnablesTheMa
     writeGame(folder, 1, storedLotto());
     start();
     // Game 1 exits by Command4, 3 by Command8, 2 by Command5, 6 by Command1, 4 by the title bar.
-    const std::vector<std::pair<int, QPushButton *Form14::*>> exits = { { 1, &Form14::Command4 },
-        { 3, &Form14::Command8 }, { 2, &Form14::Command5 }, { 6, &Form14::Command1 }, { 4, nullptr } };
+    const std::vector<std::pair<int, QPushButton *Form14::*>> exits = {
+        {1, &Form14::Command4}, {3, &Form14::Command8}, {2, &Form14::Command5}, {6, &Form14::Command1}, {4, nullptr}};
     for (const auto &[n, exit] : exits) {
         SCOPED_TRACE(n);
         whileOpen(n, [&, n = n, exit = exit](Form14 &w) {
             EXPECT_FALSE(form().isEnabled());
             EXPECT_EQ(
                 w.windowTitle(), n == 1 ? QString("Lotto Configuration") : QString("Game%1 Configuration").arg(n));
-            EXPECT_EQ(GameFile, gameFileName(n) + "   ");
+            EXPECT_EQ(form().game().GameFile, gameFileName(n) + "   ");
             if (n == 1) {
                 EXPECT_EQ(w.Text1->text(), "Lotto");
             }
             if (exit)
                 (w.*exit)->click();
             else
-                EXPECT_TRUE(w.close());
-            EXPECT_TRUE(ChildClosed);
+                w.close();
+            EXPECT_FALSE(w.isVisible());
             EXPECT_TRUE(form().isEnabled());
         });
         flushDeletes();
@@ -579,15 +582,16 @@ TEST_F(ConfigureGameTest, SaveLetsTheOpenerReloadThePanelsWhileTheMainWindowStay
 {
     writeGame(folder, 1, storedLotto());
     start();
-    ASSERT_EQ(GameName, "Lotto");
+    ASSERT_EQ(form().game().GameName, "Lotto");
     ASSERT_FALSE(form().drawShown());
     ASSERT_EQ(form().List1->count(), 0);
 
     // A draw and an entry for today appear while the main window shows neither.
     const QDate today = QDate::currentDate();
-    writeNumbersFile(folder.file("Lotto.rtl"),
-        { drawRecord(today.year(), today.month(), today.day(), { 1, 2, 3, 4, 5, 6 }, { 7 }) });
-    writeNumbersFile(folder.file(datedEntryFileName("Lotto", today)), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
+    writeNumbersFile(
+        folder.file("Lotto.rtl"), {drawRecord(today.year(), today.month(), today.day(), {1, 2, 3, 4, 5, 6}, {7})});
+    writeNumbersFile(folder.file(datedEntryFileName("Lotto", today, form().startup().MonthNames)),
+        {entryRecord({1, 2, 3, 4, 5, 6})});
 
     QPointer<Form14> window;
     whileOpen(2, [&](Form14 &w) {
@@ -599,12 +603,12 @@ TEST_F(ConfigureGameTest, SaveLetsTheOpenerReloadThePanelsWhileTheMainWindowStay
     // window waits for its Exit.
     EXPECT_EQ(Script::last(), GameSaved);
     EXPECT_TRUE(form().drawShown());
-    EXPECT_EQ(lines(form().List1), QStringList { "01 02 03 04 05 06 " });
+    EXPECT_EQ(lines(form().List1), QStringList {"01 02 03 04 05 06 "});
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(form().isEnabled());
     EXPECT_EQ(readGameDefinition(folder.file("game2.dat")).definition.nameText(), "Keno");
-    EXPECT_EQ(GameName, "Lotto"); // the current game is not reloaded
+    EXPECT_EQ(form().game().GameName, "Lotto"); // the current game is not reloaded
 
     window->Command1->click();
     EXPECT_TRUE(form().isEnabled());

@@ -1,4 +1,4 @@
-#include "dialogs/suggestions.h"
+#include "entries/suggestions.h"
 #include "gamedata/rnd.h"
 #include "support/testfolder.h"
 
@@ -22,11 +22,11 @@ TEST(SuggestionRequests, TotalAndAdditionalArithmetic)
         int shown, inFile, toAdd;
         QString refusal;
     };
-    const Case cases[] = { { 0, true, 0, 0, 0, nothing }, { 0.5, false, 0, 0, 0, nothing },
-        { 10, true, 10, 10, 0, already }, { 11, true, 10, 10, 1, {} }, { 3000, true, 10, 10, 2990, {} },
-        { 10.5, true, 4, 4, 6, {} }, { 11.5, true, 4, 4, 8, {} }, { 10.5, true, 10, 0, 0, {} },
-        { 12, true, 4, 9, 8, {} }, { 2, false, 2498, 2498, 2, {} }, { 3, false, 2498, 2498, 0, limit },
-        { 2.5, false, 2498, 2498, 0, limit }, { 1.5, false, 0, 0, 2, {} }, { 2.5, false, 0, 0, 2, {} } };
+    const Case cases[] = {{0, true, 0, 0, 0, nothing}, {0.5, false, 0, 0, 0, nothing}, {10, true, 10, 10, 0, already},
+        {11, true, 10, 10, 1, {}}, {3000, true, 10, 10, 2990, {}}, {10.5, true, 4, 4, 6, {}}, {11.5, true, 4, 4, 8, {}},
+        {10.5, true, 10, 0, 0, {}}, {12, true, 4, 9, 8, {}}, {2, false, 2498, 2498, 2, {}},
+        {3, false, 2498, 2498, 0, limit}, {2.5, false, 2498, 2498, 0, limit}, {1.5, false, 0, 0, 2, {}},
+        {2.5, false, 0, 0, 2, {}}};
     for (const Case &c : cases) {
         const SuggestionRequest r = checkSuggestionRequest(c.typed, c.total, c.shown, c.inFile);
         EXPECT_EQ(r.refusal, c.refusal) << c.typed << (c.total ? " total" : " additional") << " from " << c.shown;
@@ -41,7 +41,7 @@ TEST(SuggestionRequests, TotalAndAdditionalArithmetic)
 
 TEST(OverlapLimits, ByDrawnBalls)
 {
-    const std::pair<int, int> limits[] = { { 7, 5 }, { 6, 4 }, { 5, 3 }, { 4, 3 }, { 3, 2 } };
+    const std::pair<int, int> limits[] = {{7, 5}, {6, 4}, {5, 3}, {4, 3}, {3, 2}};
     for (const auto &[drawn, limit] : limits)
         EXPECT_EQ(overlapLimit(drawn), limit) << drawn;
 }
@@ -89,11 +89,11 @@ TEST_F(SeededRun, OverlapLimitIsNeverExceededInTheFile)
     struct Shape {
         int drawn, pool, want;
     };
-    for (const Shape shape : { Shape { 6, 10, 25 }, Shape { 5, 9, 20 }, Shape { 4, 7, 12 }, Shape { 7, 11, 15 } }) {
+    for (const Shape shape : {Shape {6, 10, 25}, Shape {5, 9, 20}, Shape {4, 7, 12}, Shape {7, 11, 15}}) {
         const QString path = folder.file(QStringLiteral("Small%1.lot").arg(shape.drawn));
         SuggestionRun run;
         ASSERT_TRUE(run.openEntries(path).ok);
-        ASSERT_TRUE(run.openHistory(folder.file(QStringLiteral("Small.rtl")), { shape.drawn, shape.pool, 0 }).ok);
+        ASSERT_TRUE(run.openHistory(folder.file(QStringLiteral("Small.rtl")), {shape.drawn, shape.pool, 0}).ok);
         EXPECT_TRUE(run.uniformMode());
         int accepted = 0;
         suggest(run, shape.want, &accepted);
@@ -131,7 +131,7 @@ TEST_F(SeededRun, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
 
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Lotto01JAN2005.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), { 6, 49, 10 }).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), {6, 49, 10}).ok);
     EXPECT_FALSE(run.uniformMode());
     EXPECT_EQ(run.drawCount(), 20);
     int accepted = 0;
@@ -156,11 +156,11 @@ TEST_F(SeededRun, BelowTwentyDrawsNumbersAreUniform)
 {
     std::vector<NumbersRecord> draws;
     for (int d = 0; d < 19; ++d)
-        draws.push_back(drawRecord(2005, 1, d + 1, { 1, 2, 3, 4, 5, 6 }));
+        draws.push_back(drawRecord(2005, 1, d + 1, {1, 2, 3, 4, 5, 6}));
     writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Lotto.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), { 6, 49, 0 }).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), {6, 49, 0}).ok);
     EXPECT_TRUE(run.uniformMode());
     int accepted = 0;
     suggest(run, 10, &accepted);
@@ -179,7 +179,7 @@ TEST_F(SeededRun, ARunThatCannotFindACandidateEndsOrAsksAndKeepsWhatItAdded)
     SuggestionRun run;
     run.setAttemptLimit(20000);
     ASSERT_TRUE(run.openEntries(folder.file("Tiny.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), { 3, 5, 0 }).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Tiny.rtl"), {3, 5, 0}).ok);
     int accepted = 0;
     EXPECT_EQ(suggest(run, 12, &accepted), SuggestionRun::Turn::Exhausted);
     run.close();
@@ -190,7 +190,7 @@ TEST_F(SeededRun, ARunThatCannotFindACandidateEndsOrAsksAndKeepsWhatItAdded)
     SuggestionRun again;
     ASSERT_TRUE(again.openEntries(folder.file("Tiny.lot")).ok);
     EXPECT_EQ(again.entryCount(), 10);
-    ASSERT_TRUE(again.openHistory(folder.file("Tiny.rtl"), { 3, 5, 0 }).ok);
+    ASSERT_TRUE(again.openHistory(folder.file("Tiny.rtl"), {3, 5, 0}).ok);
     int asked = 0;
     EXPECT_EQ(again.nextEntry([&] { return ++asked < 3; }, nullptr), SuggestionRun::Turn::Stopped);
     EXPECT_EQ(asked, 3);
@@ -200,16 +200,16 @@ TEST_F(SeededRun, ARunThatCannotFindACandidateEndsOrAsksAndKeepsWhatItAdded)
 
 TEST_F(SeededRun, AppendedRecordsRepeatRecordOnesOtherFields)
 {
-    NumbersRecord first = entryRecord({ 1, 2, 3, 4, 5, 6 });
+    NumbersRecord first = entryRecord({1, 2, 3, 4, 5, 6});
     first.number = 7;
     first.day = 5;
     first.month = 11;
     first.year = 2005;
     first.extra[1] = 3;
-    writeNumbersFile(folder.file("Lotto.lot"), { first });
+    writeNumbersFile(folder.file("Lotto.lot"), {first});
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Lotto.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), { 6, 49, 0 }).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Lotto.rtl"), {6, 49, 0}).ok);
     Candidate c {};
     ASSERT_EQ(run.nextEntry({}, &c), SuggestionRun::Turn::Accepted);
     run.close();
@@ -230,10 +230,10 @@ TEST_F(SeededRun, SharingFourWithAnEntryInTheFileIsAllowedAndFiveIsNot)
 {
     // Against 1 to 6 in a pool of 8, a candidate may share four numbers, so it must hold 7 and 8.
     // (A second one then shares 7, 8 and at most two more with the first: there is always one.)
-    writeNumbersFile(folder.file("Eight.lot"), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
+    writeNumbersFile(folder.file("Eight.lot"), {entryRecord({1, 2, 3, 4, 5, 6})});
     SuggestionRun run;
     ASSERT_TRUE(run.openEntries(folder.file("Eight.lot")).ok);
-    ASSERT_TRUE(run.openHistory(folder.file("Eight.rtl"), { 6, 8, 0 }).ok);
+    ASSERT_TRUE(run.openHistory(folder.file("Eight.rtl"), {6, 8, 0}).ok);
     for (int k = 0; k < 2; ++k) {
         Candidate c {};
         ASSERT_EQ(run.nextEntry({}, &c), SuggestionRun::Turn::Accepted);
@@ -246,9 +246,9 @@ TEST_F(SeededRun, SharingFourWithAnEntryInTheFileIsAllowedAndFiveIsNot)
     // In a pool of 7 every six numbers share five with 1 to 6: nothing can be suggested.
     SuggestionRun seven;
     seven.setAttemptLimit(5000);
-    writeNumbersFile(folder.file("Seven.lot"), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
+    writeNumbersFile(folder.file("Seven.lot"), {entryRecord({1, 2, 3, 4, 5, 6})});
     ASSERT_TRUE(seven.openEntries(folder.file("Seven.lot")).ok);
-    ASSERT_TRUE(seven.openHistory(folder.file("Seven.rtl"), { 6, 7, 0 }).ok);
+    ASSERT_TRUE(seven.openHistory(folder.file("Seven.rtl"), {6, 7, 0}).ok);
     EXPECT_EQ(seven.nextEntry({}, nullptr), SuggestionRun::Turn::Exhausted);
     seven.close();
     EXPECT_EQ(rawInt32(folder.bytes("Seven.lot"), 0), 1);
@@ -256,7 +256,7 @@ TEST_F(SeededRun, SharingFourWithAnEntryInTheFileIsAllowedAndFiveIsNot)
 
 TEST_F(SeededRun, AnEntryFileWithANegativeCountIsRefusedUntouched)
 {
-    writeNumbersFile(folder.file("Bad.lot"), { entryRecord({ 1, 2, 3, 4, 5, 6 }) });
+    writeNumbersFile(folder.file("Bad.lot"), {entryRecord({1, 2, 3, 4, 5, 6})});
     QByteArray bytes = folder.bytes("Bad.lot");
     bytes.replace(0, 4, QByteArray(4, '\xff'));
     folder.writeBytes(QStringLiteral("Bad.lot"), bytes);

@@ -1,24 +1,19 @@
-#include "dialogs/form5.h"
+#include "entries/form5.h"
 #include "platform/controls.h"
 
-#include "app/form1.h"
-#include "dialogs/entrychecks.h"
-#include "dialogs/suggestions.h"
+#include "entries/entrychecks.h"
+#include "entries/suggestions.h"
 #include "gamedata/boxvalue.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/rnd.h"
-#include "gamedata/sharedstate.h"
-#include "platform/events.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -33,16 +28,16 @@ int boxLeft(int index)
     return 240 + 600 * index;
 }
 
-constexpr int ListingIntervalMs = 100;
-
-QString withLeadingBlank(int number)
-{
-    return QLatin1Char(' ') + QString::number(number);
-}
 } // namespace
 
-Form5::Form5(QWidget *parent)
+Form5::Form5(const CurrentGame &game, const MainWindowFiles &files, const QString &appFolder, MainWindowLink &main,
+    QWidget *parent)
     : ToolWindow(parent)
+    , m_game(game)
+    , m_entryFile(files.EntryFile)
+    , m_historyFile(
+          files.HistoryFile.isEmpty() ? dataPath(appFolder, historyFileName(game.GameName)) : files.HistoryFile)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form5"));
     setFixedSize(twipsToPixels(5400), twipsToPixels(3960));
@@ -84,20 +79,22 @@ Form5::Form5(QWidget *parent)
 void Form5::Form_Load()
 {
     Option1->setChecked(true);
-    Label2->setText(BonusTag);
-    Label2->setVisible(BonusPicked != 0);
-    const int shown = MainPicked + BonusPicked;
+    const int mainPicked = m_game.MainPicked;
+    const int bonusPicked = m_game.BonusPicked;
+    Label2->setText(m_game.BonusTag);
+    Label2->setVisible(bonusPicked != 0);
+    const int shown = mainPicked + bonusPicked;
     for (int i = 0; i < BoxCount; ++i)
         Text1[static_cast<size_t>(i)]->setVisible(i < shown);
-    if (BonusPicked == 1 && MainPicked >= 3 && MainPicked <= 7)
-        Label2->move(twipsToPixels(boxLeft(MainPicked) + 120), twipsToPixels(960));
+    if (bonusPicked == 1 && mainPicked >= 3 && mainPicked <= 7)
+        Label2->move(twipsToPixels(boxLeft(mainPicked) + 120), twipsToPixels(960));
 }
 
 void Form5::Command6_Click()
 {
-    const EntryRules rules {MainPicked, BonusPicked, MainPool, BonusPool};
+    const EntryRules rules = m_game.entryRules();
     std::vector<double> boxes;
-    for (int i = 0; i < MainPicked + BonusPicked && i < BoxCount; ++i)
+    for (int i = 0; i < rules.mainPicked + rules.bonusPicked && i < BoxCount; ++i)
         boxes.push_back(BoxValue(Text1[static_cast<size_t>(i)]->text()));
     const int fault = entryFault(EntryWindow::ManualAdd, boxes, rules);
     if (fault != 0) {
@@ -106,17 +103,17 @@ void Form5::Command6_Click()
     }
 
     const EntryNumbers entry = buildEntry(boxes, rules);
-    const int16_t extra = BonusPicked == 1 && MainPicked >= 3 && MainPicked <= 7 ? entry.bonus : int16_t {0};
+    const int16_t extra
+        = rules.bonusPicked == 1 && rules.mainPicked >= 3 && rules.mainPicked <= 7 ? entry.bonus : int16_t {0};
     int count = 0;
-    const FileResult written = appendEntry(EntryFile, entry.mains, extra, &count);
+    const FileResult written = appendEntry(m_entryFile, entry.mains, extra, &count);
     if (!written.ok) {
         platform::MsgBox(written.message);
         return;
     }
-    Form1 *main = Form1::instance();
-    main->Text2->setText(withLeadingBlank(count));
+    m_main.setEntryCount(count);
     const auto &m = entry.mains;
-    main->AddEntryLine(m[0], m[1], m[2], m[3], m[4], m[5], m[6], extra, 0);
+    m_main.appendEntryLines({entryLineText({m[0], m[1], m[2], m[3], m[4], m[5], m[6], extra, 0}, m_game.BonusTag)});
     // The boxes keep what was typed, so that a similar entry needs only a change or two.
 }
 
@@ -128,23 +125,21 @@ void Form5::Command5_Click()
 
 void Form5::Command3_Click()
 {
-    Form1 *main = Form1::instance();
     // The last check no longer matches the entries.
-    main->List2->clear();
-    main->Text3->setText(QStringLiteral("0"));
-    enableMainWindow();
+    m_main.clearWinningLines();
+    m_main.enableAgain();
     unload();
 }
 
 void Form5::titleBarClose()
 {
-    if (!m_running)
+    if (!m_driver.isRunning())
         Command3_Click();
 }
 
 void Form5::Command1_Click()
 {
-    StopFlag = true;
+    m_driver.cancel();
 }
 
 void Form5::setRunButtonsEnabled(bool enabled)
@@ -155,7 +150,6 @@ void Form5::setRunButtonsEnabled(bool enabled)
 
 void Form5::Command4_Click()
 {
-    Form1 *main = Form1::instance();
     const double requested = BoxValue(Text8->text());
     if (requested < 1) {
         platform::MsgBox(checkSuggestionRequest(requested, Option1->isChecked(), 0, 0).refusal);
@@ -163,80 +157,55 @@ void Form5::Command4_Click()
     }
 
     SuggestionRun run;
-    if (const FileResult opened = run.openEntries(EntryFile); !opened.ok) {
+    if (const FileResult opened = run.openEntries(m_entryFile); !opened.ok) {
         platform::MsgBox(opened.message);
         return;
     }
     const SuggestionRequest request
-        = checkSuggestionRequest(requested, Option1->isChecked(), BoxValue(main->Text2->text()), run.entryCount());
+        = checkSuggestionRequest(requested, Option1->isChecked(), m_main.entryCountShown(), run.entryCount());
     if (!request.ok()) {
         platform::MsgBox(request.refusal);
         return;
     }
 
-    m_running = true;
     setRunButtonsEnabled(false);
     RandomizeFromTime();
-    const QString historyPath = HistoryFile.isEmpty() ? dataPath(historyFileName(GameName)) : HistoryFile;
-    if (const FileResult opened = run.openHistory(historyPath, {MainDrawn, MainPool, BonusPool}); !opened.ok) {
+    if (const FileResult opened = run.openHistory(m_historyFile, m_game.suggestionGame()); !opened.ok) {
         platform::MsgBox(opened.message);
         run.close();
         setRunButtonsEnabled(true);
-        m_running = false;
         return;
     }
 
-    // The list lays itself out again after every change it sees, which with thousands of lines
-    // costs more than finding the entries; so lines go into it in batches, a few times a second,
-    // while the count box follows every entry.
+    // The count box follows every entry; the list, which lays itself out again after every change
+    // it sees, takes the lines in batches.
+    SuggestionSteps steps(run, request.toAdd);
     QStringList pendingLines;
-    QElapsedTimer sinceListed;
-    sinceListed.start();
-    const auto listPending = [&] {
+    platform::LongRunDriver::Reports reports;
+    reports.eachStep = [&] {
+        if (const std::optional<Candidate> &entry = steps.lastAccepted()) {
+            m_main.setEntryCount(run.entryCount());
+            pendingLines << entryLineText(*entry, m_game.BonusTag);
+        }
+    };
+    reports.batch = [&] {
         if (!pendingLines.isEmpty())
-            main->List1->addItems(pendingLines);
+            m_main.appendEntryLines(pendingLines);
         pendingLines.clear();
-        sinceListed.restart();
     };
-
-    // While candidates keep failing, the message loop is still served so that Cancel works.
-    const auto keepGoing = [] {
-        platform::DoEvents();
-        return !StopFlag;
-    };
-    for (int k = 1; k <= request.toAdd; ++k) {
-        Candidate c {};
-        const SuggestionRun::Turn turn = run.nextEntry(keepGoing, &c);
-        if (turn == SuggestionRun::Turn::Accepted) {
-            main->Text2->setText(withLeadingBlank(run.entryCount()));
-            pendingLines << entryLineText(c, BonusTag);
-            if (sinceListed.elapsed() >= ListingIntervalMs)
-                listPending();
-            platform::DoEvents();
-            if (StopFlag) {
-                StopFlag = false;
-                break;
-            }
-            continue;
-        }
-        listPending(); // the list is complete before any message
-        if (turn == SuggestionRun::Turn::Stopped) {
-            StopFlag = false;
-        } else if (turn == SuggestionRun::Turn::Exhausted) {
-            platform::MsgBox(QStringLiteral("No further entry can be suggested: every new combination shares too "
-                                            "many numbers with an entry already in the file. %1 of the %2 entries "
-                                            "asked for were added.")
-                                 .arg(k - 1)
-                                 .arg(request.toAdd));
-        } else {
-            platform::MsgBox(run.failure().message);
-        }
-        break;
-    }
+    m_driver.run(steps, reports);
     run.close();
-    listPending();
+
+    if (steps.lastTurn() == SuggestionRun::Turn::Exhausted) {
+        platform::MsgBox(QStringLiteral("No further entry can be suggested: every new combination shares too many "
+                                        "numbers with an entry already in the file. %1 of the %2 entries asked for "
+                                        "were added.")
+                             .arg(steps.added())
+                             .arg(request.toAdd));
+    } else if (steps.lastTurn() == SuggestionRun::Turn::WriteFailed) {
+        platform::MsgBox(run.failure().message);
+    }
     setRunButtonsEnabled(true);
-    m_running = false;
 }
 
 } // namespace vx

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "dialogs/toolwindow.h"
+#include "gamedata/mainwindowlink.h"
+#include "gamedata/sharedstate.h"
+#include "platform/longrun.h"
+#include "platform/toolwindow.h"
 
 #include <array>
 
@@ -14,14 +17,15 @@ namespace vx {
 
 // Adds entries to the entry file open in the main window: one typed entry at a time, or a run of
 // computer-suggested entries. Every accepted entry goes into the file, the main window's count
-// box and its entry list at once.
+// box and its entry list at once. The suggestions are drawn from the game's history file.
 class Form5 : public ToolWindow
 {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 8; // seven main numbers and a bonus at most
 
-    explicit Form5(QWidget *parent = nullptr);
+    Form5(const CurrentGame &game, const MainWindowFiles &files, const QString &appFolder, MainWindowLink &main,
+        QWidget *parent = nullptr);
 
     void Form_Load();
     void Command6_Click(); // manual Add
@@ -30,7 +34,7 @@ public:
     void Command4_Click(); // suggest
     void Command1_Click(); // Cancel a suggestion run
 
-    bool running() const { return m_running; }
+    bool running() const { return m_driver.isRunning(); }
 
     QGroupBox *Frame1 = nullptr;
     std::array<QLineEdit *, BoxCount> Text1 {};
@@ -52,7 +56,12 @@ protected:
 
 private:
     void setRunButtonsEnabled(bool enabled);
-    bool m_running = false;
+
+    const CurrentGame m_game;
+    const QString m_entryFile;
+    const QString m_historyFile;
+    MainWindowLink &m_main;
+    platform::LongRunDriver m_driver;
 };
 
 } // namespace vx

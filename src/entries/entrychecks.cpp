@@ -1,4 +1,4 @@
-#include "dialogs/entrychecks.h"
+#include "entries/entrychecks.h"
 
 #include "gamedata/boxvalue.h"
 #include "gamedata/numberlines.h"

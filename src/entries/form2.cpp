@@ -1,12 +1,9 @@
-#include "dialogs/form2.h"
+#include "entries/form2.h"
 
-#include "app/form1.h"
-#include "dialogs/entrychecks.h"
+#include "entries/entrychecks.h"
 #include "gamedata/boxvalue.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/numbersfile.h"
-#include "gamedata/sharedstate.h"
-#include "platform/datepicker.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 
@@ -50,8 +47,13 @@ constexpr Layout Layouts[] = {
 };
 } // namespace
 
-Form2::Form2(QWidget *parent)
+Form2::Form2(
+    const CurrentGame &game, const QDate &drawDate, const QString &appFolder, MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
+    , m_game(game)
+    , m_drawDate(drawDate)
+    , m_appFolder(appFolder)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Add Result"));
@@ -91,17 +93,16 @@ Form2::Form2(QWidget *parent)
 
 void Form2::Form_Load()
 {
-    Label2->setText(BonusTag);
-    Label3->setText(BonusTag);
-    const platform::DatePicker *picker = Form1::instance()->DTPicker1;
-    Label1->setText(GameName + QLatin1Char(' ') + QString::number(picker->Month()) + QLatin1Char('/')
-        + QString::number(picker->Day()) + QLatin1Char('/') + QString::number(picker->Year()));
+    Label2->setText(m_game.BonusTag);
+    Label3->setText(m_game.BonusTag);
+    Label1->setText(m_game.GameName + QLatin1Char(' ') + QString::number(m_drawDate.month()) + QLatin1Char('/')
+        + QString::number(m_drawDate.day()) + QLatin1Char('/') + QString::number(m_drawDate.year()));
 }
 
 void Form2::layoutForGame()
 {
-    const int m = MainDrawn;
-    const int b = BonusDrawn;
+    const int m = m_game.MainDrawn;
+    const int b = m_game.BonusDrawn;
     for (int k = 1; k <= 9; ++k)
         Text[static_cast<size_t>(k)]->setVisible(k <= m + b);
     Label3->setVisible(b == 2);
@@ -126,38 +127,37 @@ void Form2::layoutForGame()
 
 void Form2::Command1_Click()
 {
-    const int m = MainDrawn;
-    const int b = BonusDrawn;
+    const int m = m_game.MainDrawn;
+    const int b = m_game.BonusDrawn;
     std::vector<double> boxes;
     for (int k = 1; k <= m + b && k <= 9; ++k)
         boxes.push_back(BoxValue(Text[static_cast<size_t>(k)]->text()));
-    const ResultCheck check = checkResult(boxes, {m, b, MainPool, BonusSource, BonusPool});
+    const ResultCheck check = checkResult(boxes, m_game.resultRules());
     if (!check.ok()) {
         platform::MsgBox(check.message);
         return;
     }
 
-    Form1 *main = Form1::instance();
     NumbersRecord record = check.record;
-    record.day = static_cast<int16_t>(main->DTPicker1->Day());
-    record.month = static_cast<int16_t>(main->DTPicker1->Month());
-    record.year = static_cast<int16_t>(main->DTPicker1->Year());
-    const FileResult written = insertResult(dataPath(historyFileName(GameName)), record);
+    record.day = static_cast<int16_t>(m_drawDate.day());
+    record.month = static_cast<int16_t>(m_drawDate.month());
+    record.year = static_cast<int16_t>(m_drawDate.year());
+    const FileResult written = insertResult(dataPath(m_appFolder, historyFileName(m_game.GameName)), record);
     if (!written.ok) {
         platform::MsgBox(written.message);
         return;
     }
 
     // The new draw is shown at once, the way the draw panel shows a record.
-    main->showDrawRecord(record);
+    m_main.showDraw(record);
 
-    enableMainWindow();
+    m_main.enableAgain();
     unload();
 }
 
 void Form2::Command2_Click()
 {
-    enableMainWindow();
+    m_main.enableAgain();
     unload();
 }
 

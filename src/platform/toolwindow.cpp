@@ -1,9 +1,9 @@
-#include "dialogs/toolwindow.h"
+#include "platform/toolwindow.h"
 
-#include "app/form1.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QPointer>
 
 namespace vx {
@@ -34,19 +34,16 @@ private:
 };
 } // namespace
 
-ToolWindow::ToolWindow(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+ToolWindow::ToolWindow(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
 {
-    if (Form1 *main = Form1::instance()) {
-        auto *keeper = new WindowKeeper(main, this);
-        connect(this, &QObject::destroyed, keeper, &QObject::deleteLater);
-    }
 }
 
 void ToolWindow::unload()
 {
     m_unloading = true;
     hide();
+    emit closed();
     deleteLater();
 }
 
@@ -63,6 +60,25 @@ void ToolWindow::closeEvent(QCloseEvent *event)
 void ToolWindow::setClientSizeTwips(int outerWidth, int clientHeight)
 {
     setFixedSize(platform::twipsToPixels(outerWidth - BorderTwips), platform::twipsToPixels(clientHeight));
+}
+
+void openToolWindow(QWidget *mainWindow, ToolWindow *window, OpenMode mode, bool keepEnabled)
+{
+    if (mainWindow) {
+        auto *keeper = new WindowKeeper(mainWindow, window);
+        QObject::connect(window, &QObject::destroyed, keeper, &QObject::deleteLater);
+        if (!keepEnabled)
+            mainWindow->setEnabled(false);
+    }
+    if (mode == OpenMode::NoWait) {
+        window->show();
+        return;
+    }
+    QEventLoop loop;
+    QObject::connect(window, &ToolWindow::closed, &loop, &QEventLoop::quit);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    loop.exec();
 }
 
 } // namespace vx

@@ -1,7 +1,6 @@
-#include "dialogs/form14.h"
+#include "gamesetup/form14.h"
 #include "platform/controls.h"
 
-#include "app/form1.h"
 #include "gamedata/gameediting.h"
 #include "gamedata/gamevalidation.h"
 #include "gamedata/sharedstate.h"
@@ -16,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace vx {
 
@@ -27,12 +27,14 @@ const QString GameSavedMessage
     = QStringLiteral("Game Saved - You must exit and restart the program for the changes to take effect");
 } // namespace
 
-Form14::Form14(QWidget *parent)
-    : QMainWindow(parent)
+Form14::Form14(const QString &appFolder, const QString &gameFile, MainWindowLink &main, QWidget *parent)
+    : ToolWindow(parent, Qt::Window)
+    , m_appFolder(appFolder)
+    , m_gameFile(gameFile.trimmed())
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Definition"));
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     buildMenu();
     Form_Load();
@@ -45,7 +47,14 @@ void Form14::buildControls()
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form14Client"));
     central->setFixedSize(twipsToPixels(6495), twipsToPixels(4935));
-    setCentralWidget(central);
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("Form14Menu"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(central);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     auto label = [](const QString &caption, QWidget *parent, const QString &name, int left, int top, int width) {
         return placeControl(new QLabel(caption, parent), name, left, top, width, 255);
@@ -166,7 +175,7 @@ void Form14::buildControls()
 
 void Form14::buildMenu()
 {
-    QMenuBar *bar = menuBar();
+    QMenuBar *bar = menuBar;
     auto item = [&](const QString &caption, const char *name, void (Form14::*handler)()) {
         QAction *action = bar->addAction(caption);
         action->setObjectName(QLatin1String(name));
@@ -181,15 +190,15 @@ void Form14::buildMenu()
 
 QString Form14::definitionPath() const
 {
-    return dataPath(GameFile.trimmed());
+    return dataPath(m_appFolder, m_gameFile);
 }
 
 void Form14::Form_Load()
 {
-    // 1.
+    // The first page is the game definition.
     showPage(Frame1);
 
-    // 2-4.
+    // A game with main balls is an existing one, whose amendment deletes its files.
     ExistingGame = false;
     const GameFileRead read = readGameDefinition(definitionPath());
     const GameDefinition record = read.definition;
@@ -198,7 +207,7 @@ void Form14::Form_Load()
         ExistingGame = true;
     }
 
-    // 5.
+    // The stored name and counts.
     Text1->setText(record.nameText());
     Text2->setText(QString::number(record.mainDrawn));
     Text4->setText(QString::number(record.mainPool));
@@ -207,7 +216,7 @@ void Form14::Form_Load()
     Text7->setText(QString::number(record.mainPicked));
     Text8->setText(QString::number(record.bonusPicked));
 
-    // 6. Any other stored value keeps the design choice.
+    // The bonus source; any other stored value keeps the design choice.
     if (record.bonusSource == 0)
         Option1->setChecked(true);
     else if (record.bonusSource == 1)
@@ -215,17 +224,17 @@ void Form14::Form_Load()
     else if (record.bonusSource == 2)
         Option3->setChecked(true);
 
-    // 7-8.
+    // The winning lines and the draw days.
     for (size_t i = 1; i <= 15; ++i)
         Check1[i - 1]->setChecked(record.winLines[i] == 1);
     for (size_t k = 1; k <= 7; ++k)
         Check2[k - 1]->setChecked(record.drawDays[k] == static_cast<int16_t>(k));
 
-    // 9.
+    // The ball colour.
     if (record.ballColour == 1)
         Option4->setChecked(true);
 
-    // 10. A stored bonus name means the player's own tag, whatever the tag is.
+    // A stored bonus name means the player's own tag, whatever the tag is.
     if (countBoxValue(Text8->text()) > 0) {
         const QString tag = record.bonusTagText();
         if (tag == QLatin1String("EB"))
@@ -243,12 +252,12 @@ void Form14::Form_Load()
         }
     }
 
-    // 11. Ticking the boxes above was no change by the player.
+    // Ticking the boxes above was no change by the player.
     LinesChanged = false;
 
     // The boxes show what could be read; the player must know when that is not the stored game.
     if (read.status == GameFileStatus::OpenFailed)
-        platform::MsgBox(QStringLiteral("The game file %1 cannot be opened: %2").arg(GameFile.trimmed(), read.error));
+        platform::MsgBox(QStringLiteral("The game file %1 cannot be opened: %2").arg(m_gameFile, read.error));
     else if (read.status == GameFileStatus::WrongLength)
         platform::MsgBox(damagedGameFileMessage(definitionPath(), read.length));
 }
@@ -305,7 +314,7 @@ void Form14::Command2_Click()
         return;
     }
 
-    // 1. Amending a game makes its results and entries meaningless, so they go with the old file.
+    // Amending a game makes its results and entries meaningless, so they go with the old file.
     QStringList undeleted;
     if (ExistingGame) {
         if (!platform::AskYesNo(QStringLiteral(
@@ -315,10 +324,10 @@ void Form14::Command2_Click()
             platform::MsgBox(QStringLiteral("Changes not saved"));
             return;
         }
-        undeleted = deleteAmendedGameFiles(AppFolder, GameFile.trimmed(), LoadedName);
+        undeleted = deleteAmendedGameFiles(m_appFolder, m_gameFile, LoadedName);
     }
 
-    // 2. An amended game starts from an empty record, as its deleted file would read.
+    // An amended game starts from an empty record, as its deleted file would read.
     const GameFileSave saved = updateGameFile(
         definitionPath(),
         [&](GameDefinition &record) {
@@ -336,12 +345,12 @@ void Form14::Command2_Click()
                              .arg(undeleted.join(QStringLiteral(", "))));
     }
 
-    // 3-5. A refused preference leaves the name and counts saved; a file that cannot be written
-    // has already been reported and must not be followed by a claim that the game was saved.
+    // The preferences go with the definition. A refused preference leaves the name and counts saved; a file that cannot
+    // be written has already been reported and must not be followed by a claim that the game was saved.
     const PreferencesSave preferences = savePreferences();
     if (preferences != PreferencesSave::Failed)
         platform::MsgBox(GameSavedMessage);
-    ChildClosed = true;
+    emit closed();
 }
 
 void Form14::Command3_Click()
@@ -436,14 +445,8 @@ void Form14::Command8_Click()
 
 void Form14::exitWindow()
 {
-    close(); // closeEvent does the work, so the title-bar close is the same Exit
-}
-
-void Form14::closeEvent(QCloseEvent *event)
-{
-    enableMainWindow();
-    ChildClosed = true;
-    event->accept();
+    m_main.enableAgain();
+    unload();
 }
 
 } // namespace vx

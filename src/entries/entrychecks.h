@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedata/gamerules.h"
 #include "gamedata/numbersfile.h"
 
 #include <QString>
@@ -13,14 +14,6 @@
 // so two boxes that would store the same number are the same number, and test the ranges on the
 // values as typed. The result window reads every box as its rounded value.
 namespace vx {
-
-// The shape of the current game as the entry windows see it.
-struct EntryRules {
-    int mainPicked = 0; // main numbers per entry (3 to 7)
-    int bonusPicked = 0; // 0 or 1
-    int mainPool = 0;
-    int bonusPool = 0; // 0: a picked bonus comes from the main pool
-};
 
 // Fault codes of the entry windows: 0 none, 1 same numbers, 2 not a number, 3 out of range.
 enum class EntryWindow { ManualAdd, Change };
@@ -44,15 +37,6 @@ EntryNumbers buildEntry(const std::vector<double> &boxes, const EntryRules &rule
 // The list line that the edit window puts back: every main number as two digits, a blank after
 // each but the seventh, then the tag, a blank and the bonus when one is picked.
 QString editedEntryLine(const EntryNumbers &entry, const EntryRules &rules, const QString &tag);
-
-// The shape of the current game as the result window sees it.
-struct ResultRules {
-    int mainDrawn = 0; // 3 to 7
-    int bonusDrawn = 0; // 0 to 2
-    int mainPool = 0;
-    int bonusSource = 0; // 0 own pool, 1 from the main pool, 2 not used
-    int bonusPool = 0;
-};
 
 // The outcome of the result window's checks: the first failing check's message, or the record to
 // insert (mains ascending, extras in order, no date yet).

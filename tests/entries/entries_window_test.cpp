@@ -1,5 +1,5 @@
-#include "dialogs/editentry.h"
-#include "dialogs/form5.h"
+#include "entries/editentry.h"
+#include "entries/form5.h"
 #include "gamedata/numberlines.h"
 #include "gamedata/rnd.h"
 #include "gamedata/sharedstate.h"
@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "platform/twips.h"
 #include "support/mainwindowfixture.h"
-#include "windowhelpers.h"
+#include "support/windowhelpers.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -92,8 +92,7 @@ GameDefinition tiny()
 
 std::vector<NumbersRecord> threeEntries()
 {
-    return { entryRecord({ 1, 2, 3, 4, 5 }, 6), entryRecord({ 3, 12, 25, 40, 44 }, 7),
-        entryRecord({ 10, 11, 12, 13, 14 }, 9) };
+    return {entryRecord({1, 2, 3, 4, 5}, 6), entryRecord({3, 12, 25, 40, 44}, 7), entryRecord({10, 11, 12, 13, 14}, 9)};
 }
 } // namespace
 
@@ -107,19 +106,19 @@ TEST_F(EntriesTest, ManualAddAppendsAndListsTheEntry)
     EXPECT_TRUE(window->Option1->isChecked());
     EXPECT_EQ(window->Label2->text(), QStringLiteral("PB"));
 
-    enter(window->Text1, window->Command6, { "44", "3", "25", "12", "40", "7" });
+    enter(window->Text1, window->Command6, {"44", "3", "25", "12", "40", "7"});
     EXPECT_EQ(form().Text2->text(), QStringLiteral(" 1"));
-    EXPECT_EQ(lines(form().List1), QStringList { "03 12 25 40 44 PB 07 " });
+    EXPECT_EQ(lines(form().List1), QStringList {"03 12 25 40 44 PB 07 "});
     ASSERT_EQ(entryBytes().size(), 30);
     EXPECT_EQ(fileCount(), 1);
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains { 3, 12, 25, 40, 44, 0, 0 }));
+    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {3, 12, 25, 40, 44, 0, 0}));
     EXPECT_EQ(rawRecord(entryBytes(), 1).extra[0], 7);
     EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("44")); // the boxes keep their contents
 
     // 4.6 and 5.4 would both be stored as 5.
-    enter(window->Text1, window->Command6, { "4.6", "5.4", "25", "12", "40", "7" });
+    enter(window->Text1, window->Command6, {"4.6", "5.4", "25", "12", "40", "7"});
     EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are the same!"));
-    enter(window->Text1, window->Command6, { "1", "2", "3", "4", "5", "0" });
+    enter(window->Text1, window->Command6, {"1", "2", "3", "4", "5", "0"});
     EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are out of range for the game!"));
     EXPECT_EQ(fileCount(), 1);
     EXPECT_EQ(form().List1->count(), 1);
@@ -144,7 +143,9 @@ TEST_F(EntriesTest, WheelAndStandingFilesAreToldByTheirPath)
     game.drawDays[7] = 7; // 5 November 2005 is a Saturday
     startWith(game, threeEntries());
 
-    EntryFile = folder.file("Weekly-5-4-3.lot");
+    writeNumbersFile(folder.file("Weekly-5-4-3.lot"), threeEntries());
+    writeNumbersFile(folder.file("StandWeekly-x.lot"), threeEntries());
+    form().openwheel(folder.file("Weekly-5-4-3.lot"));
     platform::MessageScript::answer(false);
     EXPECT_EQ(openAdd(), nullptr);
     EXPECT_EQ(last(),
@@ -158,8 +159,8 @@ TEST_F(EntriesTest, WheelAndStandingFilesAreToldByTheirPath)
     flushDeletes();
 
     // "Stand" wins over a hyphen; a day that is no draw day is asked about for every kind.
-    EntryFile = folder.file("StandWeekly-x.lot");
-    EXPECT_EQ(openEdit({ 0 }), nullptr);
+    form().openwheel(folder.file("StandWeekly-x.lot"));
+    EXPECT_EQ(openEdit({0}), nullptr);
     EXPECT_EQ(last(),
         QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you sure you "
                        "want to continue?"));
@@ -171,18 +172,18 @@ TEST_F(EntriesTest, WheelAndStandingFilesAreToldByTheirPath)
     Form5 *standing = openAdd();
     ASSERT_NE(standing, nullptr);
     EXPECT_EQ(platform::MessageScript::shown(),
-        QStringList { "Do you want to create a dated entry for a day that has not been defined as a draw day?" });
+        QStringList {"Do you want to create a dated entry for a day that has not been defined as a draw day?"});
     EXPECT_EQ(standing->windowTitle(), QStringLiteral("Standing Entry"));
 }
 
 TEST_F(EntriesTest, AFullEntryFileIsReportedAndNothingChanges)
 {
-    std::vector<NumbersRecord> entries(MaxNumbersRecords, entryRecord({ 1, 2, 3, 4, 5 }, 1));
+    std::vector<NumbersRecord> entries(MaxNumbersRecords, entryRecord({1, 2, 3, 4, 5}, 1));
     startWith(weekly(), entries);
     const QByteArray before = entryBytes();
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
-    enter(window->Text1, window->Command6, { "6", "7", "8", "9", "10", "2" });
+    enter(window->Text1, window->Command6, {"6", "7", "8", "9", "10", "2"});
     EXPECT_TRUE(last().contains(QStringLiteral("the most it can hold"))) << last().toStdString();
     EXPECT_EQ(form().Text2->text(), QStringLiteral("32767"));
     EXPECT_EQ(form().List1->count(), MaxNumbersRecords);
@@ -195,13 +196,15 @@ TEST_F(EntriesTest, TheBonusTagStandsUnderTheBonusBox)
     struct Shape {
         int mains, bonus, label;
     };
-    for (const Shape shape : { Shape { 3, 1, 2160 }, Shape { 4, 1, 2760 }, Shape { 5, 1, 3360 }, Shape { 6, 1, 3960 },
-             Shape { 7, 1, 240 + 600 * 7 + 120 }, Shape { 6, 0, 0 } }) {
+    for (const Shape shape : {Shape {3, 1, 2160}, Shape {4, 1, 2760}, Shape {5, 1, 3360}, Shape {6, 1, 3960},
+             Shape {7, 1, 240 + 600 * 7 + 120}, Shape {6, 0, 0}}) {
         SCOPED_TRACE(shape.mains * 10 + shape.bonus);
-        MainPicked = static_cast<int16_t>(shape.mains);
-        BonusPicked = static_cast<int16_t>(shape.bonus);
-        Form5 *window = openAdd();
-        ASSERT_NE(window, nullptr);
+        CurrentGame game = form().game();
+        game.MainPicked = static_cast<int16_t>(shape.mains);
+        game.BonusPicked = static_cast<int16_t>(shape.bonus);
+        auto *window = new Form5(game, form().files(), folder.path(), form());
+        window->Form_Load();
+        window->show();
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(window->Text1[static_cast<size_t>(i)]->isVisible(), i < shape.mains + shape.bonus) << i;
         EXPECT_EQ(window->Label2->isVisible(), shape.bonus == 1);
@@ -229,7 +232,7 @@ TEST_F(EntriesTest, SuggestedCountsFollowTotalAndAdditional)
     EXPECT_EQ(last(), QStringLiteral("You already have this number of entries or more."));
     suggest(window, QStringLiteral("7"), true);
     EXPECT_EQ(fileCount(), 7);
-    for (QPushButton *button : { window->Command3, window->Command4, window->Command5, window->Command6 })
+    for (QPushButton *button : {window->Command3, window->Command4, window->Command5, window->Command6})
         EXPECT_TRUE(button->isEnabled());
 
     // Every suggestion is in range, with its bonus from the bonus pool, and listed as in the file.
@@ -244,10 +247,10 @@ TEST_F(EntriesTest, SuggestedCountsFollowTotalAndAdditional)
 
 TEST_F(EntriesTest, AdditionalStopsAt2500Entries)
 {
-    startWith(weekly(), std::vector<NumbersRecord>(2498, entryRecord({ 1, 2, 3, 4, 5 }, 1)));
+    startWith(weekly(), std::vector<NumbersRecord>(2498, entryRecord({1, 2, 3, 4, 5}, 1)));
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
-    for (const char *refused : { "3", "2.5" }) {
+    for (const char *refused : {"3", "2.5"}) {
         suggest(window, QString::fromLatin1(refused), false);
         EXPECT_EQ(last(), QStringLiteral("You are limited to a maximum of 2500 entries")) << refused;
     }
@@ -275,7 +278,6 @@ TEST_F(EntriesTest, ARunThatRunsOutOfCandidatesEndsWithAMessageOrACancel)
     suggest(window, QStringLiteral("1"), false);
     EXPECT_TRUE(platform::MessageScript::shown().isEmpty()) << last().toStdString();
     EXPECT_EQ(fileCount(), 10);
-    EXPECT_FALSE(StopFlag);
     EXPECT_TRUE(window->Command4->isEnabled());
 }
 
@@ -292,7 +294,6 @@ TEST_F(EntriesTest, CancelStopsAfterTheEntryInHand)
     suggest(window, QStringLiteral("5"), false);
     EXPECT_TRUE(disabledDuringRun);
     EXPECT_EQ(fileCount(), 1);
-    EXPECT_FALSE(StopFlag);
 
     // A Cancel while nothing runs stops the next run after its first entry, and only that run.
     window->Command1->click();
@@ -308,51 +309,51 @@ TEST_F(EntriesTest, ChangeRewritesExactlyTheSelectedEntry)
 {
     startWith(weekly(), threeEntries());
     const QByteArray before = entryBytes();
-    editEntry *window = openEdit({ 1 });
+    editEntry *window = openEdit({1});
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(EditRecord, 2);
+    EXPECT_EQ(form().files().EditRecord, 2);
     EXPECT_FALSE(form().isEnabled());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Edit Entry"));
     QStringList shown;
     for (int i = 0; i < 6; ++i)
         shown << window->Text1[static_cast<size_t>(i)]->text();
-    EXPECT_EQ(shown, (QStringList { "03", "12", "25", "40", "44", "07" }));
+    EXPECT_EQ(shown, (QStringList {"03", "12", "25", "40", "44", "07"}));
     EXPECT_EQ(window->BonusBox, 5);
     EXPECT_EQ(window->Label1->x(), twipsToPixels(3240));
     EXPECT_FALSE(window->Text1[6]->isVisible());
 
-    enter(window->Text1, window->Command6, { "40", "2", "33", "9", "18", "5" });
+    enter(window->Text1, window->Command6, {"40", "2", "33", "9", "18", "5"});
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(form().isEnabled());
     const QByteArray after = entryBytes();
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.left(30), before.left(30));
     EXPECT_EQ(after.mid(60), before.mid(60));
-    EXPECT_EQ(rawRecord(after, 2).main, (Mains { 2, 9, 18, 33, 40, 0, 0 }));
+    EXPECT_EQ(rawRecord(after, 2).main, (Mains {2, 9, 18, 33, 40, 0, 0}));
     EXPECT_EQ(rawRecord(after, 2).extra[0], 5);
     EXPECT_EQ(lines(form().List1).at(1), QStringLiteral("02 09 18 33 40 PB 05"));
-    EXPECT_EQ(selectedRows(form().List1), QList<int> { 1 });
+    EXPECT_EQ(selectedRows(form().List1), QList<int> {1});
     EXPECT_EQ(form().List1->count(), 3);
 
     // The first record also holds the count, which a Change keeps.
     flushDeletes();
-    editEntry *first = openEdit({ 0 });
+    editEntry *first = openEdit({0});
     ASSERT_NE(first, nullptr);
-    enter(first->Text1, first->Command6, { "49", "48", "47", "46", "45", "26" });
+    enter(first->Text1, first->Command6, {"49", "48", "47", "46", "45", "26"});
     EXPECT_EQ(fileCount(), 3);
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains { 45, 46, 47, 48, 49, 0, 0 }));
+    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {45, 46, 47, 48, 49, 0, 0}));
 }
 
 TEST_F(EntriesTest, ChangeRefusesWhatTheManualAddWouldRefuseDifferently)
 {
     startWith(weekly(), threeEntries());
     const QByteArray before = entryBytes();
-    editEntry *window = openEdit({ 2 });
+    editEntry *window = openEdit({2});
     ASSERT_NE(window, nullptr);
-    const std::pair<QStringList, const char *> refused[] = { { { "1", "2", "3", "4", "5", "0" },
-                                                                 "One or more of your entries is not a number!" },
-        { { "4.6", "5.4", "3", "4", "5", "1" }, "One or more of your numbers are the same!" },
-        { { "1", "2", "3", "4", "99999999", "1" }, "One or more of your numbers are out of range for the game!" } };
+    const std::pair<QStringList, const char *> refused[]
+        = {{{"1", "2", "3", "4", "5", "0"}, "One or more of your entries is not a number!"},
+            {{"4.6", "5.4", "3", "4", "5", "1"}, "One or more of your numbers are the same!"},
+            {{"1", "2", "3", "4", "99999999", "1"}, "One or more of your numbers are out of range for the game!"}};
     for (const auto &[values, message] : refused) {
         enter(window->Text1, window->Command6, values);
         EXPECT_EQ(last(), QString::fromLatin1(message));
@@ -371,30 +372,30 @@ TEST_F(EntriesTest, EditNeedsExactlyOneListedEntrySelected)
     startWith(weekly(), threeEntries());
     EXPECT_EQ(openEdit(), nullptr);
     EXPECT_EQ(last(), QStringLiteral("You have not selected an entry to edit."));
-    EXPECT_EQ(openEdit({ 0, 2 }), nullptr);
+    EXPECT_EQ(openEdit({0, 2}), nullptr);
     EXPECT_EQ(last(),
         QStringLiteral("You have more than one entry selected. You must only select one entry at a time "
                        "for editing."));
     // A line beyond the count shown is no selection.
     form().Text2->setText(QStringLiteral("2"));
-    EXPECT_EQ(openEdit({ 2 }), nullptr);
+    EXPECT_EQ(openEdit({2}), nullptr);
     EXPECT_EQ(last(), QStringLiteral("You have not selected an entry to edit."));
     form().Text2->setText(QStringLiteral("0"));
-    EXPECT_EQ(openEdit({ 2 }), nullptr);
+    EXPECT_EQ(openEdit({2}), nullptr);
     EXPECT_EQ(last(), QStringLiteral("There are no entries displayed to edit."));
     EXPECT_TRUE(form().isEnabled());
 }
 
 TEST_F(EntriesTest, ThreeBoxGamesGetAWorkingEditWindow)
 {
-    startWith(makeGame(QStringLiteral("Weekly"), 3, 1, 36, 1, 0, 0), { entryRecord({ 4, 8, 15 }) });
-    editEntry *three = openEdit({ 0 });
+    startWith(makeGame(QStringLiteral("Weekly"), 3, 1, 36, 1, 0, 0), {entryRecord({4, 8, 15})});
+    editEntry *three = openEdit({0});
     ASSERT_NE(three, nullptr);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(three->Text1[static_cast<size_t>(i)]->isVisible(), i < 3) << i;
     EXPECT_FALSE(three->Label1->isVisible());
     EXPECT_LE(three->Command5->geometry().right(), three->width());
-    enter(three->Text1, three->Command6, { "36", "1", "20" });
+    enter(three->Text1, three->Command6, {"36", "1", "20"});
     EXPECT_EQ(lines(form().List1).at(0), QStringLiteral("01 20 36 "));
 }
 
@@ -403,20 +404,20 @@ TEST_F(EntriesTest, SevenMainsAndABonusGetAnEighthBoxToAddAndEdit)
     startWith(makeGame(QStringLiteral("Weekly"), 7, 1, 45, 0, 10, 1));
     Form5 *add = openAdd();
     ASSERT_NE(add, nullptr);
-    enter(add->Text1, add->Command6, { "9", "3", "7", "1", "40", "22", "15", "8" });
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains { 1, 3, 7, 9, 15, 22, 40 }));
+    enter(add->Text1, add->Command6, {"9", "3", "7", "1", "40", "22", "15", "8"});
+    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {1, 3, 7, 9, 15, 22, 40}));
     EXPECT_EQ(rawRecord(entryBytes(), 1).extra[0], 8);
     add->Command3->click();
     flushDeletes();
 
-    editEntry *window = openEdit({ 0 });
+    editEntry *window = openEdit({0});
     ASSERT_NE(window, nullptr);
     for (QLineEdit *box : window->Text1)
         EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(window->BonusBox, 7);
     EXPECT_EQ(window->Text1[7]->text(), QStringLiteral("08"));
-    enter(window->Text1, window->Command6, { "7", "6", "5", "4", "3", "2", "45", "10" });
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains { 2, 3, 4, 5, 6, 7, 45 }));
+    enter(window->Text1, window->Command6, {"7", "6", "5", "4", "3", "2", "45", "10"});
+    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {2, 3, 4, 5, 6, 7, 45}));
     EXPECT_EQ(rawRecord(entryBytes(), 1).extra[0], 10);
     EXPECT_EQ(lines(form().List1).at(0), QStringLiteral("02 03 04 05 06 07 45 BB 10"));
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "gamedata/gamedefinition.h"
+#include "gamedata/mainwindowlink.h"
+#include "platform/toolwindow.h"
 
-#include <QMainWindow>
 #include <array>
 #include <functional>
 
@@ -11,22 +12,24 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 
 namespace vx {
 
-// The game definition window: defines or changes the game of the file named by GameFile. Four
-// pages, chosen from its menu, each with its own Save and Exit: Game Definition, Winning
-// Combinations, Draw Days and Preferences. Each Save reads record 1 of the game file, changes
-// only the fields of its page and writes the record back. Exit (or the title-bar close) enables
-// the main window again, sets ChildClosed and unloads the window.
-class Form14 : public QMainWindow
+// The game definition window: defines or changes the game of one game file. Four pages, chosen
+// from its menu, each with its own Save and Exit: Game Definition, Winning Combinations, Draw
+// Days and Preferences. Each Save reads record 1 of the game file, changes only the fields of its
+// page and writes the record back. Saving the game definition lets the opener go on (closed())
+// while the window stays open; Exit (or the title-bar close) enables the main window again and
+// unloads the window.
+class Form14 : public ToolWindow
 {
     Q_OBJECT
 public:
-    // Builds the window and runs Form_Load; GameFile must name the game to edit.
-    explicit Form14(QWidget *parent = nullptr);
+    // Builds the window and runs Form_Load for gameFile ("game1.dat", padding allowed) in appFolder.
+    Form14(const QString &appFolder, const QString &gameFile, MainWindowLink &main, QWidget *parent = nullptr);
     ~Form14() override;
 
     void Form_Load();
@@ -101,10 +104,11 @@ public:
     QAction *mnuWC = nullptr;
     QAction *mnuDays = nullptr;
     QAction *mnuPreferences = nullptr;
+    QMenuBar *menuBar = nullptr;
 
 protected:
     // The title-bar close is an Exit.
-    void closeEvent(QCloseEvent *event) override;
+    void titleBarClose() override { exitWindow(); }
 
 private:
     enum class PreferencesSave { Saved, Refused, Failed };
@@ -117,6 +121,10 @@ private:
     // Saves the winning lines or the draw days, then says whether a restart is needed.
     void saveTicks(const std::function<void(GameDefinition &)> &setFields);
     void exitWindow();
+
+    const QString m_appFolder;
+    const QString m_gameFile;
+    MainWindowLink &m_main;
 };
 
 } // namespace vx

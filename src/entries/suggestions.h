@@ -1,6 +1,8 @@
 #pragma once
 
+#include "gamedata/gamerules.h"
 #include "gamedata/numbersfile.h"
+#include "gamedata/steprun.h"
 
 #include <array>
 #include <cstdint>
@@ -14,12 +16,6 @@
 // that repeats a number or shares too many numbers with an entry already in the file is drawn
 // again. Both files are read once per run; accepted entries are kept in memory and appended.
 namespace vx {
-
-struct SuggestionGame {
-    int mainDrawn = 0; // numbers per suggested entry, 3 to 7
-    int mainPool = 0;
-    int bonusPool = 0; // 0: no extra number is suggested
-};
 
 constexpr int SamplingDrawCount = 20; // from this many draws on, numbers come from past draws
 constexpr int MaxSuggestedEntries = 2500; // the Additional mode's limit on the file's entries
@@ -102,6 +98,27 @@ private:
     std::optional<Suggester> m_suggester;
     int m_attemptLimit = DefaultAttemptLimit;
     FileResult m_failure;
+};
+
+// The entries asked for, one step each: a step finds an entry and appends it.
+class SuggestionSteps : public StepRun
+{
+public:
+    SuggestionSteps(SuggestionRun &run, int toAdd);
+    bool step(const std::function<bool()> &keepGoing) override;
+
+    int added() const { return m_added; }
+    // The entry the last step appended; nullopt when the last step appended none.
+    const std::optional<Candidate> &lastAccepted() const { return m_lastAccepted; }
+    // How the last step ended; nullopt when no step has run or there was nothing to add.
+    std::optional<SuggestionRun::Turn> lastTurn() const { return m_lastTurn; }
+
+private:
+    SuggestionRun &m_run;
+    int m_toAdd;
+    int m_added = 0;
+    std::optional<Candidate> m_lastAccepted;
+    std::optional<SuggestionRun::Turn> m_lastTurn;
 };
 
 // Whether a suggestion request may run, and how many entries it adds.

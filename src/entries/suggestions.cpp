@@ -1,4 +1,4 @@
-#include "dialogs/suggestions.h"
+#include "entries/suggestions.h"
 
 #include "gamedata/boxvalue.h"
 #include "gamedata/rnd.h"
@@ -222,6 +222,25 @@ void SuggestionRun::close()
 {
     m_entries.close();
     m_history.close();
+}
+
+SuggestionSteps::SuggestionSteps(SuggestionRun &run, int toAdd)
+    : m_run(run)
+    , m_toAdd(toAdd)
+{
+}
+
+bool SuggestionSteps::step(const std::function<bool()> &keepGoing)
+{
+    m_lastAccepted.reset();
+    if (m_added >= m_toAdd)
+        return false;
+    Candidate candidate {};
+    m_lastTurn = m_run.nextEntry(keepGoing, &candidate);
+    if (*m_lastTurn != SuggestionRun::Turn::Accepted)
+        return false;
+    m_lastAccepted = candidate;
+    return ++m_added < m_toAdd;
 }
 
 SuggestionRequest checkSuggestionRequest(double requested, bool total, double shownCount, int entryCount)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "dialogs/toolwindow.h"
+#include "gamedata/mainwindowlink.h"
+#include "gamedata/sharedstate.h"
+#include "platform/toolwindow.h"
 
 #include <array>
 #include <cstdint>
@@ -11,14 +13,15 @@ class QPushButton;
 
 namespace vx {
 
-// "Edit Entry": the numbers of entry EditRecord of the main window's entry file, changed in place.
+// "Edit Entry": the numbers of entry EditRecord (from 1) of the entry file, changed in place.
 class editEntry : public ToolWindow
 {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 8; // seven main numbers and a bonus at most
 
-    explicit editEntry(QWidget *parent = nullptr);
+    editEntry(const CurrentGame &game, const QString &entryFile, int16_t editRecord, MainWindowLink &main,
+        QWidget *parent = nullptr);
 
     void Form_Load();
     void Command6_Click(); // Change
@@ -32,6 +35,12 @@ public:
 
 protected:
     void titleBarClose() override { Command5_Click(); }
+
+private:
+    const CurrentGame m_game;
+    const QString m_entryFile;
+    const int16_t m_editRecord;
+    MainWindowLink &m_main;
 };
 
 } // namespace vx

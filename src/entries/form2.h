@@ -1,7 +1,10 @@
 #pragma once
 
-#include "dialogs/toolwindow.h"
+#include "gamedata/mainwindowlink.h"
+#include "gamedata/sharedstate.h"
+#include "platform/toolwindow.h"
 
+#include <QDate>
 #include <array>
 
 class QLabel;
@@ -16,7 +19,9 @@ class Form2 : public ToolWindow
 {
     Q_OBJECT
 public:
-    explicit Form2(QWidget *parent = nullptr);
+    // The draw of drawDate for the game, into the history file in appFolder.
+    Form2(const CurrentGame &game, const QDate &drawDate, const QString &appFolder, MainWindowLink &main,
+        QWidget *parent = nullptr);
 
     void Form_Load();
     // Shows the boxes of the current game's main numbers and extras and sizes the window.
@@ -33,6 +38,12 @@ public:
 
 protected:
     void titleBarClose() override { Command2_Click(); }
+
+private:
+    const CurrentGame m_game;
+    const QDate m_drawDate;
+    const QString m_appFolder;
+    MainWindowLink &m_main;
 };
 
 } // namespace vx

@@ -1,17 +1,14 @@
-#include "dialogs/editentry.h"
+#include "entries/editentry.h"
 
-#include "app/form1.h"
-#include "dialogs/entrychecks.h"
+#include "entries/entrychecks.h"
 #include "gamedata/boxvalue.h"
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
-#include "gamedata/sharedstate.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace vx {
@@ -42,8 +39,13 @@ constexpr Layout Layouts[] = {
 };
 } // namespace
 
-editEntry::editEntry(QWidget *parent)
+editEntry::editEntry(
+    const CurrentGame &game, const QString &entryFile, int16_t editRecord, MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
+    , m_game(game)
+    , m_entryFile(entryFile)
+    , m_editRecord(editRecord)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("editEntry"));
     setWindowTitle(QStringLiteral("Edit Entry"));
@@ -71,9 +73,11 @@ editEntry::editEntry(QWidget *parent)
 
 void editEntry::Form_Load()
 {
-    Label1->setText(BonusTag);
+    const int mainPicked = m_game.MainPicked;
+    const int bonusPicked = m_game.BonusPicked;
+    Label1->setText(m_game.BonusTag);
     BonusBox = 0;
-    const int t = MainPicked + BonusPicked;
+    const int t = mainPicked + bonusPicked;
     for (const Layout &row : Layouts) {
         if (row.boxes != t)
             continue;
@@ -82,31 +86,31 @@ void editEntry::Form_Load()
             Text1[static_cast<size_t>(i)]->setVisible(i < t);
         Command6->move(twipsToPixels(row.command6), twipsToPixels(1200));
         Command5->move(twipsToPixels(row.command5), twipsToPixels(1200));
-        if (BonusPicked == 1) {
+        if (bonusPicked == 1) {
             Label1->move(twipsToPixels(boxLeft(t - 1) + 120), twipsToPixels(840));
             BonusBox = static_cast<int16_t>(t - 1);
         }
         break;
     }
-    Label1->setVisible(BonusPicked == 1);
+    Label1->setVisible(bonusPicked == 1);
 
     NumbersFile file;
-    if (!file.open(EntryFile)) {
+    if (!file.open(m_entryFile)) {
         platform::MsgBox(openFailure(file).message);
         return;
     }
-    const NumbersRecord record = file.read(EditRecord);
-    for (int i = 0; i < MainPicked && i < 7; ++i)
+    const NumbersRecord record = file.read(m_editRecord);
+    for (int i = 0; i < mainPicked && i < 7; ++i)
         Text1[static_cast<size_t>(i)]->setText(twoDigits(record.main[static_cast<size_t>(i)]));
-    if (BonusPicked == 1)
+    if (bonusPicked == 1)
         Text1[static_cast<size_t>(BonusBox)]->setText(twoDigits(record.extra[0]));
 }
 
 void editEntry::Command6_Click()
 {
-    const EntryRules rules {MainPicked, BonusPicked, MainPool, BonusPool};
+    const EntryRules rules = m_game.entryRules();
     std::vector<double> boxes;
-    for (int i = 0; i < MainPicked + BonusPicked && i < BoxCount; ++i)
+    for (int i = 0; i < rules.mainPicked + rules.bonusPicked && i < BoxCount; ++i)
         boxes.push_back(BoxValue(Text1[static_cast<size_t>(i)]->text()));
     const int fault = entryFault(EntryWindow::Change, boxes, rules);
     if (fault != 0) {
@@ -115,27 +119,22 @@ void editEntry::Command6_Click()
     }
 
     const EntryNumbers entry = buildEntry(boxes, rules);
-    const FileResult written = rewriteEntry(EntryFile, EditRecord, entry.mains, MainPicked == 7 ? 7 : 6,
-        BonusPicked == 1 ? std::optional<int16_t>(entry.bonus) : std::nullopt);
+    const FileResult written = rewriteEntry(m_entryFile, m_editRecord, entry.mains, rules.mainPicked == 7 ? 7 : 6,
+        rules.bonusPicked == 1 ? std::optional<int16_t>(entry.bonus) : std::nullopt);
     if (!written.ok) {
         platform::MsgBox(written.message);
         return;
     }
 
-    QListWidget *list = Form1::instance()->List1;
-    const int row = EditRecord - 1;
-    delete list->takeItem(row);
-    list->insertItem(row, editedEntryLine(entry, rules, BonusTag));
-    if (QListWidgetItem *item = list->item(row))
-        item->setSelected(true);
+    m_main.replaceEntryLine(m_editRecord - 1, editedEntryLine(entry, rules, m_game.BonusTag));
 
-    enableMainWindow(false);
+    m_main.enableAgain(false);
     unload();
 }
 
 void editEntry::Command5_Click()
 {
-    enableMainWindow(false);
+    m_main.enableAgain(false);
     unload();
 }
 

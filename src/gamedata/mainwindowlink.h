@@ -1,0 +1,37 @@
+#pragma once
+
+#include "gamedata/numbersfile.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vx {
+
+// What a window opened from the main window may ask of it. The main window implements it; tool
+// windows get it through their constructors and never touch the main window's controls.
+class MainWindowLink
+{
+public:
+    // Entry panel
+    virtual void appendEntryLines(const QStringList &lines) = 0; // at the end of the entry list
+    virtual void replaceEntryLine(int row, const QString &line) = 0; // and select it
+    virtual void setEntryCount(int count) = 0; // the count box, with its leading blank
+    virtual double entryCountShown() const = 0; // the number in the count box
+    virtual void refreshEntryPanel() = 0; // list the entries of the entry date again
+    virtual void clearEntryDisplay() = 0; // no entry file, no entries, no shown draw
+
+    // Draw panel
+    virtual void showDraw(const NumbersRecord &record) = 0; // the balls of a draw record
+    virtual void refreshDrawPanel() = 0; // find and show the draw of the draw date again
+
+    // Winning lines
+    virtual void clearWinningLines() = 0;
+
+    // The main window enabled again, and shown and brought to the front when show is true.
+    virtual void enableAgain(bool show = true) = 0;
+
+protected:
+    ~MainWindowLink() = default;
+};
+
+} // namespace vx
