@@ -1,6 +1,8 @@
+include(GoogleTest)
+
 # vx_add_test(<name> SOURCES ... LIBS ... [WINDOWS])
-# One GoogleTest executable per call, registered with CTest. WINDOWS tests get a main
-# that creates an offscreen QApplication before the tests run.
+# One GoogleTest executable per call; each of its cases is a CTest test of its own. WINDOWS tests
+# get a main that creates an offscreen QApplication before the tests run.
 function(vx_add_test name)
     cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -11,6 +13,9 @@ function(vx_add_test name)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+    # The cases are listed when CTest runs, so a build never starts a test program.
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
 endfunction()
