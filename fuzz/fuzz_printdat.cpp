@@ -26,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     FUZZ_CHECK(name.size() <= 255);
     FUZZ_CHECK(name == name.trimmed());
+    // Records are padded with spaces or, when never saved, NULs: no padding may be left on the name.
     FUZZ_CHECK(!name.endsWith(QChar(0)));
     FUZZ_CHECK(QString::fromLatin1(slice(input, 0, 255)).contains(name));
 
