@@ -1,18 +1,15 @@
 // Any bytes as print.dat: the saved printer name is trimmed, at most 255 characters, taken from the
 // first 255 bytes of the file, and reading it changes nothing.
 #include "fuzzsupport.h"
-#include "gamedata/sharedstate.h"
 #include "printing/printers.h"
 
 using namespace vxfuzz;
 
 namespace {
 
-// The only place that knows where the reader looks for print.dat.
 QString savedPrinterNameIn(const QString &appFolder)
 {
-    vx::AppFolder = appFolder;
-    return vx::SavedPrinterName();
+    return vx::SavedPrinterName(appFolder);
 }
 
 } // namespace

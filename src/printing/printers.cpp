@@ -23,7 +23,8 @@ QString SavedPrinterName(const QString &appFolder)
         return QString();
     const QByteArray record = file.read(1);
     QString name = getText(record.constData(), PrinterRecordSize);
-    while (!name.isEmpty() && (name.back() == QLatin1Char(' ') || name.back() == QChar(0)))
+    // Padding and white space go together, so no NUL is left at the end behind a tab.
+    while (!name.isEmpty() && (name.back().isSpace() || name.back() == QChar(0)))
         name.chop(1);
     return name.trimmed();
 }
