@@ -1,4 +1,3 @@
-#include "gamedata/sharedstate.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "printing/listprinting.h"
