@@ -58,7 +58,8 @@ protected:
                                      : entryRecord({1 + i % 60, 61 + i % 5, 66, 67, 68}, 1 + i % 26));
         const QDate today = QDate::currentDate();
         const QString month = QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper();
-        writeNumbersFile(folder.file(today.toString(QStringLiteral("'Lotto'dd'%1'yyyy'.lot'")).arg(month)), entries);
+        writeNumbersFile(
+            folder.file("Lotto" + today.toString("dd") + month + today.toString("yyyy") + ".lot"), entries);
     }
 
     // The printout of a queue, once its job has finished. Lines are read inside the printer's
