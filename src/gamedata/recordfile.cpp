@@ -190,9 +190,11 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
     }
     const std::unique_ptr<QIODevice> device = hooked(path, &out);
     QIODevice *to = device ? device.get() : &out;
-    if (to->write(bytes) != bytes.size()) {
+    // A full disk may only show when the buffered bytes go out, and commit() would not notice it.
+    const bool written = to->write(bytes) == bytes.size();
+    if (!written || !out.flush()) {
         if (error)
-            *error = to->errorString();
+            *error = written ? out.errorString() : to->errorString();
         out.cancelWriting();
         return false;
     }
