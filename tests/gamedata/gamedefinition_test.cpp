@@ -1,5 +1,8 @@
 #include "gamedata/gamedefinition.h"
+#include "gamedata/gameediting.h"
 #include "gamedata/sharedstate.h"
+#include "support/failingdevice.h"
+#include "support/referencefiles.h"
 #include "support/testfolder.h"
 
 #include <QFile>
@@ -45,60 +48,51 @@ TEST(GameDefinitionLayout, ReadsAndWritesEveryFieldAtItsOffset)
     g.setBonusName(QString());
     EXPECT_EQ(fromBytes(savedRecord()), g);
     EXPECT_EQ(g.toBytes(), savedRecord());
-    EXPECT_EQ(g.bonusNameText(), QStringLiteral("          "));
+    EXPECT_EQ(referenceFile("game1.dat"), savedRecord());
 
     // Names are padded to twelve and cut beyond; negative counts are stored as such.
-    g.setName(QStringLiteral("Twelveletter"));
-    EXPECT_EQ(g.toBytes().left(12), QByteArray("Twelveletter"));
     g.setName(QStringLiteral("ThirteenChars"));
     EXPECT_EQ(g.nameText(), QStringLiteral("ThirteenChar"));
     g.setName(QStringLiteral("Lotto"));
     g.setBonusName(QStringLiteral("Star"));
     g.mainPool = -2;
     const QByteArray out = g.toBytes();
-    ASSERT_EQ(out.size(), 88);
     EXPECT_EQ(out.left(12), QByteArray("Lotto       "));
     EXPECT_EQ(out.mid(16, 2), QByteArray::fromHex("feff"));
     EXPECT_EQ(out.mid(78, 10), QByteArray("Star      "));
-}
-
-TEST(GameFiles, AreNamedByNumberAndPaddedToTwelve)
-{
-    EXPECT_EQ(gameFileName(1), QStringLiteral("game1.dat"));
-    EXPECT_EQ(gameFileName(6), QStringLiteral("game6.dat"));
     EXPECT_EQ(paddedGameFileName(3), QStringLiteral("game3.dat   "));
 }
 
-TEST(GameFiles, AMissingFileIsCreatedEmptyAndAWrittenOneIs88BytesAndReadsBack)
+TEST(GameFiles, AreReadWhateverTheirLengthAndWrittenAsOneRecordInPlace)
 {
-    TestFolder folder;
-    const GameFileRead read = readGameDefinition(folder.file("game2.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::Empty);
-    EXPECT_EQ(folder.bytes("game2.dat"), QByteArray());
-    EXPECT_TRUE(folder.exists("game2.dat"));
-    EXPECT_EQ(read.definition, GameDefinition {});
-
-    const GameDefinition g = makeGame(QStringLiteral("Lotto"), 6, 1, 49, 1, 0, 0, QStringLiteral("BB"));
-    ASSERT_TRUE(writeGameDefinition(folder.file("game4.dat"), g));
-    EXPECT_EQ(folder.bytes("game4.dat"), g.toBytes());
-    EXPECT_EQ(readGameDefinition(folder.file("game4.dat")).definition, g);
-}
-
-TEST(GameFiles, AFileOfTheWrongLengthIsReportedAndWhatItHoldsIsRead)
-{
-    TestFolder folder;
-    folder.writeBytes("game1.dat", savedRecord().left(16)); // short: main pool cut off
-    GameFileRead read = readGameDefinition(folder.file("game1.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::WrongLength);
-    EXPECT_EQ(read.length, 16);
-    EXPECT_EQ(read.definition.mainDrawn, 6);
-    EXPECT_EQ(read.definition.mainPool, 0);
-    EXPECT_TRUE(damagedGameFileMessage(folder.file("game1.dat"), 20).contains(QStringLiteral("game1.dat")));
-
-    folder.writeBytes("game1.dat", savedRecord() + savedRecord());
-    read = readGameDefinition(folder.file("game1.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::WrongLength);
-    EXPECT_EQ(read.definition.mainPool, 49);
+    const QByteArray saved = referenceFile("game1.dat");
+    const struct {
+        QByteArray bytes; // empty: no file
+        GameFileStatus status;
+        qint64 length;
+        int mainPool;
+    } cases[] = {
+        {{}, GameFileStatus::Empty, 0, 0}, // created empty
+        {saved, GameFileStatus::Ok, 88, 49},
+        {saved.left(16), GameFileStatus::WrongLength, 16, 0}, // cut off before the main pool
+        {saved + saved, GameFileStatus::WrongLength, 176, 49},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.length);
+        TestFolder folder;
+        if (!c.bytes.isEmpty())
+            folder.writeBytes("game1.dat", c.bytes);
+        const GameFileRead read = readGameDefinition(folder.file("game1.dat"));
+        EXPECT_EQ(read.status, c.status);
+        EXPECT_EQ(read.length, c.length);
+        EXPECT_EQ(read.definition.mainPool, c.mainPool);
+        EXPECT_EQ(read.definition.mainDrawn, c.length >= 14 ? 6 : 0);
+        EXPECT_EQ(folder.bytes("game1.dat"), c.bytes);
+        // Writing replaces record 1 and leaves whatever follows it.
+        ASSERT_TRUE(writeGameDefinition(folder.file("game1.dat"), fromBytes(saved)));
+        EXPECT_EQ(folder.bytes("game1.dat"), saved + c.bytes.mid(88));
+    }
+    EXPECT_TRUE(damagedGameFileMessage("/x/game1.dat", 20).contains(QStringLiteral("game1.dat is damaged")));
 }
 
 TEST(GameFiles, AFolderThatCannotHoldFilesGivesOpenFailed)
@@ -108,7 +102,30 @@ TEST(GameFiles, AFolderThatCannotHoldFilesGivesOpenFailed)
     const GameFileRead read = readGameDefinition(folder.file("plainfile") + QStringLiteral("/game1.dat"));
     EXPECT_EQ(read.status, GameFileStatus::OpenFailed);
     EXPECT_FALSE(read.error.isEmpty());
-    EXPECT_EQ(read.definition.mainDrawn, 0);
+}
+
+TEST(GameFiles, AFailingWriteIsReportedAsNotSaved)
+{
+    TestFolder folder;
+    folder.writeBytes("game1.dat", referenceFile("game1.dat"));
+    const auto raisePool = [](GameDefinition &g) {
+        g.mainPool = 59;
+        return QString();
+    };
+    for (const qint64 accepted : {0, 17, 87}) {
+        FailingFileWrites failing(accepted, QStringLiteral("game1.dat"));
+        const GameFileSave save = updateGameFile(folder.file("game1.dat"), raisePool);
+        EXPECT_EQ(save.status, GameFileSave::Status::Failed);
+        EXPECT_EQ(save.message,
+            QStringLiteral("The game definition could not be saved: the file game1.dat cannot be written (No space "
+                           "left on device). Nothing was changed in it."));
+        EXPECT_EQ(failing.failures(), 1);
+        // A write in place keeps what went out before the disk filled.
+        EXPECT_EQ(rawInt16(folder.bytes("game1.dat"), 16), accepted >= 17 ? 59 : 49);
+    }
+    FailingFileWrites elsewhere(0, QStringLiteral("game2.dat"));
+    EXPECT_EQ(updateGameFile(folder.file("game1.dat"), raisePool).status, GameFileSave::Status::Saved);
+    EXPECT_EQ(elsewhere.failures(), 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -131,8 +148,8 @@ TEST_F(LoadCurrentGame, CopiesEveryValueButElementsZeroAndTrimsTheName)
     loadCurrentGame(game);
     EXPECT_EQ(GameName, QStringLiteral("Lotto"));
     EXPECT_EQ((std::vector<int> {
-                  MainDrawn, BonusDrawn, MainPool, BonusSource, BonusPool, MainPicked, BonusPicked, BallColour }),
-        (std::vector<int> { 6, 1, 49, 0, 10, 6, 1, 1 }));
+                  MainDrawn, BonusDrawn, MainPool, BonusSource, BonusPool, MainPicked, BonusPicked, BallColour}),
+        (std::vector<int> {6, 1, 49, 0, 10, 6, 1, 1}));
     for (size_t k = 1; k <= 15; ++k)
         EXPECT_EQ(WinLines[k], game.winLines[k]);
     for (size_t d = 1; d <= 7; ++d)
@@ -147,13 +164,13 @@ TEST_F(LoadCurrentGame, TheBonusNameComesFromTheRecordOrFromThePresetTags)
         const char *tag, *name; // nullptr: a name field of NULs
         const char *bonusTag, *bonusName;
     } cases[] = {
-        { "EB", "", "EB", "Extra Ball" }, { "BB", "", "BB", "Bonus Ball" }, { "PB", "", "PB", "Powerball" },
-        { "MB", nullptr, "MB", "Mega Ball" },
-        { "ST", "Stars", "ST", "Stars     " }, // an own name is taken whole with its padding
-        { "EB", " Stars", "EB", "Extra Ball" }, // a leading space counts as blank
-        { "XY", "", "BB", "Bonus Ball" }, // unknown or lower-case tags with a blank name
-        { "eb", "", "BB", "Bonus Ball" }, { "pb", "", "BB", "Bonus Ball" },
-        { "X", "Extra", "X ", "Extra     " }, // the tag is not trimmed
+        {"EB", "", "EB", "Extra Ball"}, {"BB", "", "BB", "Bonus Ball"}, {"PB", "", "PB", "Powerball"},
+        {"MB", nullptr, "MB", "Mega Ball"},
+        {"ST", "Stars", "ST", "Stars     "}, // an own name is taken whole with its padding
+        {"EB", " Stars", "EB", "Extra Ball"}, // a leading space counts as blank
+        {"XY", "", "BB", "Bonus Ball"}, // unknown or lower-case tags with a blank name
+        {"eb", "", "BB", "Bonus Ball"}, {"pb", "", "BB", "Bonus Ball"},
+        {"X", "Extra", "X ", "Extra     "}, // the tag is not trimmed
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.tag) + "/" + (c.name ? c.name : "NUL"));
