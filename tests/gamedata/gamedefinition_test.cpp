@@ -148,8 +148,8 @@ TEST_F(LoadCurrentGame, CopiesEveryValueButElementsZeroAndTrimsTheName)
     loadCurrentGame(game);
     EXPECT_EQ(GameName, QStringLiteral("Lotto"));
     EXPECT_EQ((std::vector<int> {
-                  MainDrawn, BonusDrawn, MainPool, BonusSource, BonusPool, MainPicked, BonusPicked, BallColour}),
-        (std::vector<int> {6, 1, 49, 0, 10, 6, 1, 1}));
+                  MainDrawn, BonusDrawn, MainPool, BonusSource, BonusPool, MainPicked, BonusPicked, BallColour }),
+        (std::vector<int> { 6, 1, 49, 0, 10, 6, 1, 1 }));
     for (size_t k = 1; k <= 15; ++k)
         EXPECT_EQ(WinLines[k], game.winLines[k]);
     for (size_t d = 1; d <= 7; ++d)
@@ -164,13 +164,13 @@ TEST_F(LoadCurrentGame, TheBonusNameComesFromTheRecordOrFromThePresetTags)
         const char *tag, *name; // nullptr: a name field of NULs
         const char *bonusTag, *bonusName;
     } cases[] = {
-        {"EB", "", "EB", "Extra Ball"}, {"BB", "", "BB", "Bonus Ball"}, {"PB", "", "PB", "Powerball"},
-        {"MB", nullptr, "MB", "Mega Ball"},
-        {"ST", "Stars", "ST", "Stars     "}, // an own name is taken whole with its padding
-        {"EB", " Stars", "EB", "Extra Ball"}, // a leading space counts as blank
-        {"XY", "", "BB", "Bonus Ball"}, // unknown or lower-case tags with a blank name
-        {"eb", "", "BB", "Bonus Ball"}, {"pb", "", "BB", "Bonus Ball"},
-        {"X", "Extra", "X ", "Extra     "}, // the tag is not trimmed
+        { "EB", "", "EB", "Extra Ball" }, { "BB", "", "BB", "Bonus Ball" }, { "PB", "", "PB", "Powerball" },
+        { "MB", nullptr, "MB", "Mega Ball" },
+        { "ST", "Stars", "ST", "Stars     " }, // an own name is taken whole with its padding
+        { "EB", " Stars", "EB", "Extra Ball" }, // a leading space counts as blank
+        { "XY", "", "BB", "Bonus Ball" }, // unknown or lower-case tags with a blank name
+        { "eb", "", "BB", "Bonus Ball" }, { "pb", "", "BB", "Bonus Ball" },
+        { "X", "Extra", "X ", "Extra     " }, // the tag is not trimmed
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.tag) + "/" + (c.name ? c.name : "NUL"));
