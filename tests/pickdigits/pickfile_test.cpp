@@ -8,16 +8,10 @@
 using namespace vx;
 using namespace vx::test;
 
-namespace {
-QByteArray record(int32_t count, PickLine digits)
-{
-    return PickRecord {count, digits}.toBytes();
-}
-} // namespace
+static const auto record = [](int32_t count, PickLine digits) { return PickRecord {count, digits}.toBytes(); };
 
-TEST(PickFile, RecordLayoutIsLittleEndianAndTheReferenceFileReadsAndIsWrittenByteForByte)
+TEST(PickFile, TheReferenceFileReadsAndIsWrittenByteForByte)
 {
-    EXPECT_EQ(record(0x01020304, {1, 2, 9, -2}), QByteArray::fromHex("04030201010002000900feff"));
     const std::vector<PickLine> lines {{1, 2, 0, 1}, {9, 9, 9, 9}, {0, 0, 0, 0}};
     EXPECT_EQ(readPickFile(referencePath("Pick4.lot"), 4).lines, lines);
     TestFolder folder;
