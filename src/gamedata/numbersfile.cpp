@@ -126,6 +126,9 @@ namespace {
 FileResult changeWholeFile(NumbersFile &file, const std::function<FileResult(NumbersFile &)> &change)
 {
     const QByteArray before = file.records().readAll();
+    if (before.size() != file.records().byteLength()) // a change made from part of the file would lose the rest
+        return FileResult::failure(QStringLiteral("The file %1 could not be read: %2")
+                                       .arg(QFileInfo(file.path()).fileName(), file.errorString()));
     QByteArray image = before;
     QBuffer buffer(&image);
     buffer.open(QIODevice::ReadWrite);

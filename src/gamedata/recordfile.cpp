@@ -116,7 +116,10 @@ QByteArray RecordFile::readAll()
 {
     if (!isOpen() || !m_device->seek(0))
         return QByteArray();
-    return m_device->readAll();
+    const QByteArray bytes = m_device->readAll();
+    if (bytes.size() != m_device->size())
+        m_error = m_device->errorString();
+    return bytes;
 }
 
 bool RecordFile::write(qint64 n, const QByteArray &bytes)

@@ -30,12 +30,12 @@ private:
 // A game definition with the usual preferences: name, draw shape, pools and picks; every winning
 // line from Match 3 up enabled and every day a draw day unless changed afterwards.
 GameDefinition makeGame(const QString &name, int mainDrawn, int bonusDrawn, int mainPool, int bonusSource,
-    int bonusPool, int bonusPicked, const QString &tag = QStringLiteral("BB"));
+                        int bonusPool, int bonusPicked, const QString &tag = QStringLiteral("BB"));
 void writeGame(const TestFolder &folder, int number, const GameDefinition &game);
 
 // A history record of a date and its numbers (mains padded with 0 to seven, extras to two).
-NumbersRecord drawRecord(
-    int year, int month, int day, std::initializer_list<int> mains, std::initializer_list<int> extras = {});
+NumbersRecord drawRecord(int year, int month, int day, std::initializer_list<int> mains,
+                         std::initializer_list<int> extras = {});
 // An entry record (no date).
 NumbersRecord entryRecord(std::initializer_list<int> mains, int extra1 = 0);
 
