@@ -1,9 +1,10 @@
 #include "gamedata/numbersfile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+#include <functional>
 
 namespace vx {
 
@@ -45,76 +46,6 @@ QByteArray NumbersRecord::toBytes() const
 std::array<int16_t, 9> NumbersRecord::numbers() const
 {
     return {main[0], main[1], main[2], main[3], main[4], main[5], main[6], extra[0], extra[1]};
-}
-
-NumbersFile::NumbersFile()
-    : m_file(NumbersRecord::Size)
-{
-}
-
-bool NumbersFile::open(const QString &path)
-{
-    return m_file.open(path);
-}
-
-int32_t NumbersFile::declaredCount()
-{
-    return read(1).count;
-}
-
-int NumbersFile::usableCount()
-{
-    const int32_t declared = declaredCount();
-    if (declared <= 0)
-        return 0;
-    const qint64 usable = std::min<qint64>({declared, m_file.recordsOnDisk(), MaxNumbersRecords});
-    return static_cast<int>(usable);
-}
-
-bool NumbersFile::isDamaged()
-{
-    const int32_t declared = declaredCount();
-    return declared < 0 || declared > MaxNumbersRecords || declared > m_file.recordsOnDisk();
-}
-
-NumbersRecord NumbersFile::read(int n)
-{
-    const QByteArray bytes = m_file.read(n);
-    return NumbersRecord::fromBytes(bytes.constData());
-}
-
-std::vector<NumbersRecord> NumbersFile::readRange(int first, int count)
-{
-    std::vector<NumbersRecord> records;
-    if (count <= 0)
-        return records;
-    const QByteArray bytes = m_file.readRange(first, count);
-    records.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        records.push_back(NumbersRecord::fromBytes(bytes.constData() + i * NumbersRecord::Size));
-    return records;
-}
-
-bool NumbersFile::write(int n, const NumbersRecord &record)
-{
-    return m_file.write(n, record.toBytes());
-}
-
-bool NumbersFile::writeRange(int first, const std::vector<NumbersRecord> &records)
-{
-    if (records.empty())
-        return true;
-    QByteArray bytes(static_cast<qsizetype>(records.size()) * NumbersRecord::Size, '\0');
-    for (size_t i = 0; i < records.size(); ++i)
-        records[i].toBytes(bytes.data() + i * NumbersRecord::Size);
-    return m_file.writeRange(first, bytes);
-}
-
-bool NumbersFile::setCount(int32_t count)
-{
-    NumbersRecord first = read(1);
-    first.count = count;
-    return write(1, first);
 }
 
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
@@ -189,16 +120,49 @@ FileResult readNumbersFile(const QString &path, NumbersFileRead *read)
     return {};
 }
 
-FileResult insertResult(const QString &historyPath, NumbersRecord result)
+namespace {
+// Makes the change on a copy of the whole file in memory, then puts the copy in place of the file
+// in one go. A refused change writes nothing.
+FileResult changeWholeFile(NumbersFile &file, const std::function<FileResult(NumbersFile &)> &change)
+{
+    const QByteArray before = file.records().readAll();
+    if (before.size() != file.records().byteLength()) // a change made from part of the file would lose the rest
+        return FileResult::failure(QStringLiteral("The file %1 could not be read: %2")
+                                       .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+    QByteArray image = before;
+    QBuffer buffer(&image);
+    buffer.open(QIODevice::ReadWrite);
+    NumbersFile copy;
+    copy.open(&buffer, file.path());
+    const FileResult result = change(copy);
+    copy.close();
+    buffer.close();
+    if (!result.ok || image == before)
+        return result;
+    return file.records().replaceAll(image) ? FileResult {} : writeFailure(file);
+}
+
+FileResult changeWholeFile(const QString &path, const std::function<FileResult(NumbersFile &)> &change)
 {
     NumbersFile file;
-    if (!file.open(historyPath))
+    if (!file.open(path))
         return openFailure(file);
+    return changeWholeFile(file, change);
+}
+} // namespace
+
+FileResult insertResult(const QString &historyPath, NumbersRecord result)
+{
+    return changeWholeFile(historyPath, [&](NumbersFile &file) { return insertResult(file, result); });
+}
+
+FileResult insertResult(NumbersFile &file, NumbersRecord result)
+{
     if (file.declaredCount() < 0)
         return negativeCountFailure(file);
     const int c = file.usableCount();
     if (c >= MaxNumbersRecords)
-        return fullFailure(historyPath);
+        return fullFailure(file.path());
 
     if (c == 0) {
         result.count = 1;
@@ -257,17 +221,22 @@ FileResult deleteResult(const QString &historyPath, int p)
     NumbersFile file;
     if (!file.open(historyPath))
         return openFailure(file);
-    const int c = file.usableCount();
-    if (p < 1 || p > c)
-        return FileResult::failure(
-            QStringLiteral("The draw to delete is no longer in the file %1.").arg(QFileInfo(historyPath).fileName()));
-    if (c == 1) {
+    if (file.usableCount() == 1 && p == 1) {
         file.close();
         if (!QFile::remove(historyPath))
             return FileResult::failure(
                 QStringLiteral("The file %1 could not be deleted.").arg(QFileInfo(historyPath).fileName()));
         return {};
     }
+    return changeWholeFile(file, [p](NumbersFile &image) { return deleteResult(image, p); });
+}
+
+FileResult deleteResult(NumbersFile &file, int p)
+{
+    const int c = file.usableCount();
+    if (p < 1 || p > c)
+        return FileResult::failure(
+            QStringLiteral("The draw to delete is no longer in the file %1.").arg(QFileInfo(file.path()).fileName()));
     if (p < c) {
         std::vector<NumbersRecord> moved = file.readRange(p + 1, c - p);
         for (NumbersRecord &rec : moved)
@@ -318,9 +287,16 @@ FileResult rewriteEntry(const QString &entryPath, int n, const std::array<int16_
 
 FileResult deleteEntries(const QString &entryPath, std::vector<int> selectedLines, int *newCount)
 {
-    NumbersFile file;
-    if (!file.open(entryPath))
-        return openFailure(file);
+    int count = 0;
+    const FileResult result = changeWholeFile(
+        entryPath, [&](NumbersFile &file) { return deleteEntries(file, std::move(selectedLines), &count); });
+    if (result.ok && newCount)
+        *newCount = count;
+    return result;
+}
+
+FileResult deleteEntries(NumbersFile &file, std::vector<int> selectedLines, int *newCount)
+{
     const int c = file.usableCount();
     std::vector<NumbersRecord> records = file.readRange(1, c);
 
@@ -355,10 +331,10 @@ FileResult copyFileReplacing(const QString &source, const QString &target)
             QStringLiteral("The file %1 could not be read: %2").arg(QFileInfo(source).fileName(), in.errorString()));
     const QByteArray bytes = in.readAll();
     in.close();
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return FileResult::failure(QStringLiteral("The file %1 could not be written: %2")
-                                       .arg(QFileInfo(target).fileName(), out.errorString()));
+    QString error;
+    if (!saveWholeFile(target, bytes, &error))
+        return FileResult::failure(
+            QStringLiteral("The file %1 could not be written: %2").arg(QFileInfo(target).fileName(), error));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedata/countedfile.h"
 #include "gamedata/recordfile.h"
 
 #include <QString>
@@ -34,33 +35,8 @@ struct NumbersRecord {
 // The most records a numbers file can hold: counts are 16-bit values.
 constexpr int MaxNumbersRecords = 32767;
 
-// A numbers file opened for random access. Count is record 1's Count; a reader goes by the
-// usable count, which leaves out what a damaged count claims beyond the file (or a negative one).
-class NumbersFile
-{
-public:
-    NumbersFile();
-
-    bool open(const QString &path); // creates a missing file empty
-    void close() { m_file.close(); }
-    bool isOpen() const { return m_file.isOpen(); }
-    QString path() const { return m_file.path(); }
-    QString errorString() const { return m_file.errorString(); }
-
-    int32_t declaredCount(); // record 1's Count as stored
-    int usableCount(); // the records a reader may use: 0 to MaxNumbersRecords, within the file
-    bool isDamaged(); // the declared count is negative, too large, or past the end of the file
-    qint64 recordsOnDisk() const { return m_file.recordsOnDisk(); }
-
-    NumbersRecord read(int n);
-    std::vector<NumbersRecord> readRange(int first, int count); // one read
-    bool write(int n, const NumbersRecord &record);
-    bool writeRange(int first, const std::vector<NumbersRecord> &records); // one write
-    bool setCount(int32_t count); // read record 1, set its Count, write it back
-
-private:
-    RecordFile m_file;
-};
+// A numbers file opened for random access: the count in record 1, 30-byte records.
+using NumbersFile = CountedRecordFile<NumbersRecord, MaxNumbersRecords>;
 
 // A clear message for a numbers file whose count does not match what it holds.
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk);
@@ -94,6 +70,10 @@ FileResult readNumbersFile(const QString &path, NumbersFileRead *read);
 QString getstringdate(int16_t y, int16_t m, int16_t d);
 long long dateKey(int16_t y, int16_t m, int16_t d);
 
+// Changes that move records (inserting a result, deleting results and entries) build the new file
+// in memory and replace the old one only once it is wholly written, so a failure leaves the old
+// file byte for byte; the new file is byte for byte what moving the records in place gives.
+
 // Inserts a result into a history file by its date key; a result dated like a stored one goes
 // after it. Numbers are kept in step. Refused (nothing written) when the file is full.
 FileResult insertResult(const QString &historyPath, NumbersRecord result);
@@ -118,6 +98,13 @@ FileResult rewriteEntry(const QString &entryPath, int n, const std::array<int16_
 // moving later records down one place per deletion and lowering record 1's count, exactly as
 // deleting them one at a time from the first would. Returns the new count through newCount.
 FileResult deleteEntries(const QString &entryPath, std::vector<int> selectedLines, int *newCount = nullptr);
+
+// The same changes made to a numbers file already open (a file in memory, say), record by record
+// in place: on a device nothing guards against a write failing half-way. The only record of a
+// history file leaves a count of 0 here, where the path-based deleteResult deletes the file.
+FileResult insertResult(NumbersFile &history, NumbersRecord result);
+FileResult deleteResult(NumbersFile &history, int p);
+FileResult deleteEntries(NumbersFile &entries, std::vector<int> selectedLines, int *newCount = nullptr);
 
 // Copies a file over another without leaving a half-written target behind.
 FileResult copyFileReplacing(const QString &source, const QString &target);

@@ -1,9 +1,31 @@
 #include "gamedata/recordfile.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
 #include <cstring>
 
 namespace vx {
+
+namespace {
+FileDeviceHook &deviceHook()
+{
+    static FileDeviceHook hook;
+    return hook;
+}
+
+// The device a file opened by path is read and written through: the file itself, or what the test
+// seam puts around it.
+std::unique_ptr<QIODevice> hooked(const QString &path, QIODevice *file)
+{
+    return deviceHook() ? deviceHook()(path, file) : nullptr;
+}
+} // namespace
+
+void setFileDeviceHook(FileDeviceHook hook)
+{
+    deviceHook() = std::move(hook);
+}
 
 RecordFile::RecordFile(int recordSize)
     : m_size(recordSize)
@@ -19,34 +41,51 @@ bool RecordFile::open(const QString &path)
 {
     close();
     m_error.clear();
+    m_path = path;
     m_file.setFileName(path);
-    if (m_file.open(QIODevice::ReadWrite))
-        return true;
-    if (QFileInfo::exists(path) && m_file.open(QIODevice::ReadOnly))
-        return true;
-    m_error = m_file.errorString();
-    return false;
+    if (!m_file.open(QIODevice::ReadWrite) && !(QFileInfo::exists(path) && m_file.open(QIODevice::ReadOnly))) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    m_hooked = hooked(path, &m_file);
+    m_device = m_hooked ? m_hooked.get() : &m_file;
+    return true;
+}
+
+bool RecordFile::open(QIODevice *device, const QString &name)
+{
+    close();
+    m_error.clear();
+    m_path = name;
+    if (!device || (!device->isOpen() && !device->open(QIODevice::ReadWrite))) {
+        m_error = device ? device->errorString() : QStringLiteral("No device to open.");
+        return false;
+    }
+    m_device = device;
+    return true;
 }
 
 bool RecordFile::isOpen() const
 {
-    return m_file.isOpen();
+    return m_device && m_device->isOpen();
 }
 
 bool RecordFile::isWritable() const
 {
-    return m_file.isOpen() && m_file.isWritable();
+    return isOpen() && m_device->isWritable();
 }
 
 void RecordFile::close()
 {
+    m_device = nullptr;
+    m_hooked.reset();
     if (m_file.isOpen())
         m_file.close();
 }
 
 qint64 RecordFile::byteLength() const
 {
-    return m_file.isOpen() ? m_file.size() : 0;
+    return isOpen() ? m_device->size() : 0;
 }
 
 qint64 RecordFile::recordsOnDisk() const
@@ -61,16 +100,26 @@ QByteArray RecordFile::read(qint64 n)
 
 QByteArray RecordFile::readRange(qint64 first, qint64 count)
 {
-    QByteArray bytes(static_cast<qsizetype>(count * m_size), '\0');
-    if (!m_file.isOpen() || first < 1 || count < 1)
+    QByteArray bytes(static_cast<qsizetype>(std::max<qint64>(count, 0) * m_size), '\0');
+    if (!isOpen() || first < 1 || count < 1)
         return bytes;
     const qint64 offset = (first - 1) * m_size;
-    if (offset >= m_file.size() || !m_file.seek(offset))
+    if (offset >= m_device->size() || !m_device->seek(offset))
         return bytes;
-    const qint64 got = m_file.read(bytes.data(), bytes.size());
+    const qint64 got = m_device->read(bytes.data(), bytes.size());
     if (got < 0)
-        m_error = m_file.errorString();
+        m_error = m_device->errorString();
     return bytes; // the part not read stays zero
+}
+
+QByteArray RecordFile::readAll()
+{
+    if (!isOpen() || !m_device->seek(0))
+        return QByteArray();
+    const QByteArray bytes = m_device->readAll();
+    if (bytes.size() != m_device->size())
+        m_error = m_device->errorString();
+    return bytes;
 }
 
 bool RecordFile::write(qint64 n, const QByteArray &bytes)
@@ -78,27 +127,83 @@ bool RecordFile::write(qint64 n, const QByteArray &bytes)
     return writeRange(n, bytes);
 }
 
+void RecordFile::refuseWrite()
+{
+    m_error = isOpen() ? QStringLiteral("The file %1 cannot be written.").arg(m_path)
+                       : QStringLiteral("The file is not open.");
+}
+
 bool RecordFile::writeRange(qint64 first, const QByteArray &bytes)
 {
-    if (!m_file.isOpen() || !m_file.isWritable()) {
-        m_error = m_file.isOpen() ? QStringLiteral("The file %1 cannot be written.").arg(m_file.fileName())
-                                  : QStringLiteral("The file is not open.");
+    if (!isWritable()) {
+        refuseWrite();
         return false;
     }
     if (first < 1 || bytes.size() % m_size != 0) {
         m_error = QStringLiteral("Bad record write.");
         return false;
     }
-    const qint64 offset = (first - 1) * m_size;
-    if (offset > m_file.size()) {
-        // The gap before a record written past the end reads as zeros.
-        if (!m_file.resize(offset)) {
-            m_error = m_file.errorString();
+    // The gap before a record written past the end reads as zeros: it is written as zeros with it.
+    qint64 offset = (first - 1) * m_size;
+    QByteArray data = bytes;
+    if (const qint64 size = m_device->size(); offset > size) {
+        data.prepend(QByteArray(static_cast<qsizetype>(offset - size), '\0'));
+        offset = size;
+    }
+    if (!m_device->seek(offset) || m_device->write(data) != data.size()) {
+        m_error = m_device->errorString();
+        return false;
+    }
+    if (m_file.isOpen() && !m_file.flush()) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool RecordFile::replaceAll(const QByteArray &bytes)
+{
+    if (!isWritable()) {
+        refuseWrite();
+        return false;
+    }
+    if (!m_file.isOpen()) {
+        if (!m_device->seek(0) || m_device->write(bytes) != bytes.size()) {
+            m_error = m_device->errorString();
             return false;
         }
+        return true;
     }
-    if (!m_file.seek(offset) || m_file.write(bytes) != bytes.size() || !m_file.flush()) {
-        m_error = m_file.errorString();
+    QString error;
+    if (!saveWholeFile(m_path, bytes, &error)) {
+        m_error = error;
+        return false;
+    }
+    const QString path = m_path; // open() starts by closing, and the new file is the one to go on with
+    return open(path);
+}
+
+bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile out(path); // keeps the permissions of a file it replaces
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    const std::unique_ptr<QIODevice> device = hooked(path, &out);
+    QIODevice *to = device ? device.get() : &out;
+    // A full disk may only show when the buffered bytes go out, and commit() would not notice it.
+    const bool written = to->write(bytes) == bytes.size();
+    if (!written || !out.flush()) {
+        if (error)
+            *error = written ? out.errorString() : to->errorString();
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
         return false;
     }
     return true;

@@ -3,12 +3,15 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <functional>
+#include <memory>
 
 namespace vx {
 
 // A random-access file of fixed-length records numbered from 1 (record n starts at byte
 // size * (n - 1)). Opening a missing file creates it empty; reading past the end gives zeros;
-// writing past the end lengthens the file. The file is closed when the object goes.
+// writing past the end lengthens the file. The records live in a file opened by path or in any
+// random-access device given (a QBuffer, say). A file opened by path is closed when the object goes.
 class RecordFile
 {
 public:
@@ -21,6 +24,9 @@ public:
     // but cannot be written is opened for reading only (writes then fail). False when the file
     // can be neither opened nor created.
     bool open(const QString &path);
+    // Works on a device the caller keeps; one that is not open yet is opened for reading and
+    // writing. The name stands for the device in messages.
+    bool open(QIODevice *device, const QString &name = QString());
     bool isOpen() const;
     bool isWritable() const;
     void close();
@@ -33,17 +39,38 @@ public:
     QByteArray read(qint64 n);
     // Records first .. first + count - 1 in one read, zeros beyond the end.
     QByteArray readRange(qint64 first, qint64 count);
+    QByteArray readAll(); // every byte, a torn last record included
     bool write(qint64 n, const QByteArray &bytes);
     bool writeRange(qint64 first, const QByteArray &bytes); // whole records, one write
 
-    QString path() const { return m_file.fileName(); }
+    // Replaces the whole content with bytes at least as long as the file. A file opened by path
+    // is written beside the old one, which is replaced only once everything is written, so a
+    // failure leaves it as it was; a file that cannot be written is refused as write() refuses it.
+    bool replaceAll(const QByteArray &bytes);
+
+    QString path() const { return m_path; }
     QString errorString() const { return m_error; }
 
 private:
+    void refuseWrite();
+
     int m_size;
     QFile m_file;
+    std::unique_ptr<QIODevice> m_hooked; // the test seam's device around m_file
+    QIODevice *m_device = nullptr; // where reads and writes go
+    QString m_path;
     QString m_error;
 };
+
+// Writes bytes as the whole file at path: beside the old file first, which is replaced (keeping
+// its permissions) only once everything is written. False with the reason otherwise.
+bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Test seam: while a hook is set, every record file opened by path and every whole-file save
+// reads and writes through the device the hook returns around the real file (the hook may return
+// null to leave a file alone). Tests use it to stand in for a disk that fills up.
+using FileDeviceHook = std::function<std::unique_ptr<QIODevice>(const QString &path, QIODevice *file)>;
+void setFileDeviceHook(FileDeviceHook hook); // an empty hook removes it
 
 // Little-endian field access inside a record buffer.
 int16_t getInt16(const char *p);

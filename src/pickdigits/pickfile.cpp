@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace vx {
@@ -33,53 +32,6 @@ QByteArray PickRecord::toBytes() const
 QString pickFileName(int pickType)
 {
     return pickType == 4 ? QStringLiteral("Pick4.lot") : QStringLiteral("Pick3.lot");
-}
-
-PickFile::PickFile()
-    : m_file(PickRecord::Size)
-{
-}
-
-bool PickFile::open(const QString &path)
-{
-    return m_file.open(path);
-}
-
-int32_t PickFile::declaredCount()
-{
-    return getInt32(m_file.read(1).constData());
-}
-
-int PickFile::usableCount()
-{
-    const int32_t declared = declaredCount();
-    const qint64 onDisk = std::min<qint64>(m_file.recordsOnDisk(), MaxPickLines);
-    if (declared < 0)
-        return 0;
-    return static_cast<int>(std::min<qint64>(declared, onDisk));
-}
-
-bool PickFile::isDamaged()
-{
-    const int32_t declared = declaredCount();
-    return declared < 0 || declared > MaxPickLines || declared > m_file.recordsOnDisk();
-}
-
-PickRecord PickFile::read(int n)
-{
-    return PickRecord::fromBytes(m_file.read(n).constData());
-}
-
-std::vector<PickRecord> PickFile::readRange(int first, int count)
-{
-    std::vector<PickRecord> records;
-    if (count <= 0)
-        return records;
-    const QByteArray bytes = m_file.readRange(first, count);
-    records.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        records.push_back(PickRecord::fromBytes(bytes.constData() + static_cast<qsizetype>(i) * PickRecord::Size));
-    return records;
 }
 
 PickFileRead readPickFile(const QString &path, int pickType)
@@ -171,10 +123,10 @@ FileResult writePickFile(const QString &path, int pickType, const std::vector<Pi
         record.toBytes(bytes.data() + static_cast<qsizetype>(k) * PickRecord::Size);
     }
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return FileResult::failure(QStringLiteral("Your lines could not be saved to %1: %2")
-                                       .arg(QFileInfo(path).fileName(), out.errorString()));
+    QString error;
+    if (!saveWholeFile(path, bytes, &error))
+        return FileResult::failure(
+            QStringLiteral("Your lines could not be saved to %1: %2").arg(QFileInfo(path).fileName(), error));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamedata/countedfile.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/recordfile.h"
 #include "pickdigits/picklines.h"
@@ -32,26 +33,7 @@ QString pickFileName(int pickType);
 // A Pick3.lot or Pick4.lot opened for random access, records as stored. Opening a missing file
 // creates it empty, as every random-access file of the program does; readPickFile() below does
 // not open a missing file at all.
-class PickFile
-{
-public:
-    PickFile();
-
-    bool open(const QString &path);
-    void close() { m_file.close(); }
-    QString errorString() const { return m_file.errorString(); }
-
-    int32_t declaredCount(); // record 1's count as stored
-    int usableCount(); // 0 to MaxPickLines, never beyond the whole records on disk
-    bool isDamaged(); // the count is negative, too large or beyond the file
-    qint64 recordsOnDisk() const { return m_file.recordsOnDisk(); }
-
-    PickRecord read(int n); // zeros beyond the end of the file
-    std::vector<PickRecord> readRange(int first, int count); // one read
-
-private:
-    RecordFile m_file;
-};
+using PickFile = CountedRecordFile<PickRecord, MaxPickLines>;
 
 // A whole list read for the Pick 3 / Pick 4 window: the sound lines in file order, and what was
 // found wrong with the rest.

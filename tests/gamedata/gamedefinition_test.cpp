@@ -1,4 +1,7 @@
 #include "gamedata/gamedefinition.h"
+#include "gamedata/gameediting.h"
+#include "support/failingdevice.h"
+#include "support/referencefiles.h"
 #include "support/testfolder.h"
 
 #include <QFile>
@@ -29,83 +32,45 @@ GameDefinition fromBytes(const QByteArray &b)
 
 TEST(GameDefinitionLayout, ReadsAndWritesEveryFieldAtItsOffset)
 {
-    GameDefinition g;
-    g.setName(QStringLiteral("Weekly"));
-    g.mainDrawn = g.mainPicked = 6;
-    g.bonusDrawn = g.bonusPicked = 1;
-    g.mainPool = 49;
-    g.bonusPool = 10;
-    for (size_t k = 1; k <= 15; ++k)
-        g.winLines[k] = int16_t(k % 2);
-    g.drawDays[4] = 4;
-    g.drawDays[7] = 7;
-    g.ballColour = 1;
-    g.setBonusTag(QStringLiteral("PB"));
-    g.setBonusName(QString());
-    EXPECT_EQ(fromBytes(savedRecord()), g);
+    const GameDefinition g = fromBytes(referenceFile("game1.dat"));
     EXPECT_EQ(g.toBytes(), savedRecord());
-    EXPECT_EQ(g.bonusNameText(), QStringLiteral("          "));
-
-    // Names are padded to twelve and cut beyond; negative counts are stored as such.
-    g.setName(QStringLiteral("Twelveletter"));
-    EXPECT_EQ(g.toBytes().left(12), QByteArray("Twelveletter"));
-    g.setName(QStringLiteral("ThirteenChars"));
-    EXPECT_EQ(g.nameText(), QStringLiteral("ThirteenChar"));
-    g.setName(QStringLiteral("Lotto"));
-    g.setBonusName(QStringLiteral("Star"));
-    g.mainPool = -2;
-    const QByteArray out = g.toBytes();
-    ASSERT_EQ(out.size(), 88);
-    EXPECT_EQ(out.left(12), QByteArray("Lotto       "));
-    EXPECT_EQ(out.mid(16, 2), QByteArray::fromHex("feff"));
-    EXPECT_EQ(out.mid(78, 10), QByteArray("Star      "));
-}
-
-TEST(GameFiles, AreNamedByNumberAndPaddedToTwelve)
-{
-    EXPECT_EQ(gameFileName(1), QStringLiteral("game1.dat"));
-    EXPECT_EQ(gameFileName(6), QStringLiteral("game6.dat"));
     EXPECT_EQ(paddedGameFileName(3), QStringLiteral("game3.dat   "));
 }
 
-TEST(GameFiles, AMissingFileIsCreatedEmptyAndAWrittenOneIs88BytesAndReadsBack)
+TEST(GameFiles, AreReadWhateverTheirLengthAndWrittenAsOneRecordInPlace)
 {
-    TestFolder folder;
-    const GameFileRead read = readGameDefinition(folder.file("game2.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::Empty);
-    EXPECT_EQ(folder.bytes("game2.dat"), QByteArray());
-    EXPECT_TRUE(folder.exists("game2.dat"));
-    EXPECT_EQ(read.definition, GameDefinition {});
-
-    const GameDefinition g = makeGame(QStringLiteral("Lotto"), 6, 1, 49, 1, 0, 0, QStringLiteral("BB"));
-    ASSERT_TRUE(writeGameDefinition(folder.file("game4.dat"), g));
-    EXPECT_EQ(folder.bytes("game4.dat"), g.toBytes());
-    EXPECT_EQ(readGameDefinition(folder.file("game4.dat")).definition, g);
-}
-
-TEST(GameFiles, AFileOfTheWrongLengthIsReportedAndWhatItHoldsIsRead)
-{
-    TestFolder folder;
-    folder.writeBytes("game1.dat", savedRecord().left(16)); // short: main pool cut off
-    GameFileRead read = readGameDefinition(folder.file("game1.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::WrongLength);
-    EXPECT_EQ(read.length, 16);
-    EXPECT_EQ(read.definition.mainDrawn, 6);
-    EXPECT_EQ(read.definition.mainPool, 0);
-    EXPECT_TRUE(damagedGameFileMessage(folder.file("game1.dat"), 20).contains(QStringLiteral("game1.dat")));
-
-    folder.writeBytes("game1.dat", savedRecord() + savedRecord());
-    read = readGameDefinition(folder.file("game1.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::WrongLength);
-    EXPECT_EQ(read.definition.mainPool, 49);
-}
-
-TEST(GameFiles, AFolderThatCannotHoldFilesGivesOpenFailed)
-{
+    const QByteArray saved = referenceFile("game1.dat");
+    const struct {
+        QByteArray bytes; // empty: no file, which is created
+        GameFileStatus status;
+        int mainDrawn, mainPool;
+    } cases[] = {{{}, GameFileStatus::Empty, 0, 0}, {saved, GameFileStatus::Ok, 6, 49},
+        {saved.left(16), GameFileStatus::WrongLength, 6, 0}, {saved + saved, GameFileStatus::WrongLength, 6, 49}};
+    for (const auto &c : cases) {
+        TestFolder folder;
+        if (!c.bytes.isEmpty())
+            folder.writeBytes("game1.dat", c.bytes);
+        const GameFileRead read = readGameDefinition(folder.file("game1.dat"));
+        EXPECT_EQ(read.status, c.status);
+        EXPECT_EQ(read.length, c.bytes.size());
+        EXPECT_EQ(std::pair(int(read.definition.mainDrawn), int(read.definition.mainPool)),
+            std::pair(c.mainDrawn, c.mainPool));
+        EXPECT_EQ(folder.bytes("game1.dat"), c.bytes);
+        ASSERT_TRUE(writeGameDefinition(folder.file("game1.dat"), fromBytes(saved)));
+        EXPECT_EQ(folder.bytes("game1.dat"), saved + c.bytes.mid(88)); // what follows record 1 stays
+    }
     TestFolder folder;
     folder.writeBytes("plainfile", "x");
-    const GameFileRead read = readGameDefinition(folder.file("plainfile") + QStringLiteral("/game1.dat"));
-    EXPECT_EQ(read.status, GameFileStatus::OpenFailed);
-    EXPECT_FALSE(read.error.isEmpty());
-    EXPECT_EQ(read.definition.mainDrawn, 0);
+    EXPECT_EQ(readGameDefinition(folder.file("plainfile/game1.dat")).status, GameFileStatus::OpenFailed);
+}
+
+TEST(GameFiles, AFailingWriteIsReportedAsNotSaved)
+{
+    TestFolder folder;
+    folder.writeBytes("game1.dat", referenceFile("game1.dat"));
+    FailingFileWrites failing(0, QStringLiteral("game1.dat"));
+    EXPECT_EQ(updateGameFile(folder.file("game1.dat"), [](GameDefinition &g) { return g.mainPool = 59, QString(); }).message,
+        QStringLiteral("The game definition could not be saved: the file game1.dat cannot be written (No space "
+                       "left on device). Nothing was changed in it."));
+    EXPECT_EQ(folder.bytes("game1.dat"), referenceFile("game1.dat"));
 }
