@@ -61,8 +61,13 @@ void HttpTransfer::get(const QUrl &url)
 
     if (script().active) {
         script().requested << url;
+        std::optional<HttpScript::Answer> answer;
+        if (!script().answers.empty()) {
+            answer = script().answers.front();
+            script().answers.pop_front();
+        }
         QMetaObject::invokeMethod(
-            this, [this, generation] { runScripted(generation); }, Qt::QueuedConnection);
+            this, [this, generation, answer] { runScripted(generation, answer); }, Qt::QueuedConnection);
         return;
     }
 
@@ -105,17 +110,16 @@ void HttpTransfer::finishReply()
         setState(TransferState::ResponseCompleted);
 }
 
-void HttpTransfer::runScripted(quint64 generation)
+void HttpTransfer::runScripted(quint64 generation, const std::optional<HttpScript::Answer> &scripted)
 {
     if (generation != m_generation)
         return;
-    if (script().answers.empty()) {
+    if (!scripted) {
         ++script().unanswered;
         fail(QStringLiteral("The download of %1 failed: nothing answers in this test.").arg(shown(m_url)));
         return;
     }
-    HttpScript::Answer answer = script().answers.front();
-    script().answers.pop_front();
+    HttpScript::Answer answer = *scripted;
     if (!answer.failure.isEmpty()) {
         fail(QStringLiteral("The download of %1 failed: %2").arg(shown(m_url), answer.failure));
         return;

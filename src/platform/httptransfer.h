@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 #include <memory>
+#include <optional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -34,6 +35,28 @@ enum class TransferState {
     Error = 11,
     ResponseCompleted = 12,
 };
+
+// Test seam. While scripting is on no transfer touches the network: each GET takes the next
+// queued answer, delivered as the network would deliver it (after get() has returned), and every
+// URL asked for is recorded. A GET with nothing queued fails and counts as unanswered; a GET
+// cancelled before its answer arrives has still used it up.
+namespace HttpScript {
+struct Answer {
+    int status = 200;
+    QList<QPair<QByteArray, QByteArray>> headers; // a Content-Length is added when missing
+    QByteArray body;
+    QString failure; // not empty: the transfer fails with this reason, without an answer
+};
+void begin(); // start scripting with nothing queued or recorded
+void end(); // back to the network
+bool active();
+void respond(const Answer &answer);
+void respond(int status, const QByteArray &body);
+void fail(const QString &reason);
+QList<QUrl> requested(); // every URL asked for, oldest first
+int pendingAnswers();
+int unanswered();
+} // namespace HttpScript
 
 class HttpTransfer : public QObject
 {
@@ -68,7 +91,7 @@ private:
     void fail(const QString &reason);
     void receiveHeaders(int status, const QList<QPair<QByteArray, QByteArray>> &headers);
     void receiveBody(const QByteArray &bytes);
-    void runScripted(quint64 generation);
+    void runScripted(quint64 generation, const std::optional<HttpScript::Answer> &answer);
     void finishReply();
 
     std::unique_ptr<QNetworkAccessManager> m_network;
@@ -83,26 +106,5 @@ private:
     QString m_error;
     quint64 m_generation = 0; // tells a scripted answer of an old transfer from the current one
 };
-
-// Test seam. While scripting is on no transfer touches the network: each GET takes the next
-// queued answer, delivered as the network would deliver it (after get() has returned), and every
-// URL asked for is recorded. A GET with nothing queued fails and counts as unanswered.
-namespace HttpScript {
-struct Answer {
-    int status = 200;
-    QList<QPair<QByteArray, QByteArray>> headers; // a Content-Length is added when missing
-    QByteArray body;
-    QString failure; // not empty: the transfer fails with this reason, without an answer
-};
-void begin(); // start scripting with nothing queued or recorded
-void end(); // back to the network
-bool active();
-void respond(const Answer &answer);
-void respond(int status, const QByteArray &body);
-void fail(const QString &reason);
-QList<QUrl> requested(); // every URL asked for, oldest first
-int pendingAnswers();
-int unanswered();
-} // namespace HttpScript
 
 } // namespace vx::platform

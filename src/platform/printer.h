@@ -22,9 +22,9 @@ double PrinterFontSize();
 
 // A document on the current printer, written line by line from the top of the printable area in
 // the printer's font (a full page moves on to the next), or with lines and text placed anywhere
-// on the paper. The pages are laid out in a temporary
-// file and handed to the printer system as one job when end() runs, so a printer that refuses
-// the job is reported there. A document that is never ended (or is aborted) prints nothing.
+// on the paper. The pages are laid out in a temporary file and handed to the printer system as
+// one job when end() runs, so a printer that refuses the job is reported there. A document that
+// is never ended (or is aborted) prints nothing.
 class PrintDocument
 {
 public:
