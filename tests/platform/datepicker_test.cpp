@@ -13,8 +13,8 @@ TEST(DatePicker, StartsTodayReadsItsPartsAndCountsWeekdaysFromSunday)
     EXPECT_EQ(picker.Value(), QDate::currentDate());
     EXPECT_EQ(picker.displayFormat(), QStringLiteral("dd MMMM yyyy"));
     picker.setValue(QDate(2006, 3, 9));
-    EXPECT_EQ((std::vector<int> {picker.Day(), picker.Month(), picker.Year(), picker.DayOfWeek()}),
-        (std::vector<int> {9, 3, 2006, 5})); // a Thursday
+    EXPECT_EQ((std::vector<int> { picker.Day(), picker.Month(), picker.Year(), picker.DayOfWeek() }),
+        (std::vector<int> { 9, 3, 2006, 5 })); // a Thursday
 }
 
 TEST(DatePicker, AcceptsNineteenFiftyToTwentyFiftyAndSignalsChangesByProgram)

@@ -17,9 +17,9 @@ class LocaleEnvironment
 public:
     LocaleEnvironment()
     {
-        for (const char *name : {"LC_ALL", "LC_TIME", "LC_CTYPE", "LANG"}) {
+        for (const char *name : { "LC_ALL", "LC_TIME", "LC_CTYPE", "LANG" }) {
             const char *value = std::getenv(name);
-            m_saved.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+            m_saved.push_back({ name, value ? std::optional<std::string>(value) : std::nullopt });
             unsetenv(name);
         }
     }
@@ -45,9 +45,9 @@ QStringList processed(const QStringList &abbreviations)
 }
 
 const QStringList FrenchMonths
-    = {QStringLiteral("JANV"), QString::fromUtf8("FÉVR"), QStringLiteral("MARS"), QStringLiteral("AVRIL"),
-        QStringLiteral("MAI"), QStringLiteral("JUIN"), QStringLiteral("JUIL"), QString::fromUtf8("AOÛT"),
-        QStringLiteral("SEPT"), QStringLiteral("OCT"), QStringLiteral("NOV"), QString::fromUtf8("DÉC")};
+    = { QStringLiteral("JANV"), QString::fromUtf8("FÉVR"), QStringLiteral("MARS"), QStringLiteral("AVRIL"),
+          QStringLiteral("MAI"), QStringLiteral("JUIN"), QStringLiteral("JUIL"), QString::fromUtf8("AOÛT"),
+          QStringLiteral("SEPT"), QStringLiteral("OCT"), QStringLiteral("NOV"), QString::fromUtf8("DÉC") };
 
 } // namespace
 
@@ -63,7 +63,7 @@ TEST(LocaleMonths, ComeFromLcAllThenLangAndAnUninstalledLocaleCannotBeRead)
     };
     const std::optional<QStringList> lcAll = months("fr_FR.UTF-8", "C");
     ASSERT_TRUE(lcAll.has_value()) << "fr_FR.UTF-8 is not installed: run scripts/setup";
-    EXPECT_EQ(lcAll->mid(0, 2), (QStringList {QStringLiteral("janv."), QString::fromUtf8("févr.")}));
+    EXPECT_EQ(lcAll->mid(0, 2), (QStringList { QStringLiteral("janv."), QString::fromUtf8("févr.") }));
     EXPECT_EQ(processed(*lcAll), FrenchMonths);
     EXPECT_EQ(processed(months(nullptr, "fr_FR.UTF-8").value_or(QStringList())), FrenchMonths);
     EXPECT_EQ(processed(months("C", nullptr).value_or(QStringList())).join(QLatin1Char(' ')),
@@ -73,8 +73,8 @@ TEST(LocaleMonths, ComeFromLcAllThenLangAndAnUninstalledLocaleCannotBeRead)
 
 TEST(LocaleMonths, TestsCanReplaceTheNamesOrMakeThemUnreadable)
 {
-    SetMonthNamesForTesting(QStringList {QStringLiteral("a")});
-    EXPECT_EQ(SystemAbbreviatedMonthNames(), QStringList {QStringLiteral("a")});
+    SetMonthNamesForTesting(QStringList { QStringLiteral("a") });
+    EXPECT_EQ(SystemAbbreviatedMonthNames(), QStringList { QStringLiteral("a") });
     SetLocaleUnreadableForTesting(true);
     EXPECT_FALSE(SystemAbbreviatedMonthNames().has_value());
     SetLocaleUnreadableForTesting(false);
