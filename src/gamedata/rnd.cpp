@@ -1,6 +1,7 @@
 #include "gamedata/rnd.h"
 
-#include <QTime>
+#include "platform/clock.h"
+
 #include <cstring>
 
 namespace vx {
@@ -36,7 +37,7 @@ double SecondsSinceMidnight()
 {
     if (g_clock)
         return g_clock();
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    return platform::SecondsSinceMidnight();
 }
 
 void RandomizeFromTime()

@@ -1,10 +1,12 @@
 #include "platform/printer.h"
 
 #include "platform/messages.h"
+#include "platform/twips.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
@@ -79,6 +81,9 @@ struct PrintDocument::Impl {
     double lineHeight = 0;
     double ascent = 0;
     double pageHeight = 0;
+    double dotsPerMm = 0;
+    QPointF paperOrigin; // the paper's top-left corner in the painter's coordinates
+    double lineWidthMm = 0;
     int jobId = 0;
     QString error;
 
@@ -90,6 +95,17 @@ struct PrintDocument::Impl {
         printer.reset();
         file.reset(); // removes the laid-out pages
     }
+
+    bool started()
+    {
+        if (painter)
+            return true;
+        if (error.isEmpty())
+            error = QStringLiteral("The printout has not been started.");
+        return false;
+    }
+
+    QPointF onPaper(double xMm, double yMm) const { return paperOrigin + QPointF(xMm * dotsPerMm, yMm * dotsPerMm); }
 };
 
 PrintDocument::PrintDocument()
@@ -152,36 +168,70 @@ bool PrintDocument::begin()
     d->lineHeight = metrics.lineSpacing();
     d->ascent = metrics.ascent();
     d->pageHeight = d->printer->pageRect(QPrinter::DevicePixel).height();
+    d->dotsPerMm = d->printer->resolution() / 25.4;
+    d->paperOrigin = -d->printer->pageRect(QPrinter::DevicePixel).topLeft();
     d->y = 0;
     return true;
 }
 
 bool PrintDocument::printLine(const QString &text)
 {
-    if (!d->painter) {
-        if (d->error.isEmpty())
-            d->error = QStringLiteral("The printout has not been started.");
+    if (!d->started())
         return false;
-    }
-    if (d->y > 0 && d->y + d->lineHeight > d->pageHeight) {
-        if (!d->printer->newPage()) {
-            d->error = QStringLiteral("The printer %1 could not start a new page.").arg(d->printerName);
-            return false;
-        }
-        d->y = 0;
-    }
+    if (d->y > 0 && d->y + d->lineHeight > d->pageHeight && !newPage())
+        return false;
     d->painter->drawText(QPointF(0, d->y + d->ascent), text);
     d->y += d->lineHeight;
     return true;
 }
 
-bool PrintDocument::end()
+bool PrintDocument::drawLine(double x1Mm, double y1Mm, double x2Mm, double y2Mm)
 {
-    if (!d->painter) {
-        if (d->error.isEmpty())
-            d->error = QStringLiteral("The printout has not been started.");
+    if (!d->started())
+        return false;
+    QPen pen(Qt::black, d->lineWidthMm * d->dotsPerMm);
+    pen.setCapStyle(Qt::FlatCap);
+    d->painter->setPen(pen);
+    d->painter->drawLine(d->onPaper(x1Mm, y1Mm), d->onPaper(x2Mm, y2Mm));
+    return true;
+}
+
+bool PrintDocument::drawLineTwips(int x1, int y1, int x2, int y2)
+{
+    constexpr double MmPerTwip = 25.4 / TwipsPerInch;
+    return drawLine(x1 * MmPerTwip, y1 * MmPerTwip, x2 * MmPerTwip, y2 * MmPerTwip);
+}
+
+bool PrintDocument::placeText(double xMm, double yMm, const QString &text)
+{
+    if (!d->started())
+        return false;
+    d->painter->setPen(Qt::black);
+    d->painter->drawText(d->onPaper(xMm, yMm) + QPointF(0, d->ascent), text);
+    return true;
+}
+
+void PrintDocument::setLineWidth(double millimetres)
+{
+    d->lineWidthMm = qMax(0.0, millimetres);
+}
+
+bool PrintDocument::newPage()
+{
+    if (!d->started())
+        return false;
+    if (!d->printer->newPage()) {
+        d->error = QStringLiteral("The printer %1 could not start a new page.").arg(d->printerName);
         return false;
     }
+    d->y = 0;
+    return true;
+}
+
+bool PrintDocument::end()
+{
+    if (!d->started())
+        return false;
     const bool written = d->painter->end();
     d->painter.reset();
     d->printer.reset();

@@ -21,9 +21,10 @@ QString PrinterFontFamily();
 double PrinterFontSize();
 
 // A document on the current printer, written line by line from the top of the printable area in
-// the printer's font; a full page moves on to the next. The pages are laid out in a temporary
-// file and handed to the printer system as one job when end() runs, so a printer that refuses
-// the job is reported there. A document that is never ended (or is aborted) prints nothing.
+// the printer's font (a full page moves on to the next), or with lines and text placed anywhere
+// on the paper. The pages are laid out in a temporary file and handed to the printer system as
+// one job when end() runs, so a printer that refuses the job is reported there. A document that
+// is never ended (or is aborted) prints nothing.
 class PrintDocument
 {
 public:
@@ -34,6 +35,16 @@ public:
 
     bool begin(); // false when no printer can be used
     bool printLine(const QString &text); // false on a printer error
+
+    // Placement, measured from the top-left corner of the paper (not of the printable area), in
+    // millimetres or in twips. Text is placed by the top-left corner of its line, in the
+    // printer's font; lines end exactly at their end points.
+    bool drawLine(double x1Mm, double y1Mm, double x2Mm, double y2Mm);
+    bool drawLineTwips(int x1, int y1, int x2, int y2);
+    bool placeText(double xMm, double yMm, const QString &text);
+    void setLineWidth(double millimetres); // 0, the start: the thinnest line the printer draws
+    bool newPage(); // ends the page; the next line printed goes at the top of the next one
+
     bool end(); // sends the job; false when it could not be sent
     void abort(); // drops the document unsent
     int jobId() const; // the printer system's number of the sent job, 0 before

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// An HTTP download, watched the way the results downloader and the update check watch theirs:
+// start a GET, follow the transfer state until it is complete or has failed, read a header, then
+// take the body in chunks.
+namespace vx::platform {
+
+// The transfer states, numbered as the program's download loops know them. Qt reports no host
+// lookup, so a transfer goes Connecting, RequestSent, ReceivingResponse, ResponseReceived (once
+// per arrival of body bytes), then ResponseCompleted or Error; Disconnected after a cancel.
+enum class TransferState {
+    None = 0,
+    ResolvingHost = 1,
+    HostResolved = 2,
+    Connecting = 3,
+    Connected = 4,
+    Requesting = 5,
+    RequestSent = 6,
+    ReceivingResponse = 7,
+    ResponseReceived = 8,
+    Disconnecting = 9,
+    Disconnected = 10,
+    Error = 11,
+    ResponseCompleted = 12,
+};
+
+// Test seam. While scripting is on no transfer touches the network: each GET takes the next
+// queued answer, delivered as the network would deliver it (after get() has returned), and every
+// URL asked for is recorded. A GET with nothing queued fails and counts as unanswered; a GET
+// cancelled before its answer arrives has still used it up.
+namespace HttpScript {
+struct Answer {
+    int status = 200;
+    QList<QPair<QByteArray, QByteArray>> headers; // a Content-Length is added when missing
+    QByteArray body;
+    QString failure; // not empty: the transfer fails with this reason, without an answer
+};
+void begin(); // start scripting with nothing queued or recorded
+void end(); // back to the network
+bool active();
+void respond(const Answer &answer);
+void respond(int status, const QByteArray &body);
+void fail(const QString &reason);
+QList<QUrl> requested(); // every URL asked for, oldest first
+int pendingAnswers();
+int unanswered();
+} // namespace HttpScript
+
+class HttpTransfer : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int ChunkSize = 256;
+    static constexpr int DefaultTimeoutMs = 60000;
+
+    explicit HttpTransfer(QObject *parent = nullptr);
+    ~HttpTransfer() override;
+
+    // Starts a GET of the URL, dropping any transfer still running; returns at once. The answer
+    // is never taken from a cache. A status of 400 or above ends in Error.
+    void get(const QUrl &url);
+    void cancel();
+    void setTimeout(int milliseconds); // no answer for this long ends the transfer in Error
+
+    TransferState state() const;
+    bool stillExecuting() const; // started and neither complete, failed nor cancelled
+    int statusCode() const; // the HTTP status, 0 before the answer
+    // A header of the answer, its name in any case ("Content-length"); empty when absent.
+    QString header(const QString &name) const;
+    // The next bytes of the body received so far, at most `size`; empty when none are waiting.
+    QByteArray getChunk(int size = ChunkSize);
+    QString errorString() const; // why the transfer failed, for the player
+
+Q_SIGNALS:
+    void stateChanged(int state); // a TransferState number
+
+private:
+    void setState(TransferState state);
+    void fail(const QString &reason);
+    void receiveHeaders(int status, const QList<QPair<QByteArray, QByteArray>> &headers);
+    void receiveBody(const QByteArray &bytes);
+    void runScripted(quint64 generation, const std::optional<HttpScript::Answer> &answer);
+    void finishReply();
+
+    std::unique_ptr<QNetworkAccessManager> m_network;
+    QNetworkReply *m_reply = nullptr;
+    QUrl m_url;
+    TransferState m_state = TransferState::None;
+    int m_timeoutMs = DefaultTimeoutMs;
+    int m_status = 0;
+    QList<QPair<QByteArray, QByteArray>> m_headers;
+    QByteArray m_body;
+    qsizetype m_read = 0;
+    QString m_error;
+    quint64 m_generation = 0; // tells a scripted answer of an old transfer from the current one
+};
+
+} // namespace vx::platform

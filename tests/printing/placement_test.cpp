@@ -1,0 +1,54 @@
+#include "printing/placement.h"
+#include "support/cupsscheduler.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace vx;
+using namespace vx::test;
+
+namespace {
+const bool scheduler = UseCupsScheduler({"Slips"});
+
+// The dark dots of a page read at 254 dpi between two heights: their box's edges in whole millimetres.
+std::string darkBox(const QImage &page, int fromY, int toY)
+{
+    QRect box;
+    for (int y = fromY; y < toY; ++y)
+        for (int x = 0; x < page.width(); ++x)
+            box |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
+    const QPoint a = box.topLeft() / 10.0, b = (box.bottomRight() + QPoint(1, 1)) / 10.0;
+    return QString::asprintf("%d %d %d %d", a.x(), a.y(), b.x(), b.y()).toStdString();
+}
+} // namespace
+
+TEST(PlacedPrintout, LinesAndTextLandWhereTheyArePlacedOnThePaper)
+{
+    ASSERT_TRUE(platform::SetCurrentPrinter("Slips"));
+    PlacedPrintout out;
+    ASSERT_TRUE(out.begin());
+    out.setLineWidth(0.6f);
+    out.line(20, 40, 120, 40);
+    out.lineTwips(1440, 2880, 1440, 5760); // one inch in, from two inches down to four
+    out.endPage();
+    out.text(30, 50, "M7");
+    QString error;
+    ASSERT_TRUE(out.end(&error) && cups().waitForPrintout("Slips", 60000, &error)) << error.toStdString();
+
+    // Lines are measured from the paper's corner, not from the printer's margins.
+    const QString pdf = cups().outputFile("Slips");
+    QTemporaryDir dir;
+    pdfTool("pdftoppm", {"-r", "254", "-gray", "-singlefile", pdf, dir.filePath("page")}); // the first page
+    const QImage page(dir.filePath("page.pgm"));
+    EXPECT_EQ(darkBox(page, 0, 450), "20 40 120 40");
+    EXPECT_EQ(darkBox(page, 450, page.height()), "25 51 26 102"); // 0.6 mm wide at 25.4 mm: 25.1 to 25.7
+
+    // The text is on the second page only, its top-left corner where it was placed (in millimetres).
+    static const QRegularExpression word("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)<");
+    const auto mm = [](const QString &pt) { return QString::number(std::lround(pt.toDouble() * 25.4 / 72)); };
+    QStringList found;
+    for (const QRegularExpressionMatch &m : word.globalMatch(pdfTool("pdftotext", {"-bbox", pdf, "-"})))
+        found << (m.captured(3).isEmpty() ? "page" : m.captured(3) + ' ' + mm(m.captured(1)) + ' ' + mm(m.captured(2)));
+    EXPECT_EQ(found.join(" | ").toStdString(), "page | page | M7 30 50");
+}
