@@ -1,5 +1,7 @@
 #include "platform/datepicker.h"
 
+#include "platform/clock.h"
+
 namespace vx::platform {
 
 int weekdayNumber(const QDate &date)
@@ -14,7 +16,7 @@ DatePicker::DatePicker(QWidget *parent)
     setDisplayFormat(QStringLiteral("dd MMMM yyyy"));
     setDateRange(QDate(1950, 1, 1), QDate(2050, 12, 31));
     setCalendarPopup(true);
-    setDate(QDate::currentDate());
+    setDate(CurrentDate());
 }
 
 int DatePicker::Day() const

@@ -2,6 +2,8 @@
 
 #include "gamedata/rnd.h"
 #include "platform/events.h"
+#include "platform/filechooser.h"
+#include "platform/httptransfer.h"
 #include "platform/localemonths.h"
 #include "platform/messages.h"
 #include "platform/sound.h"
@@ -13,12 +15,14 @@ namespace vx::test {
 void beginScriptedPlatform(const QString &programFolder)
 {
     platform::MessageScript::begin();
+    platform::FileChooserScript::begin();
+    platform::HttpScript::begin();
     platform::SoundRecorder::begin();
     platform::SetEndProgramRecordsOnly(true);
     platform::ResetProgramEnded();
     platform::SetProgramFolderForTesting(programFolder);
-    platform::SetMonthNamesForTesting(QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
-                                                  "Nov", "Dec"});
+    platform::SetMonthNamesForTesting(
+        QStringList {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
 }
 
 void endScriptedPlatform()
@@ -27,6 +31,8 @@ void endScriptedPlatform()
     platform::SetProgramFolderForTesting(QString());
     platform::SoundRecorder::end();
     platform::MessageScript::end();
+    platform::HttpScript::end();
+    platform::FileChooserScript::end();
     RndTesting::setClock({});
 }
 
