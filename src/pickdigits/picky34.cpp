@@ -25,12 +25,13 @@ namespace {
 Picky34 *g_instance = nullptr;
 
 // A row of four one-digit boxes named like "Text1(0)" ... "Text1(3)".
-std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, int top)
+std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, const QString &spoken, int top)
 {
     std::array<QLineEdit *, 4> boxes {};
     for (int i = 0; i < 4; ++i) {
         auto *box = placeControl(
             new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
+        box->setAccessibleName(spoken.arg(i + 1));
         box->setMaxLength(1);
         box->setAlignment(Qt::AlignCenter);
         boxes[static_cast<size_t>(i)] = box;
@@ -80,7 +81,7 @@ void Picky34::buildControls()
     // A typed line.
     Frame1 = placeControl(
         new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
-    Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), 330);
+    Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), QStringLiteral("Line digit %1"), 330);
     Command1
         = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
 
@@ -95,7 +96,7 @@ void Picky34::buildControls()
     // The draw and the winning lines.
     Frame3 = placeControl(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535,
         2040, 2775, 2685);
-    Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), 330);
+    Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), QStringLiteral("Draw digit %1"), 330);
     Command4 = placeControl(
         new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
     Label3 = placeControl(
@@ -106,6 +107,11 @@ void Picky34::buildControls()
         = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
     Text4 = placeControl(new QLineEdit(QStringLiteral("0"), Frame3), QStringLiteral("Text4"), 1080, 2280, 735, 285);
     Text4->setReadOnly(true);
+    // The boxes and lists are read out by the captions beside them.
+    List1->setAccessibleName(Label1->text());
+    Text3->setAccessibleName(Label2->text());
+    List2->setAccessibleName(Label3->text());
+    Text4->setAccessibleName(Label4->text());
 
     Command6 = placeControl(
         new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
