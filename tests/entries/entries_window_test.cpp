@@ -1,15 +1,14 @@
 #include "entries/editentry.h"
 #include "entries/form5.h"
+#include "entries/windowfit.h"
 #include "gamedata/numberlines.h"
 #include "gamedata/rnd.h"
-#include "gamedata/sharedstate.h"
 #include "platform/datepicker.h"
 #include "platform/messages.h"
-#include "platform/twips.h"
+#include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,13 +17,11 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::twipsToPixels;
 using platform::MessageScript::last;
+using Mains = std::array<int16_t, 7>;
 
 namespace {
-const QDate EntryDate(2005, 11, 5);
 const char *const EntryName = "Weekly05NOV2005.lot";
-using Mains = std::array<int16_t, 7>;
 
 class EntriesTest : public MainWindowTest
 {
@@ -35,23 +32,23 @@ protected:
         RndTesting::setState(777);
         RndTesting::setClock([] { return 30000.0; });
     }
-
-    void startWith(const GameDefinition &game, const std::vector<NumbersRecord> &entries = {})
+    // Weekly: 5 from 49 and a bonus of its own pool of 26, tagged PB; Saturday 5 November 2005.
+    void startWith(const std::vector<NumbersRecord> &entries = {}, int mains = 5, int pool = 49, int bonusPool = 26)
     {
+        GameDefinition game = makeGame("Weekly", mains, 1, pool, bonusPool ? 0 : 1, bonusPool, bonusPool ? 1 : 0, "PB");
+        game.drawDays = {0, 0, 0, 0, 0, 0, 0, 7};
         writeGame(folder, 1, game);
         if (!entries.empty())
-            writeNumbersFile(folder.file(QLatin1String(EntryName)), entries);
+            writeNumbersFile(folder.file(EntryName), entries);
         start();
-        form().DTPicker2->setValue(EntryDate);
+        form().DTPicker2->setValue(QDate(2005, 11, 5));
     }
-
     Form5 *openAdd()
     {
         form().Command4->click();
         return openWindow<Form5>();
     }
-
-    editEntry *openEdit(std::initializer_list<int> rows = {})
+    editEntry *openEdit(std::initializer_list<int> rows)
     {
         form().List1->clearSelection();
         for (int row : rows)
@@ -59,36 +56,21 @@ protected:
         form().Command6->click();
         return openWindow<editEntry>();
     }
-
-    // Types the values into the boxes and clicks the window's Add or Change button.
     static void enter(const std::array<QLineEdit *, 8> &boxes, QPushButton *button, const QStringList &values)
     {
         for (int i = 0; i < values.size(); ++i)
-            boxes[static_cast<size_t>(i)]->setText(values[i]);
+            boxes[size_t(i)]->setText(values[i]);
         button->click();
     }
-
-    void suggest(Form5 *window, const QString &number, bool total)
+    static void suggest(Form5 *window, const QString &number, bool total)
     {
         window->Text8->setText(number);
         (total ? window->Option1 : window->Option2)->setChecked(true);
         window->Command4->click();
     }
-
-    QByteArray entryBytes() const { return folder.bytes(QLatin1String(EntryName)); }
+    QByteArray entryBytes() const { return folder.bytes(EntryName); }
     int fileCount() const { return rawInt32(entryBytes(), 0); }
 };
-
-GameDefinition weekly()
-{
-    return makeGame(QStringLiteral("Weekly"), 5, 1, 49, 0, 26, 1, QStringLiteral("PB"));
-}
-
-// Three of five: ten different entries at most, since only exact repeats are refused.
-GameDefinition tiny()
-{
-    return makeGame(QStringLiteral("Weekly"), 3, 1, 5, 1, 0, 0);
-}
 
 std::vector<NumbersRecord> threeEntries()
 {
@@ -96,194 +78,139 @@ std::vector<NumbersRecord> threeEntries()
 }
 } // namespace
 
+TEST_F(EntriesTest, EveryEntryShapeFitsBothWindowsWithTheTagUnderTheBonusBox)
+{
+    FakeMainWindow main;
+    MainWindowFiles files;
+    files.EntryFile = folder.file("Any.lot");
+    for (int t = 3; t <= 8; ++t) {
+        for (int bonus = t == 8 ? 1 : 0; bonus <= (t > 3 ? 1 : 0); ++bonus) {
+            SCOPED_TRACE(std::to_string(t) + " boxes, bonus " + std::to_string(bonus));
+            const CurrentGame game = CurrentGame::fromDefinition(1, makeGame("Weekly", t - bonus, 1, 49, 0, 26, bonus));
+            auto *add = new Form5(game, files, folder.path(), main);
+            auto *edit = new editEntry(game, files.EntryFile, 1, main);
+            add->Form_Load();
+            edit->Form_Load();
+            const std::pair<ToolWindow *, std::pair<std::array<QLineEdit *, 8>, QWidget *>> windows[]
+                = {{add, {add->Text1, add->Label2}}, {edit, {edit->Text1, edit->Label1}}};
+            for (const auto &[window, controls] : windows) {
+                window->show();
+                expectFits(window);
+                for (int i = 0; i < 8; ++i) {
+                    EXPECT_EQ(controls.first[size_t(i)]->isVisible(), i < t) << i;
+                    EXPECT_EQ(controls.first[size_t(i)]->accessibleName(),
+                        bonus && i == t - 1 ? QString("Bonus number") : QString("Number %1").arg(i + 1));
+                }
+                const QRect box = controls.first[size_t(t - 1)]->geometry();
+                EXPECT_EQ(controls.second->isVisible(), bonus == 1);
+                EXPECT_TRUE(!bonus || (controls.second->x() > box.left() && controls.second->y() > box.bottom()));
+                window->close();
+            }
+            EXPECT_EQ(add->Text8->accessibleName(), "Enter No");
+            flushDeletes();
+        }
+    }
+}
+
 TEST_F(EntriesTest, ManualAddAppendsAndListsTheEntry)
 {
-    startWith(weekly());
+    startWith();
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Weekly Entries for 5 NOV 2005"));
-    EXPECT_FALSE(form().isEnabled());
-    EXPECT_TRUE(window->Option1->isChecked());
-    EXPECT_EQ(window->Label2->text(), QStringLiteral("PB"));
-
+    EXPECT_EQ(window->windowTitle(), "Weekly Entries for 5 NOV 2005");
+    EXPECT_TRUE(!form().isEnabled() && window->Option1->isChecked());
     enter(window->Text1, window->Command6, {"44", "3", "25", "12", "40", "7"});
-    EXPECT_EQ(form().Text2->text(), QStringLiteral(" 1"));
-    EXPECT_EQ(lines(form().List1), QStringList {"03 12 25 40 44 PB 07 "});
-    ASSERT_EQ(entryBytes().size(), 30);
-    EXPECT_EQ(fileCount(), 1);
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {3, 12, 25, 40, 44, 0, 0}));
-    EXPECT_EQ(rawRecord(entryBytes(), 1).extra[0], 7);
-    EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("44")); // the boxes keep their contents
-
-    // 4.6 and 5.4 would both be stored as 5.
-    enter(window->Text1, window->Command6, {"4.6", "5.4", "25", "12", "40", "7"});
-    EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are the same!"));
+    enter(window->Text1, window->Command6, {"4.6", "5.4", "25", "12", "40", "7"}); // both stored as 5
+    EXPECT_EQ(last(), "One or more of your numbers are the same!");
     enter(window->Text1, window->Command6, {"1", "2", "3", "4", "5", "0"});
-    EXPECT_EQ(last(), QStringLiteral("One or more of your numbers are out of range for the game!"));
-    EXPECT_EQ(fileCount(), 1);
-    EXPECT_EQ(form().List1->count(), 1);
-
+    EXPECT_EQ(last(), "One or more of your numbers are out of range for the game!");
+    EXPECT_EQ(entryBytes(), entryRecord({3, 12, 25, 40, 44}, 7).toBytes().replace(0, 4, QByteArray("\1\0\0\0", 4)));
+    EXPECT_EQ(form().Text2->text(), " 1");
+    EXPECT_EQ(lines(form().List1), QStringList {"03 12 25 40 44 PB 07 "});
+    EXPECT_EQ(window->Text1[0]->text(), "1"); // the boxes keep what was typed
     window->Command5->click();
     for (QLineEdit *box : window->Text1)
         EXPECT_TRUE(box->text().isEmpty());
-
-    form().List2->addItem(QStringLiteral("stale"));
-    form().Text3->setText(QStringLiteral("3"));
+    form().List2->addItem("stale");
     window->close(); // the title bar's close is the Close button
-    EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(form().isEnabled());
     EXPECT_EQ(form().List2->count(), 0);
-    EXPECT_EQ(form().Text3->text(), QStringLiteral("0"));
+    EXPECT_EQ(form().Text3->text(), "0");
 }
 
 TEST_F(EntriesTest, WheelAndStandingFilesAreToldByTheirPath)
 {
-    GameDefinition game = weekly();
-    game.drawDays = {};
-    game.drawDays[7] = 7; // 5 November 2005 is a Saturday
-    startWith(game, threeEntries());
-
+    startWith(threeEntries());
     writeNumbersFile(folder.file("Weekly-5-4-3.lot"), threeEntries());
     writeNumbersFile(folder.file("StandWeekly-x.lot"), threeEntries());
     form().openwheel(folder.file("Weekly-5-4-3.lot"));
-    platform::MessageScript::answer(false);
     EXPECT_EQ(openAdd(), nullptr);
-    EXPECT_EQ(last(),
-        QStringLiteral("Modifying a wheel entry can change the guarantee of the wheel. Are you sure you "
-                       "want to continue?"));
+    EXPECT_EQ(
+        last(), "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to continue?");
     platform::MessageScript::answer(true);
-    Form5 *wheel = openAdd();
-    ASSERT_NE(wheel, nullptr);
-    EXPECT_EQ(wheel->windowTitle(), QStringLiteral("Wheel Entry"));
-    wheel->Command3->click();
-    flushDeletes();
+    ASSERT_NE(openAdd(), nullptr);
+    EXPECT_EQ(openWindow<Form5>()->windowTitle(), "Wheel Entry");
+    openWindow<Form5>()->Command3->click();
 
-    // "Stand" wins over a hyphen; a day that is no draw day is asked about for every kind.
-    form().openwheel(folder.file("StandWeekly-x.lot"));
+    form().openwheel(folder.file("StandWeekly-x.lot")); // "Stand" wins over a hyphen, except for Edit
     EXPECT_EQ(openEdit({0}), nullptr);
-    EXPECT_EQ(last(),
-        QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you sure you "
-                       "want to continue?"));
+    EXPECT_EQ(
+        last(), "Editing a wheel entry can change the guarantee of the wheel. Are you sure you want to continue?");
     form().DTPicker2->blockSignals(true);
-    form().DTPicker2->setValue(QDate(2005, 11, 9));
+    form().DTPicker2->setValue(QDate(2005, 11, 9)); // no draw day of this game
     form().DTPicker2->blockSignals(false);
     platform::MessageScript::clear();
     platform::MessageScript::answer(true);
-    Form5 *standing = openAdd();
-    ASSERT_NE(standing, nullptr);
+    ASSERT_NE(openAdd(), nullptr);
     EXPECT_EQ(platform::MessageScript::shown(),
         QStringList {"Do you want to create a dated entry for a day that has not been defined as a draw day?"});
-    EXPECT_EQ(standing->windowTitle(), QStringLiteral("Standing Entry"));
+    EXPECT_EQ(openWindow<Form5>()->windowTitle(), "Standing Entry");
 }
 
 TEST_F(EntriesTest, AFullEntryFileIsReportedAndNothingChanges)
 {
-    std::vector<NumbersRecord> entries(MaxNumbersRecords, entryRecord({1, 2, 3, 4, 5}, 1));
-    startWith(weekly(), entries);
+    startWith(std::vector<NumbersRecord>(MaxNumbersRecords, entryRecord({1, 2, 3, 4, 5}, 1)));
     const QByteArray before = entryBytes();
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
     enter(window->Text1, window->Command6, {"6", "7", "8", "9", "10", "2"});
-    EXPECT_TRUE(last().contains(QStringLiteral("the most it can hold"))) << last().toStdString();
-    EXPECT_EQ(form().Text2->text(), QStringLiteral("32767"));
+    EXPECT_TRUE(last().contains("the most it can hold")) << last().toStdString();
+    suggest(window, "1", false);
+    EXPECT_EQ(last(), "You are limited to a maximum of 2500 entries");
     EXPECT_EQ(form().List1->count(), MaxNumbersRecords);
     EXPECT_EQ(entryBytes(), before);
 }
 
-TEST_F(EntriesTest, TheBonusTagStandsUnderTheBonusBox)
+TEST_F(EntriesTest, SuggestionsFollowTotalAndAdditionalUpTo2500)
 {
-    startWith(weekly());
-    struct Shape {
-        int mains, bonus, label;
-    };
-    for (const Shape shape : {Shape {3, 1, 2160}, Shape {4, 1, 2760}, Shape {5, 1, 3360}, Shape {6, 1, 3960},
-             Shape {7, 1, 240 + 600 * 7 + 120}, Shape {6, 0, 0}}) {
-        SCOPED_TRACE(shape.mains * 10 + shape.bonus);
-        CurrentGame game = form().game();
-        game.MainPicked = static_cast<int16_t>(shape.mains);
-        game.BonusPicked = static_cast<int16_t>(shape.bonus);
-        auto *window = new Form5(game, form().files(), folder.path(), form());
-        window->Form_Load();
-        window->show();
-        for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(window->Text1[static_cast<size_t>(i)]->isVisible(), i < shape.mains + shape.bonus) << i;
-        EXPECT_EQ(window->Label2->isVisible(), shape.bonus == 1);
-        if (shape.bonus == 1) {
-            EXPECT_EQ(window->Label2->x(), twipsToPixels(shape.label));
-        }
-        window->Command3->click();
-        flushDeletes();
-    }
-}
-
-TEST_F(EntriesTest, SuggestedCountsFollowTotalAndAdditional)
-{
-    startWith(weekly());
+    startWith(std::vector<NumbersRecord>(2494, entryRecord({1, 2, 3, 4, 5}, 1)));
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
-    suggest(window, QStringLiteral("0.5"), false);
-    EXPECT_EQ(last(), QStringLiteral("You have not specified a number to add. Please enter a number in: Enter No box"));
-    suggest(window, QStringLiteral("1.5"), false);
-    EXPECT_EQ(fileCount(), 2);
-    suggest(window, QStringLiteral("2.5"), false);
-    EXPECT_EQ(fileCount(), 4);
-    EXPECT_EQ(form().Text2->text(), QStringLiteral(" 4"));
-    suggest(window, QStringLiteral("4"), true);
-    EXPECT_EQ(last(), QStringLiteral("You already have this number of entries or more."));
-    suggest(window, QStringLiteral("7"), true);
-    EXPECT_EQ(fileCount(), 7);
+    const std::tuple<const char *, bool, int, const char *> steps[]
+        = {{"0.5", false, 2494, "You have not specified a number to add. Please enter a number in: Enter No box"},
+            {"1.5", false, 2496, nullptr}, {"2496", true, 2496, "You already have this number of entries or more."},
+            {"2497.5", true, 2498, nullptr}, {"2.5", false, 2498, "You are limited to a maximum of 2500 entries"},
+            {"3", false, 2498, "You are limited to a maximum of 2500 entries"}, {"2", false, 2500, nullptr}};
+    for (const auto &[typed, total, count, message] : steps) {
+        platform::MessageScript::clear();
+        suggest(window, typed, total);
+        EXPECT_EQ(platform::MessageScript::shown(), message ? QStringList {message} : QStringList()) << typed;
+        EXPECT_EQ(fileCount(), count) << typed;
+    }
+    EXPECT_EQ(form().Text2->text(), " 2500");
     for (QPushButton *button : {window->Command3, window->Command4, window->Command5, window->Command6})
         EXPECT_TRUE(button->isEnabled());
-
-    // Every suggestion is in range, with its bonus from the bonus pool, and listed as in the file.
-    ASSERT_EQ(form().List1->count(), 7);
-    for (int e = 1; e <= 7; ++e) {
+    ASSERT_EQ(form().List1->count(), 2500);
+    for (int e = 2495; e <= 2500; ++e) {
         const NumbersRecord r = rawRecord(entryBytes(), e);
-        EXPECT_TRUE(r.main[0] >= 1 && r.main[4] <= 49 && r.main[5] == 0) << e;
         EXPECT_TRUE(r.extra[0] >= 1 && r.extra[0] <= 26) << e;
-        EXPECT_EQ(form().List1->item(e - 1)->text(), entryLineText(r.numbers(), QStringLiteral("PB")));
+        EXPECT_EQ(form().List1->item(e - 1)->text(), entryLineText(r.numbers(), "PB"));
     }
 }
 
-TEST_F(EntriesTest, AdditionalStopsAt2500Entries)
+TEST_F(EntriesTest, CancelStopsARunAfterTheEntryInHandAndAnExhaustedRunSaysSo)
 {
-    startWith(weekly(), std::vector<NumbersRecord>(2498, entryRecord({1, 2, 3, 4, 5}, 1)));
-    Form5 *window = openAdd();
-    ASSERT_NE(window, nullptr);
-    for (const char *refused : {"3", "2.5"}) {
-        suggest(window, QString::fromLatin1(refused), false);
-        EXPECT_EQ(last(), QStringLiteral("You are limited to a maximum of 2500 entries")) << refused;
-    }
-    EXPECT_EQ(fileCount(), 2498);
-    suggest(window, QStringLiteral("2"), false);
-    EXPECT_EQ(fileCount(), 2500);
-    EXPECT_EQ(form().Text2->text(), QStringLiteral(" 2500"));
-}
-
-TEST_F(EntriesTest, ARunThatRunsOutOfCandidatesEndsWithAMessageOrACancel)
-{
-    startWith(tiny());
-    Form5 *window = openAdd();
-    ASSERT_NE(window, nullptr);
-    suggest(window, QStringLiteral("12"), false);
-    EXPECT_TRUE(last().startsWith(QStringLiteral("No further entry can be suggested"))) << last().toStdString();
-    EXPECT_EQ(fileCount(), 10);
-    EXPECT_EQ(form().List1->count(), 10);
-    EXPECT_TRUE(window->Command3->isEnabled());
-    EXPECT_FALSE(window->running());
-
-    // With every candidate taken, Cancel still ends the run, without a message.
-    platform::MessageScript::clear();
-    QTimer::singleShot(0, window, [&] { window->Command1->click(); });
-    suggest(window, QStringLiteral("1"), false);
-    EXPECT_TRUE(platform::MessageScript::shown().isEmpty()) << last().toStdString();
-    EXPECT_EQ(fileCount(), 10);
-    EXPECT_TRUE(window->Command4->isEnabled());
-}
-
-TEST_F(EntriesTest, CancelStopsAfterTheEntryInHand)
-{
-    startWith(weekly());
+    startWith();
     Form5 *window = openAdd();
     ASSERT_NE(window, nullptr);
     bool disabledDuringRun = false;
@@ -291,133 +218,80 @@ TEST_F(EntriesTest, CancelStopsAfterTheEntryInHand)
         disabledDuringRun = !window->Command3->isEnabled() && window->Command1->isEnabled();
         window->Command1->click();
     });
-    suggest(window, QStringLiteral("5"), false);
+    suggest(window, "5", false);
     EXPECT_TRUE(disabledDuringRun);
     EXPECT_EQ(fileCount(), 1);
-
-    // A Cancel while nothing runs stops the next run after its first entry, and only that run.
-    window->Command1->click();
-    suggest(window, QStringLiteral("3"), false);
+    window->Command1->click(); // while nothing runs: the next run stops after its first entry
+    suggest(window, "3", false);
     EXPECT_EQ(fileCount(), 2);
-    suggest(window, QStringLiteral("2"), false);
+    suggest(window, "2", false);
     EXPECT_EQ(fileCount(), 4);
+    EXPECT_EQ(form().List1->count(), 4);
 }
 
-// ---------------------------------------------------------------------------------------------
-
-TEST_F(EntriesTest, ChangeRewritesExactlyTheSelectedEntry)
+TEST_F(EntriesTest, ARunThatFindsNoMoreCandidatesSaysSo)
 {
-    startWith(weekly(), threeEntries());
+    startWith({}, 3, 5, 0); // three of five: ten different entries, then none is left
+    Form5 *window = openAdd();
+    ASSERT_NE(window, nullptr);
+    suggest(window, "12", false);
+    EXPECT_TRUE(last().startsWith("No further entry can be suggested")) << last().toStdString();
+    EXPECT_EQ(fileCount(), 10);
+    EXPECT_TRUE(window->Command3->isEnabled() && !window->running());
+}
+
+TEST_F(EntriesTest, ChangeRewritesExactlyTheSelectedEntryAfterItsOwnChecks)
+{
+    startWith(threeEntries());
     const QByteArray before = entryBytes();
+    EXPECT_EQ(openEdit({}), nullptr);
+    EXPECT_EQ(last(), "You have not selected an entry to edit.");
+    EXPECT_EQ(openEdit({0, 2}), nullptr);
+    EXPECT_EQ(last(), "You have more than one entry selected. You must only select one entry at a time for editing.");
     editEntry *window = openEdit({1});
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(form().files().EditRecord, 2);
     EXPECT_FALSE(form().isEnabled());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Edit Entry"));
     QStringList shown;
     for (int i = 0; i < 6; ++i)
-        shown << window->Text1[static_cast<size_t>(i)]->text();
+        shown << window->Text1[size_t(i)]->text();
     EXPECT_EQ(shown, (QStringList {"03", "12", "25", "40", "44", "07"}));
-    EXPECT_EQ(window->BonusBox, 5);
-    EXPECT_EQ(window->Label1->x(), twipsToPixels(3240));
-    EXPECT_FALSE(window->Text1[6]->isVisible());
-
-    enter(window->Text1, window->Command6, {"40", "2", "33", "9", "18", "5"});
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(form().isEnabled());
-    const QByteArray after = entryBytes();
-    ASSERT_EQ(after.size(), before.size());
-    EXPECT_EQ(after.left(30), before.left(30));
-    EXPECT_EQ(after.mid(60), before.mid(60));
-    EXPECT_EQ(rawRecord(after, 2).main, (Mains {2, 9, 18, 33, 40, 0, 0}));
-    EXPECT_EQ(rawRecord(after, 2).extra[0], 5);
-    EXPECT_EQ(lines(form().List1).at(1), QStringLiteral("02 09 18 33 40 PB 05"));
-    EXPECT_EQ(selectedRows(form().List1), QList<int> {1});
-    EXPECT_EQ(form().List1->count(), 3);
-
-    // The first record also holds the count, which a Change keeps.
-    flushDeletes();
-    editEntry *first = openEdit({0});
-    ASSERT_NE(first, nullptr);
-    enter(first->Text1, first->Command6, {"49", "48", "47", "46", "45", "26"});
-    EXPECT_EQ(fileCount(), 3);
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {45, 46, 47, 48, 49, 0, 0}));
-}
-
-TEST_F(EntriesTest, ChangeRefusesWhatTheManualAddWouldRefuseDifferently)
-{
-    startWith(weekly(), threeEntries());
-    const QByteArray before = entryBytes();
-    editEntry *window = openEdit({2});
-    ASSERT_NE(window, nullptr);
     const std::pair<QStringList, const char *> refused[]
         = {{{"1", "2", "3", "4", "5", "0"}, "One or more of your entries is not a number!"},
             {{"4.6", "5.4", "3", "4", "5", "1"}, "One or more of your numbers are the same!"},
             {{"1", "2", "3", "4", "99999999", "1"}, "One or more of your numbers are out of range for the game!"}};
     for (const auto &[values, message] : refused) {
         enter(window->Text1, window->Command6, values);
-        EXPECT_EQ(last(), QString::fromLatin1(message));
+        EXPECT_EQ(last(), message);
     }
-    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(entryBytes(), before);
-    EXPECT_EQ(lines(form().List1).at(2), QStringLiteral("10 11 12 13 14 PB 09 "));
-
-    window->Command5->click();
-    EXPECT_TRUE(form().isEnabled());
-    EXPECT_EQ(entryBytes(), before);
-}
-
-TEST_F(EntriesTest, EditNeedsExactlyOneListedEntrySelected)
-{
-    startWith(weekly(), threeEntries());
-    EXPECT_EQ(openEdit(), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("You have not selected an entry to edit."));
-    EXPECT_EQ(openEdit({0, 2}), nullptr);
-    EXPECT_EQ(last(),
-        QStringLiteral("You have more than one entry selected. You must only select one entry at a time "
-                       "for editing."));
-    // A line beyond the count shown is no selection.
-    form().Text2->setText(QStringLiteral("2"));
+    enter(window->Text1, window->Command6, {"40", "2", "33", "9", "18", "5"});
+    EXPECT_TRUE(!window->isVisible() && form().isEnabled());
+    const QByteArray after = entryBytes();
+    EXPECT_EQ(after.left(30) + after.mid(60), before.left(30) + before.mid(60));
+    EXPECT_EQ(after.mid(30, 30), entryRecord({2, 9, 18, 33, 40}, 5).toBytes());
+    EXPECT_EQ(
+        lines(form().List1), (QStringList {"01 02 03 04 05 PB 06 ", "02 09 18 33 40 PB 05", "10 11 12 13 14 PB 09 "}));
+    EXPECT_EQ(selectedRows(form().List1), QList<int> {1});
+    flushDeletes();
+    openEdit({0})->Command5->click(); // Cancel writes nothing
+    EXPECT_EQ(entryBytes(), after);
+    form().Text2->setText("0");
     EXPECT_EQ(openEdit({2}), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("You have not selected an entry to edit."));
-    form().Text2->setText(QStringLiteral("0"));
-    EXPECT_EQ(openEdit({2}), nullptr);
-    EXPECT_EQ(last(), QStringLiteral("There are no entries displayed to edit."));
-    EXPECT_TRUE(form().isEnabled());
+    EXPECT_EQ(last(), "There are no entries displayed to edit.");
 }
 
-TEST_F(EntriesTest, ThreeBoxGamesGetAWorkingEditWindow)
+TEST_F(EntriesTest, SevenMainsAndABonusUseTheEighthBoxToAddAndEdit)
 {
-    startWith(makeGame(QStringLiteral("Weekly"), 3, 1, 36, 1, 0, 0), {entryRecord({4, 8, 15})});
-    editEntry *three = openEdit({0});
-    ASSERT_NE(three, nullptr);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(three->Text1[static_cast<size_t>(i)]->isVisible(), i < 3) << i;
-    EXPECT_FALSE(three->Label1->isVisible());
-    EXPECT_LE(three->Command5->geometry().right(), three->width());
-    enter(three->Text1, three->Command6, {"36", "1", "20"});
-    EXPECT_EQ(lines(form().List1).at(0), QStringLiteral("01 20 36 "));
-}
-
-TEST_F(EntriesTest, SevenMainsAndABonusGetAnEighthBoxToAddAndEdit)
-{
-    startWith(makeGame(QStringLiteral("Weekly"), 7, 1, 45, 0, 10, 1));
+    startWith({}, 7, 45, 10);
     Form5 *add = openAdd();
     ASSERT_NE(add, nullptr);
     enter(add->Text1, add->Command6, {"9", "3", "7", "1", "40", "22", "15", "8"});
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {1, 3, 7, 9, 15, 22, 40}));
-    EXPECT_EQ(rawRecord(entryBytes(), 1).extra[0], 8);
     add->Command3->click();
     flushDeletes();
-
     editEntry *window = openEdit({0});
     ASSERT_NE(window, nullptr);
-    for (QLineEdit *box : window->Text1)
-        EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(window->BonusBox, 7);
-    EXPECT_EQ(window->Text1[7]->text(), QStringLiteral("08"));
+    EXPECT_EQ(window->Text1[7]->text(), "08");
     enter(window->Text1, window->Command6, {"7", "6", "5", "4", "3", "2", "45", "10"});
-    EXPECT_EQ(rawRecord(entryBytes(), 1).main, (Mains {2, 3, 4, 5, 6, 7, 45}));
-    EXPECT_EQ(rawRecord(entryBytes(), 1).extra[0], 10);
-    EXPECT_EQ(lines(form().List1).at(0), QStringLiteral("02 03 04 05 06 07 45 BB 10"));
+    EXPECT_EQ(entryBytes(), entryRecord({2, 3, 4, 5, 6, 7, 45}, 10).toBytes().replace(0, 4, QByteArray("\1\0\0\0", 4)));
+    EXPECT_EQ(lines(form().List1), QStringList {"02 03 04 05 06 07 45 PB 10"});
 }
