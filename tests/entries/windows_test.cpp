@@ -47,7 +47,7 @@ protected:
             boxes[i]->setText(values[i]);
         button->click();
     }
-    void select(std::initializer_list<int> rows)
+    void select(const std::vector<int> &rows)
     {
         form().List1->clearSelection();
         for (int row : rows)
@@ -238,9 +238,8 @@ TEST_F(EntriesTest, ChangeRewritesExactlyTheSelectedEntryAfterItsOwnChecks)
     startWith(
         {entryRecord({1, 2, 3, 4, 5}, 6), entryRecord({3, 12, 25, 40, 44}, 7), entryRecord({10, 11, 12, 13, 14}, 9)});
     const QByteArray before = file();
-    const std::pair<std::initializer_list<int>, const char *> refusals[]
-        = {{{}, "You have not selected an entry to edit."},
-            {{0, 2}, "You have more than one entry selected. You must only select one entry at a time for editing."}};
+    const std::pair<std::vector<int>, const char *> refusals[] = {{{}, "You have not selected an entry to edit."},
+        {{0, 2}, "You have more than one entry selected. You must only select one entry at a time for editing."}};
     for (const auto &[rows, message] : refusals) {
         select(rows);
         EXPECT_EQ(open<editEntry>(form().Command6), nullptr);
