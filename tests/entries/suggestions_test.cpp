@@ -9,22 +9,6 @@
 using namespace vx;
 using namespace vx::test;
 
-TEST(SuggestionRequests, TotalFillsUpToTheNumberAndAdditionalStopsAt2500)
-{
-    const QString none = "You have not specified a number to add. Please enter a number in: Enter No box",
-                  already = "You already have this number of entries or more.",
-                  limit = "You are limited to a maximum of 2500 entries";
-    const std::tuple<double, bool, int, int, int, QString> cases[]
-        = {{0.5, false, 0, 0, 0, none}, {10, true, 10, 10, 0, already}, {10.5, true, 10, 0, 0, ""},
-            {11.5, true, 4, 9, 8, ""}, {3000, true, 10, 10, 2990, ""}, {2, false, 2498, 2498, 2, ""},
-            {2.5, false, 0, 2498, 0, limit}, {1.5, false, 0, 0, 2, ""}, {2.5, false, 0, 0, 2, ""},
-            {40000, true, 0, 0, 0, "An entry file can hold at most 32767 entries."}};
-    for (const auto &[typed, total, shown, inFile, toAdd, refusal] : cases) {
-        const SuggestionRequest r = checkSuggestionRequest(typed, total, shown, inFile);
-        EXPECT_EQ(QString("%1 %2").arg(r.refusal).arg(r.toAdd), QString("%1 %2").arg(refusal).arg(toAdd)) << typed;
-    }
-}
-
 namespace {
 class SeededRun : public ::testing::Test
 {
