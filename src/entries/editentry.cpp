@@ -82,8 +82,10 @@ void editEntry::Form_Load()
         if (row.boxes != t)
             continue;
         setClientSizeTwips(row.width, ClientHeight);
-        for (int i = 0; i < BoxCount; ++i)
+        for (int i = 0; i < BoxCount; ++i) {
             Text1[static_cast<size_t>(i)]->setVisible(i < t);
+            Text1[static_cast<size_t>(i)]->setAccessibleName(numberBoxName(i, m_game.entryRules()));
+        }
         Command6->move(twipsToPixels(row.command6), twipsToPixels(1200));
         Command5->move(twipsToPixels(row.command5), twipsToPixels(1200));
         if (bonusPicked == 1) {

@@ -72,6 +72,13 @@ QString entryFaultMessage(int fault)
     }
 }
 
+QString numberBoxName(int index, const EntryRules &rules)
+{
+    if (rules.bonusPicked == 1 && index == bonusBoxIndex(rules))
+        return QStringLiteral("Bonus number");
+    return QStringLiteral("Number %1").arg(index + 1);
+}
+
 EntryNumbers buildEntry(const std::vector<double> &boxes, const EntryRules &rules)
 {
     EntryNumbers entry;

@@ -26,6 +26,10 @@ inline int bonusBoxIndex(const EntryRules &rules)
     return rules.mainPicked;
 }
 
+// The accessible name of number box index: "Number 1" ... for the main numbers, "Bonus number"
+// for the bonus box.
+QString numberBoxName(int index, const EntryRules &rules);
+
 // An entry that passed its checks: the main numbers ascending (0 beyond mainPicked) and the bonus
 // (0 when none is picked).
 struct EntryNumbers {

@@ -103,8 +103,13 @@ void Form2::layoutForGame()
 {
     const int m = m_game.MainDrawn;
     const int b = m_game.BonusDrawn;
-    for (int k = 1; k <= 9; ++k)
-        Text[static_cast<size_t>(k)]->setVisible(k <= m + b);
+    for (int k = 1; k <= 9; ++k) {
+        QLineEdit *box = Text[static_cast<size_t>(k)];
+        box->setVisible(k <= m + b);
+        // The tag under an extra's box is no caption a screen reader would tie to the box.
+        box->setAccessibleName(
+            k <= m ? QStringLiteral("Main ball %1").arg(k) : QStringLiteral("Bonus ball %1").arg(k - m));
+    }
     Label3->setVisible(b == 2);
     Label2->setVisible(b != 0);
 

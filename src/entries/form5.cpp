@@ -57,10 +57,11 @@ Form5::Form5(const CurrentGame &game, const MainWindowFiles &files, const QStrin
         QStringLiteral("Frame2"), 120, 2040, 5160, 1260);
     Label1 = placeControl(new QLabel(QStringLiteral("Enter No"), Frame2), QStringLiteral("Label1"), 240, 420, 855, 255);
     Text8 = placeControl(new QLineEdit(Frame2), QStringLiteral("Text8"), 1140, 360, 855, 375);
+    Text8->setAccessibleName(QStringLiteral("Enter No"));
     Option1 = placeControl(
-        new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1215, 255);
+        new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1575, 255);
     Option2 = placeControl(
-        new QRadioButton(QStringLiteral("Additional"), Frame2), QStringLiteral("Option2"), 2160, 660, 1215, 255);
+        new QRadioButton(QStringLiteral("Additional"), Frame2), QStringLiteral("Option2"), 2160, 660, 1575, 255);
     Command4
         = placeControl(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"), 3840, 240, 975, 375);
     Command1 = placeControl(
@@ -84,8 +85,10 @@ void Form5::Form_Load()
     Label2->setText(m_game.BonusTag);
     Label2->setVisible(bonusPicked != 0);
     const int shown = mainPicked + bonusPicked;
-    for (int i = 0; i < BoxCount; ++i)
+    for (int i = 0; i < BoxCount; ++i) {
         Text1[static_cast<size_t>(i)]->setVisible(i < shown);
+        Text1[static_cast<size_t>(i)]->setAccessibleName(numberBoxName(i, m_game.entryRules()));
+    }
     if (bonusPicked == 1 && mainPicked >= 3 && mainPicked <= 7)
         Label2->move(twipsToPixels(boxLeft(mainPicked) + 120), twipsToPixels(960));
 }

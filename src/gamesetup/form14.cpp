@@ -59,9 +59,11 @@ void Form14::buildControls()
     auto label = [](const QString &caption, QWidget *parent, const QString &name, int left, int top, int width) {
         return placeControl(new QLabel(caption, parent), name, left, top, width, 255);
     };
-    auto countBox = [](QWidget *parent, const QString &name, int top) {
-        auto *box = placeControl(new QLineEdit(parent), name, 4800, top, 495, 315);
+    // A box's caption is a separate label, so the box takes the label's words as its accessible name.
+    auto countBox = [](QLabel *caption, const QString &name, int top) {
+        auto *box = placeControl(new QLineEdit(caption->parentWidget()), name, 4800, top, 495, 315);
         box->setMaxLength(2);
+        box->setAccessibleName(caption->text());
         return box;
     };
     auto button = [](const QString &caption, QWidget *parent, const QString &name, int left) {
@@ -71,20 +73,21 @@ void Form14::buildControls()
     // Game definition page.
     Frame1 = placeControl(
         new QGroupBox(QStringLiteral("Game Defintion"), central), QStringLiteral("Frame1"), 120, 120, 6255, 4695);
-    Label1 = label(QStringLiteral("Game Name:"), Frame1, QStringLiteral("Label1"), 240, 390, 1095);
-    Text1 = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1"), 1440, 360, 2175, 315);
+    Label1 = label(QStringLiteral("Game Name:"), Frame1, QStringLiteral("Label1"), 240, 390, 1335);
+    Text1 = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1"), 1680, 360, 2175, 315);
     Text1->setMaxLength(12);
+    Text1->setAccessibleName(QStringLiteral("Game Name"));
     Label2 = label(
         QStringLiteral("Number of main balls in draw result"), Frame1, QStringLiteral("Label2"), 240, 840, 4455);
-    Text2 = countBox(Frame1, QStringLiteral("Text2"), 810);
+    Text2 = countBox(Label2, QStringLiteral("Text2"), 810);
     Label3 = label(
         QStringLiteral("Number of bonus balls in draw result"), Frame1, QStringLiteral("Label3"), 240, 1230, 4455);
-    Text3 = countBox(Frame1, QStringLiteral("Text3"), 1200);
+    Text3 = countBox(Label3, QStringLiteral("Text3"), 1200);
     Label4 = label(QStringLiteral("Number of main balls in pool"), Frame1, QStringLiteral("Label4"), 240, 1620, 4455);
-    Text4 = countBox(Frame1, QStringLiteral("Text4"), 1590);
+    Text4 = countBox(Label4, QStringLiteral("Text4"), 1590);
     Label5 = label(
         QStringLiteral("Bonus ball picked from main ball pool"), Frame1, QStringLiteral("Label5"), 240, 1980, 4455);
-    Frame3 = placeControl(new QGroupBox(Frame1), QStringLiteral("Frame3"), 240, 2220, 5775, 495);
+    Frame3 = placeControl(new QGroupBox(Frame1), QStringLiteral("Frame3"), 240, 2250, 5775, 495);
     Option1
         = placeControl(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"), 120, 150, 855, 255);
     Option2
@@ -94,13 +97,13 @@ void Form14::buildControls()
     Option3->setChecked(true);
     Label6 = label(
         QStringLiteral("Number of bonus balls in bonus ball pool"), Frame1, QStringLiteral("Label6"), 240, 2880, 4455);
-    Text6 = countBox(Frame1, QStringLiteral("Text6"), 2850);
+    Text6 = countBox(Label6, QStringLiteral("Text6"), 2850);
     Label7 = label(
         QStringLiteral("Number of main balls picked for entry"), Frame1, QStringLiteral("Label7"), 240, 3270, 4455);
-    Text7 = countBox(Frame1, QStringLiteral("Text7"), 3240);
+    Text7 = countBox(Label7, QStringLiteral("Text7"), 3240);
     Label8 = label(
         QStringLiteral("Number of bonus balls picked for entry"), Frame1, QStringLiteral("Label8"), 240, 3660, 4455);
-    Text8 = countBox(Frame1, QStringLiteral("Text8"), 3630);
+    Text8 = countBox(Label8, QStringLiteral("Text8"), 3630);
     Command2 = button(QStringLiteral("Save Game Defintion"), Frame1, QStringLiteral("Command2"), 240);
     Command1 = button(QStringLiteral("Exit"), Frame1, QStringLiteral("Command1"), 4800);
 
@@ -156,10 +159,12 @@ void Form14::buildControls()
     Option7->setChecked(true);
     Text5 = placeControl(new QLineEdit(QStringLiteral("BB"), Frame7), QStringLiteral("Text5"), 1920, 1620, 495, 315);
     Text5->setMaxLength(2);
+    Text5->setAccessibleName(QStringLiteral("Other Specify"));
     Label9 = placeControl(new QLabel(QStringLiteral("="), Frame7), QStringLiteral("Label9"), 2520, 1650, 195, 255);
     Text9 = placeControl(
         new QLineEdit(QStringLiteral("Bonus Ball"), Frame7), QStringLiteral("Text9"), 2760, 1620, 2055, 315);
     Text9->setMaxLength(10);
+    Text9->setAccessibleName(QStringLiteral("Other Specify name"));
     Command7 = button(QStringLiteral("Save Preferences"), Frame6, QStringLiteral("Command7"), 240);
     Command8 = button(QStringLiteral("Exit"), Frame6, QStringLiteral("Command8"), 4800);
 
