@@ -1,37 +1,25 @@
 #include "platform/filechooser.h"
 
+#include "platform/testscript.h"
+
 #include <QApplication>
 #include <QFileDialog>
-#include <deque>
 
 namespace vx::platform {
 
 namespace {
 using FileChooserScript::Kind;
 
-struct ScriptState {
-    bool active = false;
-    std::deque<QString> answers;
-    QList<FileChooserScript::Request> asked;
-    int unanswered = 0;
-};
-
-ScriptState &script()
+// A script that has run out answers Cancel.
+TestScript<QString, FileChooserScript::Request> &script()
 {
-    static ScriptState state;
+    static TestScript<QString, FileChooserScript::Request> state;
     return state;
 }
 
 QString scripted(Kind kind, const QString &caption, const QString &startFolder, const QString &filter)
 {
-    script().asked.append({kind, caption, startFolder, filter});
-    if (script().answers.empty()) {
-        ++script().unanswered;
-        return QString();
-    }
-    const QString path = script().answers.front();
-    script().answers.pop_front();
-    return path;
+    return script().take({kind, caption, startFolder, filter}).value_or(QString());
 }
 } // namespace
 
@@ -59,12 +47,11 @@ QString ChooseSaveFile(const QString &caption, const QString &startFolder, const
 namespace FileChooserScript {
 void begin()
 {
-    script() = ScriptState {};
-    script().active = true;
+    script().begin();
 }
 void end()
 {
-    script() = ScriptState {};
+    script().end();
 }
 bool active()
 {
@@ -84,7 +71,7 @@ QList<Request> asked()
 }
 int pendingAnswers()
 {
-    return int(script().answers.size());
+    return script().pending();
 }
 int unanswered()
 {

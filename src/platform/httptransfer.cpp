@@ -1,23 +1,17 @@
 #include "platform/httptransfer.h"
 
+#include "platform/testscript.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <deque>
 
 namespace vx::platform {
 
 namespace {
-struct ScriptState {
-    bool active = false;
-    std::deque<HttpScript::Answer> answers;
-    QList<QUrl> requested;
-    int unanswered = 0;
-};
-
-ScriptState &script()
+TestScript<HttpScript::Answer, QUrl> &script()
 {
-    static ScriptState state;
+    static TestScript<HttpScript::Answer, QUrl> state;
     return state;
 }
 
@@ -60,12 +54,7 @@ void HttpTransfer::get(const QUrl &url)
         return; // a listener has already started another transfer
 
     if (script().active) {
-        script().requested << url;
-        std::optional<HttpScript::Answer> answer;
-        if (!script().answers.empty()) {
-            answer = script().answers.front();
-            script().answers.pop_front();
-        }
+        const std::optional<HttpScript::Answer> answer = script().take(url);
         QMetaObject::invokeMethod(
             this, [this, generation, answer] { runScripted(generation, answer); }, Qt::QueuedConnection);
         return;
@@ -115,7 +104,6 @@ void HttpTransfer::runScripted(quint64 generation, const std::optional<HttpScrip
     if (generation != m_generation)
         return;
     if (!scripted) {
-        ++script().unanswered;
         fail(QStringLiteral("The download of %1 failed: nothing answers in this test.").arg(shown(m_url)));
         return;
     }
@@ -239,12 +227,11 @@ QString HttpTransfer::errorString() const
 namespace HttpScript {
 void begin()
 {
-    script() = ScriptState {};
-    script().active = true;
+    script().begin();
 }
 void end()
 {
-    script() = ScriptState {};
+    script().end();
 }
 bool active()
 {
@@ -264,11 +251,11 @@ void fail(const QString &reason)
 }
 QList<QUrl> requested()
 {
-    return script().requested;
+    return script().asked;
 }
 int pendingAnswers()
 {
-    return int(script().answers.size());
+    return script().pending();
 }
 int unanswered()
 {

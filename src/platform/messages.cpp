@@ -1,22 +1,17 @@
 #include "platform/messages.h"
 
+#include "platform/testscript.h"
+
 #include <QApplication>
 #include <QMessageBox>
-#include <deque>
 
 namespace vx::platform {
 
 namespace {
-struct ScriptState {
-    bool active = false;
-    std::deque<bool> answers;
-    QStringList shown;
-    int unanswered = 0;
-};
-
-ScriptState &script()
+// Every text shown is recorded; only questions take answers.
+TestScript<bool, QString> &script()
 {
-    static ScriptState state;
+    static TestScript<bool, QString> state;
     return state;
 }
 
@@ -34,7 +29,7 @@ QWidget *dialogParent()
 void MsgBox(const QString &text, const QString &title)
 {
     if (script().active) {
-        script().shown << text;
+        script().asked << text;
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Ok, dialogParent());
@@ -43,16 +38,8 @@ void MsgBox(const QString &text, const QString &title)
 
 bool AskYesNo(const QString &text, const QString &title)
 {
-    if (script().active) {
-        script().shown << text;
-        if (script().answers.empty()) {
-            ++script().unanswered;
-            return false;
-        }
-        const bool yes = script().answers.front();
-        script().answers.pop_front();
-        return yes;
-    }
+    if (script().active)
+        return script().take(text).value_or(false);
     QMessageBox box(
         QMessageBox::NoIcon, titleOrDefault(title), text, QMessageBox::Yes | QMessageBox::No, dialogParent());
     return box.exec() == QMessageBox::Yes;
@@ -61,12 +48,11 @@ bool AskYesNo(const QString &text, const QString &title)
 namespace MessageScript {
 void begin()
 {
-    script() = ScriptState {};
-    script().active = true;
+    script().begin();
 }
 void end()
 {
-    script() = ScriptState {};
+    script().end();
 }
 bool active()
 {
@@ -83,11 +69,11 @@ void answers(std::initializer_list<bool> yes)
 }
 QStringList shown()
 {
-    return script().shown;
+    return script().asked;
 }
 QString last()
 {
-    return script().shown.isEmpty() ? QString() : script().shown.last();
+    return script().asked.isEmpty() ? QString() : script().asked.last();
 }
 int unansweredQuestions()
 {
@@ -95,11 +81,11 @@ int unansweredQuestions()
 }
 int pendingAnswers()
 {
-    return int(script().answers.size());
+    return script().pending();
 }
 void clear()
 {
-    script().shown.clear();
+    script().asked.clear();
     script().unanswered = 0;
 }
 } // namespace MessageScript
