@@ -126,7 +126,7 @@ GameFileRead readGameDefinition(const QString &path)
 bool writeGameDefinition(const QString &path, const GameDefinition &definition, QString *error)
 {
     RecordFile file(GameDefinition::Size);
-    if (!file.open(path) || !file.write(1, definition.toBytes())) {
+    if (!file.open(path) || !file.replaceRecord(1, definition.toBytes())) {
         if (error)
             *error = file.errorString();
         return false;

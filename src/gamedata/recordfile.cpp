@@ -183,6 +183,22 @@ bool RecordFile::replaceAll(const QByteArray &bytes)
     return open(path);
 }
 
+bool RecordFile::replaceRecord(qint64 n, const QByteArray &bytes)
+{
+    if (!m_file.isOpen() || !QFileInfo(QFileInfo(m_path).absolutePath()).isWritable())
+        return write(n, bytes);
+    if (!isWritable()) {
+        refuseWrite();
+        return false;
+    }
+    QByteArray image = readAll();
+    const qint64 end = n * m_size;
+    if (image.size() < end)
+        image.append(QByteArray(static_cast<qsizetype>(end - image.size()), '\0'));
+    image.replace(static_cast<qsizetype>((n - 1) * m_size), bytes.size(), bytes);
+    return replaceAll(image);
+}
+
 bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile out(path); // keeps the permissions of a file it replaces

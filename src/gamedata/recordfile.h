@@ -47,6 +47,10 @@ public:
     // is written beside the old one, which is replaced only once everything is written, so a
     // failure leaves it as it was; a file that cannot be written is refused as write() refuses it.
     bool replaceAll(const QByteArray &bytes);
+    // Writes record n so that a write failing part-way leaves the file as it was: the file is
+    // written anew beside the old one. Where the folder takes no new file but the file itself can
+    // be written, the record is written in place.
+    bool replaceRecord(qint64 n, const QByteArray &bytes);
 
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }

@@ -34,7 +34,7 @@ bool SavePrinterName(const QString &appFolder, const QString &deviceName, QStrin
     RecordFile file(PrinterRecordSize);
     QByteArray record(PrinterRecordSize, ' ');
     putText(record.data(), PrinterRecordSize, deviceName.left(PrinterRecordSize));
-    if (!file.open(printDatPath(appFolder)) || !file.write(1, record)) {
+    if (!file.open(printDatPath(appFolder)) || !file.replaceRecord(1, record)) {
         if (error)
             *error = file.errorString();
         return false;

@@ -2,6 +2,7 @@
 #include "gamedata/entryfiles.h"
 #include "gamesetup/form14.h"
 #include "platform/messages.h"
+#include "support/failingdevice.h"
 #include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
@@ -112,6 +113,27 @@ TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFieldsAfterItsChecks)
     EXPECT_EQ(folder.bytes("game2.dat"),
         saved.left(26) + int16s({77, 0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 88, 0, 2, 3, 4, 5, 6, 7, 0})
             + "SBSuperball ");
+}
+
+TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
+{
+    GameDefinition g = storedGame();
+    g.mainDrawn = 0; // a new game: the definition is saved without the amend question
+    writeGame(folder, 1, g);
+    const QByteArray before = folder.bytes("game1.dat");
+    FakeMainWindow main;
+    Form14 w(folder.path(), "game1.dat", main);
+    const FailingFileWrites full(40, "game1.dat");
+    Script::clear();
+    for (QPushButton *save : {w.Command3, w.Command6, w.Command7})
+        save->click();
+    saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
+    EXPECT_EQ(folder.bytes("game1.dat"), before);
+    ASSERT_EQ(Script::shown().size(), 4);
+    for (const QString &message : Script::shown())
+        EXPECT_TRUE(message.startsWith("The game definition could not be saved: the file game1.dat cannot be written")
+            && message.endsWith("Nothing was changed in it."))
+            << message.toStdString();
 }
 
 TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourcePaths)
