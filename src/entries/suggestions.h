@@ -2,7 +2,7 @@
 
 #include "gamedata/gamerules.h"
 #include "gamedata/numbersfile.h"
-#include "gamedata/steprun.h"
+#include "platform/steprun.h"
 
 #include <array>
 #include <cstdint>
@@ -101,7 +101,7 @@ private:
 };
 
 // The entries asked for, one step each: a step finds an entry and appends it.
-class SuggestionSteps : public StepRun
+class SuggestionSteps : public platform::StepRun
 {
 public:
     SuggestionSteps(SuggestionRun &run, int toAdd);

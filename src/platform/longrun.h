@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamedata/steprun.h"
+#include "platform/steprun.h"
 
 #include <functional>
 

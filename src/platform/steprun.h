@@ -2,10 +2,10 @@
 
 #include <functional>
 
-namespace vx {
+namespace vx::platform {
 
 // A long operation (suggesting entries, checking a history, filtering, searching, downloading)
-// that advances one step at a time; platform::LongRunDriver runs it with progress and Cancel.
+// that advances one step at a time; LongRunDriver runs it with progress and Cancel.
 // Its logic knows nothing of windows.
 class StepRun
 {
@@ -16,4 +16,4 @@ public:
     virtual bool step(const std::function<bool()> &keepGoing) = 0;
 };
 
-} // namespace vx
+} // namespace vx::platform
