@@ -1,136 +1,106 @@
 #include "appfolder.h"
-#include "platform/twips.h"
 
-#include <QMenuBar>
-#include <set>
+#include <QFontMetrics>
 
 using namespace vx;
 using namespace vx::test;
-using platform::twipsToPixels;
 
 namespace {
-struct Shape {
-    int mainDrawn;
-    int bonusDrawn;
-    int stripWidth;
-    int label3Left; // 0: hidden
-    int label7Left; // 0: hidden
-};
+// True when the widget lies wholly inside each of its parents up to the window.
+bool insideWindow(const QWidget *w, const QWidget *window)
+{
+    for (; w != window; w = w->parentWidget())
+        if (!w->parentWidget() || !w->parentWidget()->rect().contains(w->geometry()))
+            return false;
+    return true;
+}
 
-using Names = std::set<std::string>;
+// Every shown frame and label shows its caption whole, inside the window.
+void expectCaptionsReadable(const Form1 &f)
+{
+    for (QWidget *w : f.findChildren<QWidget *>()) {
+        const auto *box = qobject_cast<QGroupBox *>(w);
+        const auto *label = qobject_cast<QLabel *>(w);
+        const QString text = box ? box->title() : label ? label->text() : QString();
+        if (text.isEmpty() || !w->isVisible())
+            continue;
+        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), w->width()) << text.toStdString();
+        EXPECT_TRUE(insideWindow(w, &f)) << text.toStdString();
+    }
+}
 } // namespace
 
-class LayoutTest : public MainWindowTest
-{
-protected:
-    Names visibleWheelItems(Form1 &f) const
-    {
-        Names names;
-        for (const Form1::WheelItem &item : f.wheelItems())
-            if (item.action->isVisible())
-                names.insert(item.name);
-        return names;
-    }
-};
+using LayoutTest = MainWindowTest;
 
-// Every shape is selected right after the one before it, so a tag left over from the previous
-// game (or a strip not resized) shows up as well as a wrong table entry.
-TEST_F(LayoutTest, TheStripWidthAndTagsFollowTheShapeOfTheSelectedGame)
+// Two slots take turns, so that whatever the previous shape left behind shows up.
+TEST_F(LayoutTest, EveryShapeShowsItsBallsAndTagsWholeAndApartAndEveryCaptionReadable)
 {
-    const Shape shapes[] = {{3, 1, 3015, 3330, 0}, {3, 2, 3735, 3700, 4440}, {4, 0, 3015, 0, 0}, {4, 1, 3735, 4040, 0},
-        {4, 2, 4455, 4440, 5180}, {5, 1, 4455, 5240, 0}, {5, 0, 3735, 0, 0}, {5, 2, 5175, 5180, 5920},
-        {6, 1, 5175, 5480, 0}, {6, 2, 5895, 5920, 6660}, {6, 0, 4455, 0, 0}, {7, 2, 6615, 6660, 7400},
-        {7, 1, 5895, 6660, 0}, {7, 0, 5175, 0, 0}};
-    writeGame(folder, 1, dailyGame());
-    writeGame(folder, 2, dailyGame());
-    writeGame(folder, 3, dailyGame());
+    const QDate today = QDate::currentDate();
+    writeThreeGames(folder);
     Form1 &f = start();
-    int slot = 2;
-    for (const Shape &s : shapes) {
-        SCOPED_TRACE(testing::Message() << "main " << s.mainDrawn << " extras " << s.bonusDrawn);
-        // Two extras, or one from the main pool; a game without extras has none.
-        const QString tag = s.bonusDrawn == 2 ? "EB" : "PB";
-        writeGame(folder, slot, makeGame("Shape", s.mainDrawn, s.bonusDrawn, 49, s.bonusDrawn > 0 ? 1 : 2, 0, 0, tag));
-        f.Option[static_cast<size_t>(slot)]->click();
-        ASSERT_EQ(form().game().GameNumber, slot);
-        slot = 5 - slot;
-
-        EXPECT_EQ(f.Picture1->width(), twipsToPixels(s.stripWidth));
-        EXPECT_EQ(f.Picture1->x(), twipsToPixels(1320));
-        EXPECT_EQ(f.Label3->isVisibleTo(&f), s.label3Left != 0);
-        EXPECT_EQ(f.Label7->isVisibleTo(&f), s.label7Left != 0);
-        if (s.label3Left) {
-            EXPECT_EQ(f.Label3->x(), twipsToPixels(s.label3Left));
-            EXPECT_EQ(f.Label3->y(), twipsToPixels(3120));
-            EXPECT_EQ(f.Label3->text(), tag);
+    for (int main = 3, slot = 1; main <= 7; ++main)
+        for (const int extras : {2, 0, 1}) {
+            SCOPED_TRACE(testing::Message() << main << " main balls, " << extras << " extras");
+            slot = 3 - slot;
+            writeGame(folder, slot, makeGame("Shape", main, extras, 60, extras ? 1 : 2, 0, 0, "EB"));
+            NumbersRecord draw = drawRecord(today.year(), today.month(), today.day(), {1, 2, 3, 4, 5, 6, 7}, {8, 9});
+            std::fill(draw.main.begin() + main, draw.main.end(), 0);
+            std::fill(draw.extra.begin() + extras, draw.extra.end(), 0);
+            writeNumbersFile(folder.file("Shape.rtl"), {draw}, true);
+            f.Option[slot]->click();
+            EXPECT_EQ(visibleBalls(f), main + extras);
+            EXPECT_EQ(f.Label3->isVisible(), extras > 0);
+            EXPECT_EQ(f.Label7->isVisible(), extras == 2);
+            std::vector<QRect> taken;
+            std::vector<QWidget *> parts(f.Image2.begin(), f.Image2.end());
+            parts.insert(parts.end(), {f.Label3, f.Label7});
+            for (QWidget *w : parts) {
+                if (!w->isVisible())
+                    continue;
+                const QRect r(w->mapTo(&f, QPoint()), w->size());
+                EXPECT_TRUE(insideWindow(w, &f)) << w->objectName().toStdString();
+                for (const QRect &other : taken)
+                    EXPECT_FALSE(r.intersects(other)) << w->objectName().toStdString();
+                taken.push_back(r);
+            }
+            expectCaptionsReadable(f);
         }
-        if (s.label7Left) {
-            EXPECT_EQ(f.Label7->x(), twipsToPixels(s.label7Left));
-            EXPECT_EQ(f.Label7->text(), tag);
-        }
-    }
 }
 
-TEST_F(LayoutTest, AllWheelItemsShowWithTheirCaptionsBeforeAGameIsSelected)
+TEST_F(LayoutTest, ControlsWithoutCaptionsCarryTheNameTheUserReads)
 {
-    Form1 &f = start(); // no game defined
+    writeThreeGames(folder);
+    const QDate today = QDate::currentDate();
+    writeNumbersFile(folder.file("Super.rtl"),
+        {drawRecord(today.year(), today.month(), today.day(), {12, 2, 3, 4, 5, 6, 7}, {8, 9})}, true);
+    Form1 &f = start();
+    f.Option[3]->click();
+    const std::pair<QWidget *, QString> names[] = {{f.Text2, "Entries"}, {f.Text3, "Total Wins"},
+        {f.DTPicker1, "Draw Date"}, {f.DTPicker2, "Entry date"}, {f.List1, "My Enties for Super"},
+        {f.List2, "Winning Lines for Super"}, {f.Image1, "History"}, {f.Image3, "Stats"}, {f.Image2[0], "Ball 12"},
+        {f.Image2[6], "Ball 7"}, {f.Image2[7], "Bonus ball 8"}, {f.Image2[8], "Bonus ball 9"}};
+    for (const auto &[widget, name] : names)
+        EXPECT_EQ(widget->accessibleName(), name) << widget->objectName().toStdString();
+}
+
+// The Wheels > Open items of a game's pick size are those named after it (mnu6..); a three-ball
+// game disables the menu and leaves the items as they were.
+TEST_F(LayoutTest, WheelItemsShowByPickSize)
+{
+    for (int n = 1; n <= 5; ++n)
+        writeGame(folder, n, makeGame(QString("G%1").arg(n), 8 - n, 1, 49, 0, 10, 1));
+    Form1 &f = start();
     ASSERT_EQ(f.wheelItems().size(), 24u);
-    EXPECT_EQ(visibleWheelItems(f).size(), 24u);
-    EXPECT_EQ(f.wheelItems().front().name, std::string("mnu777"));
-    EXPECT_EQ(f.wheelItems().front().action->text(), "Guarantee Match 7 if 7 Picked from Group");
-    EXPECT_EQ(f.wheelItems().back().name, std::string("mnu442"));
-    EXPECT_EQ(f.wheelItems().back().action->text(), "Guarantee Match 2 if 4 Picked from Group");
-    EXPECT_EQ(find<QAction>("mnu653")->text(), "Guarantee Match 3 if 5 Picked from Group");
-}
-
-TEST_F(LayoutTest, WheelItemsByPickSize)
-{
-    const Names pick7 = {"mnu777", "mnu776", "mnu775", "mnu774", "mnu773"};
-    const Names pick6
-        = {"mnu666", "mnu665", "mnu664", "mnu663", "mnu655", "mnu654", "mnu653", "mnu644", "mnu643", "mnu633"};
-    const Names pick5 = {"mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533"};
-    const Names pick4 = {"mnu444", "mnu443", "mnu442"};
-    writeGame(folder, 1, makeGame("Seven", 7, 0, 49, 2, 0, 0));
-    writeGame(folder, 2, makeGame("Six", 6, 1, 49, 0, 10, 1, "PB"));
-    writeGame(folder, 3, makeGame("Five", 5, 0, 39, 2, 0, 0));
-    writeGame(folder, 4, makeGame("Four", 4, 0, 30, 2, 0, 0));
-    writeGame(folder, 5, makeGame("Three", 3, 1, 30, 0, 10, 1));
-    Form1 &f = start();
-    QAction *wheels = f.mnuWheels->menuAction();
-    // A three-ball game (5) disables the menu and leaves the items as they were.
-    const struct {
-        int game;
-        const Names &visible;
-        bool enabled;
-    } steps[]
-        = {{1, pick7, true}, {2, pick6, true}, {3, pick5, true}, {4, pick4, true}, {5, pick4, false}, {2, pick6, true}};
-    for (const auto &step : steps) {
-        SCOPED_TRACE(testing::Message() << "game " << step.game);
-        f.Option[static_cast<size_t>(step.game)]->click();
-        EXPECT_EQ(visibleWheelItems(f), step.visible);
-        EXPECT_EQ(wheels->isEnabled(), step.enabled);
+    int shown = 0;
+    for (const int n : {1, 2, 3, 4, 5, 2}) {
+        f.Option[n]->click();
+        const int pick = std::max(4, 8 - n);
+        for (const Form1::WheelItem &item : f.wheelItems()) {
+            EXPECT_EQ(item.action->isVisible(), item.name[3] == '0' + pick) << item.name;
+            shown += item.action->isVisible();
+        }
+        EXPECT_EQ(f.mnuWheels->menuAction()->isEnabled(), n != 5);
     }
-    // Only visibility changes, and any other pick size changes nothing.
-    for (const Form1::WheelItem &item : f.wheelItems())
-        EXPECT_TRUE(!item.action->isVisible() || item.action->isEnabled()) << item.name;
-    f.ShowWheelMenus(3);
-    f.ShowWheelMenus(8);
-    EXPECT_EQ(visibleWheelItems(f), pick6);
-}
-
-TEST_F(LayoutTest, TheFileMenuAndTheMenuBarHoldTheirItemsInOrder)
-{
-    Form1 &f = start();
-    QStringList captions;
-    for (QAction *a : f.mnuFile->actions())
-        captions << a->text();
-    EXPECT_EQ(captions,
-        (QStringList {"Configure Game", "Ticket Printing", "Update Results", "Entry File Deletion",
-            "Filter Current Entry", "Import TXT Entry", "Select Printer", "Load Downloaded Results", "Exit"}));
-    captions.clear();
-    for (QAction *a : f.menuBar()->actions())
-        captions << a->text();
-    EXPECT_EQ(captions,
-        (QStringList {"File", "Wheels", "Standing Entry", "Pick 3", "Pick 4", "Optimized Entry", "Check for Upgrade",
-            "Help", "Exit"}));
+    EXPECT_EQ(shown, 5 + 10 + 6 + 3 + 3 + 10);
+    EXPECT_EQ(f.wheelItems()[11].action->text(), "Guarantee Match 3 if 5 Picked from Group");
 }
