@@ -26,11 +26,6 @@ QStringList messages()
     return platform::MessageScript::shown().filter(QRegularExpression("^(?!.*no printer drivers)"));
 }
 
-int visibleBalls(const Form1 &f)
-{
-    return static_cast<int>(std::ranges::count_if(f.Image2, [](QLabel *b) { return b->isVisible(); }));
-}
-
 class Form1Test : public MainWindowTest
 {
 protected:
@@ -54,12 +49,6 @@ protected:
         if (control)
             QMetaObject::invokeMethod(control, qobject_cast<QAction *>(control) ? "trigger" : "click");
     }
-    void checkAgainst(std::initializer_list<int> mains, int extra, int day) // a draw of that day, then Check
-    {
-        writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 10, day, mains, {extra})});
-        form().DTPicker1->setValue(QDate(2025, 10, day));
-        act(form().Command14);
-    }
     // The dated file by raw bytes: its length, record 1's Count, and the entry each record holds.
     QString datedFile() const
     {
@@ -80,16 +69,14 @@ protected:
         EXPECT_EQ(QList<bool>({f.Frame5->isEnabled(), f.Frame3->isEnabled(), f.mnuWheels->menuAction()->isEnabled(),
                       f.mnuStand->menuAction()->isEnabled(), f.mnuOpt->menuAction()->isEnabled(),
                       f.mnuFilter->isEnabled(), f.mnuImport->isEnabled(),
-                      f.mnuTicketPrinting->menuAction()->isEnabled() || !f.startup().PrintingEnabled && panels}),
+                      f.mnuTicketPrinting->menuAction()->isEnabled() || (!f.startup().PrintingEnabled && panels)}),
             QList<bool>(8, panels));
     }
 };
 } // namespace
 
-// An unreadable locale ends the program before anything else. Then game files: a folder (1), a link to
-// itself (2), main pool 1 (3: undefined at start-up only), too long (4: used), too short (5) and no
-// main balls (6: undefined when selected). Files that are there but cannot be read are named; only
-// files that cannot be created speak of the folder.
+// Game files: a folder (1), a link to itself (2), main pool 1 (3: undefined at start-up only), too
+// long (4: used), too short (5), no main balls (6: undefined when selected).
 TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLeavesUndefinedGamesOff)
 {
     platform::SetLocaleUnreadableForTesting(true);
@@ -98,14 +85,12 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
     EXPECT_EQ(messages(), QStringList {"Cannot establish the date system used on your PC - sorry!"});
 
     const QByteArray fiver = makeGame("Fiver", 5, 1, 40, 0, 12, 1).toBytes();
-    GameDefinition drawnZero = makeGame("DrawnZero", 5, 0, 39, 2, 0, 0);
-    drawnZero.mainDrawn = 0;
     ASSERT_TRUE(QDir(folder.path()).mkdir("game1.dat"));
     ASSERT_TRUE(QFile::link(folder.file("game2.dat"), folder.file("game2.dat")));
     writeGame(folder, 3, makeGame("PoolOne", 5, 0, 1, 2, 0, 0));
     folder.writeBytes("game4.dat", fiver + QByteArray(10, 'x'));
     folder.writeBytes("game5.dat", fiver.left(14));
-    writeGame(folder, 6, drawnZero);
+    writeGame(folder, 6, makeGame("DrawnZero", 0, 0, 39, 2, 0, 0));
     platform::MessageScript::clear();
     Form1 &f = start();
     EXPECT_EQ(messages().replaceInStrings(QRegularExpression("(?<=opened: ).+|(?<=it is )(\\d+) .*"), "\\1"),
@@ -115,7 +100,6 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
     expectGames(captions, {4, 6}, false);
     f.Option3_Click();
     expectGames(captions, {4, 6}, true);
-    EXPECT_EQ(f.Frame5->title(), "My Enties for PoolOne");
     const QString entryFile = f.files().EntryFile;
     f.Option[6]->click(); // the button goes off, and the current game stays
     expectGames(captions, {4}, false);
@@ -156,10 +140,10 @@ TEST_F(Form1Test, TheDatesShowTheirDrawAndEntriesAndDamagedCountsAreReportedWith
     f.DTPicker1->setValue(QDate(2006, 3, 10));
     EXPECT_EQ(f.files().DrawnBalls, (std::array<int16_t, 10> {0, 10, 11, 12, 13, 14, 15, 0, 8, 0}));
     f.DTPicker1->setValue(QDate(2006, 3, 11));
-    EXPECT_EQ(visibleBalls(f), 0);
+    EXPECT_EQ(std::ranges::count_if(f.Image2, &QWidget::isVisible), 0);
     // Numbers outside 1 to 60 show a grey ball, the same in either colour.
     f.DTPicker1->setValue(QDate(2006, 3, 12));
-    EXPECT_EQ(visibleBalls(f), 7);
+    EXPECT_EQ(std::ranges::count_if(f.Image2, &QWidget::isVisible), 7);
     EXPECT_EQ(f.Image2[0]->pixmap().toImage(), f.ImageList2.picture(75).toImage());
     EXPECT_EQ(f.Image2[6]->pixmap().toImage(), f.ImageList1.picture(99).toImage());
     f.DTPicker2->setValue(d);
@@ -173,10 +157,14 @@ TEST_F(Form1Test, TheDatesShowTheirDrawAndEntriesAndDamagedCountsAreReportedWith
 TEST_F(Form1Test, TheCheckSelectsTheWinnersAndDeleteMovesLaterRecordsDown)
 {
     Form1 &f = startWithEntries();
-    checkAgainst({1, 2, 3, 4, 5, 6}, 1, 1); // all of entry 0: the sound plays
+    writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 10, 1, {1, 2, 3, 4, 5, 6}, {1})});
+    f.DTPicker1->setValue(QDate(2025, 10, 1));
+    act(f.Command14); // all of entry 0: the sound plays
     EXPECT_EQ(lines(f.List2), QStringList {"01 02 03 04 05 06 PB 01(6+PB)"});
     act(nullptr, {1, 4}); // the check's selection replaces the user's
-    checkAgainst({1, 2, 3, 13, 14, 15}, 9, 2);
+    writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 10, 2, {1, 2, 3, 13, 14, 15}, {9})});
+    f.DTPicker1->setValue(QDate(2025, 10, 2));
+    act(f.Command14);
     EXPECT_EQ(lines(f.List2), (QStringList {"01 02 03 04 05 06 PB 01(3)", "13 14 15 16 17 18 PB 03(3)"}));
     EXPECT_EQ(f.Text3->text(), " 2");
     EXPECT_EQ(selectedRows(f.List1), (QList<int> {0, 2}));
@@ -196,15 +184,13 @@ TEST_F(Form1Test, TheCheckSelectsTheWinnersAndDeleteMovesLaterRecordsDown)
     EXPECT_FALSE(folder.exists(Dated));
 }
 
-// In order: each refusal, or No to each question, leaves the files as they were. Wheels and the
-// standing entry are known by their file names. Wheels > Open items are named after their wheel
-// (mnu653: pick 6, match 5, guarantee 3) and numbered from 1 within their pick size in menu order:
-// that number is the wheel type.
+// Each refusal, or No, leaves the files as they were. A wheel item is named after its wheel (mnu653:
+// pick 6, match 5, guarantee 3); its wheel type counts from 1 within its pick size in menu order.
 TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheels)
 {
     Form1 &f = startWithEntries();
     writeNumbersFile(folder.file("Lotto-6-5-3.lot"), {entry(0), entry(1)});
-    const QByteArray dated = folder.bytes(Dated);
+    const QByteArray dated = folder.bytes(Dated), wheelFile = folder.bytes("Lotto-6-5-3.lot");
     const QString wheel = " a wheel entry can change the guarantee of the wheel. Are you sure you want to continue?";
     QAction *wheelItem = f.wheelItems()[11].action, *save = f.mnustandcreate, *open = f.mnuStandOpen;
     const struct {
@@ -228,14 +214,13 @@ TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheel
         {f.Command3, {}, f.Command14, "You do not have any entries listed to check!"},
         {f.Command3, {}, save, "You do not have any entries displayed to save as a standing entry"}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.message.toStdString());
         f.DTPicker2->setValue(c.shown == f.Command3 ? QDate(2025, 11, 7) : QDate(2025, 11, 5));
         act(c.shown ? c.shown : f.Command3);
         act(c.control, c.rows);
         EXPECT_EQ(last(), c.message);
     }
-    EXPECT_EQ(folder.bytes(Dated) + folder.bytes("StandLotto.lot"), dated + dated);
-    EXPECT_EQ(rawInt32(folder.bytes("Lotto-6-5-3.lot"), 0), 2);
+    EXPECT_EQ(folder.bytes(Dated) + folder.bytes("StandLotto.lot") + folder.bytes("Lotto-6-5-3.lot"),
+        dated + dated + wheelFile);
 
     int types[8] = {}; // from the empty file of 7 November, which goes
     for (const Form1::WheelItem &item : f.wheelItems()) {
@@ -251,9 +236,8 @@ TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheel
     EXPECT_TRUE(f.DTPicker2->isVisible() && f.files().OpenWheelType == 0);
 }
 
-// For every shape the balls, tags and labels of the draw area keep apart, every caption shows
-// whole inside the window, and the wheel items fit the pick size. Two slots take turns, so that
-// whatever the previous shape left behind shows up. Each draw holds main balls 1, 2, ... and extras 8, 9.
+// Two slots take turns, so that whatever a shape leaves behind shows up. Each draw holds main balls
+// 1, 2, ... and extras 8, 9. Labels outside the draw panel keep apart; every caption shows whole.
 TEST_F(Form1Test, EveryShapeShowsItsBallsTagsCaptionsAndNamesWholeAndApart)
 {
     const QDate d = QDate::currentDate();
@@ -267,7 +251,7 @@ TEST_F(Form1Test, EveryShapeShowsItsBallsTagsCaptionsAndNamesWholeAndApart)
             std::fill(draw.extra.begin() + extras, draw.extra.end(), 0);
             writeNumbersFile(folder.file("Shape.rtl"), {draw});
             f.Option[slot]->click();
-            EXPECT_EQ(visibleBalls(f), main + extras);
+            EXPECT_EQ(std::ranges::count_if(f.Image2, &QWidget::isVisible), main + extras);
             EXPECT_EQ(
                 QList<bool>({f.Label3->isVisible(), f.Label7->isVisible()}), QList<bool>({extras > 0, extras == 2}));
             std::vector<QRect> taken;
