@@ -74,10 +74,13 @@ void Form1::buildControls()
     central->setFixedSize(twipsToPixels(9255), twipsToPixels(6420));
     setCentralWidget(central);
 
-    // Upper panel: games, draw date and the drawn balls.
+    // Upper panel: games, draw date and the drawn balls. It starts at the window's left edge so
+    // that its caption shows whole; its contents keep their places in the window.
+    constexpr int shift = UpperPanelShift;
     Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", -120, 120, 9255, 3375);
-    Frame2 = placeControl(new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240, 240, 2175, 2115);
+        new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", 0, 120, 9255 - shift, 3375);
+    Frame2 = placeControl(
+        new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240 - shift, 240, 2175, 2115);
     static const int optionTops[] = {240, 555, 870, 1185, 1500, 1815};
     for (int n = 1; n <= 6; ++n) {
         auto *option = new QRadioButton(QStringLiteral("Game%1").arg(n), Frame2);
@@ -88,7 +91,7 @@ void Form1::buildControls()
     }
     Option[1]->setChecked(true);
 
-    Frame3 = placeControl(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280, 240, 3855, 2055);
+    Frame3 = placeControl(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280 - shift, 240, 3855, 2055);
     DTPicker1 = placeControl(new platform::DatePicker(Frame3), "DTPicker1", 120, 300, 3615, 330);
     Command1 = placeControl(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1215, 375);
     Command2 = placeControl(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1380, 780, 1215, 375);
@@ -108,11 +111,11 @@ void Form1::buildControls()
     for (QLabel *label : {Label1, Label2})
         label->setAlignment(Qt::AlignHCenter);
 
-    Label4 = placeControl(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 120, 2460, 1200, 255);
-    Image4 = placeControl(new QLabel(Frame1), "Image4", 480, 2760, 330, 330);
+    Label4 = placeControl(new QLabel(QStringLiteral("Draw Result"), Frame1), "Label4", 60, 2460, 1140, 255);
+    Image4 = placeControl(new QLabel(Frame1), "Image4", 480 - shift, 2760, 330, 330);
     Image4->setPixmap(ImageList1.picture(1).scaled(twipsToPixels(330), twipsToPixels(330)));
 
-    Picture1 = placeControl(new QWidget(Frame1), "Picture1", 1320, 2400, 6615, 735);
+    Picture1 = placeControl(new QWidget(Frame1), "Picture1", 1320 - shift, 2400, 6615, 735);
     for (int i = 0; i < 9; ++i) {
         auto *ball = new QLabel(Picture1);
         ball->setObjectName(QStringLiteral("Image2(%1)").arg(i));
@@ -121,8 +124,8 @@ void Form1::buildControls()
         ball->hide();
         Image2[static_cast<size_t>(i)] = ball;
     }
-    Label3 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label3", 5240, 3120, 225, 195);
-    Label7 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400, 3120, 225, 195);
+    Label3 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label3", 5240 - shift, 3120, 225, 195);
+    Label7 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400 - shift, 3120, 225, 195);
 
     // Entry panel.
     Frame5 = placeControl(
@@ -149,6 +152,19 @@ void Form1::buildControls()
     Text3 = placeControl(new QLineEdit(QStringLiteral("0"), Frame6), "Text3", 1080, 2370, 900, 285);
     Command10 = placeControl(new QPushButton(QStringLiteral("Print"), Frame6), "Command10", 3480, 2370, 1215, 315);
 
+    for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
+        fitCaption(label);
+
+    // Controls without a caption of their own carry the name the user reads beside them.
+    Image1->setAccessibleName(Label1->text());
+    Image3->setAccessibleName(Label2->text());
+    DTPicker1->setAccessibleName(QStringLiteral("Draw Date"));
+    DTPicker2->setAccessibleName(QStringLiteral("Entry date"));
+    Text2->setAccessibleName(Label5->text());
+    Text3->setAccessibleName(Label6->text());
+    List1->setAccessibleName(Frame5->title());
+    List2->setAccessibleName(Frame6->title());
+
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
     connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { DTPicker2_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -161,6 +177,16 @@ void Form1::buildControls()
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
     connect(Command14, &QPushButton::clicked, this, [this] { Command14_Click(); });
+}
+
+void Form1::fitCaption(QLabel *label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed <= label->width())
+        return;
+    const int left
+        = (label->alignment() & Qt::AlignHCenter) ? label->x() - (needed - label->width() + 1) / 2 : label->x();
+    label->setGeometry(left, label->y(), needed, label->height());
 }
 
 void Form1::buildMenus()

@@ -233,7 +233,14 @@ protected:
     void closeEvent(QCloseEvent *event) override; // Form_Unload
 
 private:
+    // The upper panel's contents sit this far (in twips) left of their measured places, since the
+    // panel itself begins at the window's edge rather than that far outside it.
+    static constexpr int UpperPanelShift = 120;
+
     void buildControls();
+    // Widens a label whose caption is longer in the current font than its design width: about
+    // its centre when the caption is centred, to the right otherwise.
+    static void fitCaption(QLabel *label);
     void buildMenus();
     void selectGame(int16_t number);
     void openPickWindow(int16_t pickType); // Pick 3 or Pick 4

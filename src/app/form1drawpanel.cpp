@@ -74,6 +74,7 @@ void Form1::ShowBall(int16_t pos, int16_t ball, int16_t kind)
     }
     QLabel *picture = Image2[static_cast<size_t>(pos)];
     picture->setPixmap(list->picture(ball));
+    picture->setAccessibleName((kind == 0 ? QStringLiteral("Ball %1") : QStringLiteral("Bonus ball %1")).arg(ball));
     picture->show();
 }
 

@@ -202,6 +202,8 @@ void Form1::setupgame()
     Frame5->setTitle(QStringLiteral("My Enties for ") + m_game.GameName);
     Frame3->setTitle(QStringLiteral("Draw Date for ") + m_game.GameName);
     Frame6->setTitle(QStringLiteral("Winning Lines for ") + m_game.GameName);
+    List1->setAccessibleName(Frame5->title());
+    List2->setAccessibleName(Frame6->title());
     // A defined game may follow an undefined one, which left the panels and menus disabled.
     setGameControlsEnabled(true);
 
@@ -228,7 +230,11 @@ void Form1::setupgame()
 void Form1::layoutBallStrip()
 {
     auto setStrip = [this](int width) { Picture1->resize(twipsToPixels(width), twipsToPixels(735)); };
-    auto placeTag = [](QLabel *tag, int left) { tag->move(twipsToPixels(left), twipsToPixels(3120)); };
+    // Each tag starts from its design size, so that a longer tag of an earlier game leaves nothing behind.
+    auto placeTag = [](QLabel *tag, int left) {
+        tag->setGeometry(platform::twipsRect(left - UpperPanelShift, 3120, 225, 195));
+        fitCaption(tag);
+    };
 
     if (m_game.BonusDrawn == 2) {
         Label3->setText(m_game.BonusTag);
@@ -249,6 +255,9 @@ void Form1::layoutBallStrip()
         return;
     }
 
+    // A tag never shows without its ball, whatever the number of pictures.
+    if (m_game.BonusDrawn != 1)
+        Label3->hide();
     const int n = m_game.MainDrawn + m_game.BonusDrawn;
     struct Row {
         int width, tag;
@@ -264,8 +273,6 @@ void Form1::layoutBallStrip()
         Label3->setText(m_game.BonusTag);
         Label3->show();
         placeTag(Label3, row.tag);
-    } else {
-        Label3->hide();
     }
 }
 
