@@ -1,11 +1,11 @@
 #include "app/form1.h"
 
-#include "entries/editentry.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
 #include "pickdigits/picky34.h"
+#include "platform/clock.h"
 #include "platform/datepicker.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
@@ -43,8 +43,8 @@ bool Form1::Form_Load()
     {
         const QSignalBlocker block1(DTPicker1);
         const QSignalBlocker block2(DTPicker2);
-        DTPicker1->setValue(QDate::currentDate());
-        DTPicker2->setValue(QDate::currentDate());
+        DTPicker1->setValue(platform::CurrentDate());
+        DTPicker2->setValue(platform::CurrentDate());
     }
 
     // The application folder and the help file beside the program.
