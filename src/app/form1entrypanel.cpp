@@ -5,6 +5,7 @@
 #include "gamedata/boxvalue.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/numberlines.h"
+#include "platform/controls.h"
 #include "platform/datepicker.h"
 #include "platform/messages.h"
 #include "platform/toolwindow.h"
@@ -118,10 +119,7 @@ void Form1::Command5_Click()
         return;
 
     const int n = std::min(entryCountRounded(), static_cast<int>(List1->count()));
-    std::vector<int> selected;
-    for (int line = 0; line < n; ++line)
-        if (List1->item(line)->isSelected())
-            selected.push_back(line);
+    const std::vector<int> selected = platform::selectedRows(List1, n);
     if (selected.empty()) {
         platform::MsgBox(QStringLiteral("You have not selected any entries for deletion."));
         return;
@@ -160,25 +158,17 @@ void Form1::Command6_Click()
         && !platform::AskYesNo(QStringLiteral("Editing a wheel entry can change the guarantee of the wheel. Are you "
                                               "sure you want to continue?")))
         return;
-    const int count = std::min<int>(entryCountRounded(), List1->count());
-    int selected = 0;
-    int line = -1;
-    for (int i = 0; i < count; ++i) {
-        if (List1->item(i)->isSelected()) {
-            ++selected;
-            line = i;
-        }
-    }
-    if (selected == 0) {
+    const std::vector<int> selected = platform::selectedRows(List1, entryCountRounded());
+    if (selected.empty()) {
         platform::MsgBox(QStringLiteral("You have not selected an entry to edit."));
         return;
     }
-    if (selected > 1) {
+    if (selected.size() > 1) {
         platform::MsgBox(QStringLiteral("You have more than one entry selected. You must only select one entry at a "
                                         "time for editing."));
         return;
     }
-    m_files.EditRecord = static_cast<int16_t>(line + 1);
+    m_files.EditRecord = static_cast<int16_t>(selected.front() + 1);
     auto *form = new editEntry(m_game, m_files.EntryFile, m_files.EditRecord, *this);
     form->Form_Load();
     openToolWindow(this, form, OpenMode::NoWait);

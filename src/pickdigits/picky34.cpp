@@ -208,10 +208,7 @@ void Picky34::Command2_Click()
         platform::MsgBox(QStringLiteral("There are no lines to delete"));
         return;
     }
-    std::vector<int> selected;
-    for (int row = 0; row < List1->count(); ++row)
-        if (List1->item(row)->isSelected())
-            selected.push_back(row);
+    const std::vector<int> selected = platform::selectedRows(List1);
     if (selected.empty()) {
         platform::MsgBox(QStringLiteral("You have not selected any lines for deletion."));
         return;

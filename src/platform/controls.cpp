@@ -1,6 +1,19 @@
 #include "platform/controls.h"
 
+#include <QListWidget>
+#include <algorithm>
+
 namespace vx::platform {
+
+std::vector<int> selectedRows(const QListWidget *list, int rows)
+{
+    const int n = rows < 0 ? list->count() : std::min(rows, list->count());
+    std::vector<int> selected;
+    for (int row = 0; row < n; ++row)
+        if (list->item(row)->isSelected())
+            selected.push_back(row);
+    return selected;
+}
 
 QFont listFont()
 {

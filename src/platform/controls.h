@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <vector>
+
+class QListWidget;
 
 namespace vx::platform {
 
@@ -20,6 +23,10 @@ template <typename W> W *placeControl(W *widget, const char *name, int left, int
 {
     return placeControl(widget, QLatin1String(name), left, top, width, height);
 }
+
+// The selected rows among the first `rows` rows of a list (all of them when rows is negative), in
+// order.
+std::vector<int> selectedRows(const QListWidget *list, int rows = -1);
 
 // The fixed-pitch font of the number lists, so that numbers stand in columns.
 QFont listFont();
