@@ -13,10 +13,9 @@ TEST(DatePicker, StartsTodayHoldsNineteenFiftyToTwentyFiftyAndSignalsChangesByPr
     QSignalSpy spy(&picker, &QDateEdit::dateChanged);
     picker.setValue(QDate(2006, 3, 9)); // a Thursday
     picker.setValue(QDate(2006, 3, 9));
-    EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ((std::vector<int> {picker.Day(), picker.Month(), picker.Year(), picker.DayOfWeek(),
-                  weekdayNumber(QDate(2005, 11, 6)), weekdayNumber(QDate(2005, 11, 5))}),
-        (std::vector<int> {9, 3, 2006, 5, 1, 7})); // weekdays count from Sunday
+                  weekdayNumber(QDate(2005, 11, 6)), weekdayNumber(QDate(2005, 11, 5)), int(spy.count())}),
+        (std::vector<int> {9, 3, 2006, 5, 1, 7, 1})); // weekdays count from Sunday; one signal for one change
     for (const auto &[set, held] :
         {std::pair(QDate(1949, 12, 31), QDate(1950, 1, 1)), {QDate(2051, 1, 1), QDate(2050, 12, 31)}}) {
         picker.setValue(set);
