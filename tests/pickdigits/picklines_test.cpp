@@ -22,19 +22,15 @@ TEST(PickLines, AStraightIsTheDigitsInOrderABoxTheSameDigitsAsOftenInAnyOrder)
         std::shuffle(draw.begin(), draw.begin() + (rng() % 2 ? type : 0), rng);
         const bool straight = std::equal(line.begin(), line.begin() + type, draw.begin());
         const bool box = std::is_permutation(line.begin(), line.begin() + type, draw.begin());
-        ASSERT_TRUE(isSoundPickLine(line, type) && (type == 4 || line[3] == 0))
-            << line[0] << line[1] << line[2] << line[3];
+        const PickWin win = straight ? PickWin::Straight : box ? PickWin::Box : PickWin::None;
+        ASSERT_TRUE(isSoundPickLine(line, type) && (type == 4 || line[3] == 0)) << round;
         ++seen[size_t(line[0])];
         ASSERT_EQ(std::tuple(isStraight(line, draw, type), isBox(line, draw, type), checkPickLine(line, draw, type)),
-            std::tuple(straight, box,
-                straight  ? PickWin::Straight
-                    : box ? PickWin::Box
-                          : PickWin::None))
+            std::tuple(straight, box, win))
             << round;
     }
     EXPECT_GT(*std::min_element(seen.begin(), seen.end()), 1500); // every digit comes up
-    // Typed digits: one digit 0 to 9, blanks around allowed.
-    EXPECT_EQ(parsePickDigit(" 9 "), int16_t(9));
+    EXPECT_EQ(parsePickDigit(" 9 "), int16_t(9)); // one digit 0 to 9 typed, blanks around allowed
     EXPECT_FALSE(parsePickDigit("10") || parsePickDigit("\xd9\xa3" /* Arabic-Indic three */) || parsePickDigit("1."));
     EXPECT_FALSE(isSoundPickLine({9, 0, 10, 0}, 3) || isSoundPickLine({-1, 0, 9, 0}, 3));
 }
