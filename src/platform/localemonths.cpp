@@ -1,6 +1,7 @@
 #include "platform/localemonths.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <langinfo.h>
 #include <locale.h>
 
@@ -22,8 +23,12 @@ std::optional<QStringList> SystemAbbreviatedMonthNames()
     if (namesOverride())
         return namesOverride();
 
-    // A private locale object: the process-wide locale of the program is left as it is.
+    // A private locale object: the process-wide locale of the program is left as it is. When the
+    // environment names a locale that is not installed, the C library goes on with its default
+    // locale, and so do the month names.
     locale_t loc = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr))
+        loc = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "C", static_cast<locale_t>(nullptr));
     if (loc == static_cast<locale_t>(nullptr))
         return std::nullopt;
 
@@ -36,6 +41,8 @@ std::optional<QStringList> SystemAbbreviatedMonthNames()
         names << (decoder.isValid() ? QString(decoder.decode(raw)) : QString::fromLocal8Bit(raw));
     }
     freelocale(loc);
+    if (std::all_of(names.cbegin(), names.cend(), [](const QString &name) { return name.isEmpty(); }))
+        return std::nullopt;
     return names;
 }
 

@@ -1,7 +1,5 @@
-#include "gamedata/drawcheck.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/monthnames.h"
-#include "gamedata/sharedstate.h"
 #include "support/testfolder.h"
 
 #include <gtest/gtest.h>
@@ -9,141 +7,60 @@
 using namespace vx;
 using namespace vx::test;
 
-TEST(CurrentGame, IsBuiltFromTheDefinitionWithEveryRuleDerived)
+TEST(CurrentGame, EveryRuleAndTheBonusNameComeFromTheDefinition)
 {
-    GameDefinition g = makeGame(QStringLiteral("Lotto"), 6, 1, 49, 0, 10, 1, QStringLiteral("PB"));
-    std::memcpy(g.name.data(), "  Lotto     ", 12);
-    g.winLines[0] = 1; // element 0 is never a category
-    g.drawDays = {0, 0, 0, 0, 4, 0, 0, 7};
-    g.ballColour = 1;
-    const CurrentGame game = CurrentGame::fromDefinition(3, g);
-    EXPECT_EQ(game.GameNumber, 3);
-    EXPECT_EQ(game.GameFile, QStringLiteral("game3.dat   "));
-    EXPECT_EQ(game.GameName, QStringLiteral("Lotto"));
-    EXPECT_EQ((std::vector<int> {game.MainDrawn, game.BonusDrawn, game.MainPool, game.BonusSource, game.BonusPool,
-                  game.MainPicked, game.BonusPicked, game.BallColour}),
-        (std::vector<int> {6, 1, 49, 0, 10, 6, 1, 1}));
-    EXPECT_EQ(game.WinLines[0], 0);
-    EXPECT_EQ(game.DrawDays, g.drawDays);
+    GameDefinition g = makeGame("  Lotto", 6, 2, 49, 1, 10, 1, "PB");
+    g.mainPicked = 7;
+    g.winLines = {1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}; // element 0 is never a category
+    const CurrentGame c = CurrentGame::fromDefinition(3, g);
+    const auto [k, e, r, s] = std::tuple(c.checkRules(), c.entryRules(), c.resultRules(), c.suggestionGame());
+    EXPECT_EQ(c.GameFile + c.GameName + c.BonusTag + c.BonusName + k.bonusTag, "game3.dat   LottoPBPowerballPB");
+    EXPECT_EQ((std::vector<int> {c.GameNumber, c.MainDrawn, c.BonusDrawn, c.MainPool, c.BonusSource, c.BonusPool,
+                  c.MainPicked, c.BonusPicked, k.mainDrawn, k.bonusDrawn, k.bonusPool, e.mainPicked, e.bonusPicked,
+                  e.mainPool, e.bonusPool, r.mainDrawn, r.bonusDrawn, r.mainPool, r.bonusSource, r.bonusPool,
+                  s.mainDrawn, s.mainPool, s.bonusPool}),
+        (std::vector<int> {3, 6, 2, 49, 1, 10, 7, 1, 6, 2, 10, 7, 1, 49, 10, 6, 2, 49, 1, 10, 6, 49, 10}));
+    EXPECT_EQ(std::tie(c.DrawDays, c.BallColour, k.winLines),
+        std::tuple(g.drawDays, g.ballColour, std::array<int16_t, 16> {0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
 
-    const CheckRules check = game.checkRules();
-    EXPECT_EQ((std::vector<int> {check.mainDrawn, check.bonusDrawn, check.bonusPool}), (std::vector<int> {6, 1, 10}));
-    EXPECT_EQ(check.bonusTag, QStringLiteral("PB"));
-    EXPECT_TRUE(std::equal(check.winLines.begin() + 1, check.winLines.end(), g.winLines.begin() + 1));
-    const EntryRules entry = game.entryRules();
-    EXPECT_EQ((std::vector<int> {entry.mainPicked, entry.bonusPicked, entry.mainPool, entry.bonusPool}),
-        (std::vector<int> {6, 1, 49, 10}));
-    const ResultRules result = game.resultRules();
-    EXPECT_EQ(
-        (std::vector<int> {result.mainDrawn, result.bonusDrawn, result.mainPool, result.bonusSource, result.bonusPool}),
-        (std::vector<int> {6, 1, 49, 0, 10}));
-    const SuggestionGame suggestion = game.suggestionGame();
-    EXPECT_EQ((std::vector<int> {suggestion.mainDrawn, suggestion.mainPool, suggestion.bonusPool}),
-        (std::vector<int> {6, 49, 10}));
-}
-
-TEST(CurrentGame, TheBonusNameComesFromTheRecordOrFromThePresetTags)
-{
-    const struct {
-        const char *tag, *name; // nullptr: a name field of NULs
-        const char *bonusTag, *bonusName;
-    } cases[] = {
-        {"EB", "", "EB", "Extra Ball"}, {"BB", "", "BB", "Bonus Ball"}, {"PB", "", "PB", "Powerball"},
-        {"MB", nullptr, "MB", "Mega Ball"},
-        {"ST", "Stars", "ST", "Stars     "}, // an own name is taken whole with its padding
-        {"EB", " Stars", "EB", "Extra Ball"}, // a leading space counts as blank
-        {"XY", "", "BB", "Bonus Ball"}, // unknown or lower-case tags with a blank name
-        {"eb", "", "BB", "Bonus Ball"}, {"X", "Extra", "X ", "Extra     "}, // the tag is not trimmed
-    };
-    GameDefinition g = makeGame(QStringLiteral("Lotto"), 6, 1, 49, 0, 10, 1);
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.tag) + "/" + (c.name ? c.name : "NUL"));
-        g.setBonusTag(QLatin1String(c.tag));
-        if (c.name)
-            g.setBonusName(QLatin1String(c.name));
-        else
-            g.bonusName.fill('\0');
+    const char *cases[][4] = {// tag, stored name, tag and name taken
+        {"EB", "", "EB", "Extra Ball"}, {"BB", "", "BB", "Bonus Ball"}, {"MB", "", "MB", "Mega Ball"},
+        {"ST", "Stars", "ST", "Stars     "}, {"EB", " Stars", "EB", "Extra Ball"}, // a leading blank: none stored
+        {"XY", "", "BB", "Bonus Ball"}, {"eb", "", "BB", "Bonus Ball"}, {"X", "Extra", "X ", "Extra     "}};
+    for (const auto &[tag, name, bonusTag, bonusName] : cases) {
+        g.setBonusTag(tag);
+        g.setBonusName(name);
         const CurrentGame game = CurrentGame::fromDefinition(1, g);
-        EXPECT_EQ(game.BonusTag, QLatin1String(c.bonusTag));
-        EXPECT_EQ(game.BonusName, QLatin1String(c.bonusName));
+        EXPECT_EQ(game.BonusTag + "/" + game.BonusName, QString(bonusTag) + "/" + bonusName) << tag << name;
     }
-    const CurrentGame empty = CurrentGame::fromDefinition(1, GameDefinition {});
-    EXPECT_EQ(empty.GameName, QString());
-    EXPECT_EQ(empty.BonusTag, QStringLiteral("BB"));
-    EXPECT_EQ(empty.BonusName, QStringLiteral("Bonus Ball"));
+    EXPECT_EQ(CurrentGame::fromDefinition(1, GameDefinition {}).BonusName, "Bonus Ball"); // a name of NULs
 }
 
-TEST(EntryFiles, NamesFollowTheGameAndTheLocaleMonths)
+TEST(EntryFiles, NamesPathsKindsAndDeletionWhenEmpty)
 {
-    const MonthNameTable months = processMonthNames(
-        {QStringLiteral("janv."), QStringLiteral("févr."), QStringLiteral("mars"), QStringLiteral("avr."),
-            QStringLiteral("mai"), QStringLiteral("juin"), QStringLiteral("juil."), QStringLiteral("août"),
-            QStringLiteral("sept."), QStringLiteral("oct."), QStringLiteral("nov."), QStringLiteral("déc.")});
-    const QString weekly = QStringLiteral("Weekly");
-    EXPECT_EQ(datedEntryFileName(weekly, QDate(2005, 11, 5), months), QStringLiteral("Weekly05NOV2005.lot"));
-    EXPECT_EQ(datedEntryFileName(weekly, QDate(2006, 2, 15), months), QStringLiteral("Weekly15FÉVR2006.lot"));
-    for (int bad : {0, 13, -1})
-        EXPECT_EQ(MonthName(months, bad), QString()) << bad;
-    EXPECT_EQ(historyFileName(weekly), QStringLiteral("Weekly.rtl"));
-    EXPECT_EQ(standingEntryFileName(weekly), QStringLiteral("StandWeekly.lot"));
-    EXPECT_EQ(wheelEntryFileName(weekly, QStringLiteral("-6-5-3.lot")), QStringLiteral("Weekly-6-5-3.lot"));
-}
-
-TEST(EntryFiles, DataPathsStayPlainFilesInTheFolder)
-{
-    const QString folder = QStringLiteral("/home/jean-luc/Standard");
-    EXPECT_EQ(dataPath(folder, QStringLiteral("Weekly.rtl")), folder + QStringLiteral("/Weekly.rtl"));
+    const auto months = processMonthNames(
+        QString::fromUtf8("janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc.").split(' '));
+    EXPECT_EQ(datedEntryFileName("Weekly", QDate(2006, 2, 5), months), QString::fromUtf8("Weekly05FÉVR2006.lot"));
+    EXPECT_EQ(MonthName(months, 0) + MonthName(months, 13) + MonthName(months, 12), QString::fromUtf8("DÉC"));
+    EXPECT_EQ(historyFileName("Weekly") + standingEntryFileName("Weekly") + wheelEntryFileName("Weekly", "-6.lot"),
+        "Weekly.rtlStandWeekly.lotWeekly-6.lot");
     // A separator inside a name cannot lead out of the folder, and ":" never names a resource.
-    EXPECT_EQ(dataPath(folder, QStringLiteral("../x.rtl")), folder + QStringLiteral("/.._x.rtl"));
-    EXPECT_EQ(dataPath(QString(), QStringLiteral(":game.rtl")), QStringLiteral("/:game.rtl"));
-}
+    EXPECT_EQ(dataPath("/home/j", "../x.rtl") + " " + dataPath(QString(), ":game.rtl"), "/home/j/.._x.rtl /:game.rtl");
+    // Told from the file name alone: "Stand" wins, a hyphen still marks a wheel.
+    const std::tuple<const char *, EntryFileKind, bool> kinds[] = {
+        {"/Standby/Weekly05NOV2005.lot", EntryFileKind::Dated, false},
+        {"/a/StandWeekly.lot", EntryFileKind::Standing, false}, {"/o-x/Weekly-6-5-3.lot", EntryFileKind::Wheel, true},
+        {"/x/StandWeekly-x.lot", EntryFileKind::Standing, true}};
+    for (const auto &[path, kind, wheel] : kinds)
+        EXPECT_EQ(std::pair(entryFileKind(path), namesWheelFile(path)), std::pair(kind, wheel)) << path;
 
-TEST(EntryFiles, TheKindIsToldFromTheFileNameAlone)
-{
-    const struct {
-        const char *path;
-        EntryFileKind kind;
-        bool wheelMark;
-    } cases[] = {
-        {"/home/jean-luc/Standby/Weekly05NOV2005.lot", EntryFileKind::Dated, false},
-        {"/home/jean-luc/app/StandWeekly.lot", EntryFileKind::Standing, false},
-        {"/opt/x/Weekly-6-5-3.lot", EntryFileKind::Wheel, true},
-        {"/opt/x/StandWeekly-x.lot", EntryFileKind::Standing, true}, // "Stand" wins, the hyphen still warns
-    };
-    for (const auto &c : cases) {
-        EXPECT_EQ(entryFileKind(QLatin1String(c.path)), c.kind) << c.path;
-        EXPECT_EQ(namesWheelFile(QLatin1String(c.path)), c.wheelMark) << c.path;
+    TestFolder folder; // only a count of 0 is deleted as empty
+    for (const auto &[count, kept] : {std::pair("01000000", true), {"ffffffff", true}, {"00000000", false}}) {
+        const QByteArray bytes = QByteArray::fromHex(count) + entryRecord({1, 2, 3}).toBytes().mid(4);
+        folder.writeBytes("e.lot", bytes);
+        DeleteEmptyEntryFile(folder.file("e.lot")); // a negative count is damage, not emptiness
+        EXPECT_EQ(folder.exists("e.lot") ? folder.bytes("e.lot") : "gone", kept ? bytes : "gone") << count;
     }
-}
-
-TEST(EntryFiles, DeleteEmptyEntryFileDeletesACountOfZeroOnly)
-{
-    TestFolder folder;
-    const QString path = folder.file(QStringLiteral("e.lot"));
-    DeleteEmptyEntryFile(QString()); // no entry file: nothing to do
-    writeNumbersFile(path, {entryRecord({1, 2, 3, 4, 5, 6})});
-    DeleteEmptyEntryFile(path);
-    EXPECT_TRUE(folder.exists(QStringLiteral("e.lot")));
-    ASSERT_TRUE(deleteEntries(path, {0}).ok);
-    DeleteEmptyEntryFile(path);
-    EXPECT_FALSE(folder.exists(QStringLiteral("e.lot")));
-    DeleteEmptyEntryFile(path); // a missing one is not created
-    EXPECT_FALSE(folder.exists(QStringLiteral("e.lot")));
-
-    // A negative count is damage, not emptiness: the file stays as it is.
-    QByteArray bytes = entryRecord({1, 2, 3}).toBytes();
-    bytes.replace(0, 4, QByteArray::fromHex("ffffffff"));
-    folder.writeBytes(QStringLiteral("e.lot"), bytes);
-    DeleteEmptyEntryFile(path);
-    EXPECT_EQ(folder.bytes(QStringLiteral("e.lot")), bytes);
-}
-
-TEST(DrawSearch, FindsTheFirstDrawOfTheDay)
-{
-    const std::vector<NumbersRecord> history = {drawRecord(2006, 3, 9, {1}), drawRecord(2006, 3, 10, {2}),
-        drawRecord(2006, 3, 10, {3}), drawRecord(2006, 4, 10, {4})};
-    EXPECT_EQ(findDrawByDate(history, 2006, 3, 10), 2);
-    EXPECT_EQ(findDrawByDate(history, 2006, 4, 10), 4);
-    EXPECT_EQ(findDrawByDate(history, 2006, 3, 11), 0);
-    EXPECT_EQ(findDrawByDate({}, 2006, 3, 9), 0);
+    DeleteEmptyEntryFile(folder.file("e.lot")); // a missing one is not created
+    EXPECT_FALSE(folder.exists("e.lot"));
 }

@@ -1,216 +1,118 @@
 #include "gamedata/drawcheck.h"
+#include "gamedata/numberlines.h"
+#include "support/testfolder.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <numeric>
+#include <random>
 
 using namespace vx;
+using namespace vx::test;
 
-namespace {
+// Every winning line enabled, or Match Nothing alone.
+static const std::array<int16_t, 16> All {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+    Nothing {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
 
-CheckRules rules(int mainDrawn, int bonusDrawn, int bonusPool, std::initializer_list<int> enabled,
-    const QString &tag = QStringLiteral("PB"))
+static auto key(const CheckOutcome &o)
 {
+    return std::tuple(o.category, o.playsSound, o.mainMatches, o.bonusHit);
+}
+
+// The prize table read as the player reads it: m counts matching pairs, the lines are tried in order.
+static CheckOutcome model(const NumbersRecord &d, const CheckRules &r, const NumbersRecord &e)
+{
+    CheckOutcome out;
+    const auto among
+        = [&](const NumbersRecord &n, int16_t v) { return std::count(n.main.data(), n.main.data() + r.mainDrawn, v); };
+    for (int j = 0; j < r.mainDrawn; ++j)
+        out.mainMatches += among(d, e.main[size_t(j)]);
+    const auto extraHit
+        = [&](size_t x) { return r.bonusPool > 0 ? e.extra[x] == d.extra[x] : among(e, d.extra[x]) > 0; };
+    out.bonusHit = (r.bonusDrawn == 1 || r.bonusDrawn == 2) && (extraHit(0) || (r.bonusDrawn == 2 && extraHit(1)));
+    for (int k = 1, m = out.mainMatches; k <= 15 && !out.category; ++k)
+        if (r.winLines[size_t(k)] == 1 && m == (15 - k) / 2 && (k % 2 ? k < 15 || !out.bonusHit : out.bonusHit))
+            out = {k, k == 1 || (k <= 8 && r.mainDrawn == m && (k % 2 ? r.bonusPool == 0 : r.bonusDrawn == 1)), m,
+                out.bonusHit};
+    return out;
+}
+
+TEST(DrawCheck, EveryEntryTakesTheFirstEnabledCategoryItSatisfies)
+{
+    std::mt19937 rng(1107);
+    const auto pick = [&](int lo, int hi) { return int16_t(std::uniform_int_distribution<int>(lo, hi)(rng)); };
     CheckRules r;
-    r.mainDrawn = static_cast<int16_t>(mainDrawn);
-    r.bonusDrawn = static_cast<int16_t>(bonusDrawn);
-    r.bonusPool = static_cast<int16_t>(bonusPool);
-    for (int k : enabled)
-        r.winLines[static_cast<size_t>(k)] = 1;
-    r.bonusTag = tag;
-    return r;
-}
-
-std::initializer_list<int> everyLine()
-{
-    static const std::initializer_list<int> all = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15 };
-    return all;
-}
-
-// Numbers 1 to 9: seven mains, two extras.
-CheckNumbers numbers(std::initializer_list<int> mains, int x1 = 0, int x2 = 0)
-{
-    CheckNumbers n {};
-    size_t i = 1;
-    for (int m : mains)
-        n[i++] = static_cast<int16_t>(m);
-    n[8] = static_cast<int16_t>(x1);
-    n[9] = static_cast<int16_t>(x2);
-    return n;
-}
-
-// A seven-ball draw 1..7 with an extra 8 from its own pool; an entry with m main matches (its
-// other numbers from 20 up) and the bonus matched or not.
-const CheckNumbers sevenDraw = numbers({ 1, 2, 3, 4, 5, 6, 7 }, 8);
-
-CheckNumbers entryWith(int m, bool bonus)
-{
-    CheckNumbers e {};
-    for (int j = 1; j <= 7; ++j)
-        e[static_cast<size_t>(j)] = static_cast<int16_t>(j <= m ? j : 20 + j);
-    e[8] = static_cast<int16_t>(bonus ? 8 : 9);
-    return e;
-}
-
-// One check and what must come of it (-1: not looked at).
-struct Row {
-    CheckNumbers draw;
-    CheckRules rules;
-    CheckNumbers entry;
-    int bonusHit, category, sound;
-};
-
-void checkRows(std::initializer_list<Row> rows)
-{
-    int i = 0;
-    for (const Row &r : rows) {
-        SCOPED_TRACE("row " + std::to_string(i++));
-        const CheckOutcome out = DrawChecker(r.draw, r.rules).classify(r.entry);
-        EXPECT_TRUE(r.bonusHit < 0 || out.bonusHit == (r.bonusHit == 1)) << out.bonusHit;
-        EXPECT_TRUE(r.category < 0 || out.category == r.category) << out.category;
-        EXPECT_TRUE(r.sound < 0 || out.playsSound == (r.sound == 1)) << out.playsSound;
-    }
-}
-
-} // namespace
-
-TEST(CheckCategories, EveryLineOrEachLineAloneWinsExactlyWhenItsConditionHolds)
-{
-    const DrawChecker all(sevenDraw, rules(7, 1, 10, everyLine()));
-    for (int m = 0; m <= 7; ++m) {
-        for (bool hit : { false, true }) {
-            SCOPED_TRACE("m " + std::to_string(m) + " hit " + std::to_string(hit));
-            // With every line enabled the first that holds wins.
-            const CheckOutcome out = all.classify(entryWith(m, hit));
-            EXPECT_EQ(out.mainMatches, m);
-            EXPECT_EQ(out.bonusHit, hit);
-            EXPECT_EQ(out.category, m == 7 ? 1 : m == 0 ? (hit ? 14 : 15) : 2 * (7 - m) + (hit ? 0 : 1));
-            // A line alone: without "Bonus" it ignores the bonus, except Match Nothing which needs none.
-            for (int k = 1; k <= 15; ++k) {
-                bool wins = m == 7 - k / 2 && (k % 2 == 1 || hit);
-                if (k == 1 || k >= 14)
-                    wins = k == 1 ? m == 7 : m == 0 && hit == (k == 14);
-                EXPECT_EQ(
-                    DrawChecker(sevenDraw, rules(7, 1, 10, { k })).classify(entryWith(m, hit)).category, wins ? k : 0)
-                    << "line " << k;
+    std::vector<int16_t> balls;
+    const auto record = [&] {
+        std::shuffle(balls.begin(), balls.end(), rng);
+        NumbersRecord n;
+        for (size_t j = 0; j < 7; ++j) // past MainDrawn: numbers of a larger game, never looked at
+            n.main[j] = j < size_t(r.mainDrawn) ? balls[j] : pick(0, 60);
+        for (int16_t &x : n.extra) // from its own pool or from the balls left in the main pool
+            x = r.bonusPool > 0 ? pick(1, r.bonusPool) : balls[size_t(pick(r.mainDrawn, int(balls.size()) - 1))];
+        return n;
+    };
+    std::array<bool, 32> reached {};
+    std::vector<NumbersRecord> entries(8);
+    NumbersRecord draw;
+    for (int round = 0; round < 4000; ++round) {
+        r = {pick(3, 7), pick(0, 2), int16_t(pick(0, 1) * pick(1, 12)), {}, "PB"};
+        std::generate(r.winLines.begin() + 1, r.winLines.end(), [&] { return pick(0, 5) ? pick(0, 7) ? 1 : 2 : 0; });
+        balls.resize(size_t(pick(r.mainDrawn + 1, 14)));
+        std::iota(balls.begin(), balls.end(), int16_t(1));
+        draw = record();
+        if (pick(0, 7) == 0) // damaged: a repeated or wild number
+            draw.main[size_t(pick(1, r.mainDrawn - 1))] = pick(0, 1) ? draw.main[0] : int16_t(75 * pick(-1, 1));
+        std::generate(entries.begin(), entries.end(), record);
+        EntriesCheck want;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const CheckOutcome out = model(draw, r, entries[i]);
+            ASSERT_EQ(key(DrawChecker(checkNumbers(draw), r).classify(checkNumbers(entries[i]))), key(out)) << round;
+            reached[size_t(out.category + 16 * out.playsSound)] = true;
+            if (const int k = out.category) {
+                const QString label = QStringLiteral("(%1%2)").arg((15 - k) / 2).arg(k % 2 ? "" : "+" + r.bonusTag);
+                want.winningLines << checkedLineText(entries[i].main, entries[i].extra[0], label, r.bonusTag);
+                want.winnerRows.push_back(int(i));
+                want.playsSound = want.playsSound || out.playsSound;
             }
         }
+        const EntriesCheck got = checkEntries(entries, checkNumbers(draw), r);
+        ASSERT_EQ(std::tie(got.entryCount, got.wins, got.playsSound, got.winningLines, got.winnerRows),
+            std::tuple(8, int(want.winnerRows.size()), want.playsSound, want.winningLines, want.winnerRows))
+            << round;
     }
+    EXPECT_EQ(
+        std::count(reached.begin(), reached.end(), true), 23); // every category and none, and 1 to 8 with their sound
+
+    // The entry file of the last round gives the same check; a file that cannot be read is reported.
+    TestFolder folder;
+    writeNumbersFile(folder.file("e.lot"), entries);
+    EntriesCheck fromFile;
+    ASSERT_TRUE(checkEntryFile(folder.file("e.lot"), checkNumbers(draw), r, &fromFile).ok);
+    EXPECT_EQ(fromFile.winningLines, checkEntries(entries, checkNumbers(draw), r).winningLines);
+    EXPECT_FALSE(checkEntryFile(folder.file("none/e.lot"), checkNumbers(draw), r, &fromFile).ok);
 }
 
-TEST(CheckCategories, LabelsCarryTheTag)
+TEST(DrawCheck, EdgesOfTheTableAndTheDrawOfADay)
 {
-    const char *expected[] = { "", "(7)", "(6+PB)", "(6)", "(5+PB)", "(5)", "(4+PB)", "(4)", "(3+PB)", "(3)", "(2+PB)",
-        "(2)", "(1+PB)", "(1)", "(0+PB)", "(0)" };
-    for (int k = 0; k <= 15; ++k)
-        EXPECT_EQ(categoryLabel(k, QStringLiteral("PB")), QLatin1String(expected[k])) << k;
-    EXPECT_EQ(categoryLabel(16, QStringLiteral("PB")), QString());
-    EXPECT_EQ(categoryLabel(2, QStringLiteral("EB")), QStringLiteral("(6+EB)"));
-}
-
-TEST(CheckBonus, OwnPoolMainPoolTwoExtrasAndDisabledBonusLines)
-{
-    CheckRules two = rules(7, 1, 10, {}); // only an enabled value of 1 counts
-    two.winLines[9] = 2;
-    const CheckNumbers six = numbers({ 5, 10, 15, 20, 25, 30 }, 7);
-    const CheckNumbers five = numbers({ 5, 10, 15, 20, 25 }, 7, 9);
-    const auto all = everyLine();
-    checkRows({
-        // From its own pool: the entry's extra; the drawn bonus among the mains is no hit.
-        { six, rules(6, 1, 10, all), numbers({ 1, 2, 3, 4, 6, 8 }, 7), 1, 14, -1 },
-        { six, rules(6, 1, 10, all), numbers({ 7, 2, 3, 4, 6, 8 }, 9), 0, 15, -1 },
-        // From the main pool: among the entry's first MainDrawn mains only.
-        { six, rules(6, 1, 0, all), numbers({ 1, 2, 3, 4, 7, 8 }), 1, 14, -1 },
-        { six, rules(6, 1, 0, all), numbers({ 1, 2, 3, 4, 6, 8 }, 7), 0, -1, -1 },
-        { six, rules(6, 1, 0, all), numbers({ 1, 2, 3, 4, 6, 8, 7 }), 0, -1, -1 },
-        // Two extras hit on either one; from the main pool the second alone still counts for the bonus lines.
-        { five, rules(5, 2, 12, all), numbers({ 1, 2, 3, 4, 6 }, 7, 1), 1, -1, -1 },
-        { five, rules(5, 2, 12, all), numbers({ 1, 2, 3, 4, 6 }, 1, 9), 1, -1, -1 },
-        { five, rules(5, 2, 12, all), numbers({ 1, 2, 3, 4, 6 }, 9, 7), 0, -1, -1 },
-        { five, rules(5, 2, 0, all), numbers({ 1, 2, 3, 9, 6 }), 1, 14, -1 },
-        { five, rules(5, 2, 0, { 14 }), numbers({ 1, 2, 3, 9, 6 }), 1, 14, -1 },
-        { five, rules(5, 2, 0, { 15 }), numbers({ 1, 2, 3, 9, 6 }), 1, 0, -1 },
-        { five, rules(5, 2, 0, all), numbers({ 7, 2, 3, 4, 6 }), 1, -1, -1 },
-        { five, rules(5, 2, 0, all), numbers({ 1, 2, 3, 4, 6 }, 7, 9), 0, -1, -1 },
-        // No extra drawn means no hit.
-        { numbers({ 5, 10, 15, 20, 25, 30 }, 7, 8), rules(6, 0, 10, all), numbers({ 5, 2, 3, 7, 8, 9 }, 7, 8), 0, 13,
-            -1 },
-        // A disabled bonus line falls to the plain line; Match Nothing needs no bonus.
-        { sevenDraw, rules(7, 1, 10, { 5, 9 }), entryWith(5, true), 1, 5, -1 },
-        { sevenDraw, rules(7, 1, 10, { 15 }), entryWith(0, true), 1, 0, -1 },
-        { sevenDraw, rules(7, 1, 10, { 15 }), entryWith(0, false), 0, 15, -1 },
-        { sevenDraw, two, entryWith(3, false), 0, 0, -1 },
-    });
-}
-
-TEST(CheckMatches, OnlyTheGamesMainPositionsCountAndDamagedNumbersAreCountedAsPairsWithoutHarm)
-{
-    // Positions past MainDrawn hold numbers of an earlier, larger draw: they take no part.
-    const DrawChecker five(numbers({ 1, 2, 3, 4, 5, 40, 41 }), rules(5, 0, 0, everyLine()));
-    EXPECT_EQ(five.classify(numbers({ 1, 2, 40, 41, 50, 1, 2 })).mainMatches, 2);
-    // A draw holding one number twice counts an entry's match with both.
-    const DrawChecker repeated(numbers({ 5, 5, 6, 7, 8, 9 }), rules(6, 0, 0, everyLine()));
-    EXPECT_EQ(repeated.classify(numbers({ 5, 1, 2, 3, 4, 10 })).mainMatches, 2);
-    // Numbers far outside the pool still compare as numbers.
-    const DrawChecker wild(numbers({ -3, 75, 1000, 1, 2, 3 }), rules(6, 0, 0, everyLine()));
-    EXPECT_EQ(wild.classify(numbers({ -3, 75, 1000, 1, 4, 5 })).mainMatches, 4);
-    EXPECT_EQ(wild.classify(numbers({ -1, 64, 63, 0, 4, 5 })).mainMatches, 0);
-    // A MainDrawn outside 0..7 is held inside it.
-    const DrawChecker big(numbers({ 1, 2, 3, 4, 5, 6, 7 }), rules(40, 0, 0, everyLine()));
-    EXPECT_EQ(big.classify(numbers({ 1, 2, 3, 4, 5, 6, 7 })).category, 1);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The sound of a top match
-
-TEST(CheckSound, AFullMainMatchPlaysWithTheBonusForOneExtraOrWithoutItForNoOwnPool)
-{
-    for (int md = 3; md <= 6; ++md) {
-        SCOPED_TRACE(md);
-        CheckNumbers draw {};
-        CheckNumbers entry {};
-        for (int j = 1; j <= md; ++j)
-            draw[size_t(j)] = entry[size_t(j)] = int16_t(j);
-        draw[8] = 30;
-        CheckNumbers withBonus = entry;
-        withBonus[8] = 30;
-        entry[8] = 31;
-        const int plain = 2 * (7 - md) + 1;
-        checkRows({
-            { draw, rules(md, 1, 10, everyLine()), withBonus, 1, plain - 1, 1 },
-            { draw, rules(md, 2, 10, everyLine()), withBonus, 1, plain - 1, 0 },
-            { draw, rules(md, 1, 0, everyLine()), entry, 0, plain, md >= 4 },
-            { draw, rules(md, 1, 10, everyLine()), entry, 0, plain, 0 },
-        });
-    }
-    for (int m = 0; m <= 2; ++m)
-        for (bool hit : { false, true })
-            EXPECT_FALSE(DrawChecker(sevenDraw, rules(7, 1, 10, everyLine())).classify(entryWith(m, hit)).playsSound);
-}
-
-TEST(CheckSound, TheEdgeCases)
-{
-    const CheckNumbers sixDraw = numbers({ 1, 2, 3, 4, 5, 6 }, 9);
-    const CheckNumbers six = numbers({ 1, 2, 3, 4, 5, 6 });
-    checkRows({
-        { sevenDraw, rules(7, 1, 10, everyLine()), entryWith(7, false), -1, 1, 1 },
-        { sevenDraw, rules(7, 2, 10, { 1 }), entryWith(7, true), -1, 1, 1 },
-        { sevenDraw, rules(7, 1, 10, everyLine()), entryWith(6, true), -1, 2, 0 },
-        { numbers({ 1, 2, 3 }, 8), rules(3, 1, 0, everyLine()), numbers({ 1, 2, 3 }), -1, 9, 0 },
-        { sixDraw, rules(6, 1, 10, { 3 }), numbers({ 1, 2, 3, 4, 5, 6 }, 9), -1, 3, 0 },
-        { sixDraw, rules(6, 1, 10, { 3 }), numbers({ 1, 2, 3, 4, 5, 6 }, 5), -1, 3, 0 },
-        // Six from the main pool cannot also hold the bonus (it is a seventh number), so only "(6)".
-        { numbers({ 1, 2, 3, 4, 5, 6 }, 7), rules(6, 1, 0, { 2, 3 }), six, -1, 3, 1 },
-        // A damaged draw whose bonus repeats a main number shows the bonus line and its sound.
-        { numbers({ 1, 2, 3, 4, 5, 6 }, 6), rules(6, 1, 0, { 2, 3 }), six, -1, 2, 1 },
-    });
-}
-
-TEST(CheckLines, AnyLineLooksAtOneToFifteenOnly)
-{
-    std::array<int16_t, 16> lines {};
-    EXPECT_FALSE(anyWinLine(lines));
-    lines[0] = 1;
-    EXPECT_FALSE(anyWinLine(lines));
-    lines[15] = 1;
-    EXPECT_TRUE(anyWinLine(lines));
+    const std::tuple<CheckNumbers, CheckRules, CheckNumbers, CheckOutcome> rows[] = {
+        // Outcomes: category, sound, matches, hit. A damaged draw counts an entry's number once for each time it
+        // was drawn; MainDrawn is held at 7.
+        {{0, 5, 5, 6, 7, 8, 9}, {6, 0, 0, All, "PB"}, {0, 5, 1, 2, 3, 4, 10}, {11, 0, 2, 0}},
+        {{0, 1, 2, 3, 4, 5, 6, 7}, {40, 0, 0, All, "PB"}, {0, 1, 2, 3, 4, 5, 6, 7}, {1, 1, 7, 0}},
+        // From the main pool: among the entry's first MainDrawn mains only, the second extra alone too.
+        {{0, 5, 10, 15, 20, 25, 30, 0, 7}, {6, 1, 0, All, "PB"}, {0, 1, 2, 3, 4, 7, 8, 7, 7}, {14, 0, 0, 1}},
+        {{0, 5, 10, 15, 20, 25, 0, 0, 7, 9}, {5, 2, 0, All, "PB"}, {0, 1, 2, 3, 9, 6, 7, 7}, {14, 0, 0, 1}},
+        // Match Nothing needs no bonus; a damaged draw whose bonus repeats a main number plays the bonus line.
+        {{0, 1, 2, 3, 4, 5, 6, 0, 7}, {6, 1, 10, Nothing, "PB"}, {0, 11, 12, 13, 14, 15, 16, 0, 7}, {0, 0, 0, 1}},
+        {{0, 1, 2, 3, 4, 5, 6, 0, 6}, {6, 1, 0, All, "PB"}, {0, 1, 2, 3, 4, 5, 6}, {2, 1, 6, 1}},
+    };
+    for (const auto &[draw, rules, entry, want] : rows)
+        EXPECT_EQ(key(DrawChecker(draw, rules).classify(entry)), key(want)) << draw[1] << " " << entry[1];
+    EXPECT_EQ(categoryLabel(0, QStringLiteral("PB")) + categoryLabel(16, QStringLiteral("PB")), QString());
+    EXPECT_FALSE(anyWinLine({1})); // element 0 is no category
+    EXPECT_TRUE(anyWinLine(Nothing));
+    const std::vector<NumbersRecord> history = {drawRecord(2006, 3, 9, {1}), drawRecord(2006, 3, 10, {2}),
+        drawRecord(2006, 3, 10, {3}), drawRecord(2006, 4, 10, {4})};
+    for (const auto &[month, day, found] : {std::tuple(3, 10, 2), {4, 10, 4}, {3, 11, 0}, {1, 1, 0}})
+        EXPECT_EQ(findDrawByDate(history, 2006, month, day), found) << month << "/" << day; // the first of the day
 }

@@ -1,0 +1,44 @@
+#include "platform/longrun.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using vx::platform::LongRunDriver;
+
+// Counts its steps up to `last`, doing `each` in every one.
+struct Steps : vx::platform::StepRun {
+    int done = 0, last = 4;
+    std::function<void()> each = [] {};
+    bool step(const std::function<bool()> &) override { return each(), ++done < last; }
+};
+
+TEST(LongRun, RunsToTheEndServingTheMessageLoopAndStopsOnCancelAfterTheStepInHand)
+{
+    LongRunDriver driver;
+    QString log; // "s" for each step reported, "b" for each batch
+    const LongRunDriver::Reports reports {[&] { log += 's'; }, [&] { log += 'b'; }};
+    Steps quick, slow, cancelled, next, after;
+    bool queued = false;
+    QTimer::singleShot(0, [&] { queued = true; }); // runs between the steps
+    quick.each = [&] { EXPECT_EQ(std::pair(queued, driver.isRunning()), std::pair(quick.done > 0, true)); };
+    EXPECT_EQ(driver.run(quick, reports), LongRunDriver::Outcome::Finished);
+    EXPECT_EQ(std::tuple(log, quick.done, driver.isRunning()), std::tuple(QString("ssssb"), 4, false));
+
+    std::tie(slow.last, slow.each, log) = std::tuple(
+        25, [] { QThread::msleep(20); }, QString());
+    QElapsedTimer clock;
+    clock.start();
+    driver.run(slow, reports); // about half a second: a batch every tenth of a second, and one at the end
+    EXPECT_TRUE(log.count('s') == 25 && log.endsWith('b') && log.count('b') >= 3) << log.toStdString();
+    EXPECT_LE(log.count('b'), clock.elapsed() / LongRunDriver::BatchIntervalMs + 1) << log.toStdString();
+
+    std::tie(cancelled.each, log) = std::tuple([&] { cancelled.done == 2 ? driver.cancel() : void(); }, QString());
+    EXPECT_EQ(driver.run(cancelled, reports), LongRunDriver::Outcome::Cancelled);
+    EXPECT_EQ(std::pair(log, cancelled.done), std::pair(QString("sssb"), 3));
+    // A Cancel while nothing runs stops the next run after its first step, and that run only.
+    driver.cancel();
+    EXPECT_EQ(std::pair(driver.run(next), next.done), std::pair(LongRunDriver::Outcome::Cancelled, 1));
+    EXPECT_EQ(std::pair(driver.run(after), after.done), std::pair(LongRunDriver::Outcome::Finished, 4));
+}
