@@ -1,7 +1,6 @@
 #include "printing/printers.h"
 
 #include "gamedata/recordfile.h"
-#include "gamedata/sharedstate.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 
