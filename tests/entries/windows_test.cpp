@@ -5,7 +5,6 @@
 #include "gamedata/rnd.h"
 #include "platform/datepicker.h"
 #include "platform/messages.h"
-#include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
 

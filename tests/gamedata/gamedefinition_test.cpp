@@ -1,7 +1,5 @@
 #include "gamedata/gamedefinition.h"
 #include "gamedata/gameediting.h"
-#include "support/failingdevice.h"
-#include "support/referencefiles.h"
 #include "support/testfolder.h"
 
 #include <QFile>
@@ -13,33 +11,20 @@ using namespace vx::test;
 namespace {
 
 // A saved game record built byte by byte.
-QByteArray savedRecord()
-{
-    return QByteArray::fromHex(
-        "5765656b6c79202020202020" // "Weekly"
-        "06000100310000000a0006000100" // 6 drawn, 1 bonus, pool 49, source 0, bonus pool 10, picks 6 and 1
-        "0000010000000100000001000000010000000100000001000000010000000100" // winning lines 0 to 15: odd ones on
-        "00000000000000000400000000000700" // draw days 0 to 7: Wednesday and Saturday
-        "0100504220202020202020202020"); // red balls, "PB", a blank name
-}
-
-GameDefinition fromBytes(const QByteArray &b)
-{
-    return GameDefinition::fromBytes(b.constData());
-}
+const QByteArray SavedRecord = QByteArray::fromHex(
+    "5765656b6c79202020202020" // "Weekly"
+    "06000100310000000a0006000100" // 6 drawn, 1 bonus, pool 49, source 0, bonus pool 10, picks 6 and 1
+    "0000010000000100000001000000010000000100000001000000010000000100" // winning lines 0 to 15: odd ones on
+    "00000000000000000400000000000700" // draw days 0 to 7: Wednesday and Saturday
+    "0100504220202020202020202020"); // red balls, "PB", a blank name
 
 } // namespace
 
-TEST(GameDefinitionLayout, ReadsAndWritesEveryFieldAtItsOffset)
-{
-    const GameDefinition g = fromBytes(referenceFile("game1.dat"));
-    EXPECT_EQ(g.toBytes(), savedRecord());
-    EXPECT_EQ(paddedGameFileName(3), QStringLiteral("game3.dat   "));
-}
-
-TEST(GameFiles, AreReadWhateverTheirLengthAndWrittenAsOneRecordInPlace)
+TEST(GameFiles, AreReadWhateverTheirLengthAndWrittenAsOneRecordInPlaceEveryFieldAtItsOffset)
 {
     const QByteArray saved = referenceFile("game1.dat");
+    EXPECT_EQ(GameDefinition::fromBytes(saved.constData()).toBytes(), SavedRecord);
+    EXPECT_EQ(paddedGameFileName(3), "game3.dat   ");
     const struct {
         QByteArray bytes; // empty: no file, which is created
         GameFileStatus status;
@@ -51,12 +36,11 @@ TEST(GameFiles, AreReadWhateverTheirLengthAndWrittenAsOneRecordInPlace)
         if (!c.bytes.isEmpty())
             folder.writeBytes("game1.dat", c.bytes);
         const GameFileRead read = readGameDefinition(folder.file("game1.dat"));
-        EXPECT_EQ(read.status, c.status);
-        EXPECT_EQ(read.length, c.bytes.size());
-        EXPECT_EQ(std::pair(int(read.definition.mainDrawn), int(read.definition.mainPool)),
-            std::pair(c.mainDrawn, c.mainPool));
+        EXPECT_EQ(std::tuple(read.status, qsizetype(read.length), int(read.definition.mainDrawn),
+                      int(read.definition.mainPool)),
+            std::tuple(c.status, c.bytes.size(), c.mainDrawn, c.mainPool));
         EXPECT_EQ(folder.bytes("game1.dat"), c.bytes);
-        ASSERT_TRUE(writeGameDefinition(folder.file("game1.dat"), fromBytes(saved)));
+        ASSERT_TRUE(writeGameDefinition(folder.file("game1.dat"), GameDefinition::fromBytes(saved.constData())));
         EXPECT_EQ(folder.bytes("game1.dat"), saved + c.bytes.mid(88)); // what follows record 1 stays
     }
     TestFolder folder;
@@ -69,8 +53,9 @@ TEST(GameFiles, AFailingWriteIsReportedAsNotSaved)
     TestFolder folder;
     folder.writeBytes("game1.dat", referenceFile("game1.dat"));
     FailingFileWrites failing(0, QStringLiteral("game1.dat"));
-    EXPECT_EQ(updateGameFile(folder.file("game1.dat"), [](GameDefinition &g) { return g.mainPool = 59, QString(); }).message,
-        QStringLiteral("The game definition could not be saved: the file game1.dat cannot be written (No space "
-                       "left on device). Nothing was changed in it."));
+    const auto change = [](GameDefinition &g) { return g.mainPool = 59, QString(); };
+    EXPECT_EQ(updateGameFile(folder.file("game1.dat"), change).message,
+        "The game definition could not be saved: the file game1.dat cannot be written (No space left on device). "
+        "Nothing was changed in it.");
     EXPECT_EQ(folder.bytes("game1.dat"), referenceFile("game1.dat"));
 }

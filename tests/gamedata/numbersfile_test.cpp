@@ -1,11 +1,8 @@
 #include "gamedata/numbersfile.h"
-#include "support/failingdevice.h"
-#include "support/referencefiles.h"
 #include "support/testfolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
@@ -17,6 +14,11 @@ using namespace vx;
 using namespace vx::test;
 
 namespace {
+
+long long key(const NumbersRecord &r)
+{
+    return dateKey(r.year, r.month, r.day);
+}
 
 // The record moves made in place, one record at a time, over the records of a file.
 struct InPlaceModel {
@@ -32,7 +34,6 @@ struct InPlaceModel {
     void insert(NumbersRecord fresh)
     {
         const int c = count();
-        const auto key = [](const NumbersRecord &r) { return dateKey(r.year, r.month, r.day); };
         int n = 1;
         while (n <= c && key(at(n)) <= key(fresh))
             ++n;
@@ -95,11 +96,9 @@ TEST(NumbersFileChanges, MatchTheInPlaceMovesByteForByte)
             } else if (op == 2) {
                 std::vector<int> lines(4); // unsorted, repeated and out-of-range lines among them
                 std::generate(lines.begin(), lines.end(), [&] { return int(gen() % unsigned(c + 2)) - 1; });
-                int count = -1;
+                int count = -1, k = 0;
                 ASSERT_TRUE(deleteEntries(path, lines, &count).ok);
-                std::set<int> gone(lines.begin(), lines.end());
-                int k = 0;
-                for (int line : gone)
+                for (int line : std::set<int>(lines.begin(), lines.end()))
                     if (line >= 0 && line < c)
                         model.remove(line - k++ + 1, 0);
                 ASSERT_EQ(count, model.count());
@@ -115,11 +114,8 @@ TEST(NumbersFileChanges, MatchTheInPlaceMovesByteForByte)
             }
             const QByteArray b = folder.bytes("Lotto.rtl");
             ASSERT_EQ(b, model.bytes());
-            ASSERT_EQ(b.size() % 30, 0);
-            for (int i = 2; i <= rawInt32(b, 0); ++i) { // numbers by position are in the model
-                const NumbersRecord r = rawRecord(b, i), before = rawRecord(b, i - 1);
-                ASSERT_LE(dateKey(before.year, before.month, before.day), dateKey(r.year, r.month, r.day));
-            }
+            for (int i = 2; i <= rawInt32(b, 0); ++i) // the file itself is in date order
+                ASSERT_LE(key(rawRecord(b, i - 1)), key(rawRecord(b, i)));
         }
     }
 }
@@ -131,25 +127,26 @@ TEST(NumbersFileChanges, FailuresLeaveTheOldFileByteForByteAndSaySoAndSuccessesK
     const QString path = folder.file("Lotto.rtl");
     const QByteArray before = historyFile(gen, 5, 2).bytes();
     folder.writeBytes("Lotto.rtl", before);
-    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     for (int change = 0; change < 4; ++change) {
         for (const qint64 accepted : {0, 1, 29, 30, 100, 209}) {
             FailingFileWrites failing(accepted);
             const FileResult r = change < 2 ? insertResult(path, drawRecord(change ? 2099 : 1999, 1, 1, {1, 2, 3}))
                 : change == 2               ? deleteResult(path, 2)
                                             : deleteEntries(path, {0, 3});
-            EXPECT_EQ(r.message, QStringLiteral("The file Lotto.rtl could not be written: No space left on device"));
+            EXPECT_EQ(r.message, "The file Lotto.rtl could not be written: No space left on device");
             EXPECT_EQ(failing.failures(), 1);
             EXPECT_EQ(folder.bytes("Lotto.rtl"), before);
             EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"Lotto.rtl"});
         }
     }
-    QFile::setPermissions(path, permissions | QFile::ReadGroup);
+    const auto permissions
+        = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
+    QFile::setPermissions(path, permissions);
     ASSERT_TRUE(insertResult(path, randomDraw(gen)).ok);
-    EXPECT_EQ(QFile::permissions(path), permissions | QFile::ReadGroup);
+    EXPECT_EQ(QFile::permissions(path), permissions);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0) { // root writes read-only files
-        EXPECT_TRUE(deleteResult(path, 1).message.endsWith(QStringLiteral("Lotto.rtl cannot be written.")));
+        EXPECT_TRUE(deleteResult(path, 1).message.endsWith("Lotto.rtl cannot be written."));
     }
 }
 
@@ -161,39 +158,19 @@ TEST(NumbersFileChanges, AFullDiskChangesNothing)
     if (::geteuid() != 0 || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
         GTEST_SKIP() << "no small file system can be mounted here";
     const QByteArray before = historyFile(gen, 4, 1).bytes();
-    const QString path = disk.path() + QStringLiteral("/Lotto.rtl");
-    QFile history(path), filler(disk.path() + QStringLiteral("/filler"));
+    const QString path = disk.filePath("Lotto.rtl");
+    QFile history(path), filler(disk.filePath("filler"));
     EXPECT_TRUE(history.open(QIODevice::WriteOnly) && history.write(before) == before.size() && history.flush()
         && filler.open(QIODevice::WriteOnly));
     while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
     EXPECT_TRUE(insertResult(path, randomDraw(gen)).message.endsWith("No space left on device"));
-    history.close();
     filler.close();
-    QFile written(path); // by path: the old file may have been replaced
-    EXPECT_TRUE(written.open(QIODevice::ReadOnly) && written.readAll() == before);
+    EXPECT_EQ(fileBytes(path), before); // by path: the old file may have been replaced
     EXPECT_TRUE(QFile::remove(filler.fileName()) && insertResult(path, randomDraw(gen)).ok);
     ::umount2(mountPoint.constData(), MNT_DETACH);
 }
 
-TEST(NumbersFileChanges, RefusedChangesWriteNothing)
-{
-    TestFolder folder;
-    QByteArray b = referenceFile("Weekly.rtl");
-    putInt32(b.data(), -2); // a count that says nothing of where the file ends
-    folder.writeBytes("d.rtl", b);
-    EXPECT_TRUE(appendEntry(folder.file("d.rtl"), {20, 21, 22}, 0).message.contains(QStringLiteral("-2")));
-    EXPECT_FALSE(insertResult(folder.file("d.rtl"), drawRecord(2006, 1, 1, {1, 2, 3})).ok);
-    EXPECT_EQ(folder.bytes("d.rtl"), b);
-
-    const QString lot = folder.file("full.lot"); // as many records as a 16-bit count can say
-    writeNumbersFile(lot, std::vector<NumbersRecord>(MaxNumbersRecords, drawRecord(2000, 1, 1, {1, 2, 3})), true);
-    const QByteArray before = folder.bytes("full.lot");
-    EXPECT_TRUE(appendEntry(lot, {7, 8, 9}, 0).message.contains(QStringLiteral("32767")));
-    EXPECT_FALSE(insertResult(lot, drawRecord(1999, 1, 1, {1, 2, 3, 4, 5, 6})).ok);
-    EXPECT_EQ(folder.bytes("full.lot"), before);
-}
-
-TEST(ReferenceFiles, HistoryAndDamagedEntryFilesReadAsKnownAndAreWrittenByteForByte)
+TEST(ReferenceFiles, ReadAsKnownAreWrittenByteForByteAndWhenDamagedOrFullRefuseChanges)
 {
     NumbersFileRead read;
     ASSERT_TRUE(readNumbersFile(referencePath("Weekly.rtl"), &read).ok);
@@ -209,13 +186,25 @@ TEST(ReferenceFiles, HistoryAndDamagedEntryFilesReadAsKnownAndAreWrittenByteForB
     const QString path = folder.file("Weekly09MAR2006.lot");
     folder.writeBytes("Weekly09MAR2006.lot", entries);
     ASSERT_TRUE(readNumbersFile(path, &read).ok);
-    EXPECT_TRUE(read.damageMessage().contains(QStringLiteral("holds 50 records, but 2 can be read")));
+    EXPECT_TRUE(read.damageMessage().contains("holds 50 records, but 2 can be read"));
     ASSERT_EQ(read.records.size(), 2u);
     ASSERT_TRUE(appendEntry(path, {5, 6, 7, 8, 9, 10, 0}, 3).ok);
-    NumbersRecord third = rawRecord(entries, 1); // record 1's bytes, its count as it was included
-    third.main = {5, 6, 7, 8, 9, 10, 0};
-    third.extra[0] = 3;
-    QByteArray expected = entries.left(60) + third.toBytes();
+    QByteArray expected = entries.left(60) + entries.left(12) // record 1's bytes, its count as it was included
+        + QByteArray::fromHex("050006000700080009000a0000000300") + entries.mid(28, 2);
     putInt32(expected.data(), 3);
     EXPECT_EQ(folder.bytes("Weekly09MAR2006.lot"), expected);
+
+    QByteArray b = referenceFile("Weekly.rtl");
+    putInt32(b.data(), -2); // a count that says nothing of where the file ends
+    folder.writeBytes("d.rtl", b);
+    EXPECT_TRUE(appendEntry(folder.file("d.rtl"), {20, 21, 22}, 0).message.contains("-2"));
+    EXPECT_FALSE(insertResult(folder.file("d.rtl"), drawRecord(2006, 1, 1, {1, 2, 3})).ok);
+    EXPECT_EQ(folder.bytes("d.rtl"), b);
+
+    const QString lot = folder.file("full.lot"); // as many records as a 16-bit count can say
+    writeNumbersFile(lot, std::vector<NumbersRecord>(MaxNumbersRecords, drawRecord(2000, 1, 1, {1, 2, 3})), true);
+    const QByteArray before = folder.bytes("full.lot");
+    EXPECT_TRUE(appendEntry(lot, {7, 8, 9}, 0).message.contains("32767"));
+    EXPECT_FALSE(insertResult(lot, drawRecord(1999, 1, 1, {1, 2, 3, 4, 5, 6})).ok);
+    EXPECT_EQ(folder.bytes("full.lot"), before);
 }

@@ -2,8 +2,6 @@
 #include "gamedata/entryfiles.h"
 #include "gamesetup/form14.h"
 #include "platform/messages.h"
-#include "support/failingdevice.h"
-#include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
 

@@ -1,6 +1,4 @@
 #include "pickdigits/pickfile.h"
-#include "support/failingdevice.h"
-#include "support/referencefiles.h"
 #include "support/testfolder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +8,7 @@ using namespace vx::test;
 
 static const auto record = [](int32_t count, PickLine digits) { return PickRecord {count, digits}.toBytes(); };
 
-TEST(PickFile, TheReferenceFileReadsAndIsWrittenByteForByte)
+TEST(PickFile, TheReferenceFileReadsAndIsWrittenByteForByteAndFailedSavesLeaveIt)
 {
     const std::vector<PickLine> lines {{1, 2, 0, 1}, {9, 9, 9, 9}, {0, 0, 0, 0}};
     EXPECT_EQ(readPickFile(referencePath("Pick4.lot"), 4).lines, lines);
@@ -20,6 +18,13 @@ TEST(PickFile, TheReferenceFileReadsAndIsWrittenByteForByte)
     EXPECT_FALSE(folder.exists("Pick4.lot")); // a missing file is not created by reading
     ASSERT_TRUE(writePickFile(path, 4, lines).ok);
     EXPECT_EQ(folder.bytes("Pick4.lot"), referenceFile("Pick4.lot"));
+    for (const qint64 accepted : {0, 12, 35}) {
+        FailingFileWrites failing(accepted);
+        EXPECT_EQ(writePickFile(path, 4, {{5, 6, 7, 8}, {9, 9, 9, 9}, {1, 1, 1, 1}}).message,
+            QStringLiteral("Your lines could not be saved to Pick4.lot: No space left on device"));
+    }
+    EXPECT_FALSE(writePickFile(path, 4, std::vector<PickLine>(size_t(MaxPickLines) + 1)).ok);
+    EXPECT_EQ(folder.bytes("Pick4.lot"), referenceFile("Pick4.lot")); // failed saves leave the old file
     // Pick 3 lines are written without a fourth digit, and fewer lines leave no stale records.
     ASSERT_TRUE(writePickFile(folder.file(pickFileName(3)), 3, {{1, 1, 2, 7}, {2, 1, 1, 0}}).ok);
     ASSERT_TRUE(writePickFile(path, 4, {}).ok);
@@ -52,18 +57,4 @@ TEST(PickFile, DamagedFilesGiveTheirSoundLines)
         PickFile raw;
         EXPECT_TRUE(raw.open(path) && raw.isDamaged() == c.countDamaged);
     }
-}
-
-TEST(PickFile, FailedSavesLeaveTheOldFile)
-{
-    TestFolder folder;
-    const QString path = folder.file("Pick4.lot");
-    folder.writeBytes("Pick4.lot", referenceFile("Pick4.lot"));
-    for (const qint64 accepted : {0, 12, 35}) {
-        FailingFileWrites failing(accepted);
-        EXPECT_EQ(writePickFile(path, 4, {{5, 6, 7, 8}, {9, 9, 9, 9}, {1, 1, 1, 1}}).message,
-            QStringLiteral("Your lines could not be saved to Pick4.lot: No space left on device"));
-    }
-    EXPECT_FALSE(writePickFile(path, 4, std::vector<PickLine>(size_t(MaxPickLines) + 1)).ok);
-    EXPECT_EQ(folder.bytes("Pick4.lot"), referenceFile("Pick4.lot"));
 }

@@ -2,7 +2,6 @@
 #include "pickdigits/pickfile.h"
 #include "pickdigits/picky34.h"
 #include "platform/messages.h"
-#include "support/fakemainwindow.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>

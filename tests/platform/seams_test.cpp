@@ -17,15 +17,15 @@ const QByteArray Body = QByteArray("\0\xff\r\n\x1a", 5).repeated(120);
 QList<int> fetch(HttpTransfer &http, const QString &url)
 {
     QList<int> states;
-    const auto c = QObject::connect(&http, &HttpTransfer::stateChanged, [&states](int s) { states << s; });
+    QObject context;
+    QObject::connect(&http, &HttpTransfer::stateChanged, &context, [&states](int s) { states << s; });
     http.get(QUrl(url));
     EXPECT_TRUE(QTest::qWaitFor([&http] { return !http.stillExecuting(); }, 20000)) << "the transfer hangs";
-    QObject::disconnect(c);
     return states;
 }
 } // namespace
 
-TEST(ClockScript, TheClockStandsWhereSetAndTheTimeOfDayReseedReadsIt)
+TEST(Scripts, TheClockAndTheFileChoosersAnswerAsScripted)
 {
     ClockScript::begin(QDateTime(QDate(2031, 2, 28), QTime(12, 0, 0, 500)));
     vx::RndTesting::setState(7);
@@ -35,10 +35,6 @@ TEST(ClockScript, TheClockStandsWhereSetAndTheTimeOfDayReseedReadsIt)
     vx::Randomize(43200.5); // the seconds since midnight, milliseconds included
     EXPECT_EQ(vx::Rnd(), fromClock);
     ClockScript::end();
-}
-
-TEST(FileChooserScript, EachChooserTakesTheNextAnswerAndRecordsWhatItAsked)
-{
     using FileChooserScript::Kind;
     FileChooserScript::begin();
     FileChooserScript::answer("/results");

@@ -1,6 +1,5 @@
 #include "printing/listprinting.h"
 #include "printing/printers.h"
-#include "support/referencefiles.h"
 #include "support/testfolder.h"
 
 #include <gtest/gtest.h>

@@ -16,12 +16,6 @@
 #include <cmath>
 #include <ostream>
 
-// Readable failure output for lines of text.
-void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 using namespace vx;
 using namespace vx::test;
 using platform::MessageScript::shown;

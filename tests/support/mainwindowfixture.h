@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "gamedata/mainwindowlink.h"
 #include "support/testfolder.h"
 
 #include <QApplication>
@@ -10,9 +11,8 @@
 
 namespace vx::test {
 
-// A main window on a prepared application folder: messages are scripted, sounds recorded, the
-// end of the program only recorded, and the month names are the English ones (JAN ... DEC), so
-// dated entry files are named alike on every machine. Prepare the folder, then call start().
+// A main window on a prepared application folder, the platform scripted (beginScriptedPlatform).
+// Prepare the folder, then call start().
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -23,14 +23,12 @@ protected:
     Form1 &start();
     Form1 &form() { return *m_form; }
 
-    // Widgets of any open window by object name.
+    // A widget of any open window by object name.
     template <typename T> T *find(const QString &name) const
     {
         for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name)
-                if (auto *w = qobject_cast<T *>(top))
-                    return w;
-            if (auto *w = top->findChild<T *>(name))
+            T *w = top->objectName() == name ? qobject_cast<T *>(top) : nullptr;
+            if (w || (w = top->findChild<T *>(name)))
                 return w;
         }
         return nullptr;
@@ -43,6 +41,26 @@ protected:
 
 private:
     std::unique_ptr<Form1> m_form;
+};
+
+// A main window that keeps the entry count it is given and counts the times it is enabled again.
+class FakeMainWindow : public MainWindowLink
+{
+public:
+    void appendEntryLines(const QStringList &) override { }
+    void replaceEntryLine(int, const QString &) override { }
+    void setEntryCount(int count) override { entryCount = count; }
+    double entryCountShown() const override { return entryCount; }
+    void refreshEntryPanel() override { }
+    void clearEntryDisplay() override { }
+    void showDraw(const NumbersRecord &) override { }
+    void refreshDrawPanel() override { }
+    void clearWinningLines() override { }
+    void enableAgain(bool show = true) override { ++enabled, shown = show; }
+
+    int entryCount = 0;
+    int enabled = 0; // times the main window was enabled again
+    bool shown = false; // and shown the last time
 };
 
 } // namespace vx::test

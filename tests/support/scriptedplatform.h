@@ -8,7 +8,6 @@ namespace vx::test {
 // downloads scripted, sounds recorded, the end of the program only recorded, and the English month
 // names (JAN ... DEC) so dated entry files are named alike on every machine.
 void beginScriptedPlatform(const QString &programFolder);
-// Back to the real platform.
-void endScriptedPlatform();
+void endScriptedPlatform(); // back to the real platform
 
 } // namespace vx::test

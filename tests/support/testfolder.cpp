@@ -1,38 +1,79 @@
 #include "support/testfolder.h"
 
-#include <QDir>
+#include "gamedata/recordfile.h"
+
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace vx::test {
+namespace {
 
-TestFolder::TestFolder()
-    : m_dir(QDir::tempPath() + QStringLiteral("/vxtestXXXXXX"))
+// A random-access device over an open one that passes reads through and fails writes past a limit.
+class FailingDevice : public QIODevice
 {
-    EXPECT_TRUE(m_dir.isValid());
+public:
+    FailingDevice(QIODevice *inner, qint64 acceptedBytes, std::shared_ptr<int> failures)
+        : m_inner(inner)
+        , m_left(acceptedBytes)
+        , m_failures(std::move(failures))
+    {
+        QIODevice::open(inner->openMode() | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_inner->size(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        return m_inner->seek(pos()) ? m_inner->read(data, maxSize) : -1;
+    }
+    qint64 writeData(const char *data, qint64 maxSize) override
+    {
+        const qint64 accepted = std::min(maxSize, std::max<qint64>(m_left, 0));
+        if (accepted > 0 && (!m_inner->seek(pos()) || m_inner->write(data, accepted) != accepted))
+            return setErrorString(m_inner->errorString()), -1;
+        m_left -= accepted;
+        if (accepted == maxSize)
+            return accepted;
+        ++*m_failures;
+        setErrorString(QStringLiteral("No space left on device"));
+        return accepted > 0 ? accepted : -1;
+    }
+
+private:
+    QIODevice *m_inner;
+    qint64 m_left;
+    std::shared_ptr<int> m_failures;
+};
+
+} // namespace
+
+FailingFileWrites::FailingFileWrites(qint64 acceptedBytes, const QString &fileName)
+{
+    setFileDeviceHook([acceptedBytes, fileName, failures = m_failures](const QString &path, QIODevice *file) {
+        if (!fileName.isEmpty() && QFileInfo(path).fileName() != fileName)
+            return std::unique_ptr<QIODevice>();
+        return std::unique_ptr<QIODevice>(std::make_unique<FailingDevice>(file, acceptedBytes, failures));
+    });
 }
 
-QString TestFolder::file(const QString &name) const
+FailingFileWrites::~FailingFileWrites()
 {
-    return m_dir.path() + QLatin1Char('/') + name;
+    setFileDeviceHook({});
 }
 
-bool TestFolder::exists(const QString &name) const
+QByteArray fileBytes(const QString &path)
 {
-    return QFile::exists(file(name));
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray TestFolder::bytes(const QString &name) const
+void writeFileBytes(const QString &path, const QByteArray &bytes)
 {
-    QFile f(file(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-void TestFolder::writeBytes(const QString &name, const QByteArray &bytes) const
-{
-    QFile f(file(name));
+    QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
@@ -42,26 +83,18 @@ GameDefinition makeGame(const QString &name, int mainDrawn, int bonusDrawn, int 
 {
     GameDefinition g;
     g.setName(name);
-    g.mainDrawn = static_cast<int16_t>(mainDrawn);
+    g.mainDrawn = g.mainPicked = static_cast<int16_t>(mainDrawn);
     g.bonusDrawn = static_cast<int16_t>(bonusDrawn);
     g.mainPool = static_cast<int16_t>(mainPool);
     g.bonusSource = static_cast<int16_t>(bonusSource);
     g.bonusPool = static_cast<int16_t>(bonusPool);
-    g.mainPicked = static_cast<int16_t>(mainDrawn);
     g.bonusPicked = static_cast<int16_t>(bonusPicked);
-    for (size_t k = 1; k <= 9; ++k)
-        g.winLines[k] = 1;
-    for (size_t d = 1; d <= 7; ++d)
-        g.drawDays[d] = static_cast<int16_t>(d);
+    std::fill(g.winLines.begin() + 1, g.winLines.begin() + 10, 1);
+    std::iota(g.drawDays.begin() + 1, g.drawDays.end(), 1);
     g.ballColour = 1;
     g.setBonusTag(tag);
     g.setBonusName(QString());
     return g;
-}
-
-void writeGame(const TestFolder &folder, int number, const GameDefinition &game)
-{
-    folder.writeBytes(gameFileName(number), game.toBytes());
 }
 
 NumbersRecord drawRecord(
@@ -71,22 +104,8 @@ NumbersRecord drawRecord(
     r.year = static_cast<int16_t>(year);
     r.month = static_cast<int16_t>(month);
     r.day = static_cast<int16_t>(day);
-    size_t i = 0;
-    for (int m : mains)
-        r.main[i++] = static_cast<int16_t>(m);
-    i = 0;
-    for (int x : extras)
-        r.extra[i++] = static_cast<int16_t>(x);
-    return r;
-}
-
-NumbersRecord entryRecord(std::initializer_list<int> mains, int extra1)
-{
-    NumbersRecord r;
-    size_t i = 0;
-    for (int m : mains)
-        r.main[i++] = static_cast<int16_t>(m);
-    r.extra[0] = static_cast<int16_t>(extra1);
+    std::copy(mains.begin(), mains.end(), r.main.begin());
+    std::copy(extras.begin(), extras.end(), r.extra.begin());
     return r;
 }
 
@@ -94,38 +113,22 @@ void writeNumbersFile(const QString &path, std::vector<NumbersRecord> records, b
 {
     QByteArray bytes;
     for (size_t i = 0; i < records.size(); ++i) {
-        NumbersRecord r = records[i];
         if (i == 0)
-            r.count = static_cast<int32_t>(records.size());
+            records[0].count = static_cast<int32_t>(records.size());
         if (numbered)
-            r.number = static_cast<int16_t>(i + 1);
-        bytes += r.toBytes();
+            records[i].number = static_cast<int16_t>(i + 1);
+        bytes += records[i].toBytes();
     }
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
+    writeFileBytes(path, bytes);
 }
 
 NumbersRecord rawRecord(const QByteArray &bytes, int n)
 {
     const int offset = (n - 1) * NumbersRecord::Size;
-    if (offset < 0 || offset + NumbersRecord::Size > bytes.size()) {
-        ADD_FAILURE() << "record " << n << " is past the end of a " << bytes.size() << "-byte file";
-        return NumbersRecord {};
-    }
-    return NumbersRecord::fromBytes(bytes.constData() + offset);
-}
-
-int16_t rawInt16(const QByteArray &bytes, int offset)
-{
-    const auto *u = reinterpret_cast<const unsigned char *>(bytes.constData() + offset);
-    return static_cast<int16_t>(u[0] | (u[1] << 8));
-}
-
-int32_t rawInt32(const QByteArray &bytes, int offset)
-{
-    const auto *u = reinterpret_cast<const unsigned char *>(bytes.constData() + offset);
-    return static_cast<int32_t>(u[0] | (u[1] << 8) | (u[2] << 16) | (static_cast<uint32_t>(u[3]) << 24));
+    if (offset >= 0 && offset + NumbersRecord::Size <= bytes.size())
+        return NumbersRecord::fromBytes(bytes.constData() + offset);
+    ADD_FAILURE() << "record " << n << " is past the end of a " << bytes.size() << "-byte file";
+    return {};
 }
 
 } // namespace vx::test

@@ -4,39 +4,68 @@
 #include "gamedata/numbersfile.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <initializer_list>
+#include <memory>
+#include <ostream>
 #include <vector>
 
+// Readable failure output for texts.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace vx::test {
+
+QByteArray fileBytes(const QString &path); // empty when the file cannot be read
+void writeFileBytes(const QString &path, const QByteArray &bytes);
 
 // A fresh application folder for one test, under the temporary folder.
 class TestFolder
 {
 public:
-    TestFolder();
     QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const; // full path of a file in the folder
-    bool exists(const QString &name) const;
-    QByteArray bytes(const QString &name) const; // the raw bytes of a file
-    void writeBytes(const QString &name, const QByteArray &bytes) const;
+    QString file(const QString &name) const { return path() + QLatin1Char('/') + name; } // names like ":x" too
+    bool exists(const QString &name) const { return QFile::exists(file(name)); }
+    QByteArray bytes(const QString &name) const { return fileBytes(file(name)); }
+    void writeBytes(const QString &name, const QByteArray &bytes) const { writeFileBytes(file(name), bytes); }
 
 private:
-    QTemporaryDir m_dir;
+    QTemporaryDir m_dir {QDir::tempPath() + QStringLiteral("/vxtestXXXXXX")};
 };
+
+// The reference files in tests/data, written once and never by the program under test.
+inline QString referencePath(const QString &name)
+{
+    return QStringLiteral(VX_TEST_DATA_DIR "/") + name;
+}
+inline QByteArray referenceFile(const QString &name)
+{
+    return fileBytes(referencePath(name));
+}
 
 // A game definition with the usual preferences: name, draw shape, pools and picks; every winning
 // line from Match 3 up enabled and every day a draw day unless changed afterwards.
 GameDefinition makeGame(const QString &name, int mainDrawn, int bonusDrawn, int mainPool, int bonusSource,
     int bonusPool, int bonusPicked, const QString &tag = QStringLiteral("BB"));
-void writeGame(const TestFolder &folder, int number, const GameDefinition &game);
+inline void writeGame(const TestFolder &folder, int number, const GameDefinition &game)
+{
+    folder.writeBytes(gameFileName(number), game.toBytes());
+}
 
 // A history record of a date and its numbers (mains padded with 0 to seven, extras to two).
 NumbersRecord drawRecord(
     int year, int month, int day, std::initializer_list<int> mains, std::initializer_list<int> extras = {});
 // An entry record (no date).
-NumbersRecord entryRecord(std::initializer_list<int> mains, int extra1 = 0);
+inline NumbersRecord entryRecord(std::initializer_list<int> mains, int extra1 = 0)
+{
+    return drawRecord(0, 0, 0, mains, {extra1});
+}
 
 // Writes a numbers file record by record as the program would: Count in record 1 (the other
 // records' Count fields as given), Numbers 1, 2, ... when numbered is true.
@@ -44,7 +73,27 @@ void writeNumbersFile(const QString &path, std::vector<NumbersRecord> records, b
 
 // Reads record n (from 1) of a numbers file straight from its bytes.
 NumbersRecord rawRecord(const QByteArray &bytes, int n);
-int16_t rawInt16(const QByteArray &bytes, int offset);
-int32_t rawInt32(const QByteArray &bytes, int offset);
+inline int32_t rawInt32(const QByteArray &bytes, int offset)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + offset);
+}
+
+// While one of these lives, every file the record layer opens by path or saves whole (numbers,
+// pick, game and printer files) is written through a device that accepts acceptedBytes bytes of
+// each file, then fails as a full disk does: a write that crosses the limit writes the bytes
+// before it and reports "No space left on device". With a name, only files of that name (e.g.
+// "game1.dat") are affected. Reads are untouched, so a file opens and reads as usual.
+class FailingFileWrites
+{
+public:
+    explicit FailingFileWrites(qint64 acceptedBytes, const QString &fileName = QString());
+    ~FailingFileWrites();
+    Q_DISABLE_COPY(FailingFileWrites)
+
+    int failures() const { return *m_failures; } // writes that failed so far
+
+private:
+    std::shared_ptr<int> m_failures = std::make_shared<int>(0);
+};
 
 } // namespace vx::test
