@@ -129,7 +129,7 @@ TEST_F(TwoPrintersTest, PrintingTheEntriesPutsEveryLineUnderThreeEmptyLinesAndGo
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     const QStringList paper = printout("Alpha");
-    QStringList expected = onPaper(entries);
+    QStringList expected = onPaper(entries); // wherever a page ends, the next goes on at its top
     for (qsizetype i = 0; i < paper.size(); ++i)
         if (paper.at(i) == "\f")
             expected.insert(std::min(i, expected.size()), "\f");
