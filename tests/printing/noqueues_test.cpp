@@ -13,21 +13,12 @@
 using namespace vx;
 using namespace vx::test;
 using platform::MessageScript::shown;
+using NoPrinterTest = MainWindowTest;
 
 namespace {
 const bool scheduler = UseCupsScheduler({});
 const QString NoPrinterMessage
     = QStringLiteral("Printing has been disabled due to the fact that no printer drivers can be detected.");
-
-class NoPrinterTest : public MainWindowTest
-{
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        ASSERT_TRUE(cups().running()) << "the private CUPS scheduler is not running";
-    }
-};
 } // namespace
 
 TEST_F(NoPrinterTest, LookupFindsNothingSaysSoAndKeepsTheSavedName)

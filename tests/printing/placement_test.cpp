@@ -2,7 +2,7 @@
 #include "support/cupsscheduler.h"
 
 #include <QImage>
-#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vx;
@@ -34,21 +34,20 @@ TEST(PlacedPrintout, LinesAndTextLandWhereTheyArePlacedOnThePaper)
     out.endPage();
     out.text(30, 50, "M7");
     QString error;
-    ASSERT_TRUE(out.end(&error) && cups().waitForPrintout("Slips", 60000, &error)) << error.toStdString();
+    ASSERT_TRUE(out.end(&error) && waitForPrintout("Slips", &error)) << error.toStdString();
 
     // Lines are measured from the paper's corner, not from the printer's margins.
-    const QString pdf = cups().outputFile("Slips");
     QTemporaryDir dir;
-    pdfTool("pdftoppm", {"-r", "254", "-gray", "-singlefile", pdf, dir.filePath("page")}); // the first page
+    runTool("pdftoppm", {"-r", "254", "-gray", "-singlefile", printoutFile("Slips"), dir.filePath("page")}); // page 1
     const QImage page(dir.filePath("page.pgm"));
     EXPECT_EQ(darkBox(page, 0, 450), "20 40 120 40");
     EXPECT_EQ(darkBox(page, 450, page.height()), "25 51 26 102"); // 0.6 mm wide at 25.4 mm: 25.1 to 25.7
 
     // The text is on the second page only, its top-left corner where it was placed (in millimetres).
-    static const QRegularExpression word("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)<");
-    const auto mm = [](const QString &pt) { return QString::number(std::lround(pt.toDouble() * 25.4 / 72)); };
     QStringList found;
-    for (const QRegularExpressionMatch &m : word.globalMatch(pdfTool("pdftotext", {"-bbox", pdf, "-"})))
-        found << (m.captured(3).isEmpty() ? "page" : m.captured(3) + ' ' + mm(m.captured(1)) + ' ' + mm(m.captured(2)));
-    EXPECT_EQ(found.join(" | ").toStdString(), "page | page | M7 30 50");
+    for (const PdfWord &w : pdfWords(printoutFile("Slips")))
+        found << (w.text.isEmpty() ? QString("page %1").arg(w.page + 1)
+                                   : QString::asprintf("%s %ld %ld", qPrintable(w.text), std::lround(w.x * 25.4 / 72),
+                                       std::lround(w.y * 25.4 / 72)));
+    EXPECT_EQ(found, QStringList({"page 1", "page 2", "M7 30 50"}));
 }

@@ -12,7 +12,8 @@ TEST(PrinterFile, TheSavedNameIsOneSpacePaddedRecordOf255Bytes)
     TestFolder folder;
     EXPECT_EQ(SavedPrinterName(folder.path()), QString()); // a missing file is created empty and names nothing
     EXPECT_EQ(folder.bytes("print.dat"), QByteArray());
-    ASSERT_TRUE(SavePrinterName(folder.path(), QString(300, QLatin1Char('P'))) && SavePrinterName(folder.path(), "Office Laser"));
+    ASSERT_TRUE(SavePrinterName(folder.path(), QString(300, QLatin1Char('P')))
+        && SavePrinterName(folder.path(), "Office Laser"));
     EXPECT_EQ(folder.bytes("print.dat"), referenceFile("print.dat")); // the longer name is cut, then all gone
     EXPECT_EQ(SavedPrinterName(folder.path()), "Office Laser");
     folder.writeBytes("print.dat", "  Laser 2 "); // a short record reads as far as it goes, trimmed

@@ -1,58 +1,32 @@
 #pragma once
 
-#include <QProcess>
-#include <QString>
+#include <QList>
 #include <QStringList>
-#include <QTemporaryDir>
-#include <memory>
 
 namespace vx::test {
 
-// A private CUPS scheduler for one test program: configuration, spool and logs in a temporary
-// folder, listening only on a socket there. Every queue prints through the generic PDF driver
-// into a file of its own, so a test can read back what was printed. Started and stopped by
-// process id; nothing of the machine's own printing system is used.
-class CupsScheduler
-{
-public:
-    explicit CupsScheduler(const QStringList &queues);
-    ~CupsScheduler() { stop(); }
-
-    // Writes the configuration, starts `cupsd -f` and waits (bounded) until it answers. False,
-    // with the reason, when it cannot run here.
-    bool start(QString *error);
-    void stop();
-    bool running() const { return m_process && m_process->state() == QProcess::Running; }
-
-    QString socketPath() const { return m_dir.path() + QStringLiteral("/cups.sock"); } // for CUPS_SERVER
-    QStringList queues() const { return m_queues; }
-    QString outputFile(const QString &queue) const; // where the queue's printouts land
-
-    // Waits (at most timeoutMs) until the queue has no unfinished job and its output file holds a
-    // complete document. False, with the queue state and the scheduler's log, on a timeout.
-    bool waitForPrintout(const QString &queue, int timeoutMs, QString *error) const;
-    // Jobs taken since the start, finished ones included; -1 when the scheduler cannot be asked.
-    int jobsTaken() const;
-    // Makes a queue accept or refuse new jobs, as an administrator would.
-    bool setAccepting(const QString &queue, bool accepting, QString *error) const;
-
-private:
-    QString log() const;
-    QString client(const QString &tool, const QStringList &arguments, int *exitCode, QString *errors = nullptr) const;
-
-    QStringList m_queues;
-    QTemporaryDir m_dir;
-    std::unique_ptr<QProcess> m_process;
-};
-
-// Starts the scheduler of this test program before its first test and stops it after the last;
-// call once, from a test file's static scope. Qt's print support and the CUPS client library read
-// the server address once per process, so CUPS_SERVER is pointed at the scheduler first. When it
-// cannot run, the program fails instead of testing nothing.
+// Runs a private CUPS scheduler from before the first test of this program to after the last (call
+// once, from a test file's static scope): its files in a temporary folder, listening only on a
+// socket there, each queue printing through the generic PDF driver into a file. CUPS_SERVER points
+// at it before Qt or the CUPS library read it. When it cannot run, the program fails.
 bool UseCupsScheduler(const QStringList &queues);
-CupsScheduler &cups();
 
-// Runs a poppler tool (pdftotext, pdffonts) and gives its output; a failure fails the test.
-QString pdfTool(const QString &tool, const QStringList &arguments);
+// Runs a tool (lpstat, cupsreject, pdftotext...) to completion and gives its standard output.
+// Without exitCode, a tool that cannot run or fails fails the test.
+QString runTool(const QString &tool, const QStringList &arguments, int *exitCode = nullptr);
+
+QString printoutFile(const QString &queue);
+// Waits until the queue has no unfinished job and its file holds a whole document. False, with the
+// jobs left and the scheduler's log, on a timeout or when the scheduler has ended.
+bool waitForPrintout(const QString &queue, QString *error);
+
+// A PDF's words in reading order, each page opened by an entry without text; x and y are a word's
+// top-left corner in points from the paper's corner.
+struct PdfWord {
+    int page;
+    double x, y;
+    QString text;
+};
+QList<PdfWord> pdfWords(const QString &pdf);
 
 } // namespace vx::test
