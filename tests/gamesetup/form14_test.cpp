@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -18,22 +17,31 @@
 using namespace vx;
 using namespace vx::test;
 namespace Script = vx::platform::MessageScript;
-using Form14Test = MainWindowTest;
 
 namespace {
-const QString GameSaved = "Game Saved - You must exit and restart the program for the changes to take effect",
-              Amend = "WARNING - If you amend an existing game all results and entries for that existing game will be "
-                      "deleted. If you have changed the Game Name, you will also not be able to download results from "
-                      "the web for that game. Are you sure you want to save changes to this game?";
+const QString GameSaved = "Game Saved - You must exit and restart the program for the changes to take effect";
 
-// 6 from 49 and a bonus from the main pool; elements 0 of lines and days are never touched.
-GameDefinition storedGame(const QString &name = "Lotto")
+class Form14Test : public MainWindowTest
 {
-    GameDefinition g = makeGame(name, 6, 1, 49, 1, 0, 1, "BB");
-    g.winLines[0] = 77;
-    g.drawDays = {88, 1, 0, 3, 4, 5, 6, 7};
-    return g;
-}
+protected:
+    // 6 from 49 and a bonus from the main pool; elements 0 of lines and days are never touched.
+    static GameDefinition storedGame(const QString &name = "Lotto", int mainDrawn = 6)
+    {
+        GameDefinition g = makeGame(name, mainDrawn, 1, 49, 1, 0, 1, "BB");
+        g.winLines[0] = 77;
+        g.drawDays = {88, 1, 0, 3, 4, 5, 6, 7};
+        return g;
+    }
+    // Types name, main drawn, bonus drawn, main pool, bonus pool, main picked and bonus picked, and saves.
+    static void saveDefinition(Form14 &w, const QStringList &boxes, QRadioButton *source)
+    {
+        for (int i = 0; QLineEdit * box : {w.Text1, w.Text2, w.Text3, w.Text4, w.Text6, w.Text7, w.Text8})
+            box->setText(boxes[i++]);
+        source->setChecked(true);
+        w.Command2->click();
+    }
+    FakeMainWindow main;
+};
 
 QByteArray int16s(std::initializer_list<int> values)
 {
@@ -42,20 +50,10 @@ QByteArray int16s(std::initializer_list<int> values)
         bytes += QByteArray(1, char(v & 0xff)) + char(v >> 8);
     return bytes;
 }
-
-// Types name, main drawn, bonus drawn, main pool, bonus pool, main picked and bonus picked, and saves.
-void saveDefinition(Form14 &w, const QStringList &boxes, QRadioButton *source)
-{
-    for (int i = 0; QLineEdit * box : {w.Text1, w.Text2, w.Text3, w.Text4, w.Text6, w.Text7, w.Text8})
-        box->setText(boxes[i++]);
-    source->setChecked(true);
-    w.Command2->click();
-}
 } // namespace
 
 TEST_F(Form14Test, PagesFitTheirCaptionsAndShowTheStoredGame)
 {
-    FakeMainWindow main;
     folder.writeBytes("game1.dat", storedGame().toBytes().left(26)); // damaged: cut after the counts
     EXPECT_EQ(Form14(folder.path(), "game1.dat", main).Text4->text(), "49");
     EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"));
@@ -69,7 +67,6 @@ TEST_F(Form14Test, PagesFitTheirCaptionsAndShowTheStoredGame)
     EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked() && w.Option11->isChecked());
     for (QAction *page : {w.mnuWC, w.mnuDays, w.mnuPreferences, w.mnuGD}) {
         page->trigger();
-        SCOPED_TRACE(page->objectName().toStdString());
         expectFits(&w);
     }
     // Each box is named by the words of its caption.
@@ -82,21 +79,34 @@ TEST_F(Form14Test, PagesFitTheirCaptionsAndShowTheStoredGame)
     EXPECT_FALSE(w.Frame7->isVisible());
 }
 
-TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFieldsAfterItsChecks)
+// A new game (no main numbers drawn, although lines and days are stored) saves without the amend
+// question. On a full disk every save says so and changes nothing; once there is room each save
+// writes only its own fields after its checks.
+TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
 {
-    GameDefinition g = storedGame();
-    g.mainDrawn = 0; // a new game, although lines and days are stored: saving asks nothing
-    writeGame(folder, 2, g);
-    const QByteArray before = folder.bytes("game2.dat");
-    FakeMainWindow main;
-    Form14 w(folder.path(), "game2.dat", main);
+    writeGame(folder, 1, storedGame("Lotto", 0));
+    const QByteArray before = folder.bytes("game1.dat");
+    Form14 w(folder.path(), "game1.dat", main);
+    {
+        const FailingFileWrites full(40, "game1.dat");
+        for (QPushButton *save : {w.Command3, w.Command6, w.Command7})
+            save->click();
+        saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
+    }
+    EXPECT_EQ(folder.bytes("game1.dat"), before);
+    ASSERT_EQ(Script::shown().size(), 4);
+    for (const QString &message : Script::shown())
+        EXPECT_TRUE(message.startsWith("The game definition could not be saved: the file game1.dat cannot be written")
+            && message.endsWith("Nothing was changed in it."))
+            << message.toStdString();
+
+    Script::clear();
     saveDefinition(w, {"Lotto 6", "5", "1", "59", "26", "5", "1"}, w.Option1);
-    EXPECT_EQ(folder.bytes("game2.dat"), before);
+    EXPECT_EQ(folder.bytes("game1.dat"), before);
     w.Text5->setText("X"); // refused preferences, but the rest is saved
     saveDefinition(w, {"Powerball", "5", "1", "59", "26", "5", "1"}, w.Option11);
-    const QByteArray saved = folder.bytes("game2.dat");
+    const QByteArray saved = folder.bytes("game1.dat");
     EXPECT_EQ(saved, "Powerball   " + int16s({5, 1, 59, 0, 26, 5, 1}) + before.mid(26));
-
     // Lines saved before and after a click on a line box, then days, then preferences.
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *> {
              w.Command3, w.Check1[0], w.Check1[14], w.Command3, w.Check2[0], w.Check2[1], w.Command6})
@@ -110,35 +120,16 @@ TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFieldsAfterItsChecks)
         (QStringList {"You must only use letters in the game name - spaces not allowed!",
             "You must enter a two character identity for the extra/bonus ball on your Preferences options", GameSaved,
             "Done", restart, restart}));
-    EXPECT_EQ(folder.bytes("game2.dat"),
+    EXPECT_EQ(folder.bytes("game1.dat"),
         saved.left(26) + int16s({77, 0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 88, 0, 2, 3, 4, 5, 6, 7, 0})
             + "SBSuperball ");
 }
 
-TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
-{
-    GameDefinition g = storedGame();
-    g.mainDrawn = 0; // a new game: the definition is saved without the amend question
-    writeGame(folder, 1, g);
-    const QByteArray before = folder.bytes("game1.dat");
-    FakeMainWindow main;
-    Form14 w(folder.path(), "game1.dat", main);
-    const FailingFileWrites full(40, "game1.dat");
-    Script::clear();
-    for (QPushButton *save : {w.Command3, w.Command6, w.Command7})
-        save->click();
-    saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
-    EXPECT_EQ(folder.bytes("game1.dat"), before);
-    ASSERT_EQ(Script::shown().size(), 4);
-    for (const QString &message : Script::shown())
-        EXPECT_TRUE(message.startsWith("The game definition could not be saved: the file game1.dat cannot be written")
-            && message.endsWith("Nothing was changed in it."))
-            << message.toStdString();
-}
-
 TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourcePaths)
 {
-    FakeMainWindow main;
+    const QString amend = "WARNING - If you amend an existing game all results and entries for that existing game will "
+                          "be deleted. If you have changed the Game Name, you will also not be able to download "
+                          "results from the web for that game. Are you sure you want to save changes to this game?";
     for (const QString name : {"Lotto", ":Lotto"}) {
         SCOPED_TRACE(name.toStdString());
         writeGame(folder, 1, storedGame(name));
@@ -153,7 +144,7 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
         saveDefinition(w, {"Lotto", "6", "1", "49", "0", "6", "1"}, w.Option2); // a damaged name typed again
         EXPECT_EQ(folder.bytes("game1.dat"), before);
         saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
-        EXPECT_EQ(Script::shown(), (QStringList {Amend, "Changes not saved", Amend, GameSaved}));
+        EXPECT_EQ(Script::shown(), (QStringList {amend, "Changes not saved", amend, GameSaved}));
         for (const QString &file : gone + kept)
             EXPECT_EQ(folder.exists(file), kept.contains(file)) << file.toStdString();
         // The amended record starts empty (lines, days), the preferences written again; the line
