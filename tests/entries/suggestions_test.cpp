@@ -88,22 +88,3 @@ TEST(Suggestions, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
         EXPECT_TRUE(c[7] >= 1 && c[7] <= 5);
     }
 }
-
-TEST(Suggestions, ARunWithoutCandidatesEndsOrStopsWhenToldAndADamagedFileStaysAsItWas)
-{
-    TestFolder folder;
-    writeNumbersFile(folder.file("Lotto.lot"), {entryRecord({1, 2, 3, 4, 5, 6})});
-    SuggestionRun run;
-    open(run, folder, "Lotto", {6, 7, 0}, 20000); // only 7 numbers: every candidate shares five with 1 to 6
-    EXPECT_EQ(run.nextEntry({}, nullptr), SuggestionRun::Turn::Exhausted);
-    int asked = 0;
-    EXPECT_EQ(run.nextEntry([&] { return ++asked < 3; }, nullptr), SuggestionRun::Turn::Stopped);
-    EXPECT_EQ(asked, 3);
-    run.close();
-    const QByteArray bad = QByteArray(4, '\xff') + folder.bytes("Lotto.lot").mid(4);
-    folder.writeBytes("Bad.lot", bad);
-    SuggestionRun damaged;
-    EXPECT_TRUE(damaged.openEntries(folder.file("Bad.lot")).message.contains("damaged"));
-    damaged.close();
-    EXPECT_EQ(folder.bytes("Bad.lot"), bad);
-}
