@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace vx::test {

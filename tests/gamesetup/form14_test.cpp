@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -19,26 +18,15 @@ namespace Script = vx::platform::MessageScript;
 using Form14Test = MainWindowTest;
 
 namespace {
-const QString GameSaved = "Game Saved - You must exit and restart the program for the changes to take effect",
-              Amend = "WARNING - If you amend an existing game all results and entries for that existing game will be "
-                      "deleted. If you have changed the Game Name, you will also not be able to download results from "
-                      "the web for that game. Are you sure you want to save changes to this game?";
+const QString GameSaved = "Game Saved - You must exit and restart the program for the changes to take effect";
 
 // 6 from 49 and a bonus from the main pool; elements 0 of lines and days are never touched.
-GameDefinition storedGame(const QString &name = "Lotto")
+GameDefinition storedGame(const QString &name = "Lotto", int mainDrawn = 6)
 {
-    GameDefinition g = makeGame(name, 6, 1, 49, 1, 0, 1, "BB");
+    GameDefinition g = makeGame(name, mainDrawn, 1, 49, 1, 0, 1, "BB");
     g.winLines[0] = 77;
     g.drawDays = {88, 1, 0, 3, 4, 5, 6, 7};
     return g;
-}
-
-QByteArray int16s(std::initializer_list<int> values)
-{
-    QByteArray bytes;
-    for (int v : values)
-        bytes += QByteArray(1, char(v & 0xff)) + char(v >> 8);
-    return bytes;
 }
 
 // Types name, main drawn, bonus drawn, main pool, bonus pool, main picked and bonus picked, and saves.
@@ -49,52 +37,45 @@ void saveDefinition(Form14 &w, const QStringList &boxes, QRadioButton *source)
     source->setChecked(true);
     w.Command2->click();
 }
+
+QByteArray int16s(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (int v : values)
+        bytes += QByteArray(1, char(v & 0xff)) + char(v >> 8);
+    return bytes;
+}
 } // namespace
 
-TEST_F(Form14Test, PagesFitTheirCaptionsAndShowTheStoredGame)
+// A new game (no main numbers drawn, although lines and days are stored) saves without the amend
+// question. On a full disk every save says so and changes nothing; once there is room each save
+// writes only its own fields after its checks.
+TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
 {
     FakeMainWindow main;
-    folder.writeBytes("game1.dat", storedGame().toBytes().left(26)); // damaged: cut after the counts
-    EXPECT_EQ(Form14(folder.path(), "game1.dat", main).Text4->text(), "49");
-    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"));
-    GameDefinition g = storedGame();
-    g.setBonusName("Star"); // a stored name selects Other, whatever the tag
-    writeGame(folder, 1, g);
-    Form14 w(folder.path(), "game1.dat   ", main);
-    w.show();
-    EXPECT_EQ(QStringList({w.Text1->text(), w.Text4->text(), w.Text5->text(), w.Text9->text()}),
-        QStringList({"Lotto", "49", "BB", "Star"}));
-    EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked() && w.Option11->isChecked());
-    for (QAction *page : {w.mnuWC, w.mnuDays, w.mnuPreferences, w.mnuGD}) {
-        page->trigger();
-        SCOPED_TRACE(page->objectName().toStdString());
-        expectFits(&w);
+    writeGame(folder, 1, storedGame("Lotto", 0));
+    const QByteArray before = folder.bytes("game1.dat");
+    Form14 w(folder.path(), "game1.dat", main);
+    {
+        const FailingFileWrites full(40, "game1.dat");
+        for (QPushButton *save : {w.Command3, w.Command6, w.Command7})
+            save->click();
+        saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
     }
-    // Each box is named by the words of its caption.
-    for (int k : {1, 2, 3, 4, 6, 7, 8})
-        EXPECT_EQ(w.findChild<QLineEdit *>(QString("Text%1").arg(k))->accessibleName() + (k == 1 ? ":" : ""),
-            w.findChild<QLabel *>(QString("Label%1").arg(k))->text());
-    EXPECT_EQ(w.Text5->accessibleName() + ":|" + w.Text9->accessibleName(), "Other Specify:|Other Specify name");
-    w.Text3->setText("0"); // typed, not saved: the tag and name are of no use
-    w.mnuPreferences->trigger();
-    EXPECT_FALSE(w.Frame7->isVisible());
-}
+    EXPECT_EQ(folder.bytes("game1.dat"), before);
+    ASSERT_EQ(Script::shown().size(), 4);
+    for (const QString &message : Script::shown())
+        EXPECT_TRUE(message.startsWith("The game definition could not be saved: the file game1.dat cannot be written")
+            && message.endsWith("Nothing was changed in it."))
+            << message.toStdString();
 
-TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFieldsAfterItsChecks)
-{
-    GameDefinition g = storedGame();
-    g.mainDrawn = 0; // a new game, although lines and days are stored: saving asks nothing
-    writeGame(folder, 2, g);
-    const QByteArray before = folder.bytes("game2.dat");
-    FakeMainWindow main;
-    Form14 w(folder.path(), "game2.dat", main);
+    Script::clear();
     saveDefinition(w, {"Lotto 6", "5", "1", "59", "26", "5", "1"}, w.Option1);
-    EXPECT_EQ(folder.bytes("game2.dat"), before);
+    EXPECT_EQ(folder.bytes("game1.dat"), before);
     w.Text5->setText("X"); // refused preferences, but the rest is saved
     saveDefinition(w, {"Powerball", "5", "1", "59", "26", "5", "1"}, w.Option11);
-    const QByteArray saved = folder.bytes("game2.dat");
+    const QByteArray saved = folder.bytes("game1.dat");
     EXPECT_EQ(saved, "Powerball   " + int16s({5, 1, 59, 0, 26, 5, 1}) + before.mid(26));
-
     // Lines saved before and after a click on a line box, then days, then preferences.
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *> {
              w.Command3, w.Check1[0], w.Check1[14], w.Command3, w.Check2[0], w.Check2[1], w.Command6})
@@ -108,57 +89,58 @@ TEST_F(Form14Test, EachSaveWritesOnlyItsOwnFieldsAfterItsChecks)
         (QStringList {"You must only use letters in the game name - spaces not allowed!",
             "You must enter a two character identity for the extra/bonus ball on your Preferences options", GameSaved,
             "Done", restart, restart}));
-    EXPECT_EQ(folder.bytes("game2.dat"),
+    EXPECT_EQ(folder.bytes("game1.dat"),
         saved.left(26) + int16s({77, 0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 88, 0, 2, 3, 4, 5, 6, 7, 0})
             + "SBSuperball ");
 }
 
-TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
-{
-    GameDefinition g = storedGame();
-    g.mainDrawn = 0; // a new game: the definition is saved without the amend question
-    writeGame(folder, 1, g);
-    const QByteArray before = folder.bytes("game1.dat");
-    FakeMainWindow main;
-    Form14 w(folder.path(), "game1.dat", main);
-    const FailingFileWrites full(40, "game1.dat");
-    Script::clear();
-    for (QPushButton *save : {w.Command3, w.Command6, w.Command7})
-        save->click();
-    saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
-    EXPECT_EQ(folder.bytes("game1.dat"), before);
-    ASSERT_EQ(Script::shown().size(), 4);
-    for (const QString &message : Script::shown())
-        EXPECT_TRUE(message.startsWith("The game definition could not be saved: the file game1.dat cannot be written")
-            && message.endsWith("Nothing was changed in it."))
-            << message.toStdString();
-}
-
+// The window shows the stored game on pages that fit; amending it (asked Yes) deletes the game's
+// files, even for a name like a resource path.
 TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourcePaths)
 {
     FakeMainWindow main;
+    folder.writeBytes("game1.dat", storedGame().toBytes().left(26)); // damaged: cut after the counts
+    EXPECT_EQ(Form14(folder.path(), "game1.dat", main).Text4->text(), "49");
+    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"));
+    const QString amend = "WARNING - If you amend an existing game all results and entries for that existing game will "
+                          "be deleted. If you have changed the Game Name, you will also not be able to download "
+                          "results from the web for that game. Are you sure you want to save changes to this game?";
     for (const QString name : {"Lotto", ":Lotto"}) {
         SCOPED_TRACE(name.toStdString());
-        writeGame(folder, 1, storedGame(name));
+        GameDefinition g = storedGame(name);
+        g.setBonusName("Star"); // a stored name selects Other, whatever the tag
+        writeGame(folder, 1, g);
         const QStringList gone = {name + ".rtl", name + "05JAN2005.lot", name + "-6-6-6.lot", name + "Plus.lot"},
                           kept = {"Stand" + name + ".lot", name + ".dat"};
         for (const QString &file : gone + kept)
             folder.writeBytes(file, "data");
         const QByteArray before = folder.bytes("game1.dat");
-        Form14 w(folder.path(), "game1.dat", main);
+        Form14 w(folder.path(), "game1.dat   ", main);
+        w.show();
+        EXPECT_EQ(QStringList({w.Text1->text(), w.Text4->text(), w.Text5->text(), w.Text9->text()}),
+            QStringList({name, "49", "BB", "Star"}));
+        EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked() && w.Option11->isChecked());
+        for (QAction *page : {w.mnuWC, w.mnuDays, w.mnuPreferences, w.mnuGD}) {
+            page->trigger();
+            expectFits(&w);
+        }
+        // Each box is named by the words of its caption.
+        for (int k : {1, 2, 3, 4, 6, 7, 8})
+            EXPECT_EQ(w.findChild<QLineEdit *>(QString("Text%1").arg(k))->accessibleName() + (k == 1 ? ":" : ""),
+                w.findChild<QLabel *>(QString("Label%1").arg(k))->text());
+        EXPECT_EQ(w.Text5->accessibleName() + ":|" + w.Text9->accessibleName(), "Other Specify:|Other Specify name");
         Script::clear();
         Script::answers({false, true});
         saveDefinition(w, {"Lotto", "6", "1", "49", "0", "6", "1"}, w.Option2); // a damaged name typed again
         EXPECT_EQ(folder.bytes("game1.dat"), before);
         saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
-        EXPECT_EQ(Script::shown(), (QStringList {Amend, "Changes not saved", Amend, GameSaved}));
+        EXPECT_EQ(Script::shown(), (QStringList {amend, "Changes not saved", amend, GameSaved}));
         for (const QString &file : gone + kept)
             EXPECT_EQ(folder.exists(file), kept.contains(file)) << file.toStdString();
         // The amended record starts empty (lines, days), the preferences written again; the line
         // boxes kept their ticks for the next save.
         EXPECT_EQ(folder.bytes("game1.dat"),
-            "Lotto       " + int16s({6, 1, 45, 1, 0, 6, 1}) + QByteArray(48, 0) + int16s({1}) + "BB"
-                + QByteArray(10, ' '));
+            "Lotto       " + int16s({6, 1, 45, 1, 0, 6, 1}) + QByteArray(48, 0) + int16s({1}) + "BBStar      ");
         w.Command3->click();
         EXPECT_EQ(folder.bytes("game1.dat").mid(26, 32), int16s({0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
     }
@@ -173,7 +155,8 @@ TEST_F(Form14Test, ConfigureGameGoesOnOnlyOnceTheWindowClosedOrSaved)
     const QDate today = QDate::currentDate();
     const std::vector<NumbersRecord> draw = {drawRecord(today.year(), today.month(), today.day(), {1, 2, 3, 4, 5, 6})};
     const QString entries = folder.file(datedEntryFileName("Lotto", today, form().startup().MonthNames));
-    const auto panels = [&] { return std::pair(form().drawShown(), form().List1->count() == 1); };
+    const auto panels
+        = [&](bool shown) { return form().drawShown() == shown && (form().List1->count() == 1) == shown; };
     const std::pair<int, QPushButton * Form14::*> ways[] = {{1, &Form14::Command1}, {2, &Form14::Command4},
         {3, &Form14::Command5}, {4, &Form14::Command8}, {5, nullptr}, {6, &Form14::Command2}};
     for (bool there = true; const auto &[n, way] : ways) {
@@ -184,21 +167,19 @@ TEST_F(Form14Test, ConfigureGameGoesOnOnlyOnceTheWindowClosedOrSaved)
             ASSERT_TRUE(window && !form().isEnabled());
             EXPECT_EQ(window->windowTitle(), (n == 1 ? QString("Lotto") : QString("Game%1").arg(n)) + " Configuration");
             // A draw and an entry of today come and go while the window is open.
-            writeNumbersFile(folder.file("Lotto.rtl"), there ? draw : std::vector<NumbersRecord>());
-            writeNumbersFile(entries, there ? draw : std::vector<NumbersRecord>());
-            if (way == &Form14::Command2)
-                saveDefinition(*window, {"Keno", "7", "0", "35", "0", "7", "0"}, window->Option3);
-            else
-                way ? (window->*way)->click() : void(window->close());
-            EXPECT_EQ(panels(), std::pair(!there, !there));
+            for (const QString &file : {folder.file("Lotto.rtl"), entries})
+                writeNumbersFile(file, there ? draw : std::vector<NumbersRecord>());
+            way == &Form14::Command2 ? saveDefinition(*window, {"Keno", "7", "0", "35", "0", "7", "0"}, window->Option3)
+                : way                ? (window->*way)->click()
+                                     : void(window->close());
+            EXPECT_TRUE(panels(!there));
         });
         form().mnuName[size_t(n)]->trigger();
         ASSERT_FALSE(window.isNull());
-        EXPECT_EQ(panels(), std::pair(there, there));
-        EXPECT_EQ(window->isVisible(), way == &Form14::Command2); // a save leaves it open ...
-        EXPECT_EQ(form().isEnabled(), !window->isVisible());
+        EXPECT_TRUE(panels(there));
+        EXPECT_TRUE(window->isVisible() == (way == &Form14::Command2) && form().isEnabled() != window->isVisible());
         if (window->isVisible())
-            window->Command1->click(); // ... until its Exit
+            window->Command1->click(); // a save leaves it open until its Exit
         EXPECT_TRUE(form().isEnabled());
         flushDeletes();
         there = !there;
