@@ -47,7 +47,7 @@ private:
 class FakeMainWindow : public MainWindowLink
 {
 public:
-    void appendEntryLines(const QStringList &) override { }
+    void appendEntryLines(const QStringList &lines) override { entryLines << lines; }
     void replaceEntryLine(int, const QString &) override { }
     void setEntryCount(int count) override { entryCount = count; }
     double entryCountShown() const override { return entryCount; }
@@ -58,6 +58,7 @@ public:
     void clearWinningLines() override { }
     void enableAgain(bool show = true) override { ++enabled, shown = show; }
 
+    QStringList entryLines;
     int entryCount = 0;
     int enabled = 0; // times the main window was enabled again
     bool shown = false; // and shown the last time
