@@ -30,7 +30,7 @@ std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, cons
     std::array<QLineEdit *, 4> boxes {};
     for (int i = 0; i < 4; ++i) {
         auto *box = placeControl(
-            new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 480 * i, top, 375, 375);
+            new QLineEdit(parent), QStringLiteral("%1(%2)").arg(name).arg(i), 120 + 450 * i, top, 375, 375);
         box->setAccessibleName(spoken.arg(i + 1));
         box->setMaxLength(1);
         box->setAlignment(Qt::AlignCenter);
@@ -83,7 +83,7 @@ void Picky34::buildControls()
         new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
     Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), QStringLiteral("Line digit %1"), 330);
     Command1
-        = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 2040, 330, 615, 375);
+        = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 1920, 330, 735, 375);
 
     // Random lines.
     Frame2 = placeControl(
@@ -98,13 +98,13 @@ void Picky34::buildControls()
         2040, 2775, 2685);
     Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), QStringLiteral("Draw digit %1"), 330);
     Command4 = placeControl(
-        new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 2040, 330, 615, 375);
+        new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 1920, 330, 735, 375);
     Label3 = placeControl(
         new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
     List2 = placeControl(new QListWidget(Frame3), QStringLiteral("List2"), 120, 1065, 2535, 1155);
     List2->setFont(listFont());
     Label4
-        = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 900, 255);
+        = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame3), QStringLiteral("Label4"), 120, 2325, 960, 255);
     Text4 = placeControl(new QLineEdit(QStringLiteral("0"), Frame3), QStringLiteral("Text4"), 1080, 2280, 735, 285);
     Text4->setReadOnly(true);
     // The boxes and lists are read out by the captions beside them.

@@ -1,3 +1,4 @@
+#include "entries/windowfit.h"
 #include "gamedata/rnd.h"
 #include "pickdigits/pickfile.h"
 #include "pickdigits/picky34.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -117,6 +119,10 @@ TEST_F(PickWindowTest, TheMenuOpensTheWindowWhileTheMainWindowWaitsAndPrintingNe
     Picky34 &w = *Picky34::instance();
     EXPECT_EQ(std::tuple(w.windowTitle(), form().isEnabled(), w.findChild<QPushButton *>("Command6")->isEnabled()),
         std::tuple(QString("Pick 4"), false, false)); // no printer in the test's world
+    expectFits(&w);
+    EXPECT_EQ(QStringList({w.Text1[3]->accessibleName(), w.Text2[0]->accessibleName(), w.List1->accessibleName(),
+                  w.Text4->accessibleName()}),
+        QStringList({"Line digit 4", "Draw digit 1", "My Lines", "Total Wins"}));
     play(w, "X");
     EXPECT_EQ(std::pair(form().isEnabled(), !Picky34::instance()), std::pair(true, true));
 }
