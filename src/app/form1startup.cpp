@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "analysis/form4.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
@@ -282,6 +283,10 @@ void Form1::Image1_Click()
 
 void Form1::Image3_Click()
 {
+    auto *window = new Form4(m_game, m_startup, *this);
+    // A history that cannot be charted has been reported and the window is gone.
+    if (window->Form_Load())
+        openToolWindow(this, window, OpenMode::NoWait);
 }
 
 void Form1::openGameDefinition(int16_t number)

@@ -1,0 +1,129 @@
+#include "analysis/form26.h"
+#include "analysis/form4.h"
+#include "entries/windowfit.h"
+#include "platform/barchart.h"
+#include "platform/messages.h"
+#include "platform/twips.h"
+#include "support/mainwindowfixture.h"
+#include "support/windowhelpers.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+using namespace vx;
+using namespace vx::test;
+using platform::MessageScript::last;
+
+namespace {
+class StatsWindowsTest : public MainWindowTest
+{
+protected:
+    // Five from 49 with a bonus ball from the main pool; ball 7 is drawn most, 9 only as the bonus.
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        writeGame(folder, 1, makeGame("Weekly", 5, 1, 49, 1, 0, 1));
+        writeNumbersFile(folder.file("Weekly.rtl"),
+            {drawRecord(2005, 3, 5, {7, 2, 3, 4, 5}, {9}), drawRecord(2005, 3, 7, {7, 8, 3, 10, 11}, {12}),
+                drawRecord(2005, 3, 12, {7, 14, 15, 16, 17}, {18})});
+    }
+    // The Stats picture, clicked as a user does.
+    Form4 *openStats()
+    {
+        QMouseEvent release(
+            QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form().Image3, &release);
+        return openWindow<Form4>();
+    }
+    static QString figures(const Form26 *w)
+    {
+        return QStringList {w->Text5->text(), w->Text1->text(), w->Text2->text(), w->Text4->text(), w->Text3->text()}
+            .join('|');
+    }
+};
+} // namespace
+
+TEST_F(StatsWindowsTest, ChartsSortingAndBallFiguresChainTheirWindows)
+{
+    start();
+    Form4 *stats = openStats();
+    ASSERT_NE(stats, nullptr);
+    expectFits(stats);
+    EXPECT_FALSE(form().isEnabled());
+    EXPECT_EQ(stats->windowTitle(), "Draw Statistics for Weekly Main");
+    EXPECT_EQ(stats->Text2->text(), "3");
+    EXPECT_EQ(std::tuple(stats->MSChart1->rowCount(), stats->MSChart1->rowLabel(7), stats->MSChart1->rowValue(7)),
+        std::tuple(49, QString(" 7"), 3));
+    EXPECT_TRUE(stats->mnuTSB->isVisible() && stats->mnuBoth->text() == "Main and Bonus Ball");
+
+    stats->mnusortedyes->trigger();
+    stats->mnuBoth->trigger();
+    EXPECT_EQ(stats->windowTitle(), "Draw Statistics for Weekly Main and Bonus Ball (Sorted)");
+    EXPECT_EQ(std::tuple(stats->MSChart1->rowLabel(1), stats->MSChart1->rowLabel(2)),
+        std::tuple(QString(" 7"), QString(" 3")));
+    stats->MSChart1->clickRow(2); // the bar of ball 3, not ball 2
+    Form26 *ball = openWindow<Form26>();
+    ASSERT_NE(ball, nullptr);
+    expectFits(ball);
+    EXPECT_FALSE(stats->isEnabled() || form().isEnabled());
+    EXPECT_EQ(figures(ball),
+        "Draw Statistics for Weekly Main and Bonus Ball (Sorted) <Ball  3> All 3 Draws|1|2|7 MAR 2005|1");
+    ball->Command1->click();
+    EXPECT_TRUE(stats->isEnabled() && stats->isVisible() && !form().isEnabled());
+
+    // Info over the last draws typed: ball 9 was drawn as a bonus ball only.
+    stats->mnusortedno->trigger();
+    stats->mnuLM->trigger();
+    stats->Text1->setText("50");
+    stats->Command4->click();
+    EXPECT_EQ(last(), "You must enter a number between 1 and 49");
+    stats->Text2->setText("2");
+    stats->Text1->setText("9");
+    stats->Command4->click();
+    ball = openWindow<Form26>();
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(figures(ball), "Draw Statistics for Weekly Main <Ball 9> Last 2 Draws|1|0|Never|Not Drawn");
+    ball->close(); // the title bar's close is Close
+    EXPECT_TRUE(stats->isEnabled());
+
+    // Show the last 2, then All keeps charting every draw for the bonus chart; too many draws are cut.
+    stats->Command3->click();
+    EXPECT_EQ(stats->MSChart1->rowValue(7), 2);
+    stats->Command5->click();
+    stats->mnuTSB->trigger();
+    EXPECT_EQ(std::tuple(stats->windowTitle(), stats->Text2->text(), stats->MSChart1->rowValue(9)),
+        std::tuple(QString("Draw Statistics for Weekly Bonus Ball"), QString("3"), 1));
+    stats->Command2->click();
+    stats->Text2->setText("4");
+    stats->Command3->click();
+    EXPECT_EQ(last(), "Your value for last draws exceed the number of actual draws. Setting to actual draws.");
+    EXPECT_EQ(stats->Text2->text(), "3");
+
+    const int narrow = stats->width();
+    for (int i = 0; i < 3; ++i)
+        stats->mnuWider->trigger();
+    EXPECT_EQ(std::tuple(stats->WidthStep, stats->MSChart1->width()), std::tuple(3, platform::twipsToPixels(14895)));
+    stats->mnuNarrower->trigger();
+    stats->mnuNarrower->trigger();
+    stats->mnuNarrower->trigger();
+    EXPECT_EQ(std::tuple(stats->WidthStep, stats->width()), std::tuple(1, narrow));
+    stats->Command1->click();
+    EXPECT_TRUE(form().isEnabled() && openWindow<Form4>() == nullptr);
+}
+
+TEST_F(StatsWindowsTest, ABallOutsideTheGameKeepsTheWindowShutAndAGameWithoutBonusHasOneChart)
+{
+    writeNumbersFile(folder.file("Weekly.rtl"), {drawRecord(2005, 3, 5, {7, 2, 3, 4, 50}, {9})});
+    start();
+    EXPECT_EQ(openStats(), nullptr);
+    EXPECT_TRUE(last().startsWith("A ball number in the results file is not in the ball range of the game."));
+    EXPECT_TRUE(form().isEnabled());
+
+    writeGame(folder, 1, makeGame("Weekly", 5, 0, 50, 2, 0, 0));
+    form().Option1_Click();
+    Form4 *stats = openStats();
+    ASSERT_NE(stats, nullptr);
+    EXPECT_FALSE(stats->mnuLM->isVisible() || stats->mnuTSB->isVisible() || stats->mnuBoth->isVisible());
+    EXPECT_EQ(stats->MSChart1->rowValue(50), 1);
+}
