@@ -37,12 +37,52 @@ bool maskOf(const CheckNumbers &numbers, int count, uint64_t *mask)
     return true;
 }
 
+// A draw prepared for entries held as bit sets.
+struct MaskedDraw {
+    uint64_t mains; // the draw's main numbers
+    uint64_t extras; // the drawn extras, when they come from the main pool
+    int16_t extra; // the first drawn extra, when an entry picks its own
+    int mode; // BonusMode
+    const uint8_t *categories; // by 2 * matches + hit
+};
+
+// The categories of n entries against a draw: each written to out when out is given, otherwise
+// only tallied, in four tallies taken in turn so that a run of equal categories does not wait on
+// one counter. The popcount instruction is used where the processor has it.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
+void classifyMasked(
+    const uint64_t *masks, const int16_t *extras, size_t n, const MaskedDraw &draw, uint8_t *out, uint32_t *tallies)
+{
+    const auto pass = [&](auto hitOf) {
+        const auto category
+            = [&](size_t i) { return draw.categories[2 * std::popcount(masks[i] & draw.mains) + (hitOf(i) ? 1 : 0)]; };
+        if (out) {
+            for (size_t i = 0; i < n; ++i)
+                out[i] = category(i);
+            return;
+        }
+        uint32_t four[4][16] = {};
+        for (size_t i = 0; i < n; ++i)
+            ++four[i & 3][category(i)];
+        for (int k = 0; k < 16; ++k)
+            tallies[k] = four[0][k] + four[1][k] + four[2][k] + four[3][k];
+    };
+    if (draw.mode == 1)
+        pass([&](size_t i) { return extras[i] == draw.extra; });
+    else if (draw.mode == 2)
+        pass([&](size_t i) { return (masks[i] & draw.extras) != 0; });
+    else
+        pass([](size_t) { return false; });
+}
+
 uint64_t bitOf(int v)
 {
     return v >= 0 && v <= 63 ? uint64_t(1) << v : 0;
 }
 
-enum class BonusMode { None, OwnExtra, FromMainPool };
+enum class BonusMode { None = 0, OwnExtra = 1, FromMainPool = 2 };
 
 BonusMode bonusMode(const HistoryRules &rules)
 {
@@ -115,19 +155,25 @@ QString historyTotalLabel(int category, const QString &bonusTag)
 
 QString historyLineText(const std::array<int16_t, 7> &mains, int16_t extra, const QString &suffix, const QString &tag)
 {
+    // Written character by character: a check may list a hundred thousand lines.
     QString line;
-    line.reserve(48);
-    for (size_t i = 0; i < 7; ++i) {
-        if (i < 3 || mains[i] > 0) {
-            line += twoDigits(mains[i]);
-            line += QLatin1Char(' ');
+    line.reserve(32 + tag.size() + suffix.size());
+    const auto number = [&line](int v) {
+        if (v >= 0 && v < 100) {
+            line += QChar(u'0' + v / 10);
+            line += QChar(u'0' + v % 10);
+        } else {
+            line += twoDigits(v);
         }
-    }
+        line += QLatin1Char(' ');
+    };
+    for (size_t i = 0; i < 7; ++i)
+        if (i < 3 || mains[i] > 0)
+            number(mains[i]);
     if (extra > 0) {
         line += tag;
         line += QLatin1Char(' ');
-        line += twoDigits(extra);
-        line += QLatin1Char(' ');
+        number(extra);
     }
     line += suffix;
     return line;
@@ -229,7 +275,7 @@ bool HistoryCheck::countLine()
 
 void HistoryCheck::addLine(const QString &line)
 {
-    if (countLine())
+    if (m_listing && countLine())
         m_lines[static_cast<size_t>(m_listPage)] << line;
 }
 
@@ -258,20 +304,19 @@ void HistoryCheck::checkandprintentries(const CheckNumbers &HistoryDraw)
     const int16_t *extras = m_entries.m_extras.data();
     if (drawMasked && m_entries.m_allMasked) {
         // The common case: one popcount and one table look-up per entry.
-        const auto run = [&](auto hitOf) {
-            for (size_t i = 0; i < n; ++i) {
-                const uint64_t em = masks[i];
-                const int k = m_categories[static_cast<size_t>(std::popcount(em & drawMask))][hitOf(i, em) ? 1 : 0];
-                if (k != 0)
+        const MaskedDraw masked {drawMask, bonusMask, drawnExtra, static_cast<int>(mode), &m_categories[0][0]};
+        if (m_listing && !m_listFull) {
+            m_drawCategories.resize(n);
+            classifyMasked(masks, extras, n, masked, m_drawCategories.data(), nullptr);
+            for (size_t i = 0; i < n; ++i)
+                if (const int k = m_drawCategories[i]; k != 0)
                     winner(i, k);
-            }
-        };
-        if (mode == BonusMode::OwnExtra)
-            run([&](size_t i, uint64_t) { return extras[i] == drawnExtra; });
-        else if (mode == BonusMode::FromMainPool)
-            run([&](size_t, uint64_t em) { return (em & bonusMask) != 0; });
-        else
-            run([](size_t, uint64_t) { return false; });
+            return;
+        }
+        std::array<uint32_t, 16> tallies {};
+        classifyMasked(masks, extras, n, masked, nullptr, tallies.data());
+        for (size_t k = 1; k <= 15; ++k)
+            m_winTotals[k] += tallies[k];
         return;
     }
 

@@ -123,6 +123,7 @@ private:
     double m_lineCount = 0;
     int m_pageSwitches = 0;
     std::array<QStringList, HistoryListPages> m_lines;
+    std::vector<uint8_t> m_drawCategories; // of every entry against the draw in hand
 };
 
 // A check over records first to last of a history, one draw per step: the date line, then the
