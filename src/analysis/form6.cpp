@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <tuple>
 
 namespace vx {
 
