@@ -1,8 +1,10 @@
 #include "app/form1.h"
 
+#include "analysis/form6.h"
 #include "entries/editentry.h"
 #include "entries/form5.h"
 #include "gamedata/boxvalue.h"
+#include "gamedata/drawcheck.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/numberlines.h"
 #include "platform/controls.h"
@@ -192,6 +194,29 @@ void Form1::Command10_Click()
 
 void Form1::Command12_Click()
 {
+    if (!anyWinLine(m_game.WinLines)) {
+        platform::MsgBox(
+            QStringLiteral("You cannot do a history check you have no winning entries defined for ") + m_game.GameName);
+        return;
+    }
+    if (BoxValue(Text2->text()) < 1) {
+        platform::MsgBox(QStringLiteral("You do not have any entries listed to check against the draw history!"));
+        return;
+    }
+    NumbersFile history;
+    if (!history.open(dataPath(historyFileName(m_game.GameName)))) {
+        platform::MsgBox(openFailure(history).message);
+        return;
+    }
+    const int32_t results = history.declaredCount();
+    history.close();
+    if (results == 0) {
+        platform::MsgBox(QStringLiteral("There are no results in the results file - you cannot do a history check!"));
+        return;
+    }
+    auto *form = new Form6(m_game, m_files, m_startup, Text2->text(), m_startup.HistoryListFull, *this);
+    form->Form_Load();
+    openToolWindow(this, form, OpenMode::NoWait);
 }
 
 void Form1::mnustandcreate_Click()
