@@ -26,6 +26,9 @@ BarChart::BarChart(QWidget *parent)
     m_series->attachAxis(m_labels);
     m_series->attachAxis(m_values);
     m_values->setLabelFormat(QStringLiteral("%d"));
+    // Upright ball numbers stay readable under fifty or more narrow bars.
+    m_labels->setLabelsAngle(-90);
+    m_labels->setTruncateLabels(false);
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("BarChartView"));
     auto *layout = new QVBoxLayout(this);
