@@ -9,14 +9,6 @@
 namespace vx {
 
 namespace {
-// For category k: the main matches it needs and whether it needs the bonus.
-struct Category {
-    int matches;
-    bool bonus;
-};
-constexpr std::array<Category, 16> Categories = {{{-1, false}, {7, false}, {6, true}, {6, false}, {5, true}, {5, false},
-    {4, true}, {4, false}, {3, true}, {3, false}, {2, true}, {2, false}, {1, true}, {1, false}, {0, true}, {0, false}}};
-
 int positions(int mainPicked)
 {
     return std::clamp(mainPicked, 0, 7);
@@ -130,7 +122,7 @@ bool historyBonusHit(const CheckNumbers &entry, const CheckNumbers &draw, const 
 int historyCategory(int m, bool hit, const std::array<int16_t, 16> &winLines)
 {
     for (int k = 1; k <= 15; ++k) {
-        const Category &c = Categories[static_cast<size_t>(k)];
+        const PrizeCategory &c = PrizeCategories[static_cast<size_t>(k)];
         if (winLines[static_cast<size_t>(k)] == 1 && c.matches == m && (!c.bonus || hit) && (k != 15 || !hit))
             return k;
     }
@@ -141,7 +133,7 @@ QString historyCategoryText(int category, const QString &bonusTag)
 {
     if (category < 1 || category > 15)
         return QString();
-    const Category &c = Categories[static_cast<size_t>(category)];
+    const PrizeCategory &c = PrizeCategories[static_cast<size_t>(category)];
     QString text = QStringLiteral("Match ") + QString::number(c.matches);
     if (c.bonus)
         text += QLatin1Char('+') + bonusTag;

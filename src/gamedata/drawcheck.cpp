@@ -7,16 +7,6 @@
 
 namespace vx {
 
-namespace {
-// For category k: the main matches it needs and whether it needs the bonus.
-struct Category {
-    int matches;
-    bool bonus;
-};
-constexpr std::array<Category, 16> Categories = {{{-1, false}, {7, false}, {6, true}, {6, false}, {5, true}, {5, false},
-    {4, true}, {4, false}, {3, true}, {3, false}, {2, true}, {2, false}, {1, true}, {1, false}, {0, true}, {0, false}}};
-} // namespace
-
 DrawChecker::DrawChecker(const CheckNumbers &draw, const CheckRules &rules)
     : m_draw(draw)
     , m_rules(rules)
@@ -76,7 +66,7 @@ CheckOutcome DrawChecker::classify(const CheckNumbers &entry) const
     for (int k = 1; k <= 15; ++k) {
         if (m_rules.winLines[static_cast<size_t>(k)] != 1)
             continue;
-        const Category &c = Categories[static_cast<size_t>(k)];
+        const PrizeCategory &c = PrizeCategories[static_cast<size_t>(k)];
         const bool holds = c.matches == out.mainMatches && (!c.bonus || out.bonusHit) && (k != 15 || !out.bonusHit);
         if (!holds)
             continue;
@@ -109,7 +99,7 @@ QString categoryLabel(int category, const QString &bonusTag)
 {
     if (category < 1 || category > 15)
         return QString();
-    const Category &c = Categories[static_cast<size_t>(category)];
+    const PrizeCategory &c = PrizeCategories[static_cast<size_t>(category)];
     if (c.bonus)
         return QStringLiteral("(%1+%2)").arg(c.matches).arg(bonusTag);
     return QStringLiteral("(%1)").arg(c.matches);

@@ -8,6 +8,16 @@
 // window assembles them from loose values.
 namespace vx {
 
+// The prize categories 1 to 15 in the order of WinLines: the main matches each needs and whether
+// it needs the bonus (index 0 unused).
+struct PrizeCategory {
+    int matches;
+    bool bonus;
+};
+inline constexpr std::array<PrizeCategory, 16> PrizeCategories
+    = {{{-1, false}, {7, false}, {6, true}, {6, false}, {5, true}, {5, false}, {4, true}, {4, false}, {3, true},
+        {3, false}, {2, true}, {2, false}, {1, true}, {1, false}, {0, true}, {0, false}}};
+
 // What a check of entries against a draw needs.
 struct CheckRules {
     int16_t mainDrawn = 0;
