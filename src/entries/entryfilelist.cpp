@@ -75,7 +75,13 @@ EntryFileContents lottoContents(const QString &path, const QString &fileName)
 
 QStringList entryFileNames(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.lot")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.lot")}, QDir::Files, QDir::NoSort);
+    // Names that differ only in case keep one order, capitals first.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int byLetters = a.compare(b, Qt::CaseInsensitive);
+        return byLetters != 0 ? byLetters < 0 : a < b;
+    });
+    return names;
 }
 
 QString entryContentsLine(const NumbersRecord &record)

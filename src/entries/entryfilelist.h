@@ -8,7 +8,8 @@
 namespace vx {
 
 // The entry files of a folder as the file deletion window lists them: every file whose name ends
-// in ".lot" (in any case), sorted by name without regard to case.
+// in ".lot" (in any case), sorted by name without regard to case (capitals first among names
+// that differ only in case).
 QStringList entryFileNames(const QString &folder);
 
 // The contents line of one entry of a lotto entry file: Main 1 to 3 always and Main 4 to 7 when
