@@ -49,6 +49,7 @@ public:
     void clearEntryDisplay() override { ClearDrawDisplay(); }
     void showDraw(const NumbersRecord &record) override { showDrawRecord(record); }
     void refreshDrawPanel() override { DTPicker1_Change(); }
+    void setDrawDate(const QDate &date) override;
     void clearWinningLines() override;
     void enableAgain(bool show = true) override;
 

@@ -42,6 +42,13 @@ void Form1::DTPicker1_Change()
     }
 }
 
+void Form1::setDrawDate(const QDate &date)
+{
+    // The picker would pull a date outside its range to its nearest end: another draw.
+    if (date.isValid() && date >= DTPicker1->minimumDate() && date <= DTPicker1->maximumDate())
+        DTPicker1->setValue(date);
+}
+
 void Form1::showDrawRecord(const NumbersRecord &rec)
 {
     // The balls fill the places from the first without gaps: mains, then the extras.

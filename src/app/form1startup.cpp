@@ -1,6 +1,8 @@
 #include "app/form1.h"
 
 #include "analysis/form4.h"
+#include "entries/form3.h"
+#include "entries/form8.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
@@ -279,6 +281,12 @@ void Form1::layoutBallStrip()
 
 void Form1::Image1_Click()
 {
+    auto *window = new Form3(m_game, m_startup, *this);
+    window->setWindowTitle(QStringLiteral("Draw Results for ") + m_game.GameName);
+    window->Form_Load();
+    // A double-click in the list shows its draw at once; the list's close shows the draw date's draw.
+    openToolWindow(this, window, OpenMode::Wait);
+    DTPicker1_Change();
 }
 
 void Form1::Image3_Click()
@@ -345,6 +353,9 @@ void Form1::mnuResults_Click()
 
 void Form1::mnuDelete_Click()
 {
+    auto *window = new Form8(m_startup.AppFolder, m_files.EntryFile, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::NoWait);
 }
 
 void Form1::mnuFilter_Click()

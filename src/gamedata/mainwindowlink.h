@@ -2,6 +2,7 @@
 
 #include "gamedata/numbersfile.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ public:
     // Draw panel
     virtual void showDraw(const NumbersRecord &record) = 0; // the balls of a draw record
     virtual void refreshDrawPanel() = 0; // find and show the draw of the draw date again
+    // A new draw date, which shows its draw; a date the draw date cannot take changes nothing.
+    virtual void setDrawDate(const QDate &date) = 0;
 
     // Winning lines
     virtual void clearWinningLines() = 0;

@@ -55,10 +55,12 @@ public:
     void clearEntryDisplay() override { }
     void showDraw(const NumbersRecord &) override { }
     void refreshDrawPanel() override { }
+    void setDrawDate(const QDate &date) override { drawDates << date; }
     void clearWinningLines() override { }
     void enableAgain(bool show = true) override { ++enabled, shown = show; }
 
     QStringList entryLines;
+    QList<QDate> drawDates; // every draw date set, in order
     int entryCount = 0;
     int enabled = 0; // times the main window was enabled again
     bool shown = false; // and shown the last time
