@@ -144,7 +144,10 @@ std::vector<OptimizedEntry> buildOptimizedEntries(const LinkTables &tables, cons
         }
         if (!complete)
             continue;
-        std::sort(entry.mains.begin(), entry.mains.begin() + picked);
+        // An insertion sort: seven numbers at most.
+        for (int i = 1; i < picked; ++i)
+            for (int j = i; j > 0 && entry.mains[size_t(j - 1)] > entry.mains[size_t(j)]; --j)
+                std::swap(entry.mains[size_t(j - 1)], entry.mains[size_t(j)]);
         if (game.bonusPicked == 1)
             entry.extra = tables.BestBonus[size_t(b)];
         const auto sameNumbers = [&](const OptimizedEntry &earlier) { return earlier.mains == entry.mains; };
