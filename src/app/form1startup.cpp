@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "analysis/form4.h"
+#include "analysis/linkprocess.h"
 #include "entries/form3.h"
 #include "entries/form8.h"
 #include "gamedata/entryfiles.h"
@@ -396,6 +397,21 @@ void Form1::openPickWindow(int16_t pickType)
 
 void Form1::mnuOptCreate_Click()
 {
+    // One optimizer at a time: the menu stays live while it is open.
+    if (LinkProcess *open = LinkProcess::instance()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    m_handed.OptimizerAddedToShown = false;
+    const auto shownEntryDate = [this]() -> std::optional<QDate> {
+        return DTPicker2->isHidden() ? std::nullopt : std::optional<QDate>(DTPicker2->Value());
+    };
+    auto *window = new LinkProcess(m_game, m_startup, shownEntryDate, m_handed.OptimizerAddedToShown, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::Wait, /*keepEnabled=*/true);
+    if (m_handed.OptimizerAddedToShown)
+        DTPicker2_Change();
 }
 
 void Form1::mnuUpgrade_Click()

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "analysis/optimizer.h"
+#include "gamedata/mainwindowlink.h"
+#include "gamedata/sharedstate.h"
+#include "platform/longrun.h"
+#include "platform/toolwindow.h"
+
+#include <QDate>
+#include <functional>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vx {
+
+namespace platform {
+class DatePicker;
+}
+
+// "Optimizer": counts the links between the balls of the last draws of the current game's history
+// and appends the entries chained from them to the dated entry file of the date picked here. The
+// main window stays enabled meanwhile.
+class LinkProcess : public ToolWindow
+{
+    Q_OBJECT
+public:
+    // shownEntryDate gives the date of the dated entries the main window lists, nullopt while it
+    // lists none (a standing entry or a wheel); addedToShown is set when entries go to that date.
+    LinkProcess(const CurrentGame &game, const StartupValues &startup,
+        std::function<std::optional<QDate>()> shownEntryDate, bool &addedToShown, MainWindowLink &main,
+        QWidget *parent = nullptr);
+    ~LinkProcess() override;
+
+    // The open optimizer, or null: there is only ever one.
+    static LinkProcess *instance();
+
+    void Form_Load();
+    void Command1_Click(); // Process Range
+    void Command2_Click(); // Create Entries for Selected Date
+    void Command3_Click(); // Close
+    void Text1_Change();
+
+    bool running() const { return m_driver.isRunning(); }
+    const LinkTables &tables() const { return m_tables; }
+
+    bool OptimizerProcessed = false; // a Process Range passed its checks
+    bool OptimizerCreated = false; // entries were created since
+    QString DrawCountText;
+
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *Label1 = nullptr;
+    platform::DatePicker *DTPicker1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+
+protected:
+    // Nothing closes while the counting runs.
+    void titleBarClose() override;
+
+private:
+    void setButtonsEnabled(bool enabled);
+
+    const CurrentGame m_game;
+    const QString m_appFolder;
+    const MonthNameTable m_monthNames;
+    const QString m_historyFile;
+    const std::function<std::optional<QDate>()> m_shownEntryDate;
+    bool &m_addedToShown;
+    MainWindowLink &m_main;
+    LinkTables m_tables;
+    platform::LongRunDriver m_driver;
+};
+
+} // namespace vx
