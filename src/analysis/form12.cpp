@@ -146,6 +146,8 @@ void Form12::setButtonsEnabled(bool enabled)
     for (QPushButton *b : {Command1, Command2, Command3})
         b->setEnabled(enabled);
     Command4->setEnabled(enabled && m_printingEnabled);
+    Frame1->setEnabled(enabled);
+    List1->setEnabled(enabled);
 }
 
 void Form12::Command1_Click()
@@ -191,7 +193,7 @@ void Form12::Command1_Click()
         DuplicateMarking marking(read.records, m_game.MainPicked, shared, EntryMarks);
         platform::LongRunDriver::Reports reports;
         reports.eachStep = [&] { ProgressBar1->setValue(marking.done()); };
-        // The window takes no clicks on its buttons while entries are being compared.
+        // The window takes no clicks while entries are being compared.
         setButtonsEnabled(false);
         m_driver.run(marking, reports);
         setButtonsEnabled(true);
