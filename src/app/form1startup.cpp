@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "analysis/form12.h"
 #include "analysis/form4.h"
 #include "analysis/linkprocess.h"
 #include "entries/form3.h"
@@ -361,6 +362,30 @@ void Form1::mnuDelete_Click()
 
 void Form1::mnuFilter_Click()
 {
+    if (namesWheelFile(m_files.EntryFile)
+        && !platform::AskYesNo(QStringLiteral(
+            "If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?")))
+        return;
+    if (const QString shown = Text2->text().trimmed(); shown.isEmpty() || shown == QLatin1String("0")) {
+        platform::MsgBox(QStringLiteral("You have no entries displayed to filter."));
+        return;
+    }
+    auto *window = new Form12(m_game, m_files, m_startup, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::Wait);
+
+    // The main window lists the filtered file again, opened the way it was opened before.
+    if (namesWheelFile(m_files.EntryFile)) {
+        for (size_t k = 0; k < m_wheelItems.size(); ++k)
+            if (m_wheelItems[k].pickSize == m_game.MainPicked && m_wheelItems[k].wheelType == m_files.OpenWheelType) {
+                openWheelItem(k);
+                break;
+            }
+    } else if (entryFileKind(m_files.EntryFile) == EntryFileKind::Standing) {
+        mnuStandOpen_Click();
+    } else {
+        DTPicker2_Change();
+    }
 }
 
 void Form1::mnuImport_Click()

@@ -1,0 +1,229 @@
+#include "analysis/entryfilter.h"
+
+#include "gamedata/numberlines.h"
+#include "gamedata/recordfile.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace vx {
+
+namespace {
+// x / 2 rounded to the nearest whole number, a half to the even neighbour.
+int halfToEven(int x)
+{
+    const int down = x >= 0 ? x / 2 : -((-x + 1) / 2);
+    return (x % 2 == 0 || down % 2 == 0) ? down : down + 1;
+}
+
+int floorHalf(int n)
+{
+    return n >= 0 ? n / 2 : -((-n + 1) / 2);
+}
+
+// The average total the band is centred on. Odd counts take the lowest and the highest numbers in
+// pairs and the middle of the pool for the one left over.
+int averageTotal(int n, int p)
+{
+    switch (p) {
+    case 3:
+        return floorHalf(n) + 1 + n;
+    case 4:
+        return 2 * n + 2;
+    case 5:
+        return floorHalf(n) + 3 + n + (n - 1);
+    case 6:
+        return 3 * n + 3;
+    default:
+        return floorHalf(n) + 6 + n + (n - 1) + (n - 2);
+    }
+}
+
+// Marks the unmarked entries among masks[from] to masks[to - 1] that share at least `shared`
+// numbers with `mine`; returns how many it marked. Built for processors with and without a
+// population count instruction, the better one chosen when the program starts.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(__SANITIZE_ADDRESS__)
+[[gnu::target_clones("popcnt", "default")]]
+#endif
+int markSharing(const uint64_t *masks, char *marks, int from, int to, uint64_t mine, int shared)
+{
+    int marked = 0;
+    for (int i = from; i < to; ++i) {
+        const bool hit = !marks[i] && std::popcount(masks[i] & mine) >= shared;
+        marks[i] = static_cast<char>(marks[i] | hit);
+        marked += hit;
+    }
+    return marked;
+}
+
+// Work of one step of the duplicate filter, in entry comparisons: a few milliseconds.
+constexpr long long ComparisonsPerStep = 4'000'000;
+} // namespace
+
+std::optional<SumBand> sumBand(int mainPool, int mainPicked, int position)
+{
+    const int n = mainPool;
+    const int p = mainPicked;
+    if (p < 3 || p > 7)
+        return std::nullopt;
+    const int average = averageTotal(n, p);
+    const int smallest = p * (p + 1) / 2;
+    const int largest = p * n - p * (p - 1) / 2;
+    const int s = std::clamp(position, 1, SliderPositions);
+    SumBand band {halfToEven(average + smallest), halfToEven(average + largest)};
+    if (p > 3) {
+        band.lo += 10 * (s - 1);
+        band.hi -= 10 * (s - 1);
+        return band;
+    }
+    // Three numbers span three quarters of the totals of four: the band narrows by half as much
+    // per position, and never past the average, so that it cannot turn inside out.
+    band.lo = std::min(band.lo + 5 * (s - 1), average);
+    band.hi = std::max(band.hi - 5 * (s - 1), average);
+    return band;
+}
+
+std::array<QString, 4> duplicateOptionCaptions(int mainPicked)
+{
+    // Four-number games offer no "1"; three-number games offer 1 to 3, so that the default of
+    // Option3 is again one fewer than the numbers picked.
+    std::array<QString, 4> captions;
+    if (mainPicked < 3 || mainPicked > 7)
+        return captions;
+    for (int k = mainPicked <= 4 ? 1 : 0; k < 4; ++k)
+        captions[static_cast<size_t>(k)] = QString::number(mainPicked - 3 + k);
+    return captions;
+}
+
+QString filterLineText(
+    const std::array<int16_t, 7> &mains, int16_t extra, int mainPicked, bool bonusPicked, const QString &tag)
+{
+    QString line;
+    const int p = std::clamp(mainPicked, 0, 7);
+    for (int a = 0; a < p; ++a) {
+        line += twoDigits(mains[static_cast<size_t>(a)]);
+        if (a < 6)
+            line += QLatin1Char(' ');
+    }
+    if (bonusPicked)
+        line += tag + QLatin1Char(' ') + twoDigits(extra);
+    return line;
+}
+
+int markBySum(const std::vector<NumbersRecord> &entries, int mainPicked, const SumBand &band, std::vector<char> &marks)
+{
+    const int p = std::clamp(mainPicked, 0, 7);
+    int marked = 0;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        int total = 0;
+        for (int a = 0; a < p; ++a)
+            total += entries[k].main[static_cast<size_t>(a)];
+        if (!marks[k] && !band.keeps(total)) {
+            marks[k] = 1;
+            ++marked;
+        }
+    }
+    return marked;
+}
+
+DuplicateMarking::DuplicateMarking(
+    const std::vector<NumbersRecord> &entries, int mainPicked, int shared, std::vector<char> &marks)
+    : m_entries(entries)
+    , m_picked(std::clamp(mainPicked, 0, 7))
+    , m_shared(shared)
+    , m_marks(marks)
+    , m_masks(entries.size(), 0)
+{
+    for (size_t k = 0; k < entries.size(); ++k) {
+        uint64_t mask = 0;
+        bool distinct = m_picked > 0;
+        for (int a = 0; a < m_picked && distinct; ++a) {
+            const int v = entries[k].main[static_cast<size_t>(a)];
+            const uint64_t bit = (v >= 0 && v < 64) ? uint64_t {1} << v : 0;
+            distinct = bit != 0 && !(mask & bit);
+            mask |= bit;
+        }
+        if (distinct)
+            m_masks[k] = mask;
+        else
+            m_unmasked.push_back(static_cast<int>(k));
+    }
+}
+
+int DuplicateMarking::pairCount(int i, int j) const
+{
+    const auto &a = m_entries[static_cast<size_t>(i)].main;
+    const auto &b = m_entries[static_cast<size_t>(j)].main;
+    int count = 0;
+    for (int x = 0; x < m_picked; ++x)
+        for (int y = 0; y < m_picked; ++y)
+            count += a[static_cast<size_t>(x)] == b[static_cast<size_t>(y)];
+    return count;
+}
+
+// An earlier unmarked entry sharing K numbers with j would already have marked j, so only the later
+// entries can be marked by it.
+void DuplicateMarking::markFrom(int j)
+{
+    const int c = static_cast<int>(m_entries.size());
+    if (m_marks[static_cast<size_t>(j)])
+        return;
+    const uint64_t mine = m_masks[static_cast<size_t>(j)];
+    if (mine == 0) {
+        for (int i = j + 1; i < c; ++i)
+            if (!m_marks[static_cast<size_t>(i)] && pairCount(i, j) >= m_shared) {
+                m_marks[static_cast<size_t>(i)] = 1;
+                ++m_marked;
+            }
+        return;
+    }
+    // An unmasked entry's mask of 0 shares nothing here; it is counted pair by pair below.
+    if (m_shared <= 0) {
+        for (int i = j + 1; i < c; ++i)
+            if (!m_marks[static_cast<size_t>(i)]) {
+                m_marks[static_cast<size_t>(i)] = 1;
+                ++m_marked;
+            }
+        return;
+    }
+    m_marked += markSharing(m_masks.data(), m_marks.data(), j + 1, c, mine, m_shared);
+    for (int i : m_unmasked)
+        if (i > j && !m_marks[static_cast<size_t>(i)] && pairCount(i, j) >= m_shared) {
+            m_marks[static_cast<size_t>(i)] = 1;
+            ++m_marked;
+        }
+}
+
+bool DuplicateMarking::step(const std::function<bool()> &)
+{
+    const int c = static_cast<int>(m_entries.size());
+    long long work = 0;
+    while (m_next < c && work < ComparisonsPerStep) {
+        markFrom(m_next);
+        work += c - m_next;
+        ++m_next;
+    }
+    return m_next < c;
+}
+
+QByteArray keptEntriesFile(const QByteArray &file, int count, const std::vector<char> &marks)
+{
+    constexpr int Size = NumbersRecord::Size;
+    QByteArray kept;
+    int keptCount = 0;
+    for (int k = 0; k < count; ++k) {
+        const qsizetype at = static_cast<qsizetype>(k) * Size;
+        if (at + Size > file.size())
+            break;
+        if (static_cast<size_t>(k) < marks.size() && marks[static_cast<size_t>(k)])
+            continue;
+        kept += file.mid(at, Size);
+        ++keptCount;
+    }
+    if (kept.isEmpty())
+        kept = QByteArray(Size, '\0');
+    putInt32(kept.data(), keptCount);
+    return kept;
+}
+
+} // namespace vx

@@ -1,0 +1,124 @@
+#include "analysis/form12.h"
+#include "entries/windowfit.h"
+#include "platform/datepicker.h"
+#include "platform/messages.h"
+#include "support/mainwindowfixture.h"
+#include "support/windowhelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace vx;
+using namespace vx::test;
+namespace Script = vx::platform::MessageScript;
+
+namespace {
+class FilterTest : public MainWindowTest
+{
+protected:
+    // File > Filter Current Entry, the window driven by `use` while the main window waits.
+    bool filter(const std::function<void(Form12 &)> &use)
+    {
+        bool opened = false;
+        QTimer timer; // gone with this call when no window opened
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (Form12 *w = openWindow<Form12>()) {
+                opened = !form().isEnabled();
+                use(*w);
+            }
+        });
+        timer.start(0);
+        form().mnuFilter->trigger();
+        flushDeletes();
+        return opened;
+    }
+    static QString marks(const Form12 &w)
+    {
+        QString m;
+        for (int k = 0; k < w.List1->count(); ++k)
+            m += w.List1->item(k)->checkState() == Qt::Checked ? 'x' : '-';
+        return m + " " + w.Text1->text() + "/" + w.Text2->text() + "/" + w.Text3->text();
+    }
+};
+} // namespace
+
+// Four from 49 with an extra: entry 3 totals 54, below the band; entry 5 shares three numbers with
+// entry 3, which being marked marks nothing; entry 2 shares three with entry 1.
+TEST_F(FilterTest, CheckMarksByTotalAndOverlapAndRemoveRewritesTheDatedFile)
+{
+    writeGame(folder, 1, makeGame("Lotto", 4, 1, 49, 0, 10, 1, "PB"));
+    const QString lot = "Lotto05NOV2005.lot";
+    writeNumbersFile(folder.file(lot),
+        {entryRecord({3, 12, 25, 40}, 7), entryRecord({3, 12, 25, 41}, 8), entryRecord({1, 2, 3, 48}, 1),
+            entryRecord({10, 20, 30, 45}, 2), entryRecord({1, 2, 4, 48}, 3)});
+    const QByteArray before = folder.bytes(lot);
+    start().DTPicker2->setValue(QDate(2005, 11, 5));
+    ASSERT_TRUE(filter([&](Form12 &w) {
+        EXPECT_EQ(w.windowTitle(), "Filter for Lotto");
+        EXPECT_TRUE(!w.Option1->isVisibleTo(&w) && w.Option2->text() + w.Option3->text() + w.Option4->text() == "234"
+            && w.Option3->isChecked() && !w.Command4->isEnabled());
+        expectFits(&w);
+        w.Command1->click();
+        EXPECT_EQ(Script::last(), "No filter has been specified");
+        w.Check1->setChecked(true);
+        w.Check2->setChecked(true);
+        w.Command1->click();
+        EXPECT_EQ(lines(w.List1),
+            QStringList({"03 12 25 40 PB 07", "03 12 25 41 PB 08", "01 02 03 48 PB 01", "10 20 30 45 PB 02",
+                "01 02 04 48 PB 03"}));
+        EXPECT_EQ(marks(w), "-xx-- 5/2/3");
+        w.List1->item(1)->setCheckState(Qt::Unchecked);
+        w.List1->item(3)->setCheckState(Qt::Checked);
+        EXPECT_EQ(marks(w), "--xx- 5/2/3");
+        w.List1->item(0)->setCheckState(Qt::Checked);
+        EXPECT_EQ(marks(w), "x-xx- 5/3/2");
+        w.Command2->click();
+        EXPECT_EQ(folder.bytes(lot), QByteArray("\2\0\0\0", 4) + before.mid(34, 26) + before.mid(120, 30));
+        EXPECT_EQ(marks(w), "-- 2/0/2");
+        w.Command3->click();
+    }));
+    EXPECT_TRUE(form().isEnabled() && !folder.exists("temp.lot"));
+    EXPECT_EQ(lines(form().List1), QStringList({"03 12 25 41 PB 08 ", "01 02 04 48 PB 03 "}));
+}
+
+TEST_F(FilterTest, AWheelIsAskedAboutAndAFailedRemoveLeavesItWhole)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 1, 0, 0));
+    const QString wheel = "Lotto-6-5-3.lot";
+    writeNumbersFile(folder.file(wheel),
+        {entryRecord({1, 2, 3, 4, 5, 6}), entryRecord({1, 2, 3, 4, 5, 7}), entryRecord({1, 2, 3, 4, 8, 9})});
+    const QByteArray before = folder.bytes(wheel);
+    start();
+    EXPECT_FALSE(filter([](Form12 &) {}));
+    EXPECT_EQ(Script::last(), "You have no entries displayed to filter.");
+    for (const auto &item : form().wheelItems())
+        if (QString(item.name) == "mnu653")
+            item.action->trigger();
+    Script::answer(false);
+    EXPECT_FALSE(filter([](Form12 &) {}));
+    EXPECT_EQ(Script::last(),
+        "If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?");
+    Script::answer(true);
+    ASSERT_TRUE(filter([&](Form12 &w) {
+        w.Check2->setChecked(true);
+        w.Command1->click();
+        EXPECT_EQ(marks(w), "-x- 3/1/2");
+        {
+            const FailingFileWrites full(40, wheel);
+            w.Command2->click();
+        }
+        EXPECT_TRUE(Script::last().startsWith("The checked entries were not removed: the file Lotto-6-5-3.lot"));
+        EXPECT_TRUE(folder.bytes(wheel) == before && marks(w) == "-x- 3/1/2");
+        w.Option2->setChecked(true); // four shared numbers: entry 3 goes too
+        w.Command1->click();
+        w.Command2->click();
+        EXPECT_EQ(folder.bytes(wheel), QByteArray("\1\0\0\0", 4) + before.mid(4, 26));
+        w.close();
+    }));
+    EXPECT_TRUE(form().files().EntryFile == folder.file(wheel) && form().files().OpenWheelType == 7);
+    EXPECT_EQ(lines(form().List1), QStringList({"01 02 03 04 05 06 "}));
+}
