@@ -62,28 +62,25 @@ frmAbout::frmAbout(QWidget *parent)
     Image4->setPixmap(ballPicture(platform::twipsToPixels(720)));
     Image4->setAccessibleName(QStringLiteral("Vexmora"));
     lblVersion = placeControl(new QLabel(QStringLiteral("Version"), this), "lblVersion", 1200, 240, 4290, 285);
-    lblDescription = placeControl(new QLabel(QStringLiteral("Vexmora NX, 2025: a lotto manager for your games, "
-                                                            "draws and entries, made by the Vexmora team."),
-                                      this),
-        "lblDescription", 1200, 600, 4290, 700);
-    lblDescription->setWordWrap(true);
-    Line1[0] = placeControl(new QFrame(this), "Line1", 120, 1440, 5490, 30);
+    lblDescription = placeControl(new QLabel(QStringLiteral("Vexmora NX, 2025, by the Vexmora team."), this),
+        "lblDescription", 1200, 600, 4290, 285);
+    Line1[0] = placeControl(new QFrame(this), "Line1", 120, 1080, 5490, 240);
     lblDisclaimer = placeControl(new QLabel(QStringLiteral("This program is protected by copyright law. No liability "
                                                            "is accepted for any error or omission in it or in what "
                                                            "it shows. It has no connection with any lottery or "
                                                            "lottery organisation."),
                                      this),
-        "lblDisclaimer", 240, 1560, 5250, 1140);
+        "lblDisclaimer", 240, 1380, 5250, 1200);
     lblDisclaimer->setWordWrap(true);
-    Line1[1] = placeControl(new QFrame(this), "Line1", 120, 2820, 5490, 30);
+    Line1[1] = placeControl(new QFrame(this), "Line1", 120, 2640, 5490, 240);
     for (QFrame *line : Line1) {
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
     }
-    cmdOK = placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4125, 3000, 1365, 375);
+    cmdOK = placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 3990, 3000, 1620, 375);
     cmdOK->setDefault(true);
     cmdSysInfo
-        = placeControl(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo", 4125, 3450, 1365, 375);
+        = placeControl(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo", 3990, 3450, 1620, 375);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
