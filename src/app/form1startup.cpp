@@ -4,7 +4,9 @@
 #include "analysis/form4.h"
 #include "analysis/linkprocess.h"
 #include "entries/form3.h"
+#include "entries/form30.h"
 #include "entries/form8.h"
+#include "entries/frmabout.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
@@ -12,6 +14,7 @@
 #include "pickdigits/picky34.h"
 #include "platform/clock.h"
 #include "platform/datepicker.h"
+#include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
 #include "platform/messages.h"
@@ -390,6 +393,12 @@ void Form1::mnuFilter_Click()
 
 void Form1::mnuImport_Click()
 {
+    m_handed.ImportedToShown = false;
+    auto *window = new Form30(m_game, m_startup, DTPicker2->Value(), m_handed.ImportedToShown, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::Wait);
+    if (m_handed.ImportedToShown)
+        DTPicker2_Change();
 }
 
 void Form1::mnuprinters_Click()
@@ -445,10 +454,34 @@ void Form1::mnuUpgrade_Click()
 
 void Form1::mnuHelp_Click()
 {
+    switch (platform::OpenDocument(m_startup.HelpFile)) {
+    case platform::OpenResult::Opened:
+        break;
+    case platform::OpenResult::NoApplication:
+        platform::MsgBox(QStringLiteral("The help file is windows html help. You cannot read files of this type as you "
+                                        "have no application to read these file types."));
+        break;
+    case platform::OpenResult::Failed:
+        // Say so rather than do nothing, which would look as if the menu item were broken.
+        if (!QFileInfo(m_startup.HelpFile).isFile())
+            platform::MsgBox(QStringLiteral("The help file %1 is missing.").arg(m_startup.HelpFile));
+        break;
+    }
 }
 
 void Form1::mnuAbout_Click()
 {
+    // A box already open takes the caption again and comes to the front; no second box opens.
+    if (frmAbout *open = frmAbout::instance()) {
+        open->setWindowTitle(QStringLiteral("Vexmora"));
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto *box = new frmAbout;
+    box->Form_Load();
+    box->setWindowTitle(QStringLiteral("Vexmora"));
+    openToolWindow(this, box, OpenMode::NoWait, true);
 }
 
 } // namespace vx

@@ -1,6 +1,7 @@
 #include "support/scriptedplatform.h"
 
 #include "gamedata/rnd.h"
+#include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/filechooser.h"
 #include "platform/httptransfer.h"
@@ -18,6 +19,7 @@ void beginScriptedPlatform(const QString &programFolder)
     platform::FileChooserScript::begin();
     platform::HttpScript::begin();
     platform::SoundRecorder::begin();
+    platform::DesktopScript::begin();
     platform::SetEndProgramRecordsOnly(true);
     platform::ResetProgramEnded();
     platform::SetProgramFolderForTesting(programFolder);
@@ -30,6 +32,7 @@ void endScriptedPlatform()
     platform::SetMonthNamesForTesting(std::nullopt);
     platform::SetProgramFolderForTesting(QString());
     platform::SoundRecorder::end();
+    platform::DesktopScript::end();
     platform::MessageScript::end();
     platform::HttpScript::end();
     platform::FileChooserScript::end();

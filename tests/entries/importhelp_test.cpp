@@ -1,0 +1,147 @@
+#include "entries/form30.h"
+#include "entries/frmabout.h"
+#include "entries/windowfit.h"
+#include "gamedata/entryfiles.h"
+#include "platform/datepicker.h"
+#include "platform/desktop.h"
+#include "platform/messages.h"
+#include "support/mainwindowfixture.h"
+#include "support/windowhelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace vx;
+using namespace vx::test;
+using platform::MessageScript::last;
+using platform::MessageScript::shown;
+
+namespace {
+class ImportHelpTest : public MainWindowTest
+{
+protected:
+    // Opens the import window from the menu, runs the steps while the main window waits, and
+    // returns once the window has closed.
+    void runImport(const std::function<void(Form30 &)> &steps)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            Form30 *window = openWindow<Form30>();
+            ASSERT_TRUE(window && !form().isEnabled());
+            steps(*window);
+            window->Command1->click();
+            ran = true;
+        });
+        form().mnuImport->trigger();
+        EXPECT_TRUE(ran && form().isEnabled());
+        flushDeletes();
+    }
+    // The two lines of mine.txt, sorted and dated, record 1 counting them.
+    static QByteArray imported(const QDate &date)
+    {
+        return importedFileBytes({{{3, 12, 25, 33, 41, 47}, 9}, {{3, 12, 25, 33, 41, 47}, 2}}, date, {});
+    }
+    static void click(QListWidget *list, int row)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+};
+} // namespace
+
+TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADate)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1));
+    folder.writeBytes("mine.txt", "03 12 25 33 41 47 09\r\n47 03 25 33 41 12 02\r\n");
+    folder.writeBytes("bad.txt", "03 12 25 33 41 47 09\n03 12 25 33 41 47 11\n");
+    start();
+    const QDate today = form().DTPicker2->Value(), tomorrow = today.addDays(1);
+    const auto entryFile = [&](const QDate &date) {
+        return folder.bytes(datedEntryFileName("Lotto", date, form().startup().MonthNames));
+    };
+
+    // To another date: the main window's list stays as it was.
+    runImport([&](Form30 &w) {
+        w.show();
+        expectFits(&w);
+        EXPECT_EQ(w.windowTitle(), "Import TXT Entry for Lotto");
+        EXPECT_EQ(lines(w.File1), QStringList({"bad.txt", "mine.txt"}));
+        w.Command3->click();
+        EXPECT_EQ(last(), "You have not selected a file");
+        click(w.File1, 0);
+        w.Command3->click();
+        EXPECT_EQ(last(), "One or more of your numbers are out of range - or your file is not in the correct format");
+        click(w.File1, 1);
+        EXPECT_EQ(lines(w.List2), QStringList({"03 12 25 33 41 47 09", "47 03 25 33 41 12 02"}));
+        w.DTPicker1->setValue(tomorrow);
+        w.Command3->click();
+        EXPECT_EQ(last(), "Entry imported successfully");
+        EXPECT_FALSE(w.Command3->isEnabled());
+    });
+    EXPECT_EQ(form().List1->count(), 0);
+    EXPECT_EQ(entryFile(tomorrow), imported(tomorrow));
+
+    // To the shown date: listed after Close. The date picked again is refused: it has entries now.
+    runImport([&](Form30 &w) {
+        click(w.File1, 1);
+        w.DTPicker1->setValue(tomorrow);
+        w.Command3->click();
+        EXPECT_EQ(last(), "You already have a date entry for this date, please choose another date");
+        w.DTPicker1->setValue(today);
+        w.Command3->click();
+        EXPECT_EQ(last(), "Entry imported successfully");
+    });
+    EXPECT_EQ(lines(form().List1).size(), 2);
+    EXPECT_EQ(entryFile(today), imported(today));
+}
+
+TEST_F(ImportHelpTest, AboutBoxAndHelpGoThroughTheDesktop)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1));
+    start();
+    platform::MessageScript::clear();
+    namespace desktop = platform::DesktopScript;
+
+    // One box however often it is asked for; the main window stays enabled.
+    form().mnuAbout->trigger();
+    form().mnuAbout->trigger();
+    QPointer<frmAbout> box = openWindow<frmAbout>();
+    ASSERT_TRUE(box && form().isEnabled());
+    EXPECT_EQ(
+        std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget *w) { return qobject_cast<frmAbout *>(w); }),
+        1);
+    // The disclaimer wraps: all its lines fit; the rest as in every window.
+    EXPECT_LE(box->lblDisclaimer->heightForWidth(box->lblDisclaimer->width()), box->lblDisclaimer->height());
+    box->lblDisclaimer->hide();
+    expectFits(box);
+    box->lblDisclaimer->show();
+    EXPECT_EQ(box->windowTitle() + " " + box->lblVersion->text(), "Vexmora Version 1.0.0");
+
+    // System Info: no program, one that will not start, one that starts.
+    box->cmdSysInfo->click();
+    desktop::setSystemInfoProgram("/usr/bin/hardinfo");
+    desktop::setStartsOk(false);
+    box->cmdSysInfo->click();
+    desktop::setStartsOk(true);
+    box->cmdSysInfo->click();
+    EXPECT_EQ(shown(), QStringList(2, "System Information Is Unavailable At This Time"));
+    EXPECT_EQ(desktop::started(), QStringList(2, "/usr/bin/hardinfo"));
+    box->cmdOK->click();
+    flushDeletes();
+    EXPECT_TRUE(box.isNull() && !frmAbout::instance());
+
+    // Help: opened, no application for the type, the file missing.
+    platform::MessageScript::clear();
+    desktop::answerOpen(platform::OpenResult::Opened);
+    desktop::answerOpen(platform::OpenResult::NoApplication);
+    desktop::answerOpen(platform::OpenResult::Failed);
+    for (int k = 0; k < 3; ++k)
+        form().mnuHelp->trigger();
+    EXPECT_EQ(desktop::opened(), QStringList(3, folder.file("Calvenor.chm")));
+    EXPECT_EQ(shown(),
+        QStringList({"The help file is windows html help. You cannot read files of this type as you have "
+                     "no application to read these file types.",
+            "The help file " + folder.file("Calvenor.chm") + " is missing."}));
+}
