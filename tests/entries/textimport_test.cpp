@@ -46,8 +46,9 @@ TEST(TextImport, ReadsTheColumnsOfALine)
         SCOPED_TRACE(c.text);
         ImportLine read;
         EXPECT_EQ(readImportLine(c.text, c.rules, &read), c.code);
-        if (c.code == ImportCode::Valid)
+        if (c.code == ImportCode::Valid) {
             EXPECT_EQ(read, c.read);
+        }
     }
 }
 
