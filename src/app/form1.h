@@ -52,6 +52,7 @@ public:
     void setDrawDate(const QDate &date) override;
     void clearWinningLines() override;
     void enableAgain(bool show = true) override;
+    void printingEnabledAgain() override;
 
     // Start-up; false when the program must end (the locale could not be read).
     bool Form_Load();

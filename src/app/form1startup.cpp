@@ -20,6 +20,7 @@
 #include "platform/messages.h"
 #include "platform/toolwindow.h"
 #include "platform/twips.h"
+#include "printing/form11.h"
 #include "printing/printers.h"
 
 #include <QCloseEvent>
@@ -73,7 +74,9 @@ bool Form1::Form_Load()
     if (!m_startup.PrintingEnabled) {
         Command9->setEnabled(false);
         Command10->setEnabled(false);
-        mnuTicketPrinting->menuAction()->setEnabled(false);
+        // The menu itself, not its item: disabling and enabling the window around a tool window
+        // would switch the item on again.
+        mnuTicketPrinting->setEnabled(false);
     }
 
     // Empty counts, the first game, the dated entries.
@@ -186,7 +189,7 @@ void Form1::setGameControlsEnabled(bool enabled)
     Frame3->setEnabled(enabled);
     for (QMenu *menu : {mnuWheels, mnuStand, mnuOpt})
         menu->menuAction()->setEnabled(enabled);
-    mnuTicketPrinting->menuAction()->setEnabled(enabled && m_startup.PrintingEnabled);
+    mnuTicketPrinting->setEnabled(enabled && m_startup.PrintingEnabled);
     mnuFilter->setEnabled(enabled);
     mnuImport->setEnabled(enabled);
 }
@@ -403,6 +406,14 @@ void Form1::mnuImport_Click()
 
 void Form1::mnuprinters_Click()
 {
+    openToolWindow(this, new Form11(m_startup, *this), OpenMode::NoWait);
+}
+
+void Form1::printingEnabledAgain()
+{
+    m_startup.PrintingEnabled = true;
+    Command9->setEnabled(true);
+    Command10->setEnabled(true);
 }
 
 void Form1::mnuLoadRTLs_Click()

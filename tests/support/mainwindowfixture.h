@@ -58,12 +58,14 @@ public:
     void setDrawDate(const QDate &date) override { drawDates << date; }
     void clearWinningLines() override { }
     void enableAgain(bool show = true) override { ++enabled, shown = show; }
+    void printingEnabledAgain() override { ++printingEnabled; }
 
     QStringList entryLines;
     QList<QDate> drawDates; // every draw date set, in order
     int entryCount = 0;
     int enabled = 0; // times the main window was enabled again
     bool shown = false; // and shown the last time
+    int printingEnabled = 0; // times printing was switched on again
 };
 
 } // namespace vx::test
