@@ -187,8 +187,10 @@ void Form1::setGameControlsEnabled(bool enabled)
 {
     Frame5->setEnabled(enabled);
     Frame3->setEnabled(enabled);
+    // The menus themselves are disabled: a menu whose item alone is disabled comes back on when the
+    // main window is enabled again after a tool window.
     for (QMenu *menu : {mnuWheels, mnuStand, mnuOpt})
-        menu->menuAction()->setEnabled(enabled);
+        menu->setEnabled(enabled);
     mnuTicketPrinting->setEnabled(enabled && m_startup.PrintingEnabled);
     mnuFilter->setEnabled(enabled);
     mnuImport->setEnabled(enabled);
@@ -235,7 +237,7 @@ void Form1::setupgame()
 
     if (m_game.MainDrawn >= 4 && m_game.MainDrawn <= 7)
         ShowWheelMenus(m_game.MainDrawn);
-    mnuWheels->menuAction()->setEnabled(m_game.MainDrawn != 3);
+    mnuWheels->setEnabled(m_game.MainDrawn != 3);
 }
 
 void Form1::layoutBallStrip()
