@@ -11,6 +11,7 @@
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
+#include "online/rdl.h"
 #include "pickdigits/picky34.h"
 #include "platform/clock.h"
 #include "platform/datepicker.h"
@@ -354,6 +355,8 @@ void Form1::mnuCalibrate_Click()
 
 void Form1::mnuResults_Click()
 {
+    openToolWindow(this, new RDL(m_startup.AppFolder, *this), OpenMode::Wait);
+    DTPicker1_Change();
 }
 
 void Form1::mnuDelete_Click()
