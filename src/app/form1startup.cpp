@@ -12,6 +12,7 @@
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
 #include "online/rdl.h"
+#include "online/updatecheck.h"
 #include "pickdigits/picky34.h"
 #include "platform/clock.h"
 #include "platform/datepicker.h"
@@ -453,6 +454,10 @@ void Form1::mnuOptCreate_Click()
 
 void Form1::mnuUpgrade_Click()
 {
+    if (online::checkForUpgrade(m_startup.AppFolder)) {
+        DeleteEmptyEntryFile(m_files.EntryFile);
+        platform::EndProgram();
+    }
 }
 
 void Form1::mnuHelp_Click()

@@ -2,10 +2,15 @@
 #include "loopbackserver.h"
 #include "online/onlineservices.h"
 #include "online/rdl.h"
+#include "online/updatecheck.h"
+#include "online/versionfile.h"
+#include "platform/desktop.h"
+#include "platform/events.h"
 #include "platform/messages.h"
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
 
+#include <QCryptographicHash>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,7 +34,7 @@ const QByteArray Old = history({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
 const QByteArray New = history({drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 6}, {7}),
     drawRecord(2024, 1, 13, {7, 8, 9, 10, 11, 12}), drawRecord(2024, 1, 20, {13, 14, 15, 16, 17, 60})});
 
-class RdlTest : public MainWindowTest
+class OnlineTest : public MainWindowTest
 {
 protected:
     void SetUp() override
@@ -64,7 +69,7 @@ protected:
 };
 } // namespace
 
-TEST_F(RdlTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
+TEST_F(OnlineTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
 {
     server.answers["/dwnld/NXLWeekly.rtl"] = {200, New};
     server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
@@ -84,7 +89,7 @@ TEST_F(RdlTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(RdlTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
+TEST_F(OnlineTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
 {
     QByteArray unordered = New;
     unordered.replace(30 + 10, 2, QByteArray("\xd0\x07", 2)); // record 2 in the year 2000
@@ -116,7 +121,7 @@ TEST_F(RdlTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
     }
 }
 
-TEST_F(RdlTest, CancelDuringASlowTransferStopsEverythingAndKeepsTheHistory)
+TEST_F(OnlineTest, CancelDuringASlowTransferStopsEverythingAndKeepsTheHistory)
 {
     server.answers["/dwnld/NXLWeekly.rtl"] = {200, New, -1, 30, true};
     server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
@@ -141,7 +146,7 @@ TEST_F(RdlTest, CancelDuringASlowTransferStopsEverythingAndKeepsTheHistory)
     EXPECT_TRUE(window->Command3->isEnabled());
 }
 
-TEST_F(RdlTest, UpdateResultsWaitsForTheDownloaderAndReloadsTheDrawPanel)
+TEST_F(OnlineTest, UpdateResultsWaitsForTheDownloaderAndReloadsTheDrawPanel)
 {
     start();
     QTimer::singleShot(0, [this] {
@@ -154,4 +159,58 @@ TEST_F(RdlTest, UpdateResultsWaitsForTheDownloaderAndReloadsTheDrawPanel)
     EXPECT_TRUE(form().isEnabled());
     flushDeletes();
     EXPECT_FALSE(openWindow<RDL>());
+}
+
+TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
+{
+    const QByteArray updater = "#!/bin/sh\necho updating\n";
+    const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
+    QList<int> newer = online::programVersion().segments();
+    newer.resize(3);
+    ++newer[2];
+    const struct {
+        QVersionNumber version;
+        QByteArray served;
+        bool asked, started;
+        QString said;
+    } cases[] = {
+        {online::programVersion(), updater, false, false, "You have the latest version"},
+        {QVersionNumber(0), updater, false, false, "You have the latest version"},
+        {QVersionNumber(newer), updater + "tampered", true, false, "It has been deleted and was not started."},
+        {QVersionNumber(newer), updater, true, true, ""},
+    };
+    start();
+    for (const auto &c : cases) {
+        server.requested.clear();
+        MessageScript::begin();
+        platform::ResetProgramEnded();
+        platform::DesktopScript::begin();
+        folder.writeBytes("nxupd.exe", "left over");
+        server.answers["/CNXversion.rtl"] = {200, versionFileText({c.version, digest})};
+        server.answers["/nxupd.exe"] = {200, c.served};
+        MessageScript::answer(true);
+        form().mnuUpgrade_Click();
+        EXPECT_EQ(server.requested.size(), c.asked ? 2 : 1);
+        EXPECT_EQ(MessageScript::pendingAnswers(), c.asked ? 0 : 1);
+        EXPECT_EQ(
+            platform::DesktopScript::started(), c.started ? QStringList {folder.file("nxupd.exe")} : QStringList {});
+        EXPECT_EQ(platform::ProgramEnded(), c.started);
+        EXPECT_TRUE(MessageScript::last().contains(c.said)) << MessageScript::last().toStdString();
+        EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.asked ? "" : "left over"));
+        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+        EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
+    }
+    server.answers.clear();
+    form().mnuUpgrade_Click();
+    EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The server answered 404"));
+}
+
+TEST_F(OnlineTest, WithoutANetworkConnectionNothingIsAskedOfTheServer)
+{
+    online::SetConnectionForTesting(online::Connection::Offline);
+    download({"Weekly"});
+    start().mnuUpgrade_Click();
+    EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
+    EXPECT_TRUE(server.requested.isEmpty());
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
 }
