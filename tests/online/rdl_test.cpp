@@ -208,8 +208,10 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
 TEST_F(OnlineTest, WithoutANetworkConnectionNothingIsAskedOfTheServer)
 {
     online::SetConnectionForTesting(online::Connection::Offline);
+    start();
+    MessageScript::clear();
     download({"Weekly"});
-    start().mnuUpgrade_Click();
+    form().mnuUpgrade_Click();
     EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
     EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
