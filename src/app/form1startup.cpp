@@ -11,6 +11,8 @@
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
+#include "online/rdl.h"
+#include "online/updatecheck.h"
 #include "pickdigits/picky34.h"
 #include "platform/clock.h"
 #include "platform/datepicker.h"
@@ -359,6 +361,8 @@ void Form1::mnuCalibrate_Click()
 
 void Form1::mnuResults_Click()
 {
+    openToolWindow(this, new RDL(m_startup.AppFolder, *this), OpenMode::Wait);
+    DTPicker1_Change();
 }
 
 void Form1::mnuDelete_Click()
@@ -463,6 +467,10 @@ void Form1::mnuOptCreate_Click()
 
 void Form1::mnuUpgrade_Click()
 {
+    if (online::checkForUpgrade(m_startup.AppFolder)) {
+        DeleteEmptyEntryFile(m_files.EntryFile);
+        platform::EndProgram();
+    }
 }
 
 void Form1::mnuHelp_Click()

@@ -1,0 +1,178 @@
+#include "online/rdl.h"
+
+#include "gamedata/entryfiles.h"
+#include "gamedata/numbersfile.h"
+#include "gamedata/sharedstate.h"
+#include "online/historyvalidation.h"
+#include "online/onlineservices.h"
+#include "platform/controls.h"
+#include "platform/messages.h"
+#include "platform/twips.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace vx {
+
+using platform::placeControl;
+using platform::twipsToPixels;
+
+const QStringList RDL::GameNames = {QStringLiteral("Weekly"), QStringLiteral("Midweek"), QStringLiteral("Saturday"),
+    QStringLiteral("Daily"), QStringLiteral("Grand"), QStringLiteral("Jackpot")};
+
+RDL::RDL(const QString &appFolder, MainWindowLink &main, QWidget *parent)
+    : ToolWindow(parent)
+    , m_appFolder(appFolder)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("RDL"));
+    setWindowTitle(QStringLiteral("Update Results"));
+    setFixedSize(twipsToPixels(4800), twipsToPixels(4440));
+
+    Label1 = placeControl(new QLabel(QStringLiteral("Results to download"), this), "Label1", 120, 120, 4560, 255);
+    List1 = placeControl(new QListWidget(this), "List1", 120, 420, 2880, 1920);
+    List1->setAccessibleName(Label1->text());
+    for (const QString &game : GameNames) {
+        auto *item = new QListWidgetItem(game, List1);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    ProgressBar1 = placeControl(new QProgressBar(this), "ProgressBar1", 120, 2520, 4560, 375);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    Label2 = placeControl(new QLabel(this), "Label2", 120, 3000, 4560, 255);
+    Command1 = placeControl(new QPushButton(QStringLiteral("Download"), this), "Command1", 3240, 420, 1215, 375);
+    Command2 = placeControl(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 3240, 900, 1215, 375);
+    Command3 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command3", 1792, 3840, 1215, 375);
+    Command2->setEnabled(false);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void RDL::setDownloading(bool downloading)
+{
+    m_downloading = downloading;
+    Command1->setEnabled(!downloading);
+    Command3->setEnabled(!downloading);
+    List1->setEnabled(!downloading);
+    Command2->setEnabled(downloading);
+}
+
+void RDL::Command1_Click()
+{
+    if (m_downloading)
+        return;
+    QStringList chosen;
+    for (int i = 0; i < List1->count(); ++i)
+        if (List1->item(i)->checkState() == Qt::Checked)
+            chosen << List1->item(i)->text();
+    if (chosen.isEmpty()) {
+        platform::MsgBox(QStringLiteral("Tick the games whose results you want to download."));
+        return;
+    }
+    if (online::networkConnection() == online::Connection::Offline) {
+        platform::MsgBox(online::NoConnectionMessage);
+        return;
+    }
+    m_cancelled = false;
+    setDownloading(true);
+    for (const QString &game : chosen) {
+        if (m_cancelled)
+            break;
+        downloadGame(game);
+    }
+    setDownloading(false);
+    Label2->setText(m_cancelled ? QStringLiteral("Cancelled.") : QStringLiteral("Done."));
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    if (m_closeAfter)
+        Command3_Click();
+}
+
+void RDL::downloadGame(const QString &game)
+{
+    const QString history = dataPath(m_appFolder, historyFileName(game));
+    const QString backup = dataPath(m_appFolder, QStringLiteral("temp.rtl"));
+    const bool existed = QFile::exists(history);
+    if (existed) {
+        if (const FileResult copied = copyFileReplacing(history, backup); !copied.ok) {
+            platform::MsgBox(QStringLiteral("The %1 history cannot be backed up, so its results are not downloaded. %2")
+                                 .arg(game, copied.message));
+            return;
+        }
+    }
+    const QByteArray before = existed ? [&] {
+        QFile file(history);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }() : QByteArray();
+
+    Label2->setText(QStringLiteral("Downloading the %1 results...").arg(game));
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    const online::Fetched fetched
+        = online::fetch(m_http, online::serverUrl(QStringLiteral("/dwnld/NXL%1.rtl").arg(game)),
+            qint64(MaxNumbersRecords) * NumbersRecord::Size, [this](qint64 received, qint64 expected) {
+                // Without a Content-length the bar only shows that something is happening.
+                ProgressBar1->setRange(0, expected > 0 ? int(expected) : 0);
+                ProgressBar1->setValue(int(std::min(received, qint64(ProgressBar1->maximum()))));
+            });
+
+    const QString unchanged = QStringLiteral("The %1 history has not been changed.").arg(game);
+    bool replaced = false;
+    if (fetched.outcome != online::Fetched::Outcome::Complete) {
+        platform::MsgBox(fetched.problem + QLatin1Char(' ') + unchanged);
+    } else if (const HistoryValidation valid = validateHistory(fetched.body); !valid.ok) {
+        platform::MsgBox(QStringLiteral("The file downloaded for %1 is not a results history: %2 %3")
+                             .arg(game, valid.problem, unchanged));
+    } else if (platform::AskYesNo(QStringLiteral("Replace the %1 history with the %2 results downloaded?")
+                                      .arg(game)
+                                      .arg(valid.count))) {
+        QString error;
+        replaced = saveWholeFile(history, fetched.body, &error);
+        if (!replaced)
+            platform::MsgBox(QStringLiteral("The %1 history cannot be written: %2 %3").arg(game, error, unchanged));
+    }
+
+    // Whatever did not end in a replacement leaves the history exactly as it was.
+    if (!replaced) {
+        QFile now(history);
+        const bool exists = now.exists();
+        const QByteArray current = exists && now.open(QIODevice::ReadOnly) ? now.readAll() : QByteArray();
+        now.close();
+        if (existed && (!exists || current != before))
+            copyFileReplacing(backup, history);
+        else if (!existed && exists)
+            QFile::remove(history);
+    }
+    QFile::remove(backup);
+}
+
+void RDL::Command2_Click()
+{
+    m_cancelled = true;
+    m_http.cancel();
+}
+
+void RDL::Command3_Click()
+{
+    m_main.enableAgain();
+    unload();
+}
+
+void RDL::titleBarClose()
+{
+    if (m_downloading) {
+        m_closeAfter = true;
+        Command2_Click();
+        return;
+    }
+    Command3_Click();
+}
+
+} // namespace vx

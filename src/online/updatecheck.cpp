@@ -1,0 +1,86 @@
+#include "online/updatecheck.h"
+
+#include "gamedata/recordfile.h"
+#include "gamedata/sharedstate.h"
+#include "online/onlineservices.h"
+#include "online/versionfile.h"
+#include "platform/busycursor.h"
+#include "platform/desktop.h"
+#include "platform/messages.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+namespace vx::online {
+
+namespace {
+// The version file is two short lines; an updater is a program of a few megabytes.
+constexpr qint64 MaxVersionFileBytes = 4096;
+constexpr qint64 MaxUpdaterBytes = qint64(256) * 1024 * 1024;
+} // namespace
+
+QVersionNumber programVersion()
+{
+    return QVersionNumber::fromString(QStringLiteral(VX_PROGRAM_VERSION));
+}
+
+bool checkForUpgrade(const QString &appFolder)
+{
+    if (networkConnection() == Connection::Offline) {
+        platform::MsgBox(NoConnectionMessage);
+        return false;
+    }
+    platform::HttpTransfer http;
+    const Fetched fetched = fetch(http, serverUrl(QStringLiteral("/CNXversion.rtl")), MaxVersionFileBytes);
+    if (fetched.outcome != Fetched::Outcome::Complete) {
+        platform::MsgBox(QStringLiteral("The check for a newer version failed. %1").arg(fetched.problem));
+        return false;
+    }
+    const VersionFileRead read = readVersionFile(fetched.body);
+    if (!read.file) {
+        platform::MsgBox(QStringLiteral("The version file on the server cannot be read: %1").arg(read.problem));
+        return false;
+    }
+    const QVersionNumber current = programVersion();
+    if (QVersionNumber::compare(read.file->version, current) <= 0) {
+        platform::MsgBox(QStringLiteral("You have the latest version (%1).").arg(current.toString()));
+        return false;
+    }
+    if (!platform::AskYesNo(QStringLiteral("Version %1 is available; this is version %2. Download and install it now? "
+                                           "The program will close while the new version installs.")
+                                .arg(read.file->version.toString(), current.toString())))
+        return false;
+
+    Fetched updater;
+    {
+        platform::BusyCursor busy;
+        updater = fetch(http, serverUrl(QStringLiteral("/nxupd.exe")), MaxUpdaterBytes);
+    }
+    if (updater.outcome != Fetched::Outcome::Complete) {
+        platform::MsgBox(QStringLiteral("The download of the new version failed. %1").arg(updater.problem));
+        return false;
+    }
+    // Plain HTTP can be tampered with on the way: only the program the version file names is run,
+    // and no other one is left behind to be started by mistake.
+    const QString path = dataPath(appFolder, QStringLiteral("nxupd.exe"));
+    if (QCryptographicHash::hash(updater.body, QCryptographicHash::Sha256) != read.file->updaterSha256) {
+        QFile::remove(path);
+        platform::MsgBox(QStringLiteral("The downloaded updater is not the one the version file describes: it may have "
+                                        "been damaged or tampered with on the way. It has been deleted and was not "
+                                        "started."));
+        return false;
+    }
+    QString error;
+    if (!saveWholeFile(path, updater.body, &error)) {
+        platform::MsgBox(QStringLiteral("The updater cannot be saved: %1").arg(error));
+        return false;
+    }
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
+    if (!platform::StartProgram(path)) {
+        platform::MsgBox(QStringLiteral("The updater %1 cannot be started.").arg(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace vx::online

@@ -1,0 +1,63 @@
+#include "online/historyvalidation.h"
+#include "online/versionfile.h"
+#include "support/testfolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace vx;
+using vx::test::drawRecord;
+
+namespace {
+QByteArray history(std::vector<NumbersRecord> records)
+{
+    QByteArray bytes;
+    for (size_t i = 0; i < records.size(); ++i) {
+        records[i].count = i == 0 ? int32_t(records.size()) : 0;
+        records[i].number = int16_t(i + 1);
+        bytes += records[i].toBytes();
+    }
+    return bytes;
+}
+const std::vector<NumbersRecord> Good = {drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 60}, {7}),
+    drawRecord(2024, 1, 6, {11, 12, 13, 14, 15, 16}, {0, 60}), drawRecord(2024, 2, 3, {60, 9, 8, 7, 6, 5})};
+} // namespace
+
+TEST(HistoryValidation, TakesASoundHistoryAndRefusesEachKindOfDamage)
+{
+    EXPECT_EQ(validateHistory(history(Good)).count, 3);
+    EXPECT_TRUE(validateHistory(vx::test::referenceFile("Weekly.rtl")).ok);
+    const auto with = [](int index, auto change) {
+        std::vector<NumbersRecord> records = Good;
+        change(records[size_t(index)]);
+        return history(records);
+    };
+    QByteArray overCount = history(Good);
+    overCount[0] = 4;
+    QByteArray underCount = history(Good);
+    underCount[0] = 0;
+    const QList<QByteArray> bad = {QByteArray(), history(Good) + 'x', history(Good).chopped(1), overCount, underCount,
+        with(1, [](NumbersRecord &r) { r.day = 5; }), with(2, [](NumbersRecord &r) { r.month = 13; }),
+        with(0, [](NumbersRecord &r) { r.main[5] = 61; }), with(0, [](NumbersRecord &r) { r.main[5] = 1; }),
+        with(0, [](NumbersRecord &r) { r.main[0] = -3; }), with(1, [](NumbersRecord &r) { r.main[6] = 17; }),
+        with(2, [](NumbersRecord &r) { r.main[2] = 0; }), with(2, [](NumbersRecord &r) { r.extra[1] = 61; }),
+        history({drawRecord(2024, 1, 1, {1, 2})})};
+    for (qsizetype i = 0; i < bad.size(); ++i)
+        EXPECT_FALSE(validateHistory(bad[i]).ok || validateHistory(bad[i]).problem.isEmpty()) << i;
+}
+
+TEST(VersionFile, ReadsTheTwoLinesAndRefusesAnythingElse)
+{
+    const QByteArray digest = QByteArray(32, '\xab');
+    const QByteArray hex = digest.toHex();
+    for (const QByteArray &text : {"1.2.3\n" + hex + "\n", "1.2.3\r\n" + hex.toUpper() + "\r\n", "1.2.3\n" + hex}) {
+        const VersionFileRead read = readVersionFile(text);
+        ASSERT_TRUE(read.file) << text.constData();
+        EXPECT_EQ(read.file->version, QVersionNumber(1, 2, 3));
+        EXPECT_EQ(read.file->updaterSha256, digest);
+        EXPECT_EQ(readVersionFile(versionFileText(*read.file)).file->updaterSha256, digest);
+    }
+    for (const QByteArray &text : QByteArrayList {QByteArray(), "1.2.3\n", "1.2.3\n" + hex + "\n\n", "1.2.3.4\n" + hex,
+             "1..2\n" + hex, "v1\n" + hex, "123456\n" + hex, "1.0\n" + hex.chopped(1), "1.0\n" + hex.chopped(1) + "g",
+             " 1.0\n" + hex, "1.0\nx\n" + hex})
+        EXPECT_FALSE(readVersionFile(text).file) << text.constData();
+}

@@ -1,0 +1,211 @@
+#include "entries/windowfit.h"
+#include "loopbackserver.h"
+#include "online/onlineservices.h"
+#include "online/rdl.h"
+#include "online/updatecheck.h"
+#include "online/versionfile.h"
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "platform/messages.h"
+#include "support/mainwindowfixture.h"
+#include "support/windowhelpers.h"
+
+#include <QCryptographicHash>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace vx;
+using namespace vx::test;
+namespace MessageScript = vx::platform::MessageScript;
+
+namespace {
+QByteArray history(std::initializer_list<NumbersRecord> list)
+{
+    QByteArray bytes;
+    for (NumbersRecord r : list) {
+        r.count = bytes.isEmpty() ? int32_t(list.size()) : 0;
+        bytes += r.toBytes();
+    }
+    return bytes;
+}
+const QByteArray Old = history({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
+const QByteArray New = history({drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 6}, {7}),
+    drawRecord(2024, 1, 13, {7, 8, 9, 10, 11, 12}), drawRecord(2024, 1, 20, {13, 14, 15, 16, 17, 60})});
+
+class OnlineTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        platform::HttpScript::end(); // these downloads go to a real server
+        online::SetDownloadServerForTesting(server.url());
+        online::SetConnectionForTesting(online::Connection::Online);
+        folder.writeBytes("Weekly.rtl", Old);
+        folder.writeBytes("Daily.rtl", Old + Old);
+    }
+    void TearDown() override
+    {
+        online::SetDownloadServerForTesting({});
+        online::SetConnectionForTesting(std::nullopt);
+        MainWindowTest::TearDown();
+    }
+    // Ticks the games and downloads them.
+    RDL *download(const QStringList &games)
+    {
+        auto *window = new RDL(folder.path(), main);
+        window->show();
+        for (int i = 0; i < window->List1->count(); ++i)
+            if (games.contains(window->List1->item(i)->text()))
+                window->List1->item(i)->setCheckState(Qt::Checked);
+        window->Command1_Click();
+        return window;
+    }
+
+    LoopbackServer server;
+    FakeMainWindow main;
+};
+} // namespace
+
+TEST_F(OnlineTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
+{
+    server.answers["/dwnld/NXLWeekly.rtl"] = {200, New};
+    server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
+    MessageScript::answers({true, false});
+    RDL *window = download({"Weekly", "Daily"});
+    expectFits(window);
+    EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/NXLDaily.rtl"}));
+    EXPECT_EQ(MessageScript::shown(),
+        QStringList({"Replace the Weekly history with the 3 results downloaded?",
+            "Replace the Daily history with the 3 results downloaded?"}));
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
+    EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
+    EXPECT_FALSE(folder.exists("temp.rtl"));
+    EXPECT_EQ(window->ProgressBar1->maximum(), 1); // back at rest
+    window->Command3->click();
+    EXPECT_EQ(main.enabled, 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(OnlineTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
+{
+    QByteArray unordered = New;
+    unordered.replace(30 + 10, 2, QByteArray("\xd0\x07", 2)); // record 2 in the year 2000
+    QByteArray above60 = New;
+    above60.replace(12, 2, QByteArray("\x3d\x00", 2));
+    const struct {
+        LoopbackServer::Answer answer;
+        QString said;
+    } cases[] = {
+        {{404, "gone"}, "The server answered 404"},
+        {{200, New, -1, 40}, "The download of"}, // dropped half-way
+        {{200, New, New.size() + 30}, "The download of"}, // shorter than its Content-length
+        {{200, New.chopped(1)}, "not a whole number"},
+        {{200, unordered}, "is dated before"},
+        {{200, above60}, "outside 1 to 60"},
+    };
+    for (const auto &c : cases) {
+        server.answers["/dwnld/NXLWeekly.rtl"] = c.answer;
+        server.answers["/dwnld/NXLMidweek.rtl"] = c.answer;
+        MessageScript::clear();
+        download({"Weekly", "Midweek"});
+        ASSERT_EQ(MessageScript::shown().size(), 2);
+        EXPECT_TRUE(MessageScript::shown()[0].contains(c.said)) << MessageScript::shown()[0].toStdString();
+        EXPECT_TRUE(MessageScript::shown()[0].endsWith("The Weekly history has not been changed."));
+        EXPECT_EQ(MessageScript::unansweredQuestions(), 0);
+        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+        EXPECT_FALSE(folder.exists("Midweek.rtl"));
+        EXPECT_FALSE(folder.exists("temp.rtl"));
+    }
+}
+
+TEST_F(OnlineTest, CancelDuringASlowTransferStopsEverythingAndKeepsTheHistory)
+{
+    server.answers["/dwnld/NXLWeekly.rtl"] = {200, New, -1, 30, true};
+    server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
+    auto *window = new RDL(folder.path(), main);
+    window->List1->item(0)->setCheckState(Qt::Checked);
+    window->List1->item(3)->setCheckState(Qt::Checked);
+    QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window, [this, window](int value) {
+        if (value > 0) {
+            EXPECT_EQ(window->ProgressBar1->maximum(), New.size());
+            EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
+            window->Command2->click();
+        }
+    });
+    window->Command1_Click();
+    EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl"}));
+    EXPECT_EQ(MessageScript::last(),
+        "The download of " + server.url().toString()
+            + "/dwnld/NXLWeekly.rtl was cancelled. The Weekly history has not been changed.");
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+    EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
+    EXPECT_FALSE(folder.exists("temp.rtl"));
+    EXPECT_TRUE(window->Command3->isEnabled());
+}
+
+TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
+{
+    const QByteArray updater = "#!/bin/sh\necho updating\n";
+    const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
+    QList<int> newer = online::programVersion().segments();
+    newer.resize(3);
+    ++newer[2];
+    const struct {
+        QVersionNumber version;
+        QByteArray served;
+        bool asked, started;
+        QString said;
+    } cases[] = {
+        {online::programVersion(), updater, false, false, "You have the latest version"},
+        {QVersionNumber(0), updater, false, false, "You have the latest version"},
+        {QVersionNumber(newer), updater + "tampered", true, false, "It has been deleted and was not started."},
+        {QVersionNumber(newer), updater, true, true, ""},
+    };
+    start();
+    for (const auto &c : cases) {
+        server.requested.clear();
+        MessageScript::begin();
+        platform::ResetProgramEnded();
+        platform::DesktopScript::begin();
+        folder.writeBytes("nxupd.exe", "left over");
+        server.answers["/CNXversion.rtl"] = {200, versionFileText({c.version, digest})};
+        server.answers["/nxupd.exe"] = {200, c.served};
+        MessageScript::answer(true);
+        form().mnuUpgrade_Click();
+        EXPECT_EQ(server.requested.size(), c.asked ? 2 : 1);
+        EXPECT_EQ(MessageScript::pendingAnswers(), c.asked ? 0 : 1);
+        EXPECT_EQ(
+            platform::DesktopScript::started(), c.started ? QStringList {folder.file("nxupd.exe")} : QStringList {});
+        EXPECT_EQ(platform::ProgramEnded(), c.started);
+        EXPECT_TRUE(MessageScript::last().contains(c.said)) << MessageScript::last().toStdString();
+        EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.asked ? "" : "left over"));
+        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+        EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
+    }
+    server.answers.clear();
+    form().mnuUpgrade_Click();
+    EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The server answered 404"));
+}
+
+TEST_F(OnlineTest, UpdateResultsWaitsForTheDownloaderAndNothingIsFetchedOffline)
+{
+    online::SetConnectionForTesting(online::Connection::Offline);
+    start();
+    MessageScript::clear();
+    QTimer::singleShot(0, [this] {
+        RDL *window = openWindow<RDL>();
+        ASSERT_TRUE(window && !form().isEnabled());
+        window->List1->item(0)->setCheckState(Qt::Checked);
+        window->Command1->click();
+        window->close(); // the title bar's close does what Close does
+    });
+    form().mnuResults_Click();
+    EXPECT_TRUE(form().isEnabled());
+    form().mnuUpgrade_Click();
+    EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
+    EXPECT_TRUE(server.requested.isEmpty());
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+}
