@@ -12,6 +12,7 @@
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
 #include "pickdigits/picky34.h"
+#include "platform/busycursor.h"
 #include "platform/clock.h"
 #include "platform/datepicker.h"
 #include "platform/desktop.h"
@@ -21,6 +22,7 @@
 #include "platform/toolwindow.h"
 #include "platform/twips.h"
 #include "printing/printers.h"
+#include "slips/slipprinting.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -346,6 +348,17 @@ void Form1::mnuName6_Click()
 
 void Form1::mnuPrintTickets_Click()
 {
+    if (entryCountRounded() < 1 || m_files.EntryFile.isEmpty()) {
+        platform::MsgBox(NoEntriesToPrint);
+        return;
+    }
+    QString message;
+    {
+        const platform::BusyCursor busy;
+        message = printTickets(m_startup.AppFolder, m_game, m_files.EntryFile);
+    }
+    if (!message.isEmpty())
+        platform::MsgBox(message);
 }
 
 void Form1::mnuCalibrate_Click()

@@ -1,0 +1,139 @@
+#include "platform/messages.h"
+#include "slips/slipprinting.h"
+#include "support/cupsscheduler.h"
+#include "support/mainwindowfixture.h"
+
+#include <QAction>
+#include <QDate>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+
+using namespace vx;
+using namespace vx::test;
+using platform::MessageScript::shown;
+
+namespace {
+const bool scheduler = UseCupsScheduler({"Slips"});
+constexpr double DotsPerMm = 10; // pages are read at 254 dpi
+
+// Reads the queue's printout and expects, page by page, each mark's ink where its line lies, within
+// half a millimetre, and no ink anywhere else.
+void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &marks)
+{
+    QString error;
+    ASSERT_TRUE(waitForPrintout("Slips", &error)) << error.toStdString();
+    const QString pdf = printoutFile("Slips");
+    int pages = 0;
+    for (const PdfWord &w : pdfWords(pdf))
+        pages += w.text.isEmpty();
+    EXPECT_EQ(pages, marks.back().page);
+    QTemporaryDir dir;
+    for (int page = 1; page <= pages; ++page) {
+        runTool("pdftoppm",
+            {"-r", "254", "-gray", "-f", QString::number(page), "-l", QString::number(page), "-singlefile", pdf,
+                dir.filePath("page")});
+        QImage image(dir.filePath("page.pgm"));
+        ASSERT_FALSE(image.isNull());
+        image = image.convertToFormat(QImage::Format_Grayscale8);
+        for (const SlipMark &mark : marks) {
+            if (mark.page != page)
+                continue;
+            const MarkLine line = markLine(layout, mark);
+            const double half = layout.markWidth / 2;
+            const QRectF expected(
+                QPointF(line.from.x - half, line.from.y - half), QPointF(line.to.x + half, line.to.y + half));
+            const QRect around = QRectF(expected.topLeft() * DotsPerMm, expected.bottomRight() * DotsPerMm)
+                                     .toAlignedRect()
+                                     .adjusted(-15, -15, 15, 15);
+            QRect ink;
+            for (int y = around.top(); y <= around.bottom(); ++y)
+                for (int x = around.left(); x <= around.right(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        ink |= QRect(x, y, 1, 1);
+                        image.setPixel(x, y, 0xffffffff); // read, so that ink left over shows
+                    }
+            const QRectF found(
+                QPointF(ink.left(), ink.top()) / DotsPerMm, QPointF(ink.right() + 1, ink.bottom() + 1) / DotsPerMm);
+            const std::string what = QStringLiteral("page %1 board %2 %3 %4")
+                                         .arg(page)
+                                         .arg(mark.board)
+                                         .arg(mark.bonus ? "bonus" : "main")
+                                         .arg(mark.number)
+                                         .toStdString();
+            ASSERT_FALSE(ink.isEmpty()) << what;
+            EXPECT_NEAR(found.left(), expected.left(), 0.5) << what;
+            EXPECT_NEAR(found.right(), expected.right(), 0.5) << what;
+            EXPECT_NEAR(found.top(), expected.top(), 0.5) << what;
+            EXPECT_NEAR(found.bottom(), expected.bottom(), 0.5) << what;
+        }
+        int stray = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                stray += qGray(image.pixel(x, y)) < 128;
+        EXPECT_EQ(stray, 0) << "page " << page;
+    }
+    QFile::remove(pdf);
+}
+
+class SlipPrintTest : public MainWindowTest
+{
+protected:
+    // Game 1 "Lotto" (five of 69 and a PB of 26), two boards a slip, and today's entries.
+    SlipLayout prepare(const std::vector<NumbersRecord> &entries)
+    {
+        writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
+        SlipLayout layout = defaultSlipLayout(69, 26);
+        layout.boardsPerSlip = 2;
+        layout.boardOrigins = {{12.5f, 20}, {96, 21.3f}};
+        layout.markWidth = 0.8f;
+        QString message;
+        EXPECT_TRUE(saveSlipLayout(folder.file("Lotto.dat"), layout, &message));
+        const QDate today = QDate::currentDate();
+        const QString month = QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper();
+        if (!entries.empty())
+            writeNumbersFile(
+                folder.file("Lotto" + today.toString("dd") + month + today.toString("yyyy") + ".lot"), entries);
+        return layout;
+    }
+};
+} // namespace
+
+TEST_F(SlipPrintTest, TheListedEntriesAreMarkedOnTheirBoardsSlipAfterSlip)
+{
+    const std::vector<NumbersRecord> entries
+        = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
+    const SlipLayout layout = prepare(entries);
+    Form1 &form = start();
+    const QByteArray before = folder.bytes("Lotto.dat");
+    form.mnuPrintTickets->trigger();
+    EXPECT_EQ(shown(), QStringList());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QString problem;
+    const std::vector<SlipMark> marks = slipMarks(layout, entries, &problem);
+    ASSERT_EQ(marks.size(), 18u);
+    EXPECT_EQ(marks.back().page, 2);
+    expectMarksOnPaper(layout, marks);
+    EXPECT_EQ(folder.bytes("Lotto.dat"), before);
+}
+
+TEST_F(SlipPrintTest, NothingIsPrintedWithoutEntriesOrWithADamagedLayout)
+{
+    prepare({});
+    Form1 &form = start();
+    form.mnuPrintTickets->trigger();
+    EXPECT_EQ(shown(), QStringList({"There are no entries listed to print!"}));
+
+    platform::MessageScript::clear();
+    prepare({entryRecord({3, 15, 22, 31, 40}, 7)});
+    form.refreshEntryPanel();
+    folder.writeBytes("Lotto.dat", folder.bytes("Lotto.dat").chopped(8));
+    form.mnuPrintTickets->trigger();
+    ASSERT_EQ(shown().size(), 1);
+    EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
+    QFile::remove(folder.file("Lotto.dat"));
+    form.mnuPrintTickets->trigger();
+    EXPECT_TRUE(shown().last().contains("has not been calibrated"));
+    EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
+}
