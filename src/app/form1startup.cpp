@@ -22,6 +22,7 @@
 #include "platform/toolwindow.h"
 #include "platform/twips.h"
 #include "printing/printers.h"
+#include "slips/configure.h"
 #include "slips/slipprinting.h"
 
 #include <QCloseEvent>
@@ -363,6 +364,13 @@ void Form1::mnuPrintTickets_Click()
 
 void Form1::mnuCalibrate_Click()
 {
+    if (const QString clash = slipLayoutNameClash(m_game.GameName); !clash.isEmpty()) {
+        platform::MsgBox(clash);
+        return;
+    }
+    auto *window = new configure(m_game, m_startup.AppFolder, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::NoWait);
 }
 
 void Form1::mnuResults_Click()

@@ -108,6 +108,18 @@ SlipLayout defaultSlipLayout(int mainPool, int bonusPool)
     return layout;
 }
 
+SlipLayout fittedToPools(SlipLayout layout, int mainPool, int bonusPool)
+{
+    const SlipLayout fresh = defaultSlipLayout(mainPool, bonusPool);
+    for (auto [boxes, wanted] : {std::pair {&layout.mainPositions, &fresh.mainPositions},
+             std::pair {&layout.bonusPositions, &fresh.bonusPositions}}) {
+        const size_t kept = std::min(boxes->size(), wanted->size());
+        boxes->resize(kept);
+        boxes->insert(boxes->end(), wanted->begin() + static_cast<std::ptrdiff_t>(kept), wanted->end());
+    }
+    return layout;
+}
+
 QByteArray slipLayoutBytes(const SlipLayout &layout)
 {
     std::vector<MmPoint> records = {
@@ -173,8 +185,7 @@ std::optional<SlipLayout> readSlipLayout(const QString &path, QString *message)
 {
     QFile device(path);
     if (!device.exists() || !device.open(QIODevice::ReadOnly)) {
-        *message = QStringLiteral("The bet slip of this game has not been calibrated (the file %1 cannot be read). "
-                                  "Use Ticket Printing > Calibrate first.")
+        *message = QStringLiteral("The bet slip of this game has not been calibrated: the file %1 cannot be read.")
                        .arg(path);
         return std::nullopt;
     }
@@ -183,9 +194,7 @@ std::optional<SlipLayout> readSlipLayout(const QString &path, QString *message)
     QString problem;
     std::optional<SlipLayout> layout = parseSlipLayout(file.readAll(), &problem);
     if (!layout)
-        *message = QStringLiteral("The slip layout file %1 is damaged: %2. Nothing is printed; calibrate the slip "
-                                  "again.")
-                       .arg(path, problem);
+        *message = QStringLiteral("The slip layout file %1 is damaged: %2.").arg(path, problem);
     return layout;
 }
 

@@ -53,6 +53,9 @@ QString slipLayoutNameClash(const QString &gameName);
 // from the main pool, none when no bonus is picked.
 int slipBonusPool(const CurrentGame &game);
 
+// The layout with as many main and bonus boxes as the pools have: boxes beyond a pool are dropped,
+// missing ones placed as a fresh layout places them.
+SlipLayout fittedToPools(SlipLayout layout, int mainPool, int bonusPool);
 // A fresh layout for a pool: one board at 10 mm, the numbers in rows of ten, 5 mm apart.
 SlipLayout defaultSlipLayout(int mainPool, int bonusPool);
 // Positions of count boxes in rows of `columns`, the first at start, step apart.

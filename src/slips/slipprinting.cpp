@@ -37,7 +37,7 @@ QString printTickets(const QString &appFolder, const CurrentGame &game, const QS
     QString message;
     const std::optional<SlipLayout> layout = readSlipLayout(slipLayoutPath(appFolder, game.GameName), &message);
     if (!layout)
-        return message;
+        return message + QStringLiteral(" Nothing is printed; calibrate the slip with Ticket Printing > Calibrate.");
     if (message = layoutPoolMismatch(*layout, game.MainPool, slipBonusPool(game)); !message.isEmpty())
         return message;
     const std::vector<SlipMark> marks = slipMarks(*layout, entries.records, &message);

@@ -1,13 +1,24 @@
+#include "entries/windowfit.h"
 #include "platform/messages.h"
+#include "slips/adjust.h"
+#include "slips/configure.h"
 #include "slips/slipprinting.h"
 #include "support/cupsscheduler.h"
 #include "support/mainwindowfixture.h"
+#include "support/windowhelpers.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 using namespace vx;
@@ -46,7 +57,7 @@ void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &m
                 QPointF(line.from.x - half, line.from.y - half), QPointF(line.to.x + half, line.to.y + half));
             const QRect around = QRectF(expected.topLeft() * DotsPerMm, expected.bottomRight() * DotsPerMm)
                                      .toAlignedRect()
-                                     .adjusted(-15, -15, 15, 15);
+                                     .adjusted(-10, -10, 10, 10);
             QRect ink;
             for (int y = around.top(); y <= around.bottom(); ++y)
                 for (int x = around.left(); x <= around.right(); ++x)
@@ -136,4 +147,77 @@ TEST_F(SlipPrintTest, NothingIsPrintedWithoutEntriesOrWithADamagedLayout)
     form.mnuPrintTickets->trigger();
     EXPECT_TRUE(shown().last().contains("has not been calibrated"));
     EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
+}
+
+TEST_F(SlipPrintTest, ThePlayerCalibratesTheSlipAdjustsItAndTestPrintsABoard)
+{
+    prepare({});
+    QFile::remove(folder.file("Lotto.dat"));
+    Form1 &form = start();
+    form.mnuCalibrate->trigger();
+    auto *window = openWindow<configure>();
+    ASSERT_TRUE(window);
+    expectFits(window);
+    EXPECT_FALSE(form.isEnabled());
+
+    // Two boards; the second board's origin; the main boxes in rows of ten, 4.5 mm apart from
+    // (2, 3), then box 7 put right by hand; the bonus boxes in two rows; marks down, 0.6 by 2.5 mm.
+    window->Text1->setValue(2);
+    window->Combo1->setCurrentIndex(1);
+    window->Text2->setValue(60);
+    window->Text3->setValue(30.25);
+    window->Text7->setValue(2);
+    window->Text8->setValue(3);
+    window->Text9->setValue(4.5);
+    window->Text10->setValue(4.5);
+    window->Command1->click();
+    window->List1->setCurrentRow(6);
+    window->Text4->setValue(31);
+    window->Option2->click();
+    window->Text6->setValue(13);
+    window->Text8->setValue(40);
+    window->Command1->click();
+    window->Option4->click();
+    window->Text11->setValue(0.6);
+    window->Text12->setValue(2.5);
+    EXPECT_EQ(window->List1->item(25)->text(), "PB 26   56.00 mm across,  44.50 mm down");
+
+    SlipLayout expected = defaultSlipLayout(69, 26);
+    expected.boardsPerSlip = 2;
+    expected.boardOrigins = {{10, 10}, {60, 30.25f}};
+    expected.mainPositions = gridPositions(69, 10, {2, 3}, {4.5f, 4.5f});
+    expected.mainPositions[6].x = 31;
+    expected.bonusPositions = gridPositions(26, 13, {2, 40}, {4.5f, 4.5f});
+    expected.orientation = 1;
+    expected.markWidth = 0.6f;
+    expected.markLength = 2.5f;
+    window->Command2->click();
+    EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(expected));
+
+    // Adjust: one step left and three down, 0.5 mm each; the test print of board 2 marks every box there.
+    window->Command3->click();
+    auto *tuning = openWindow<adjust>();
+    ASSERT_TRUE(tuning);
+    expectFits(tuning);
+    tuning->Command3->click();
+    for (int i = 0; i < 3; ++i)
+        tuning->Command2->click();
+    EXPECT_EQ(tuning->Label2->text(), "Moved -0.50 mm right and 1.50 mm down");
+    tuning->Combo1->setCurrentIndex(1);
+    tuning->Command5->click();
+    EXPECT_EQ(shown(), QStringList());
+    const SlipLayout moved = expected.shifted(-0.5f, 1.5f);
+    expectMarksOnPaper(moved, boardTestMarks(moved, 2));
+    tuning->Command6->click();
+    flushDeletes();
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(window->Text3->value(), 31.75);
+
+    // Closing asks to save the moved layout; Yes writes it and gives the main window back.
+    platform::MessageScript::answer(true);
+    window->Command4->click();
+    EXPECT_EQ(shown(), QStringList({"Save the changes to the slip layout?"}));
+    EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_EQ(openWindow<configure>(), nullptr);
 }
