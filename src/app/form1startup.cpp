@@ -14,6 +14,7 @@
 #include "online/rdl.h"
 #include "online/updatecheck.h"
 #include "pickdigits/picky34.h"
+#include "platform/busycursor.h"
 #include "platform/clock.h"
 #include "platform/datepicker.h"
 #include "platform/desktop.h"
@@ -24,6 +25,8 @@
 #include "platform/twips.h"
 #include "printing/form11.h"
 #include "printing/printers.h"
+#include "slips/configure.h"
+#include "slips/slipprinting.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -353,10 +356,28 @@ void Form1::mnuName6_Click()
 
 void Form1::mnuPrintTickets_Click()
 {
+    if (entryCountRounded() < 1 || m_files.EntryFile.isEmpty()) {
+        platform::MsgBox(NoEntriesToPrint);
+        return;
+    }
+    QString message;
+    {
+        const platform::BusyCursor busy;
+        message = printTickets(m_startup.AppFolder, m_game, m_files.EntryFile);
+    }
+    if (!message.isEmpty())
+        platform::MsgBox(message);
 }
 
 void Form1::mnuCalibrate_Click()
 {
+    if (const QString clash = slipLayoutNameClash(m_game.GameName); !clash.isEmpty()) {
+        platform::MsgBox(clash);
+        return;
+    }
+    auto *window = new configure(m_game, m_startup.AppFolder, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::NoWait);
 }
 
 void Form1::mnuResults_Click()
