@@ -11,6 +11,7 @@
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
+#include "online/form10.h"
 #include "online/rdl.h"
 #include "online/updatecheck.h"
 #include "pickdigits/picky34.h"
@@ -445,6 +446,11 @@ void Form1::printingEnabledAgain()
 
 void Form1::mnuLoadRTLs_Click()
 {
+    auto *window = new Form10(m_startup.AppFolder, *this);
+    window->Form_Load();
+    openToolWindow(this, window, OpenMode::Wait);
+    // The current game's history may have been replaced, or not: the draw is looked up again either way.
+    DTPicker1_Change();
 }
 
 void Form1::mnupick3_Click()

@@ -1,0 +1,44 @@
+#include "online/loadresults.h"
+#include "support/testfolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace vx;
+using namespace vx::test;
+
+// A history file: records counted in record 1, spare ones past the count.
+static QByteArray history(int count, int records)
+{
+    QByteArray bytes;
+    for (int k = 0; k < records; ++k)
+        bytes += drawRecord(2024, 1 + k, 1, {1 + k, 20, count}).toBytes();
+    return bytes.isEmpty() ? bytes : bytes.replace(0, 4, NumbersRecord {count}.toBytes().left(4));
+}
+
+// An unsound, unreadable or unwritable file is reported and its target kept; the sound ones are copied.
+TEST(LoadResults, RefusesUnsoundOrFailingFilesAndKeepsTheOldHistory)
+{
+    const std::pair<QByteArray, const char *> cases[] = {// offered as WKLCash5.rtl; null: a folder of that name
+        {"", "The file WKLCash5.rtl is empty: it holds no results. "},
+        {history(2, 2) + "x", "The file WKLCash5.rtl is not a results file: its 61 bytes are not whole records of 30"},
+        {history(4, 3), "The file WKLCash5.rtl is not a sound results file: it gives its number of results as 4, but"},
+        {QByteArray(), "The file WKLCash5.rtl could not be read: "},
+        {history(3, 3), "The file Cash5.rtl could not be written: No space left on device. "}};
+    for (const auto &[offered, message] : cases) {
+        TestFolder downloads, app;
+        downloads.writeBytes("WKLLotto.rtl", history(1, 1));
+        downloads.writeBytes("WKLMegaMillions.rtl", history(0, 2));
+        offered.isNull() ? void(QDir(downloads.path()).mkdir("WKLCash5.rtl"))
+                         : downloads.writeBytes("WKLCash5.rtl", offered);
+        app.writeBytes("Cash5.rtl", history(5, 7));
+        const FailingFileWrites disk(offered == history(3, 3) ? 40 : 1 << 20, "Cash5.rtl"); // a full disk
+        const LoadedResults loaded = loadDownloadedResults(downloads.path(), app.path());
+        EXPECT_TRUE(loaded.messages.size() == 1 && loaded.messages[0].startsWith(message)
+            && loaded.messages[0].endsWith(". Cash5.rtl was left as it was."))
+            << loaded.messages.join('|').toStdString();
+        EXPECT_EQ(loaded.copied, QStringList({"Lotto.rtl", "MegaMillions.rtl"}));
+        EXPECT_EQ(app.bytes("Cash5.rtl") + app.bytes("Lotto.rtl") + app.bytes("MegaMillions.rtl"),
+            history(5, 7) + history(1, 1) + history(0, 2));
+    }
+}
