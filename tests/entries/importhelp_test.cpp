@@ -39,11 +39,6 @@ protected:
         EXPECT_TRUE(ran && form().isEnabled());
         flushDeletes();
     }
-    // The two lines of mine.txt, sorted and dated, record 1 counting them.
-    static QByteArray imported(const QDate &date)
-    {
-        return importedFileBytes({{{3, 12, 25, 33, 41, 47}, 9}, {{3, 12, 25, 33, 41, 47}, 2}}, date, {});
-    }
     static void click(QListWidget *list, int row)
     {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
@@ -51,7 +46,7 @@ protected:
 };
 } // namespace
 
-TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADate)
+TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThroughTheDesktop)
 {
     writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1));
     folder.writeBytes("mine.txt", "03 12 25 33 41 47 09\r\n47 03 25 33 41 12 02\r\n");
@@ -60,6 +55,10 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADate)
     const QDate today = form().DTPicker2->Value(), tomorrow = today.addDays(1);
     const auto entryFile = [&](const QDate &date) {
         return folder.bytes(datedEntryFileName("Lotto", date, form().startup().MonthNames));
+    };
+    // The two lines of mine.txt, sorted and dated, record 1 counting them.
+    const auto imported = [](const QDate &date) {
+        return importedFileBytes({{{3, 12, 25, 33, 41, 47}, 9}, {{3, 12, 25, 33, 41, 47}, 2}}, date, {});
     };
 
     // To another date: the main window's list stays as it was.
@@ -95,12 +94,7 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADate)
     });
     EXPECT_EQ(lines(form().List1).size(), 2);
     EXPECT_EQ(entryFile(today), imported(today));
-}
 
-TEST_F(ImportHelpTest, AboutBoxAndHelpGoThroughTheDesktop)
-{
-    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1));
-    start();
     platform::MessageScript::clear();
     namespace desktop = platform::DesktopScript;
 

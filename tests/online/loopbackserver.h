@@ -27,13 +27,10 @@ public:
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket *socket = nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                const QByteArray request = socket->peek(socket->bytesAvailable());
-                if (!request.contains("\r\n\r\n"))
+                if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
                     return;
-                socket->readAll();
-                const QString path = QString::fromLatin1(request.split(' ').value(1));
-                requested << path;
-                const Answer a = answers.value(path, Answer {404, "missing"});
+                requested << QString::fromLatin1(socket->readAll().split(' ').value(1));
+                const Answer a = answers.value(requested.last(), Answer {404, "missing"});
                 socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n\r\n")
                                   .arg(a.status)
                                   .arg(a.declared < 0 ? a.body.size() : a.declared)

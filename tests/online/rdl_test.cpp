@@ -21,17 +21,8 @@ using namespace vx::test;
 namespace MessageScript = vx::platform::MessageScript;
 
 namespace {
-QByteArray history(std::initializer_list<NumbersRecord> list)
-{
-    QByteArray bytes;
-    for (NumbersRecord r : list) {
-        r.count = bytes.isEmpty() ? int32_t(list.size()) : 0;
-        bytes += r.toBytes();
-    }
-    return bytes;
-}
-const QByteArray Old = history({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
-const QByteArray New = history({drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 6}, {7}),
+const QByteArray Old = numbersFileBytes({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
+const QByteArray New = numbersFileBytes({drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 6}, {7}),
     drawRecord(2024, 1, 13, {7, 8, 9, 10, 11, 12}), drawRecord(2024, 1, 20, {13, 14, 15, 16, 17, 60})});
 
 class OnlineTest : public MainWindowTest
@@ -52,11 +43,13 @@ protected:
         online::SetConnectionForTesting(std::nullopt);
         MainWindowTest::TearDown();
     }
-    // Ticks the games and downloads them.
-    RDL *download(const QStringList &games)
+    // Ticks the games and downloads them, after the preparation given.
+    RDL *download(const QStringList &games, const std::function<void(RDL *)> &prepare = {})
     {
         auto *window = new RDL(folder.path(), main);
         window->show();
+        if (prepare)
+            prepare(window);
         for (int i = 0; i < window->List1->count(); ++i)
             if (games.contains(window->List1->item(i)->text()))
                 window->List1->item(i)->setCheckState(Qt::Checked);
@@ -89,7 +82,7 @@ TEST_F(OnlineTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(OnlineTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
+TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndSaysWhy)
 {
     QByteArray unordered = New;
     unordered.replace(30 + 10, 2, QByteArray("\xd0\x07", 2)); // record 2 in the year 2000
@@ -99,54 +92,38 @@ TEST_F(OnlineTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
         LoopbackServer::Answer answer;
         QString said;
     } cases[] = {
-        {{404, "gone"}, "The server answered 404"},
-        {{200, New, -1, 40}, "The download of"}, // dropped half-way
+        {{404, "gone"}, "The server answered 404"}, {{200, New, -1, 40}, "The download of"}, // dropped half-way
         {{200, New, New.size() + 30}, "The download of"}, // shorter than its Content-length
-        {{200, New.chopped(1)}, "not a whole number"},
-        {{200, unordered}, "is dated before"},
+        {{200, New.chopped(1)}, "not a whole number"}, {{200, unordered}, "is dated before"},
         {{200, above60}, "outside 1 to 60"},
+        {{200, New, -1, 30, true}, server.url().toString() + "/dwnld/NXLWeekly.rtl was cancelled."}, // Cancel stops all
     };
     for (const auto &c : cases) {
         server.answers["/dwnld/NXLWeekly.rtl"] = c.answer;
         server.answers["/dwnld/NXLMidweek.rtl"] = c.answer;
+        server.requested.clear();
         MessageScript::clear();
-        download({"Weekly", "Midweek"});
-        ASSERT_EQ(MessageScript::shown().size(), 2);
+        RDL *window = download({"Weekly", "Midweek"}, [&](RDL *window) {
+            QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window, [&, window](int value) {
+                if (value > 0 && c.answer.stall) {
+                    EXPECT_EQ(window->ProgressBar1->maximum(), New.size());
+                    EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
+                    window->Command2->click();
+                }
+            });
+        });
+        ASSERT_EQ(MessageScript::shown().size(), c.answer.stall ? 1 : 2);
+        EXPECT_EQ(server.requested.size(), c.answer.stall ? 1 : 2);
         EXPECT_TRUE(MessageScript::shown()[0].contains(c.said)) << MessageScript::shown()[0].toStdString();
         EXPECT_TRUE(MessageScript::shown()[0].endsWith("The Weekly history has not been changed."));
         EXPECT_EQ(MessageScript::unansweredQuestions(), 0);
         EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
-        EXPECT_FALSE(folder.exists("Midweek.rtl"));
-        EXPECT_FALSE(folder.exists("temp.rtl"));
+        EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
+        EXPECT_TRUE(window->Command3->isEnabled());
     }
 }
 
-TEST_F(OnlineTest, CancelDuringASlowTransferStopsEverythingAndKeepsTheHistory)
-{
-    server.answers["/dwnld/NXLWeekly.rtl"] = {200, New, -1, 30, true};
-    server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
-    auto *window = new RDL(folder.path(), main);
-    window->List1->item(0)->setCheckState(Qt::Checked);
-    window->List1->item(3)->setCheckState(Qt::Checked);
-    QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window, [this, window](int value) {
-        if (value > 0) {
-            EXPECT_EQ(window->ProgressBar1->maximum(), New.size());
-            EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
-            window->Command2->click();
-        }
-    });
-    window->Command1_Click();
-    EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl"}));
-    EXPECT_EQ(MessageScript::last(),
-        "The download of " + server.url().toString()
-            + "/dwnld/NXLWeekly.rtl was cancelled. The Weekly history has not been changed.");
-    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
-    EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
-    EXPECT_FALSE(folder.exists("temp.rtl"));
-    EXPECT_TRUE(window->Command3->isEnabled());
-}
-
-TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
+TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNothingIsFetchedOffline)
 {
     const QByteArray updater = "#!/bin/sh\necho updating\n";
     const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
@@ -182,18 +159,14 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
         EXPECT_EQ(platform::ProgramEnded(), c.started);
         EXPECT_TRUE(MessageScript::last().contains(c.said)) << MessageScript::last().toStdString();
         EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.asked ? "" : "left over"));
-        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
-        EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
     }
     server.answers.clear();
     form().mnuUpgrade_Click();
     EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The server answered 404"));
-}
 
-TEST_F(OnlineTest, UpdateResultsWaitsForTheDownloaderAndNothingIsFetchedOffline)
-{
+    // Offline: Update Results waits for its window, whose Download, like the check, fetches nothing.
     online::SetConnectionForTesting(online::Connection::Offline);
-    start();
+    server.requested.clear();
     MessageScript::clear();
     QTimer::singleShot(0, [this] {
         RDL *window = openWindow<RDL>();
@@ -207,5 +180,4 @@ TEST_F(OnlineTest, UpdateResultsWaitsForTheDownloaderAndNothingIsFetchedOffline)
     form().mnuUpgrade_Click();
     EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
-    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
 }

@@ -81,9 +81,8 @@ TEST(SlipLayoutFile, RefusesMissingAndDamagedFilesWithAReason)
     EXPECT_FALSE(readSlipLayout(folder.file("Other.dat"), &message));
     EXPECT_TRUE(message.contains("has not been calibrated"));
     EXPECT_FALSE(folder.exists("Other.dat"));
-    EXPECT_FALSE(slipLayoutNameClash("GAME3 ").isEmpty());
-    EXPECT_FALSE(slipLayoutNameClash("print").isEmpty());
-    EXPECT_TRUE(slipLayoutNameClash("Game7").isEmpty());
+    for (const auto &[name, clashes] : {std::pair {"GAME3 ", true}, {"print", true}, {"Game7", false}})
+        EXPECT_EQ(!slipLayoutNameClash(name).isEmpty(), clashes) << name;
 }
 
 TEST(SlipMarks, EntriesFillTheBoardsOfASlipInOrderAndThenANewPage)
