@@ -62,27 +62,7 @@ protected:
 };
 } // namespace
 
-TEST_F(OnlineTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
-{
-    server.answers["/dwnld/NXLWeekly.rtl"] = {200, New};
-    server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
-    MessageScript::answers({true, false});
-    RDL *window = download({"Weekly", "Daily"});
-    expectFits(window);
-    EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/NXLDaily.rtl"}));
-    EXPECT_EQ(MessageScript::shown(),
-        QStringList({"Replace the Weekly history with the 3 results downloaded?",
-            "Replace the Daily history with the 3 results downloaded?"}));
-    EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
-    EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
-    EXPECT_FALSE(folder.exists("temp.rtl"));
-    EXPECT_EQ(window->ProgressBar1->maximum(), 1); // back at rest
-    window->Command3->click();
-    EXPECT_EQ(main.enabled, 1);
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndSaysWhy)
+TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAGoodOneReplacesItOnlyAfterYes)
 {
     QByteArray unordered = New;
     unordered.replace(30 + 10, 2, QByteArray("\xd0\x07", 2)); // record 2 in the year 2000
@@ -92,10 +72,12 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndSa
         LoopbackServer::Answer answer;
         QString said;
     } cases[] = {
-        {{404, "gone"}, "The server answered 404"}, {{200, New, -1, 40}, "The download of"}, // dropped half-way
+        {{404, "gone"}, "The server answered 404"}, // no such file
+        {{200, New, -1, 40}, "The download of"}, // dropped half-way
         {{200, New, New.size() + 30}, "The download of"}, // shorter than its Content-length
-        {{200, New.chopped(1)}, "not a whole number"}, {{200, unordered}, "is dated before"},
-        {{200, above60}, "outside 1 to 60"},
+        {{200, New.chopped(1)}, "not a whole number"}, // a byte short of whole records
+        {{200, unordered}, "is dated before"}, // the dates out of order
+        {{200, above60}, "outside 1 to 60"}, // a number out of range
         {{200, New, -1, 30, true}, server.url().toString() + "/dwnld/NXLWeekly.rtl was cancelled."}, // Cancel stops all
     };
     for (const auto &c : cases) {
@@ -121,25 +103,44 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndSa
         EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
         EXPECT_TRUE(window->Command3->isEnabled());
     }
+
+    // A sound download replaces a history only after Yes.
+    MessageScript::clear();
+    server.requested.clear();
+    server.answers["/dwnld/NXLWeekly.rtl"] = {200, New};
+    server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
+    MessageScript::answers({true, false});
+    RDL *window = download({"Weekly", "Daily"});
+    expectFits(window);
+    EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/NXLDaily.rtl"}));
+    EXPECT_EQ(MessageScript::shown(),
+        QStringList({"Replace the Weekly history with the 3 results downloaded?",
+            "Replace the Daily history with the 3 results downloaded?"}));
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
+    EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
+    EXPECT_FALSE(folder.exists("temp.rtl"));
+    EXPECT_EQ(window->ProgressBar1->maximum(), 1); // back at rest
+    window->Command3->click();
+    EXPECT_EQ(main.enabled, 1);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNothingIsFetchedOffline)
 {
     const QByteArray updater = "#!/bin/sh\necho updating\n";
     const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
-    QList<int> newer = online::programVersion().segments();
-    newer.resize(3);
-    ++newer[2];
+    const QVersionNumber now = online::programVersion();
+    const QVersionNumber newer(now.majorVersion(), now.minorVersion(), now.microVersion() + 1);
     const struct {
         QVersionNumber version;
         QByteArray served;
         bool asked, started;
         QString said;
     } cases[] = {
-        {online::programVersion(), updater, false, false, "You have the latest version"},
+        {now, updater, false, false, "You have the latest version"},
         {QVersionNumber(0), updater, false, false, "You have the latest version"},
-        {QVersionNumber(newer), updater + "tampered", true, false, "It has been deleted and was not started."},
-        {QVersionNumber(newer), updater, true, true, ""},
+        {newer, updater + "tampered", true, false, "It has been deleted and was not started."},
+        {newer, updater, true, true, ""},
     };
     start();
     for (const auto &c : cases) {

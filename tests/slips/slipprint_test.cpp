@@ -1,4 +1,5 @@
 #include "entries/windowfit.h"
+#include "gamedata/entryfiles.h"
 #include "platform/messages.h"
 #include "slips/adjust.h"
 #include "slips/configure.h"
@@ -15,7 +16,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -72,32 +72,20 @@ void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &m
     QFile::remove(pdf);
 }
 
-class SlipPrintTest : public MainWindowTest
-{
-protected:
-    // Game 1 "Lotto" (five of 69 and a PB of 26), two boards a slip, and today's entries.
-    SlipLayout prepare(const std::vector<NumbersRecord> &entries)
-    {
-        writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
-        SlipLayout layout = defaultSlipLayout(69, 26);
-        layout.boardsPerSlip = 2;
-        layout.boardOrigins = {{12.5f, 20}, {96, 21.3f}};
-        layout.markWidth = 0.8f;
-        QString message;
-        EXPECT_TRUE(saveSlipLayout(folder.file("Lotto.dat"), layout, &message));
-        const QDate today = QDate::currentDate();
-        const QString month = QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper();
-        if (!entries.empty())
-            writeNumbersFile(
-                folder.file("Lotto" + today.toString("dd") + month + today.toString("yyyy") + ".lot"), entries);
-        return layout;
-    }
-};
+using SlipPrintTest = MainWindowTest;
 } // namespace
 
 TEST_F(SlipPrintTest, TheListedEntriesAreMarkedSlipAfterSlipButNothingWithoutEntriesOrWithADamagedLayout)
 {
-    prepare({});
+    // Game 1 "Lotto" (five of 69 and a PB of 26), two boards a slip.
+    writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
+    SlipLayout layout = defaultSlipLayout(69, 26);
+    layout.boardsPerSlip = 2;
+    layout.boardOrigins = {{12.5f, 20}, {96, 21.3f}};
+    layout.markWidth = 0.8f;
+    QString problem;
+    ASSERT_TRUE(saveSlipLayout(folder.file("Lotto.dat"), layout, &problem));
+    const QByteArray before = folder.bytes("Lotto.dat");
     Form1 &form = start();
     form.mnuPrintTickets->trigger();
     EXPECT_EQ(shown(), QStringList({"There are no entries listed to print!"}));
@@ -105,12 +93,11 @@ TEST_F(SlipPrintTest, TheListedEntriesAreMarkedSlipAfterSlipButNothingWithoutEnt
     platform::MessageScript::clear();
     const std::vector<NumbersRecord> entries
         = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
-    const SlipLayout layout = prepare(entries);
+    writeNumbersFile(
+        folder.file(datedEntryFileName("Lotto", QDate::currentDate(), form.startup().MonthNames)), entries);
     form.refreshEntryPanel();
-    const QByteArray before = folder.bytes("Lotto.dat");
     form.mnuPrintTickets->trigger();
     EXPECT_EQ(shown(), QStringList());
-    QString problem;
     const std::vector<SlipMark> marks = slipMarks(layout, entries, &problem);
     ASSERT_EQ(marks.size(), 18u);
     expectMarksOnPaper(layout, marks);
@@ -128,8 +115,7 @@ TEST_F(SlipPrintTest, TheListedEntriesAreMarkedSlipAfterSlipButNothingWithoutEnt
 
 TEST_F(SlipPrintTest, ThePlayerCalibratesTheSlipAdjustsItAndTestPrintsABoard)
 {
-    prepare({});
-    QFile::remove(folder.file("Lotto.dat"));
+    writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
     Form1 &form = start();
     form.mnuCalibrate->trigger();
     auto *window = openWindow<configure>();
