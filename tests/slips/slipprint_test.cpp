@@ -75,45 +75,7 @@ void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &m
 using SlipPrintTest = MainWindowTest;
 } // namespace
 
-TEST_F(SlipPrintTest, TheListedEntriesAreMarkedSlipAfterSlipButNothingWithoutEntriesOrWithADamagedLayout)
-{
-    // Game 1 "Lotto" (five of 69 and a PB of 26), two boards a slip.
-    writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
-    SlipLayout layout = defaultSlipLayout(69, 26);
-    layout.boardsPerSlip = 2;
-    layout.boardOrigins = {{12.5f, 20}, {96, 21.3f}};
-    layout.markWidth = 0.8f;
-    QString problem;
-    ASSERT_TRUE(saveSlipLayout(folder.file("Lotto.dat"), layout, &problem));
-    const QByteArray before = folder.bytes("Lotto.dat");
-    Form1 &form = start();
-    form.mnuPrintTickets->trigger();
-    EXPECT_EQ(shown(), QStringList({"There are no entries listed to print!"}));
-
-    platform::MessageScript::clear();
-    const std::vector<NumbersRecord> entries
-        = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
-    writeNumbersFile(
-        folder.file(datedEntryFileName("Lotto", QDate::currentDate(), form.startup().MonthNames)), entries);
-    form.refreshEntryPanel();
-    form.mnuPrintTickets->trigger();
-    EXPECT_EQ(shown(), QStringList());
-    const std::vector<SlipMark> marks = slipMarks(layout, entries, &problem);
-    ASSERT_EQ(marks.size(), 18u);
-    expectMarksOnPaper(layout, marks);
-    EXPECT_EQ(folder.bytes("Lotto.dat"), before);
-
-    folder.writeBytes("Lotto.dat", before.chopped(8));
-    form.mnuPrintTickets->trigger();
-    ASSERT_EQ(shown().size(), 1);
-    EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
-    QFile::remove(folder.file("Lotto.dat"));
-    form.mnuPrintTickets->trigger();
-    EXPECT_TRUE(shown().last().contains("has not been calibrated"));
-    EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
-}
-
-TEST_F(SlipPrintTest, ThePlayerCalibratesTheSlipAdjustsItAndTestPrintsABoard)
+TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMarkedSlipAfterSlip)
 {
     writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
     Form1 &form = start();
@@ -180,4 +142,31 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesTheSlipAdjustsItAndTestPrintsABoard)
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
     EXPECT_TRUE(form.isEnabled());
     EXPECT_EQ(openWindow<configure>(), nullptr);
+
+    // Printing the tickets: none without entries; the listed ones on their boards, two a slip; none with
+    // the layout damaged or missing.
+    platform::MessageScript::clear();
+    form.mnuPrintTickets->trigger();
+    EXPECT_EQ(shown(), QStringList({"There are no entries listed to print!"}));
+    platform::MessageScript::clear();
+    const std::vector<NumbersRecord> entries
+        = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
+    writeNumbersFile(
+        folder.file(datedEntryFileName("Lotto", QDate::currentDate(), form.startup().MonthNames)), entries);
+    form.refreshEntryPanel();
+    form.mnuPrintTickets->trigger();
+    EXPECT_EQ(shown(), QStringList());
+    QString problem;
+    const std::vector<SlipMark> marks = slipMarks(moved, entries, &problem);
+    ASSERT_EQ(marks.size(), 18u);
+    expectMarksOnPaper(moved, marks);
+    EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
+    folder.writeBytes("Lotto.dat", slipLayoutBytes(moved).chopped(8));
+    form.mnuPrintTickets->trigger();
+    ASSERT_EQ(shown().size(), 1);
+    EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
+    QFile::remove(folder.file("Lotto.dat"));
+    form.mnuPrintTickets->trigger();
+    EXPECT_TRUE(shown().last().contains("has not been calibrated"));
+    EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
 }
