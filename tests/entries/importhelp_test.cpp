@@ -101,7 +101,6 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
     EXPECT_LE(box->lblDisclaimer->heightForWidth(box->lblDisclaimer->width()), box->lblDisclaimer->height());
     box->lblDisclaimer->hide();
     expectFits(box);
-    box->lblDisclaimer->show();
     EXPECT_EQ(box->windowTitle() + " " + box->lblVersion->text(), "Vexmora Version 1.0.0");
 
     // System Info: no program, one that will not start, one that starts.
