@@ -8,16 +8,7 @@ using namespace vx;
 using vx::test::drawRecord;
 
 namespace {
-QByteArray history(std::vector<NumbersRecord> records)
-{
-    QByteArray bytes;
-    for (size_t i = 0; i < records.size(); ++i) {
-        records[i].count = i == 0 ? int32_t(records.size()) : 0;
-        records[i].number = int16_t(i + 1);
-        bytes += records[i].toBytes();
-    }
-    return bytes;
-}
+const auto history = [](const std::vector<NumbersRecord> &r) { return vx::test::numbersFileBytes(r, true); };
 const std::vector<NumbersRecord> Good = {drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 60}, {7}),
     drawRecord(2024, 1, 6, {11, 12, 13, 14, 15, 16}, {0, 60}), drawRecord(2024, 2, 3, {60, 9, 8, 7, 6, 5})};
 } // namespace

@@ -1,5 +1,4 @@
 #include "entries/windowfit.h"
-#include "loopbackserver.h"
 #include "online/onlineservices.h"
 #include "online/rdl.h"
 #include "online/updatecheck.h"
@@ -14,6 +13,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 
 using namespace vx;
@@ -21,17 +22,45 @@ using namespace vx::test;
 namespace MessageScript = vx::platform::MessageScript;
 
 namespace {
-QByteArray history(std::initializer_list<NumbersRecord> list)
+// An HTTP server on the loopback address that answers each path as told, faults included.
+class LoopbackServer : public QTcpServer
 {
-    QByteArray bytes;
-    for (NumbersRecord r : list) {
-        r.count = bytes.isEmpty() ? int32_t(list.size()) : 0;
-        bytes += r.toBytes();
+public:
+    struct Answer {
+        int status = 200;
+        QByteArray body;
+        qint64 declared = -1; // the Content-Length sent; -1: the body's size
+        qint64 sent = -1; // body bytes sent before the connection closes; -1: all
+        bool stall = false; // after `sent` bytes the connection stays open, silent
+    };
+    QMap<QString, Answer> answers; // by path; any other path gets a 404
+    QStringList requested;
+
+    LoopbackServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
+                    return;
+                requested << QString::fromLatin1(socket->readAll().split(' ').value(1));
+                const Answer a = answers.value(requested.last(), Answer {404, "missing"});
+                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n\r\n")
+                                  .arg(a.status)
+                                  .arg(a.declared < 0 ? a.body.size() : a.declared)
+                                  .toLatin1());
+                socket->write(a.sent < 0 ? a.body : a.body.first(a.sent));
+                if (!a.stall)
+                    socket->disconnectFromHost();
+            });
+        });
     }
-    return bytes;
-}
-const QByteArray Old = history({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
-const QByteArray New = history({drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 6}, {7}),
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(serverPort())); }
+};
+
+const QByteArray Old = numbersFileBytes({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
+const QByteArray New = numbersFileBytes({drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 6}, {7}),
     drawRecord(2024, 1, 13, {7, 8, 9, 10, 11, 12}), drawRecord(2024, 1, 20, {13, 14, 15, 16, 17, 60})});
 
 class OnlineTest : public MainWindowTest
@@ -52,11 +81,13 @@ protected:
         online::SetConnectionForTesting(std::nullopt);
         MainWindowTest::TearDown();
     }
-    // Ticks the games and downloads them.
-    RDL *download(const QStringList &games)
+    // Ticks the games and downloads them, after the preparation given.
+    RDL *download(const QStringList &games, const std::function<void(RDL *)> &prepare = {})
     {
         auto *window = new RDL(folder.path(), main);
         window->show();
+        if (prepare)
+            prepare(window);
         for (int i = 0; i < window->List1->count(); ++i)
             if (games.contains(window->List1->item(i)->text()))
                 window->List1->item(i)->setCheckState(Qt::Checked);
@@ -69,8 +100,51 @@ protected:
 };
 } // namespace
 
-TEST_F(OnlineTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
+TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAGoodOneReplacesItOnlyAfterYes)
 {
+    QByteArray unordered = New;
+    unordered.replace(30 + 10, 2, QByteArray("\xd0\x07", 2)); // record 2 in the year 2000
+    QByteArray above60 = New;
+    above60.replace(12, 2, QByteArray("\x3d\x00", 2));
+    const struct {
+        LoopbackServer::Answer answer;
+        QString said;
+    } cases[] = {
+        {{404, "gone"}, "The server answered 404"}, // no such file
+        {{200, New, -1, 40}, "The download of"}, // dropped half-way
+        {{200, New, New.size() + 30}, "The download of"}, // shorter than its Content-length
+        {{200, New.chopped(1)}, "not a whole number"}, // a byte short of whole records
+        {{200, unordered}, "is dated before"}, // the dates out of order
+        {{200, above60}, "outside 1 to 60"}, // a number out of range
+        {{200, New, -1, 30, true}, server.url().toString() + "/dwnld/NXLWeekly.rtl was cancelled."}, // Cancel stops all
+    };
+    for (const auto &c : cases) {
+        server.answers["/dwnld/NXLWeekly.rtl"] = c.answer;
+        server.answers["/dwnld/NXLMidweek.rtl"] = c.answer;
+        server.requested.clear();
+        MessageScript::clear();
+        RDL *window = download({"Weekly", "Midweek"}, [&](RDL *window) {
+            QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window, [&, window](int value) {
+                if (value > 0 && c.answer.stall) {
+                    EXPECT_EQ(window->ProgressBar1->maximum(), New.size());
+                    EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
+                    window->Command2->click();
+                }
+            });
+        });
+        ASSERT_EQ(MessageScript::shown().size(), c.answer.stall ? 1 : 2);
+        EXPECT_EQ(server.requested.size(), c.answer.stall ? 1 : 2);
+        EXPECT_TRUE(MessageScript::shown()[0].contains(c.said)) << MessageScript::shown()[0].toStdString();
+        EXPECT_TRUE(MessageScript::shown()[0].endsWith("The Weekly history has not been changed."));
+        EXPECT_EQ(MessageScript::unansweredQuestions(), 0);
+        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+        EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
+        EXPECT_TRUE(window->Command3->isEnabled());
+    }
+
+    // A sound download replaces a history only after Yes.
+    MessageScript::clear();
+    server.requested.clear();
     server.answers["/dwnld/NXLWeekly.rtl"] = {200, New};
     server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
     MessageScript::answers({true, false});
@@ -89,80 +163,22 @@ TEST_F(OnlineTest, AGoodDownloadReplacesTheHistoryOnlyAfterYes)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(OnlineTest, AFailedOrUnsoundDownloadLeavesTheHistoryAsItWasAndSaysWhy)
-{
-    QByteArray unordered = New;
-    unordered.replace(30 + 10, 2, QByteArray("\xd0\x07", 2)); // record 2 in the year 2000
-    QByteArray above60 = New;
-    above60.replace(12, 2, QByteArray("\x3d\x00", 2));
-    const struct {
-        LoopbackServer::Answer answer;
-        QString said;
-    } cases[] = {
-        {{404, "gone"}, "The server answered 404"},
-        {{200, New, -1, 40}, "The download of"}, // dropped half-way
-        {{200, New, New.size() + 30}, "The download of"}, // shorter than its Content-length
-        {{200, New.chopped(1)}, "not a whole number"},
-        {{200, unordered}, "is dated before"},
-        {{200, above60}, "outside 1 to 60"},
-    };
-    for (const auto &c : cases) {
-        server.answers["/dwnld/NXLWeekly.rtl"] = c.answer;
-        server.answers["/dwnld/NXLMidweek.rtl"] = c.answer;
-        MessageScript::clear();
-        download({"Weekly", "Midweek"});
-        ASSERT_EQ(MessageScript::shown().size(), 2);
-        EXPECT_TRUE(MessageScript::shown()[0].contains(c.said)) << MessageScript::shown()[0].toStdString();
-        EXPECT_TRUE(MessageScript::shown()[0].endsWith("The Weekly history has not been changed."));
-        EXPECT_EQ(MessageScript::unansweredQuestions(), 0);
-        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
-        EXPECT_FALSE(folder.exists("Midweek.rtl"));
-        EXPECT_FALSE(folder.exists("temp.rtl"));
-    }
-}
-
-TEST_F(OnlineTest, CancelDuringASlowTransferStopsEverythingAndKeepsTheHistory)
-{
-    server.answers["/dwnld/NXLWeekly.rtl"] = {200, New, -1, 30, true};
-    server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
-    auto *window = new RDL(folder.path(), main);
-    window->List1->item(0)->setCheckState(Qt::Checked);
-    window->List1->item(3)->setCheckState(Qt::Checked);
-    QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window, [this, window](int value) {
-        if (value > 0) {
-            EXPECT_EQ(window->ProgressBar1->maximum(), New.size());
-            EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
-            window->Command2->click();
-        }
-    });
-    window->Command1_Click();
-    EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl"}));
-    EXPECT_EQ(MessageScript::last(),
-        "The download of " + server.url().toString()
-            + "/dwnld/NXLWeekly.rtl was cancelled. The Weekly history has not been changed.");
-    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
-    EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
-    EXPECT_FALSE(folder.exists("temp.rtl"));
-    EXPECT_TRUE(window->Command3->isEnabled());
-}
-
-TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
+TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNothingIsFetchedOffline)
 {
     const QByteArray updater = "#!/bin/sh\necho updating\n";
     const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
-    QList<int> newer = online::programVersion().segments();
-    newer.resize(3);
-    ++newer[2];
+    const QVersionNumber now = online::programVersion();
+    const QVersionNumber newer(now.majorVersion(), now.minorVersion(), now.microVersion() + 1);
     const struct {
         QVersionNumber version;
         QByteArray served;
         bool asked, started;
         QString said;
     } cases[] = {
-        {online::programVersion(), updater, false, false, "You have the latest version"},
+        {now, updater, false, false, "You have the latest version"},
         {QVersionNumber(0), updater, false, false, "You have the latest version"},
-        {QVersionNumber(newer), updater + "tampered", true, false, "It has been deleted and was not started."},
-        {QVersionNumber(newer), updater, true, true, ""},
+        {newer, updater + "tampered", true, false, "It has been deleted and was not started."},
+        {newer, updater, true, true, ""},
     };
     start();
     for (const auto &c : cases) {
@@ -182,18 +198,14 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatches)
         EXPECT_EQ(platform::ProgramEnded(), c.started);
         EXPECT_TRUE(MessageScript::last().contains(c.said)) << MessageScript::last().toStdString();
         EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.asked ? "" : "left over"));
-        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
-        EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
     }
     server.answers.clear();
     form().mnuUpgrade_Click();
     EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The server answered 404"));
-}
 
-TEST_F(OnlineTest, UpdateResultsWaitsForTheDownloaderAndNothingIsFetchedOffline)
-{
+    // Offline: Update Results waits for its window, whose Download, like the check, fetches nothing.
     online::SetConnectionForTesting(online::Connection::Offline);
-    start();
+    server.requested.clear();
     MessageScript::clear();
     QTimer::singleShot(0, [this] {
         RDL *window = openWindow<RDL>();
@@ -207,5 +219,4 @@ TEST_F(OnlineTest, UpdateResultsWaitsForTheDownloaderAndNothingIsFetchedOffline)
     form().mnuUpgrade_Click();
     EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
-    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
 }

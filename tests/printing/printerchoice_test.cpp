@@ -37,8 +37,7 @@ TEST_F(PrinterChoiceTest, APrinterChosenWhilePrintingWasOffIsSavedAndEnablesTheP
         if (choose)
             window->List1->setCurrentRow(1);
         choose ? void(window->close()) : window->Command1->click();
-        const QByteArray name = choose ? "Beta" : "Removed";
-        EXPECT_EQ(folder.bytes("print.dat"), name + QByteArray(255 - name.size(), ' '));
+        EXPECT_EQ(folder.bytes("print.dat"), QByteArray(choose ? "Beta" : "Removed").leftJustified(255));
         EXPECT_EQ(platform::CurrentPrinterName(), choose ? "Beta" : "");
         EXPECT_EQ(form.startup().PrintingEnabled, choose);
         EXPECT_EQ(form.Command9->isEnabled() && form.Command10->isEnabled(), choose);

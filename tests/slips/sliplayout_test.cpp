@@ -26,11 +26,11 @@ const QByteArray smallLayout = floats({2, 1, 0.5f, 4, 3, 1, 10, 20, 110, 20.5f, 
 
 } // namespace
 
-TEST(SlipLayoutFile, ReadsItsRecordsAndWritesThemBackByteForByte)
+TEST(SlipLayoutFile, ReadsItsRecordsWritesThemBackByteForByteAndRefusesMissingAndDamagedFiles)
 {
-    QString problem;
-    const std::optional<SlipLayout> layout = parseSlipLayout(smallLayout, &problem);
-    ASSERT_TRUE(layout) << problem.toStdString();
+    QString message;
+    const std::optional<SlipLayout> layout = parseSlipLayout(smallLayout, &message);
+    ASSERT_TRUE(layout) << message.toStdString();
     const SlipLayout expected {2, 1, 0.5f, 4, {{10, 20}, {110, 20.5f}}, {{0, 0}, {5, 0}, {0, 6.25f}}, {{2.5f, 30}}};
     EXPECT_EQ(*layout, expected);
     EXPECT_EQ(slipLayoutBytes(*layout), smallLayout);
@@ -39,6 +39,7 @@ TEST(SlipLayoutFile, ReadsItsRecordsAndWritesThemBackByteForByte)
     std::mt19937 rnd(15);
     std::uniform_real_distribution<float> mm(0, 150);
     TestFolder folder;
+    const QString path = slipLayoutPath(folder.path(), QStringLiteral(" Lotto "));
     for (int round = 0; round < 50; ++round) {
         SlipLayout l = defaultSlipLayout(1 + static_cast<int>(rnd() % 60), static_cast<int>(rnd() % 40));
         l.boardsPerSlip = 1 + static_cast<int>(rnd() % SlipLayout::MaxBoards);
@@ -47,16 +48,12 @@ TEST(SlipLayoutFile, ReadsItsRecordsAndWritesThemBackByteForByte)
         l.boardOrigins.clear();
         for (int b = 0; b < l.boardsPerSlip; ++b)
             l.boardOrigins.push_back({mm(rnd), mm(rnd)});
-        const QString path = slipLayoutPath(folder.path(), QStringLiteral(" Lotto "));
-        QString message;
         ASSERT_TRUE(saveSlipLayout(path, l, &message)) << message.toStdString();
         EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(l));
         EXPECT_EQ(readSlipLayout(path, &message), l);
     }
-}
 
-TEST(SlipLayoutFile, RefusesMissingAndDamagedFilesWithAReason)
-{
+    // Damaged files are refused, each with its reason.
     const struct {
         QByteArray bytes;
         const char *reason;
@@ -69,21 +66,17 @@ TEST(SlipLayoutFile, RefusesMissingAndDamagedFilesWithAReason)
         {smallLayout.left(8) + floats({NAN, 4}) + smallLayout.mid(16), "at most 10 mm wide"},
         {smallLayout.left(64) + floats({-20, 0}), "off the paper"}, // the bonus box left of the paper
     };
-    TestFolder folder;
     for (const auto &c : cases) {
         folder.writeBytes("Lotto.dat", c.bytes);
-        QString message;
         EXPECT_FALSE(readSlipLayout(folder.file("Lotto.dat"), &message));
         EXPECT_TRUE(message.contains("is damaged") && message.contains(QLatin1String(c.reason)))
             << message.toStdString();
     }
-    QString message;
     EXPECT_FALSE(readSlipLayout(folder.file("Other.dat"), &message));
     EXPECT_TRUE(message.contains("has not been calibrated"));
     EXPECT_FALSE(folder.exists("Other.dat"));
-    EXPECT_FALSE(slipLayoutNameClash("GAME3 ").isEmpty());
-    EXPECT_FALSE(slipLayoutNameClash("print").isEmpty());
-    EXPECT_TRUE(slipLayoutNameClash("Game7").isEmpty());
+    for (const auto &[name, clashes] : {std::pair {"GAME3 ", true}, {"print", true}, {"Game7", false}})
+        EXPECT_EQ(!slipLayoutNameClash(name).isEmpty(), clashes) << name;
 }
 
 TEST(SlipMarks, EntriesFillTheBoardsOfASlipInOrderAndThenANewPage)

@@ -1,4 +1,5 @@
 #include "entries/windowfit.h"
+#include "gamedata/entryfiles.h"
 #include "platform/messages.h"
 #include "slips/adjust.h"
 #include "slips/configure.h"
@@ -15,7 +16,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -36,131 +36,61 @@ void expectMarksOnPaper(const SlipLayout &layout, const std::vector<SlipMark> &m
     QString error;
     ASSERT_TRUE(waitForPrintout("Slips", &error)) << error.toStdString();
     const QString pdf = printoutFile("Slips");
-    int pages = 0;
-    for (const PdfWord &w : pdfWords(pdf))
-        pages += w.text.isEmpty();
+    const int pages = int(std::ranges::count_if(pdfWords(pdf), [](const PdfWord &w) { return w.text.isEmpty(); }));
     EXPECT_EQ(pages, marks.back().page);
     QTemporaryDir dir;
+    runTool("pdftoppm", {"-r", "254", "-gray", pdf, dir.filePath("page")});
     for (int page = 1; page <= pages; ++page) {
-        runTool("pdftoppm",
-            {"-r", "254", "-gray", "-f", QString::number(page), "-l", QString::number(page), "-singlefile", pdf,
-                dir.filePath("page")});
-        QImage image = QImage(dir.filePath("page.pgm")).convertToFormat(QImage::Format_Grayscale8);
+        QImage image
+            = QImage(dir.filePath(QStringLiteral("page-%1.pgm").arg(page))).convertToFormat(QImage::Format_Grayscale8);
+        // The bounds of the ink in an area, wiped once read so that ink left over shows.
+        const auto takeInk = [&image](const QRect &area) {
+            QRect ink;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        ink |= QRect(x, y, 1, 1);
+                        image.setPixel(x, y, 0xffffffff);
+                    }
+            return QRectF(ink);
+        };
         for (const SlipMark &mark : marks) {
             if (mark.page != page)
                 continue;
             const MarkLine line = markLine(layout, mark);
             const double half = layout.markWidth / 2;
-            const QRectF expected(
-                QPointF(line.from.x - half, line.from.y - half), QPointF(line.to.x + half, line.to.y + half));
-            const QRect around = QRectF(expected.topLeft() * DotsPerMm, expected.bottomRight() * DotsPerMm)
-                                     .toAlignedRect()
-                                     .adjusted(-10, -10, 10, 10);
-            QRect ink;
-            for (int y = around.top(); y <= around.bottom(); ++y)
-                for (int x = around.left(); x <= around.right(); ++x)
-                    if (qGray(image.pixel(x, y)) < 128) {
-                        ink |= QRect(x, y, 1, 1);
-                        image.setPixel(x, y, 0xffffffff); // read, so that ink left over shows
-                    }
-            const QRectF found(
-                QPointF(ink.left(), ink.top()) / DotsPerMm, QPointF(ink.right() + 1, ink.bottom() + 1) / DotsPerMm);
-            const double off
-                = std::max({std::fabs(found.left() - expected.left()), std::fabs(found.right() - expected.right()),
-                    std::fabs(found.top() - expected.top()), std::fabs(found.bottom() - expected.bottom())});
-            EXPECT_LE(off, 0.5) << "page " << page << " board " << mark.board << (mark.bonus ? " bonus " : " main ")
-                                << mark.number;
+            const QRectF dots(QPointF(line.from.x - half, line.from.y - half) * DotsPerMm,
+                QPointF(line.to.x + half, line.to.y + half) * DotsPerMm);
+            const QRectF found = takeInk(dots.toAlignedRect().adjusted(-10, -10, 10, 10) & image.rect());
+            const double off = std::max({std::fabs(found.left() - dots.left()), std::fabs(found.right() - dots.right()),
+                std::fabs(found.top() - dots.top()), std::fabs(found.bottom() - dots.bottom())});
+            EXPECT_LE(off / DotsPerMm, 0.5)
+                << "page " << page << " board " << mark.board << (mark.bonus ? " bonus " : " main ") << mark.number;
         }
-        int stray = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                stray += qGray(image.pixel(x, y)) < 128;
-        EXPECT_EQ(stray, 0) << "page " << page;
+        EXPECT_TRUE(takeInk(image.rect()).isEmpty()) << "page " << page;
     }
     QFile::remove(pdf);
 }
 
-class SlipPrintTest : public MainWindowTest
-{
-protected:
-    // Game 1 "Lotto" (five of 69 and a PB of 26), two boards a slip, and today's entries.
-    SlipLayout prepare(const std::vector<NumbersRecord> &entries)
-    {
-        writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
-        SlipLayout layout = defaultSlipLayout(69, 26);
-        layout.boardsPerSlip = 2;
-        layout.boardOrigins = {{12.5f, 20}, {96, 21.3f}};
-        layout.markWidth = 0.8f;
-        QString message;
-        EXPECT_TRUE(saveSlipLayout(folder.file("Lotto.dat"), layout, &message));
-        const QDate today = QDate::currentDate();
-        const QString month = QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper();
-        if (!entries.empty())
-            writeNumbersFile(
-                folder.file("Lotto" + today.toString("dd") + month + today.toString("yyyy") + ".lot"), entries);
-        return layout;
-    }
-};
+using SlipPrintTest = MainWindowTest;
 } // namespace
 
-TEST_F(SlipPrintTest, TheListedEntriesAreMarkedOnTheirBoardsSlipAfterSlip)
+TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMarkedSlipAfterSlip)
 {
-    const std::vector<NumbersRecord> entries
-        = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
-    const SlipLayout layout = prepare(entries);
-    Form1 &form = start();
-    const QByteArray before = folder.bytes("Lotto.dat");
-    form.mnuPrintTickets->trigger();
-    EXPECT_EQ(shown(), QStringList());
-    QString problem;
-    const std::vector<SlipMark> marks = slipMarks(layout, entries, &problem);
-    ASSERT_EQ(marks.size(), 18u);
-    EXPECT_EQ(marks.back().page, 2);
-    expectMarksOnPaper(layout, marks);
-    EXPECT_EQ(folder.bytes("Lotto.dat"), before);
-}
-
-TEST_F(SlipPrintTest, NothingIsPrintedWithoutEntriesOrWithADamagedLayout)
-{
-    prepare({});
-    Form1 &form = start();
-    form.mnuPrintTickets->trigger();
-    EXPECT_EQ(shown(), QStringList({"There are no entries listed to print!"}));
-
-    platform::MessageScript::clear();
-    prepare({entryRecord({3, 15, 22, 31, 40}, 7)});
-    form.refreshEntryPanel();
-    folder.writeBytes("Lotto.dat", folder.bytes("Lotto.dat").chopped(8));
-    form.mnuPrintTickets->trigger();
-    ASSERT_EQ(shown().size(), 1);
-    EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
-    QFile::remove(folder.file("Lotto.dat"));
-    form.mnuPrintTickets->trigger();
-    EXPECT_TRUE(shown().last().contains("has not been calibrated"));
-    EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
-}
-
-TEST_F(SlipPrintTest, ThePlayerCalibratesTheSlipAdjustsItAndTestPrintsABoard)
-{
-    prepare({});
-    QFile::remove(folder.file("Lotto.dat"));
+    writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
     Form1 &form = start();
     form.mnuCalibrate->trigger();
     auto *window = openWindow<configure>();
-    ASSERT_TRUE(window);
+    ASSERT_TRUE(window && !form.isEnabled());
     expectFits(window);
-    EXPECT_FALSE(form.isEnabled());
 
     // Two boards; the second board's origin; the main boxes in rows of ten, 4.5 mm apart from
     // (2, 3), then box 7 put right by hand; the bonus boxes in two rows; marks down, 0.6 by 2.5 mm.
     window->Text1->setValue(2);
     window->Combo1->setCurrentIndex(1);
-    window->Text2->setValue(60);
-    window->Text3->setValue(30.25);
-    window->Text7->setValue(2);
-    window->Text8->setValue(3);
-    window->Text9->setValue(4.5);
-    window->Text10->setValue(4.5);
+    for (const auto &[box, mm] : {std::pair {window->Text2, 60.}, {window->Text3, 30.25}, {window->Text7, 2.},
+             {window->Text8, 3.}, {window->Text9, 4.5}, {window->Text10, 4.5}})
+        box->setValue(mm);
     window->Command1->click();
     window->List1->setCurrentRow(6);
     window->Text4->setValue(31);
@@ -209,6 +139,31 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesTheSlipAdjustsItAndTestPrintsABoard)
     window->Command4->click();
     EXPECT_EQ(shown(), QStringList({"Save the changes to the slip layout?"}));
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
-    EXPECT_TRUE(form.isEnabled());
-    EXPECT_EQ(openWindow<configure>(), nullptr);
+    EXPECT_TRUE(form.isEnabled() && !openWindow<configure>());
+
+    // Printing the tickets: none without entries; the listed ones on their boards, two a slip; none with
+    // the layout damaged or missing.
+    form.mnuPrintTickets->trigger();
+    EXPECT_EQ(platform::MessageScript::last(), "There are no entries listed to print!");
+    platform::MessageScript::clear();
+    const std::vector<NumbersRecord> entries
+        = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
+    writeNumbersFile(
+        folder.file(datedEntryFileName("Lotto", QDate::currentDate(), form.startup().MonthNames)), entries);
+    form.refreshEntryPanel();
+    form.mnuPrintTickets->trigger();
+    EXPECT_EQ(shown(), QStringList());
+    QString problem;
+    const std::vector<SlipMark> marks = slipMarks(moved, entries, &problem);
+    ASSERT_EQ(marks.size(), 18u);
+    expectMarksOnPaper(moved, marks);
+    EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
+    folder.writeBytes("Lotto.dat", slipLayoutBytes(moved).chopped(8));
+    form.mnuPrintTickets->trigger();
+    ASSERT_EQ(shown().size(), 1);
+    EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
+    QFile::remove(folder.file("Lotto.dat"));
+    form.mnuPrintTickets->trigger();
+    EXPECT_TRUE(shown().last().contains("has not been calibrated"));
+    EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
 }

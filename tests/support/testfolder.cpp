@@ -109,7 +109,7 @@ NumbersRecord drawRecord(
     return r;
 }
 
-void writeNumbersFile(const QString &path, std::vector<NumbersRecord> records, bool numbered)
+QByteArray numbersFileBytes(std::vector<NumbersRecord> records, bool numbered)
 {
     QByteArray bytes;
     for (size_t i = 0; i < records.size(); ++i) {
@@ -119,7 +119,12 @@ void writeNumbersFile(const QString &path, std::vector<NumbersRecord> records, b
             records[i].number = static_cast<int16_t>(i + 1);
         bytes += records[i].toBytes();
     }
-    writeFileBytes(path, bytes);
+    return bytes;
+}
+
+void writeNumbersFile(const QString &path, std::vector<NumbersRecord> records, bool numbered)
+{
+    writeFileBytes(path, numbersFileBytes(std::move(records), numbered));
 }
 
 NumbersRecord rawRecord(const QByteArray &bytes, int n)

@@ -69,6 +69,7 @@ inline NumbersRecord entryRecord(std::initializer_list<int> mains, int extra1 = 
 
 // Writes a numbers file record by record as the program would: Count in record 1 (the other
 // records' Count fields as given), Numbers 1, 2, ... when numbered is true.
+QByteArray numbersFileBytes(std::vector<NumbersRecord> records, bool numbered = false);
 void writeNumbersFile(const QString &path, std::vector<NumbersRecord> records, bool numbered = false);
 
 // Reads record n (from 1) of a numbers file straight from its bytes.
