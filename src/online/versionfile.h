@@ -7,11 +7,10 @@
 
 namespace vx {
 
-// The version file CNXversion.rtl on the download server: two lines of text,
-//   1.2.0
-//   <the SHA-256 digest of nxupd.exe as 64 hexadecimal digits>
-// each ended by a line feed (a carriage return before it is allowed, the last line feed may be
-// missing). The version has one to three parts of one to five digits, separated by dots.
+// The version file CNXversion.rtl on the download server: two lines of text, the newest version
+// (such as "1.2.0") and the SHA-256 digest of nxupd.exe as 64 hexadecimal digits, each ended by a
+// line feed (a carriage return before it is allowed, the last line feed may be missing). The
+// version has one to three parts of one to five digits, separated by dots.
 struct VersionFile {
     QVersionNumber version;
     QByteArray updaterSha256; // the 32 bytes of the digest
