@@ -254,6 +254,7 @@ private:
     QString dataPath(const QString &fileName) const;
 
     StartupValues m_startup;
+    bool m_ticketPrinting = false; // a printer existed at start-up: a later choice waits for a restart
     CurrentGame m_game;
     MainWindowFiles m_files;
     ToolWindowValues m_handed;

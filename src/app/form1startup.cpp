@@ -77,6 +77,7 @@ bool Form1::Form_Load()
 
     // Printing stays off without a printer.
     m_startup.PrintingEnabled = SelectSavedPrinter(m_startup.AppFolder);
+    m_ticketPrinting = m_startup.PrintingEnabled;
     if (!m_startup.PrintingEnabled) {
         Command9->setEnabled(false);
         Command10->setEnabled(false);
@@ -197,7 +198,7 @@ void Form1::setGameControlsEnabled(bool enabled)
     // main window is enabled again after a tool window.
     for (QMenu *menu : {mnuWheels, mnuStand, mnuOpt})
         menu->setEnabled(enabled);
-    mnuTicketPrinting->setEnabled(enabled && m_startup.PrintingEnabled);
+    mnuTicketPrinting->setEnabled(enabled && m_ticketPrinting);
     mnuFilter->setEnabled(enabled);
     mnuImport->setEnabled(enabled);
 }

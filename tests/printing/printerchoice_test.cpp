@@ -9,6 +9,7 @@
 
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace vx;
 using namespace vx::test;
@@ -41,6 +42,7 @@ TEST_F(PrinterChoiceTest, APrinterChosenWhilePrintingWasOffIsSavedAndEnablesTheP
         EXPECT_EQ(platform::CurrentPrinterName(), choose ? "Beta" : "");
         EXPECT_EQ(form.startup().PrintingEnabled, choose);
         EXPECT_EQ(form.Command9->isEnabled() && form.Command10->isEnabled(), choose);
+        form.Option[1]->click(); // selecting a game again does not bring it back either
         EXPECT_FALSE(form.mnuTicketPrinting->menuAction()->isEnabled()); // until the next start
         EXPECT_TRUE(form.isEnabled() && !openWindow<Form11>());
         flushDeletes();
