@@ -160,10 +160,8 @@ std::vector<OptimizedEntry> buildOptimizedEntries(const LinkTables &tables, cons
 FileResult optimizerTargetCount(const QString &entryPath, int *count)
 {
     NumbersFile file;
-    if (!file.open(entryPath))
-        return openFailure(file);
-    if (file.declaredCount() < 0)
-        return negativeCountFailure(file);
+    if (const FileResult opened = openForAdding(file, entryPath); !opened.ok)
+        return opened;
     *count = file.usableCount();
     return {};
 }
@@ -171,10 +169,8 @@ FileResult optimizerTargetCount(const QString &entryPath, int *count)
 FileResult appendOptimizedEntries(const QString &entryPath, const std::vector<OptimizedEntry> &entries, QDate date)
 {
     NumbersFile file;
-    if (!file.open(entryPath))
-        return openFailure(file);
-    if (file.declaredCount() < 0)
-        return negativeCountFailure(file);
+    if (const FileResult opened = openForAdding(file, entryPath); !opened.ok)
+        return opened;
     const int count = file.usableCount();
     if (qsizetype(count) + qsizetype(entries.size()) > MaxNumbersRecords)
         return count >= MaxNumbersRecords

@@ -144,13 +144,8 @@ std::optional<Candidate> Suggester::attempt()
 
 FileResult SuggestionRun::openEntries(const QString &entryPath)
 {
-    if (!m_entries.open(entryPath))
-        return openFailure(m_entries);
-    if (m_entries.declaredCount() < 0) {
-        const FileResult refusal = negativeCountFailure(m_entries);
-        m_entries.close();
-        return refusal;
-    }
+    if (const FileResult opened = openForAdding(m_entries, entryPath); !opened.ok)
+        return opened;
     m_count = m_entries.usableCount();
     m_first = m_entries.read(1);
     const std::vector<NumbersRecord> records = m_entries.readRange(1, m_count);

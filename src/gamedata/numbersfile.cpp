@@ -247,13 +247,23 @@ FileResult deleteResult(NumbersFile &file, int p)
     return file.setCount(c - 1) ? FileResult {} : writeFailure(file);
 }
 
+FileResult openForAdding(NumbersFile &file, const QString &path)
+{
+    if (!file.open(path))
+        return openFailure(file);
+    if (file.declaredCount() < 0) {
+        const FileResult refusal = negativeCountFailure(file);
+        file.close();
+        return refusal;
+    }
+    return {};
+}
+
 FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1, int *newCount)
 {
     NumbersFile file;
-    if (!file.open(entryPath))
-        return openFailure(file);
-    if (file.declaredCount() < 0)
-        return negativeCountFailure(file);
+    if (const FileResult opened = openForAdding(file, entryPath); !opened.ok)
+        return opened;
     const int count = file.usableCount();
     if (count >= MaxNumbersRecords)
         return fullFailure(entryPath);

@@ -54,6 +54,10 @@ FileResult writeFailure(const NumbersFile &file);
 FileResult negativeCountFailure(NumbersFile &file); // appending would overwrite record 1
 FileResult fullFailure(const QString &path); // the file already holds MaxNumbersRecords
 
+// Opens a numbers file that entries are to be added to. A file with a negative count is refused
+// (and closed), as adding to it would overwrite record 1.
+FileResult openForAdding(NumbersFile &file, const QString &path);
+
 // What a reader takes of a numbers file in one read: records 1 to the usable count, and whether the
 // declared count says something else (a damaged file, reported by the caller).
 struct NumbersFileRead {
