@@ -4,6 +4,7 @@
 #include "gamedata/recordfile.h"
 #include "gamedata/sharedstate.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,9 +31,13 @@ QString historyFileFault(const QString &name, const QByteArray &bytes)
             .arg(name)
             .arg(bytes.size())
             .arg(NumbersRecord::Size);
-    const int32_t declared = getInt32(bytes.constData());
-    const qint64 onDisk = bytes.size() / NumbersRecord::Size;
-    if (declared < 0 || declared > onDisk || declared > MaxNumbersRecords)
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    NumbersFile file;
+    file.open(&buffer, name);
+    const int32_t declared = file.declaredCount();
+    const qint64 onDisk = file.recordsOnDisk();
+    if (file.isDamaged())
         return QStringLiteral("The file %1 is not a sound results file: it gives its number of results as %2, "
                               "but it holds %3 records.")
             .arg(name)
