@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "gamedata/boxvalue.h"
+#include "gamedata/wheeltypes.h"
 #include "platform/controls.h"
 #include "platform/datepicker.h"
 #include "platform/messages.h"
@@ -236,47 +237,43 @@ void Form1::buildMenus()
     mnuWheels = submenu(nullptr, QStringLiteral("Wheels"), "mnuWheels");
     mnuWheelCreate = item(mnuWheels, QStringLiteral("Create"), "mnuWheelCreate", &Form1::mnuWheelCreate_Click);
     mnuWheelOpen = submenu(mnuWheels, QStringLiteral("Open"), "mnuWheelOpen");
+    // One item per wheel type, in the order of wheelTypes().
     struct WheelRow {
         const char *name;
-        int match;
-        int picked;
-        const char *suffix;
-        int16_t type;
-        int16_t pick;
         void (Form1::*handler)();
     };
-    static const WheelRow rows[] = {
-        {"mnu777", 7, 7, "-7-7-7.lot", 1, 7, &Form1::mnu777_Click},
-        {"mnu776", 6, 7, "-7-7-6.lot", 2, 7, &Form1::mnu776_Click},
-        {"mnu775", 5, 7, "-7-7-5.lot", 3, 7, &Form1::mnu775_Click},
-        {"mnu774", 4, 7, "-7-7-4.lot", 4, 7, &Form1::mnu774_Click},
-        {"mnu773", 3, 7, "-7-7-3.lot", 5, 7, &Form1::mnu773_Click},
-        {"mnu666", 6, 6, "-6-6-6.lot", 1, 6, &Form1::mnu666_Click},
-        {"mnu665", 5, 6, "-6-6-5.lot", 2, 6, &Form1::mnu665_Click},
-        {"mnu664", 4, 6, "-6-6-4.lot", 3, 6, &Form1::mnu664_Click},
-        {"mnu663", 3, 6, "-6-6-3.lot", 4, 6, &Form1::mnu663_Click},
-        {"mnu655", 5, 5, "-6-5-5.lot", 5, 6, &Form1::mnu655_Click},
-        {"mnu654", 4, 5, "-6-5-4.lot", 6, 6, &Form1::mnu654_Click},
-        {"mnu653", 3, 5, "-6-5-3.lot", 7, 6, &Form1::mnu653_Click},
-        {"mnu644", 4, 4, "-6-4-4.lot", 8, 6, &Form1::mnu644_Click},
-        {"mnu643", 3, 4, "-6-4-3.lot", 9, 6, &Form1::mnu643_Click},
-        {"mnu633", 3, 3, "-6-3-3.lot", 10, 6, &Form1::mnu633_Click},
-        {"mnu555", 5, 5, "-5-5-5.lot", 1, 5, &Form1::mnu555_Click},
-        {"mnu554", 4, 5, "-5-5-4.lot", 2, 5, &Form1::mnu554_Click},
-        {"mnu553", 3, 5, "-5-5-3.lot", 3, 5, &Form1::mnu553_Click},
-        {"mnu544", 4, 4, "-5-4-4.lot", 4, 5, &Form1::mnu544_Click},
-        {"mnu543", 3, 4, "-5-4-3.lot", 5, 5, &Form1::mnu543_Click},
-        {"mnu533", 3, 3, "-5-3-3.lot", 6, 5, &Form1::mnu533_Click},
-        {"mnu444", 4, 4, "-4-4-4.lot", 1, 4, &Form1::mnu444_Click},
-        {"mnu443", 3, 4, "-4-4-3.lot", 2, 4, &Form1::mnu443_Click},
-        {"mnu442", 2, 4, "-4-4-2.lot", 3, 4, &Form1::mnu442_Click},
+    static const WheelRow rows[WheelTypeCount] = {
+        {"mnu777", &Form1::mnu777_Click},
+        {"mnu776", &Form1::mnu776_Click},
+        {"mnu775", &Form1::mnu775_Click},
+        {"mnu774", &Form1::mnu774_Click},
+        {"mnu773", &Form1::mnu773_Click},
+        {"mnu666", &Form1::mnu666_Click},
+        {"mnu665", &Form1::mnu665_Click},
+        {"mnu664", &Form1::mnu664_Click},
+        {"mnu663", &Form1::mnu663_Click},
+        {"mnu655", &Form1::mnu655_Click},
+        {"mnu654", &Form1::mnu654_Click},
+        {"mnu653", &Form1::mnu653_Click},
+        {"mnu644", &Form1::mnu644_Click},
+        {"mnu643", &Form1::mnu643_Click},
+        {"mnu633", &Form1::mnu633_Click},
+        {"mnu555", &Form1::mnu555_Click},
+        {"mnu554", &Form1::mnu554_Click},
+        {"mnu553", &Form1::mnu553_Click},
+        {"mnu544", &Form1::mnu544_Click},
+        {"mnu543", &Form1::mnu543_Click},
+        {"mnu533", &Form1::mnu533_Click},
+        {"mnu444", &Form1::mnu444_Click},
+        {"mnu443", &Form1::mnu443_Click},
+        {"mnu442", &Form1::mnu442_Click},
     };
-    for (const WheelRow &row : rows) {
-        const QString caption
-            = QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(row.match).arg(row.picked);
-        QAction *action = named(mnuWheelOpen->addAction(caption), row.name);
-        connect(action, &QAction::triggered, this, [this, handler = row.handler] { (this->*handler)(); });
-        m_wheelItems.push_back({action, row.name, caption, QLatin1String(row.suffix), row.type, row.pick});
+    for (size_t k = 0; k < wheelTypes().size(); ++k) {
+        const WheelType &type = wheelTypes()[k];
+        Q_ASSERT(type.menuName() == QLatin1String(rows[k].name));
+        QAction *action = named(mnuWheelOpen->addAction(type.caption()), rows[k].name);
+        connect(action, &QAction::triggered, this, [this, handler = rows[k].handler] { (this->*handler)(); });
+        m_wheelItems.push_back({action, rows[k].name, type.caption(), type.suffix(), type.number, type.pick});
     }
 
     mnuStand = submenu(nullptr, QStringLiteral("Standing Entry"), "mnuStand");

@@ -47,6 +47,7 @@ public:
     double entryCountShown() const override;
     void refreshEntryPanel() override { DTPicker2_Change(); }
     void clearEntryDisplay() override { ClearDrawDisplay(); }
+    void closeEntryFile() override;
     void showDraw(const NumbersRecord &record) override { showDrawRecord(record); }
     void refreshDrawPanel() override { DTPicker1_Change(); }
     void setDrawDate(const QDate &date) override;

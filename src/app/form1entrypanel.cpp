@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "platform/toolwindow.h"
 #include "printing/listprinting.h"
+#include "wheels/wheelwindow.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -296,6 +297,15 @@ void Form1::openwheel(const QString &path)
     listEntryFile();
 }
 
+void Form1::closeEntryFile()
+{
+    List1->clear();
+    List2->clear();
+    Text2->setText(QStringLiteral("0"));
+    m_files.OpenWheelType = 0;
+    m_files.EntryFile.clear();
+}
+
 void Form1::mnuWheelCreate_Click()
 {
     DeleteEmptyEntryFile(m_files.EntryFile);
@@ -305,8 +315,12 @@ void Form1::mnuWheelCreate_Click()
     m_handed.WheelListName = m_game.GameName;
     if (m_game.MainDrawn >= 4 && m_game.MainDrawn <= 6)
         m_handed.WheelBonusMode = m_game.BonusPool != 0 ? 1 : 4;
-    // The wheel window of the game's pick size takes over from here; the main window stays
-    // usable until one exists to hand it back.
+    if (m_game.MainDrawn < 4 || m_game.MainDrawn > 7)
+        return;
+    // The wheel window does not block: the main window stays disabled until it closes.
+    auto *window = new WheelWindow(m_game.MainDrawn, m_startup, m_game, m_handed, m_files, *this);
+    openToolWindow(this, window, OpenMode::NoWait);
+    window->Form_Load();
 }
 
 } // namespace vx

@@ -20,6 +20,7 @@ public:
     virtual double entryCountShown() const = 0; // the number in the count box
     virtual void refreshEntryPanel() = 0; // list the entries of the entry date again
     virtual void clearEntryDisplay() = 0; // no entry file, no entries, no shown draw
+    virtual void closeEntryFile() = 0; // no entry file and no entries; the shown draw stays
 
     // Draw panel
     virtual void showDraw(const NumbersRecord &record) = 0; // the balls of a draw record

@@ -52,7 +52,8 @@ public:
     void setEntryCount(int count) override { entryCount = count; }
     double entryCountShown() const override { return entryCount; }
     void refreshEntryPanel() override { }
-    void clearEntryDisplay() override { }
+    void clearEntryDisplay() override { ++cleared; }
+    void closeEntryFile() override { ++closed; }
     void showDraw(const NumbersRecord &) override { }
     void refreshDrawPanel() override { }
     void setDrawDate(const QDate &date) override { drawDates << date; }
@@ -66,6 +67,8 @@ public:
     int enabled = 0; // times the main window was enabled again
     bool shown = false; // and shown the last time
     int printingEnabled = 0; // times printing was switched on again
+    int cleared = 0; // times the entry display and the shown draw were cleared
+    int closed = 0; // times the entry file was closed
 };
 
 } // namespace vx::test
