@@ -89,13 +89,13 @@ WheelWindow::WheelWindow(int pick, const StartupValues &startup, const CurrentGa
 
     const int buttonTop = frame2Top + frame2Height + 180;
     Command3
-        = placeControl(new QPushButton(QStringLiteral("Save Wheel"), this), "Command3", 1560, buttonTop, 1095, 375);
+        = placeControl(new QPushButton(QStringLiteral("Save Wheel"), this), "Command3", 1000, buttonTop, 1455, 375);
     Command3->setToolTip(QStringLiteral("Saves the wheel as an entry file of this game."));
     Command2
-        = placeControl(new QPushButton(QStringLiteral("Print Cover"), this), "Command2", 2760, buttonTop, 1095, 375);
+        = placeControl(new QPushButton(QStringLiteral("Print Cover"), this), "Command2", 2575, buttonTop, 1455, 375);
     Command2->setToolTip(QStringLiteral("Prints a cover sheet for the wheel."));
     Command2->setEnabled(m_startup.PrintingEnabled);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 3960, buttonTop, 1095, 375);
+    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 4150, buttonTop, 1455, 375);
     setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(buttonTop + 375 + 180));
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
@@ -217,23 +217,30 @@ bool WheelWindow::takeGroup(std::vector<int16_t> *group)
     return true;
 }
 
-void WheelWindow::Command3_Click()
+bool WheelWindow::takeWheel(ChosenWheel *wheel, const QString &nothingDone)
 {
-    const WheelType type = chosenType();
+    wheel->type = chosenType();
     const int size = groupSize();
     if (size == 0) {
         platform::MsgBox(QStringLiteral("There is no wheel design of this type, so the wheel cannot be made."));
-        return;
+        return false;
     }
-    std::vector<int16_t> group;
-    if (!takeGroup(&group))
-        return;
-    const WheelDesignRead design = readWheelDesign(m_startup.AppFolder, type, size);
-    if (!design.ok) {
-        platform::MsgBox(design.error + QStringLiteral(" The wheel was not saved."));
-        return;
+    if (!takeGroup(&wheel->group))
+        return false;
+    WheelDesignRead read = readWheelDesign(m_startup.AppFolder, wheel->type, size);
+    if (!read.ok) {
+        platform::MsgBox(read.error + QLatin1Char(' ') + nothingDone);
+        return false;
     }
+    wheel->design = std::move(read.design);
+    return true;
+}
 
+void WheelWindow::Command3_Click()
+{
+    ChosenWheel wheel;
+    if (!takeWheel(&wheel, QStringLiteral("The wheel was not saved.")))
+        return;
     WheelExtraRule extra;
     if (m_pick <= 6 && m_game.BonusPicked == 1) {
         if (m_handed.WheelBonusMode == 1)
@@ -241,15 +248,15 @@ void WheelWindow::Command3_Click()
         else
             extra = {WheelExtraRule::Kind::MainPool, m_handed.WheelMaxBall};
     }
-    const std::vector<NumbersRecord> entries = wheelEntries(design.design, group, extra, Rnd);
-    const QString fileName = wheelEntryFileName(m_handed.WheelGameName, type.suffix());
+    const std::vector<NumbersRecord> entries = wheelEntries(wheel.design, wheel.group, extra, Rnd);
+    const QString fileName = wheelEntryFileName(m_handed.WheelGameName, wheel.type.suffix());
     if (const FileResult saved = saveWheelFile(dataPath(m_startup.AppFolder, fileName), entries); !saved.ok) {
         platform::MsgBox(saved.message + QStringLiteral(" The wheel was not saved."));
         return;
     }
 
     // The main window may be showing the older wheel of this type number: it no longer lists the file.
-    if (type.number == m_files.OpenWheelType) {
+    if (wheel.type.number == m_files.OpenWheelType) {
         if (m_pick == 4)
             m_main.clearEntryDisplay();
         else
@@ -262,26 +269,15 @@ void WheelWindow::Command3_Click()
 
 void WheelWindow::Command2_Click()
 {
-    const WheelType type = chosenType();
-    const int size = groupSize();
-    if (size == 0) {
-        platform::MsgBox(QStringLiteral("There is no wheel design of this type, so the wheel cannot be made."));
+    ChosenWheel wheel;
+    if (!takeWheel(&wheel, QStringLiteral("Nothing was printed.")))
         return;
-    }
-    std::vector<int16_t> group;
-    if (!takeGroup(&group))
-        return;
-    const WheelDesignRead design = readWheelDesign(m_startup.AppFolder, type, size);
-    if (!design.ok) {
-        platform::MsgBox(design.error + QStringLiteral(" Nothing was printed."));
-        return;
-    }
     WheelCover cover;
     cover.listName = m_handed.WheelListName;
-    cover.entryFileName = wheelEntryFileName(m_handed.WheelGameName, type.suffix());
-    cover.type = type;
-    cover.group = group;
-    cover.lines = static_cast<int>(design.design.lines.size());
+    cover.entryFileName = wheelEntryFileName(m_handed.WheelGameName, wheel.type.suffix());
+    cover.type = wheel.type;
+    cover.group = wheel.group;
+    cover.lines = static_cast<int>(wheel.design.lines.size());
     PrintListCommand(coverSheetLines(cover));
 }
 

@@ -4,6 +4,7 @@
 #include "gamedata/sharedstate.h"
 #include "gamedata/wheeltypes.h"
 #include "platform/toolwindow.h"
+#include "wheels/wheeldesign.h"
 
 #include <QList>
 #include <vector>
@@ -68,6 +69,14 @@ private:
     void showLineCount();
     // The typed group, empty boxes filled with random balls (and shown); false after a message.
     bool takeGroup(std::vector<int16_t> *group);
+    // The wheel chosen in the window, ready to save or print: false after a message that ends with
+    // nothingDone.
+    struct ChosenWheel {
+        WheelType type;
+        std::vector<int16_t> group;
+        WheelDesign design;
+    };
+    bool takeWheel(ChosenWheel *wheel, const QString &nothingDone);
 
     const int m_pick;
     const std::vector<WheelType> m_types;

@@ -1,3 +1,4 @@
+#include "entries/windowfit.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/wheeltypes.h"
 #include "platform/clock.h"
@@ -152,6 +153,7 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
         ASSERT_TRUE(w);
         EXPECT_EQ(w->objectName(), c.name);
         EXPECT_EQ(w->windowTitle(), stem);
+        expectFits(w);
         EXPECT_FALSE(f.isEnabled());
         ASSERT_EQ(static_cast<size_t>(w->Option1.size()), wheelTypesOfPick(c.pick).size());
         for (qsizetype i = 0; i < w->Option1.size(); ++i)
