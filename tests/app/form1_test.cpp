@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "platform/clock.h"
 #include "platform/datepicker.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
@@ -118,7 +119,7 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
 // first counts. Damaged counts are reported each time and the files stay as they are.
 TEST_F(Form1Test, TheDatesShowTheirDrawAndEntriesAndDamagedCountsAreReportedWithoutRewriting)
 {
-    const QDate d = QDate::currentDate();
+    const QDate d = platform::CurrentDate();
     writeNumbersFile(folder.file("Lotto.rtl"),
         {drawRecord(2006, 3, 10, {10, 11, 12, 13, 14, 15}, {8}), drawRecord(2006, 3, 10, {20, 21, 22, 23, 24, 25}, {9}),
             drawRecord(2006, 3, 12, {75, 2, 3, 4, 5, 6}, {99}), drawRecord(d.year(), d.month(), d.day(), {7, 8})});
@@ -240,7 +241,7 @@ TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheel
 // 1, 2, ... and extras 8, 9. Labels outside the draw panel keep apart; every caption shows whole.
 TEST_F(Form1Test, EveryShapeShowsItsBallsTagsCaptionsAndNamesWholeAndApart)
 {
-    const QDate d = QDate::currentDate();
+    const QDate d = platform::CurrentDate();
     Form1 &f = startWithEntries();
     for (int main = 3, slot = 1; main <= 7; ++main)
         for (const int extras : {2, 0, 1}) {

@@ -2,6 +2,7 @@
 #include "entries/form8.h"
 #include "entries/windowfit.h"
 #include "gamedata/entryfiles.h"
+#include "platform/clock.h"
 #include "platform/datepicker.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
@@ -78,7 +79,7 @@ TEST_F(ListWindowsTest, TheFileDeletionWindowShowsEachFileAndDeletesAllButTheOpe
 {
     writeGame(folder, 1, makeGame("Weekly", 5, 1, 49, 0, 10, 1, "MB"));
     start();
-    const QString dated = datedEntryFileName("Weekly", QDate::currentDate(), form().startup().MonthNames);
+    const QString dated = datedEntryFileName("Weekly", platform::CurrentDate(), form().startup().MonthNames);
     writeNumbersFile(folder.file(dated), {entryRecord({3, 12, 25, 33, 40}, 7), entryRecord({1, 2, 0, 0, 0})});
     writeNumbersFile(folder.file("StandWeekly.lot"), {entryRecord({1, 2, 3, 4, 5})});
     form().refreshEntryPanel();

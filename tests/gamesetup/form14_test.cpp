@@ -1,6 +1,7 @@
 #include "entries/windowfit.h"
 #include "gamedata/entryfiles.h"
 #include "gamesetup/form14.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
@@ -152,7 +153,7 @@ TEST_F(Form14Test, ConfigureGameGoesOnOnlyOnceTheWindowClosedOrSaved)
 {
     writeGame(folder, 1, storedGame());
     start();
-    const QDate today = QDate::currentDate();
+    const QDate today = platform::CurrentDate();
     const std::vector<NumbersRecord> draw = {drawRecord(today.year(), today.month(), today.day(), {1, 2, 3, 4, 5, 6})};
     const QString entries = folder.file(datedEntryFileName("Lotto", today, form().startup().MonthNames));
     const auto panels

@@ -1,3 +1,4 @@
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "printing/printers.h"
@@ -32,7 +33,7 @@ protected:
         for (int i = 0; i < count; ++i)
             entries.push_back(i == 0 ? entryRecord({3, 15, 22, 31, 40}, 7)
                                      : entryRecord({1 + i % 60, 61 + i % 5, 66, 67, 68}, 1 + i % 26));
-        const QDate today = QDate::currentDate();
+        const QDate today = platform::CurrentDate();
         const QString month = QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper();
         writeNumbersFile(
             folder.file("Lotto" + today.toString("dd") + month + today.toString("yyyy") + ".lot"), entries);
@@ -136,7 +137,7 @@ TEST_F(TwoPrintersTest, PrintingTheWinningLinesGoesToTheLastPrinterWhenTheSavedO
 {
     prepareEntries(3);
     // Today's draw, which start-up checks the listed entries against: two of them win.
-    const QDate today = QDate::currentDate();
+    const QDate today = platform::CurrentDate();
     writeNumbersFile(folder.file("Lotto.rtl"),
         {drawRecord(today.year(), today.month(), today.day(), {3, 15, 66, 67, 68}, {2})}, true);
     ASSERT_TRUE(SavePrinterName(folder.path(), "Removed Printer"));

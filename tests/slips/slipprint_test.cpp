@@ -1,5 +1,6 @@
 #include "entries/windowfit.h"
 #include "gamedata/entryfiles.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "slips/adjust.h"
 #include "slips/configure.h"
@@ -149,7 +150,7 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     const std::vector<NumbersRecord> entries
         = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
     writeNumbersFile(
-        folder.file(datedEntryFileName("Lotto", QDate::currentDate(), form.startup().MonthNames)), entries);
+        folder.file(datedEntryFileName("Lotto", platform::CurrentDate(), form.startup().MonthNames)), entries);
     form.refreshEntryPanel();
     form.mnuPrintTickets->trigger();
     EXPECT_EQ(shown(), QStringList());

@@ -1,6 +1,7 @@
 #include "support/scriptedplatform.h"
 
 #include "gamedata/rnd.h"
+#include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/filechooser.h"
@@ -16,6 +17,7 @@ namespace vx::test {
 void beginScriptedPlatform(const QString &programFolder)
 {
     platform::MessageScript::begin();
+    platform::ClockScript::begin(QDateTime(ScriptedToday, QTime(10, 0)));
     platform::FileChooserScript::begin();
     platform::HttpScript::begin();
     platform::SoundRecorder::begin();
@@ -37,6 +39,7 @@ void endScriptedPlatform()
     platform::HttpScript::end();
     platform::FileChooserScript::end();
     RndTesting::setClock({});
+    platform::ClockScript::end();
 }
 
 } // namespace vx::test

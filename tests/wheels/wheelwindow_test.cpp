@@ -1,9 +1,9 @@
 #include "entries/windowfit.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/wheeltypes.h"
-#include "platform/clock.h"
 #include "platform/messages.h"
 #include "support/mainwindowfixture.h"
+#include "support/scriptedplatform.h"
 #include "support/windowhelpers.h"
 #include "wheels/wheeldesign.h"
 #include "wheels/wheelwindow.h"
@@ -26,7 +26,7 @@ using namespace vx::test;
 namespace script = platform::MessageScript;
 
 namespace {
-const QDate Today(2025, 11, 5);
+const QDate Today = ScriptedToday;
 
 // Every combination of pick positions out of the group: a design that keeps any guarantee.
 QByteArray fullDesign(int group, int pick)
@@ -58,13 +58,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        platform::ClockScript::begin(QDateTime(Today, QTime(10, 0)));
         QDir(folder.path()).mkpath("wheels");
-    }
-    void TearDown() override
-    {
-        MainWindowTest::TearDown();
-        platform::ClockScript::end();
     }
 
     // Designs of every type of a pick size for two group sizes.
