@@ -28,7 +28,7 @@ TEST(LongRun, RunsToTheEndServingTheMessageLoopAndStopsOnCancelAfterTheStepInHan
     quick.each = [&] { EXPECT_EQ(std::pair(queued, driver.isRunning()), std::pair(quick.done > 0, true)); };
     clock.start();
     EXPECT_EQ(driver.run(quick, reports), LongRunDriver::Outcome::Finished);
-    EXPECT_EQ(std::tuple(log.count('s'), quick.done, driver.isRunning()), std::tuple(4, 4, false));
+    EXPECT_EQ(std::tuple(int(log.count('s')), quick.done, driver.isRunning()), std::tuple(4, 4, false));
     EXPECT_TRUE(log.endsWith("sb")) << log.toStdString();
     EXPECT_TRUE(batchesFit()) << log.toStdString();
 
@@ -44,7 +44,7 @@ TEST(LongRun, RunsToTheEndServingTheMessageLoopAndStopsOnCancelAfterTheStepInHan
     std::tie(cancelled.each, log) = std::tuple([&] { cancelled.done == 2 ? driver.cancel() : void(); }, QString());
     clock.start();
     EXPECT_EQ(driver.run(cancelled, reports), LongRunDriver::Outcome::Cancelled);
-    EXPECT_EQ(std::pair(log.count('s'), cancelled.done), std::pair(3, 3));
+    EXPECT_EQ(std::pair(int(log.count('s')), cancelled.done), std::pair(3, 3));
     EXPECT_TRUE(log.endsWith("sb")) << log.toStdString();
     EXPECT_TRUE(batchesFit()) << log.toStdString();
     // A Cancel while nothing runs stops the next run after its first step, and that run only.
