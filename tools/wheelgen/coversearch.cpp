@@ -1,0 +1,344 @@
+#include "coversearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <queue>
+
+namespace wheelgen {
+
+namespace {
+
+uint64_t splitmix(uint64_t &state)
+{
+    uint64_t z = (state += 0x9e3779b97f4a7c15ull);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+uint64_t binomial(int n, int k)
+{
+    if (k < 0 || k > n)
+        return 0;
+    uint64_t result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * static_cast<uint64_t>(n - k + i) / static_cast<uint64_t>(i);
+    return result;
+}
+
+// The n-th lowest set bit of mask.
+uint32_t nthBit(uint32_t mask, uint32_t n)
+{
+    for (; n > 0; --n)
+        mask &= mask - 1;
+    return mask & (~mask + 1);
+}
+
+uint32_t randomBit(uint32_t mask, Rng &rng)
+{
+    return nthBit(mask, rng.below(static_cast<uint32_t>(std::popcount(mask))));
+}
+
+} // namespace
+
+Rng::Rng(uint64_t seed)
+{
+    for (uint64_t &s : m_s)
+        s = splitmix(seed);
+}
+
+uint64_t Rng::next()
+{
+    const uint64_t result = std::rotl(m_s[1] * 5, 7) * 9;
+    const uint64_t t = m_s[1] << 17;
+    m_s[2] ^= m_s[0];
+    m_s[3] ^= m_s[1];
+    m_s[1] ^= m_s[2];
+    m_s[0] ^= m_s[3];
+    m_s[2] ^= t;
+    m_s[3] = std::rotl(m_s[3], 45);
+    return result;
+}
+
+uint32_t Rng::below(uint32_t bound)
+{
+    return static_cast<uint32_t>(((next() >> 32) * bound) >> 32);
+}
+
+double Rng::unit()
+{
+    return static_cast<double>(next() >> 11) * 0x1.0p-53;
+}
+
+void appendSubsetsOfSize(uint32_t mask, int size, std::vector<uint32_t> &out)
+{
+    const int n = std::popcount(mask);
+    if (size < 0 || size > n)
+        return;
+    if (size == 0) {
+        out.push_back(0);
+        return;
+    }
+    uint32_t positions[32];
+    int count = 0;
+    for (uint32_t rest = mask; rest != 0; rest &= rest - 1)
+        positions[count++] = rest & (~rest + 1);
+    // Gosper's walk over the combinations of indices, each one spread onto the mask's positions.
+    const uint64_t end = uint64_t {1} << n;
+    for (uint64_t c = (uint64_t {1} << size) - 1; c < end;) {
+        uint32_t subset = 0;
+        for (uint64_t bits = c; bits != 0; bits &= bits - 1)
+            subset |= positions[std::countr_zero(bits)];
+        out.push_back(subset);
+        const uint64_t low = c & (~c + 1);
+        const uint64_t ripple = c + low;
+        c = (((ripple ^ c) >> 2) / low) | ripple;
+    }
+}
+
+std::vector<uint32_t> subsetsOfSize(uint32_t mask, int size)
+{
+    std::vector<uint32_t> out;
+    appendSubsetsOfSize(mask, size, out);
+    return out;
+}
+
+uint64_t setsMetByLine(const WheelCase &wheel)
+{
+    uint64_t total = 0;
+    for (int i = wheel.match; i <= std::min(wheel.pick, wheel.drawn); ++i)
+        total += binomial(wheel.pick, i) * binomial(wheel.group - wheel.pick, wheel.drawn - i);
+    return total;
+}
+
+uint64_t setsPerSwap(const WheelCase &wheel)
+{
+    return 2 * binomial(wheel.pick - 1, wheel.match - 1)
+        * binomial(wheel.group - wheel.pick - 1, wheel.drawn - wheel.match);
+}
+
+CoverState::CoverState(const WheelCase &wheel, const std::vector<uint32_t> &lines)
+    : m_case(wheel)
+    , m_full((1u << wheel.group) - 1)
+    , m_count(size_t {1} << wheel.group, 0)
+    , m_where(size_t {1} << wheel.group, -1)
+{
+    appendSubsetsOfSize(m_full, wheel.drawn, m_uncovered);
+    for (size_t i = 0; i < m_uncovered.size(); ++i)
+        m_where[m_uncovered[i]] = static_cast<int32_t>(i);
+    for (const uint32_t line : lines)
+        addLine(line);
+}
+
+template <class F> void CoverState::forEachMet(uint32_t line, F &&f)
+{
+    const uint32_t outside = m_full & ~line;
+    for (int inLine = m_case.match; inLine <= std::min(m_case.pick, m_case.drawn); ++inLine) {
+        m_scratchA.clear();
+        m_scratchB.clear();
+        appendSubsetsOfSize(line, inLine, m_scratchA);
+        appendSubsetsOfSize(outside, m_case.drawn - inLine, m_scratchB);
+        for (const uint32_t a : m_scratchA)
+            for (const uint32_t b : m_scratchB)
+                f(a | b);
+    }
+}
+
+// The sets whose cover by the line changes: those holding `out`, not `in`, match - 1 other
+// positions of the line and the rest outside it lose it; the same with `in` for `out` gain it.
+// f(rest) gets the set without `out` or `in`.
+template <class F> void CoverState::forEachSwapped(uint32_t line, uint32_t out, uint32_t in, F &&f)
+{
+    const uint32_t kept = line & ~out;
+    const uint32_t outside = m_full & ~line & ~in;
+    m_scratchA.clear();
+    m_scratchB.clear();
+    appendSubsetsOfSize(kept, m_case.match - 1, m_scratchA);
+    appendSubsetsOfSize(outside, m_case.drawn - m_case.match, m_scratchB);
+    for (const uint32_t a : m_scratchA)
+        for (const uint32_t b : m_scratchB)
+            f(a | b);
+}
+
+void CoverState::markCovered(uint32_t set)
+{
+    const int32_t at = m_where[set];
+    const uint32_t last = m_uncovered.back();
+    m_uncovered[static_cast<size_t>(at)] = last;
+    m_where[last] = at;
+    m_uncovered.pop_back();
+    m_where[set] = -1;
+}
+
+void CoverState::markUncovered(uint32_t set)
+{
+    m_where[set] = static_cast<int32_t>(m_uncovered.size());
+    m_uncovered.push_back(set);
+}
+
+int CoverState::swapDelta(size_t index, uint32_t out, uint32_t in)
+{
+    int delta = 0;
+    forEachSwapped(m_lines[index], out, in, [&](uint32_t rest) {
+        delta += m_count[rest | out] == 1;
+        delta -= m_count[rest | in] == 0;
+    });
+    return delta;
+}
+
+void CoverState::swapPosition(size_t index, uint32_t out, uint32_t in)
+{
+    forEachSwapped(m_lines[index], out, in, [&](uint32_t rest) {
+        if (--m_count[rest | out] == 0)
+            markUncovered(rest | out);
+        if (m_count[rest | in]++ == 0)
+            markCovered(rest | in);
+    });
+    m_lines[index] = (m_lines[index] & ~out) | in;
+}
+
+void CoverState::addLine(uint32_t line)
+{
+    m_lines.push_back(line);
+    forEachMet(line, [&](uint32_t set) {
+        if (m_count[set]++ == 0)
+            markCovered(set);
+    });
+}
+
+void CoverState::removeLine(size_t index)
+{
+    forEachMet(m_lines[index], [&](uint32_t set) {
+        if (--m_count[set] == 0)
+            markUncovered(set);
+    });
+    m_lines[index] = m_lines.back();
+    m_lines.pop_back();
+}
+
+int CoverState::newlyCovered(uint32_t line)
+{
+    int count = 0;
+    forEachMet(line, [&](uint32_t set) { count += m_count[set] == 0; });
+    return count;
+}
+
+int CoverState::soleCovered(size_t index)
+{
+    int count = 0;
+    forEachMet(m_lines[index], [&](uint32_t set) { count += m_count[set] == 1; });
+    return count;
+}
+
+std::vector<uint32_t> allLines(int group, int pick)
+{
+    return subsetsOfSize((1u << group) - 1, pick);
+}
+
+std::vector<uint32_t> greedyWheel(const WheelCase &wheel)
+{
+    const std::vector<uint32_t> candidates = allLines(wheel.group, wheel.pick);
+    CoverState state(wheel, {});
+    // (gain bound, -index): the largest bound first, the lowest index among equal bounds.
+    using Entry = std::pair<int, int>;
+    std::priority_queue<Entry> queue;
+    const int initial = static_cast<int>(setsMetByLine(wheel));
+    for (size_t i = 0; i < candidates.size(); ++i)
+        queue.push({initial, -static_cast<int>(i)});
+    while (state.uncoveredCount() > 0 && !queue.empty()) {
+        const Entry top = queue.top();
+        queue.pop();
+        const uint32_t line = candidates[static_cast<size_t>(-top.second)];
+        const int gain = state.newlyCovered(line);
+        if (gain == 0)
+            continue;
+        if (queue.empty() || gain > queue.top().first
+            || (gain == queue.top().first && top.second > queue.top().second)) {
+            state.addLine(line);
+        } else {
+            queue.push({gain, top.second});
+        }
+    }
+    return state.lines();
+}
+
+std::vector<uint32_t> distinctLines(std::vector<uint32_t> lines)
+{
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
+}
+
+std::vector<uint32_t> shrinkWheel(const WheelCase &wheel, const std::vector<uint32_t> &start,
+    const AnnealOptions &options, const std::function<void(const std::vector<uint32_t> &)> &onSmaller)
+{
+    std::vector<uint32_t> best = distinctLines(start);
+    CoverState state(wheel, best);
+    if (state.uncoveredCount() != 0 || best.size() <= 1)
+        return best;
+    Rng rng(options.seed);
+
+    auto dropLine = [&] {
+        size_t chosen = 0;
+        int fewest = -1;
+        for (size_t i = 0; i < state.lines().size(); ++i) {
+            const int sole = state.soleCovered(i);
+            if (fewest < 0 || sole < fewest) {
+                fewest = sole;
+                chosen = i;
+            }
+        }
+        state.removeLine(chosen);
+    };
+    dropLine();
+
+    const double cooling = std::log(options.endTemperature / options.startTemperature);
+    double temperature = options.startTemperature;
+    std::vector<size_t> nearest;
+    uint64_t lastFound = 0;
+    for (uint64_t move = 0; move - lastFound < options.moveBudget; ++move) {
+        if (state.uncoveredCount() == 0) {
+            lastFound = move;
+            std::vector<uint32_t> found = distinctLines(state.lines());
+            if (found.size() < best.size()) {
+                best = found;
+                onSmaller(best);
+            }
+            if (best.size() <= 1)
+                break;
+            if (found.size() < state.lines().size())
+                state = CoverState(wheel, found);
+            dropLine();
+            continue;
+        }
+        if (move % 1024 == 0) {
+            const double phase
+                = static_cast<double>(move % options.sweepMoves) / static_cast<double>(options.sweepMoves);
+            temperature = options.startTemperature * std::exp(cooling * phase);
+        }
+        const uint32_t set = state.uncoveredAt(rng.below(static_cast<uint32_t>(state.uncoveredCount())));
+        // The lines meeting the set in the most positions: one swap brings such a line closest.
+        int most = -1;
+        nearest.clear();
+        const std::vector<uint32_t> &lines = state.lines();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int meet = std::popcount(lines[i] & set);
+            if (meet > most) {
+                most = meet;
+                nearest.clear();
+            }
+            if (meet == most)
+                nearest.push_back(i);
+        }
+        const size_t index = nearest[rng.below(static_cast<uint32_t>(nearest.size()))];
+        const uint32_t out = randomBit(lines[index] & ~set, rng);
+        const uint32_t in = randomBit(set & ~lines[index], rng);
+        const int delta = state.swapDelta(index, out, in);
+        if (delta <= 0 || rng.unit() < std::exp(-delta / temperature))
+            state.swapPosition(index, out, in);
+    }
+    return best;
+}
+
+} // namespace wheelgen

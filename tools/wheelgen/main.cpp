@@ -1,0 +1,242 @@
+// wheelgen: makes the guaranteed wheel designs shipped in wheels/. See README.md.
+#include "coversearch.h"
+#include "wheelcases.h"
+#include "wheels/wheeldesign.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace wheelgen;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+    fs::path folder = "wheels";
+    unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+    uint64_t seed = 1;
+    uint64_t millionWork = 200;
+    bool restart = false;
+    std::vector<std::string> only;
+};
+
+std::mutex printLock;
+
+void say(const std::string &text)
+{
+    std::lock_guard lock(printLock);
+    std::cout << text << std::endl;
+}
+
+vx::WheelType wheelType(const WheelCase &wheel)
+{
+    return vx::WheelType {
+        static_cast<int16_t>(wheel.pick), static_cast<int16_t>(wheel.drawn), static_cast<int16_t>(wheel.match), 0};
+}
+
+std::string readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct Existing {
+    bool ok = false;
+    size_t size = 0;
+    std::vector<uint32_t> lines;
+    double seconds = 0;
+};
+
+Existing readExisting(const fs::path &path, const WheelCase &wheel)
+{
+    Existing existing;
+    if (!fs::exists(path))
+        return existing;
+    const std::string text = readAll(path);
+    const vx::WheelDesignRead read = vx::parseWheelDesign(QByteArray::fromStdString(text), wheelType(wheel),
+        wheel.group, QString::fromStdString(path.filename().string()));
+    if (!read.ok) {
+        say(caseName(wheel) + ": the existing design is refused (" + read.error.toStdString() + "); it is replaced");
+        return existing;
+    }
+    existing.ok = true;
+    existing.lines = read.design.lines;
+    existing.size = existing.lines.size();
+    existing.seconds = recordedSeconds(text);
+    return existing;
+}
+
+// Verifies the lines exhaustively and, when they keep the guarantee, writes them through a
+// temporary file, so that a stopped run never leaves half a design.
+bool writeVerified(const fs::path &path, const WheelCase &wheel, const std::vector<uint32_t> &lines,
+    const std::vector<std::string> &comments)
+{
+    if (vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines) != 0) {
+        say(caseName(wheel) + ": a found design failed the exhaustive check; not written");
+        return false;
+    }
+    const std::string text = designText(comments, lines);
+    const vx::WheelDesignRead again
+        = vx::parseWheelDesign(QByteArray::fromStdString(text), wheelType(wheel), wheel.group, QStringLiteral("check"));
+    if (!again.ok || again.design.lines.size() != lines.size()) {
+        say(caseName(wheel) + ": a written design does not read back; not written");
+        return false;
+    }
+    const fs::path temporary = path.string() + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush())
+            return false;
+    }
+    fs::rename(temporary, path);
+    return true;
+}
+
+std::string secondsText(double seconds)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", seconds);
+    return buffer;
+}
+
+void runCase(const WheelCase &wheel, const Options &options)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const fs::path path = options.folder / (caseName(wheel) + ".whl");
+    const Existing existing = readExisting(path, wheel);
+    const std::string title = std::to_string(wheel.pick) + "-" + std::to_string(wheel.drawn) + "-"
+        + std::to_string(wheel.match) + " wheel on " + std::to_string(wheel.group) + " positions";
+    auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(); };
+
+    if (wheel.match == wheel.pick) {
+        if (!existing.ok) {
+            const std::vector<uint32_t> lines = allLines(wheel.group, wheel.pick);
+            writeVerified(path, wheel, lines,
+                {title + ": " + std::to_string(lines.size()) + " lines", "method: every combination (full wheel)",
+                    "seed: none", "seconds: " + secondsText(elapsed())});
+        }
+        say(caseName(wheel) + ": full wheel");
+        return;
+    }
+
+    const std::vector<uint32_t> greedy = greedyWheel(wheel);
+    size_t shipped = existing.ok ? existing.size : 0;
+    if (!existing.ok || greedy.size() < existing.size) {
+        if (writeVerified(path, wheel, greedy,
+                {title + ": " + std::to_string(greedy.size()) + " lines", "method: greedy", "seed: none",
+                    "seconds: " + secondsText(elapsed())}))
+            shipped = greedy.size();
+    }
+    const bool resume = existing.ok && existing.size <= greedy.size() && !options.restart;
+    const std::vector<uint32_t> &start = resume ? existing.lines : greedy;
+    const double priorSeconds = resume ? existing.seconds : 0;
+    const std::string startText = resume ? "the previous design of " + std::to_string(start.size()) + " lines"
+                                         : "the greedy wheel of " + std::to_string(greedy.size()) + " lines";
+
+    AnnealOptions anneal;
+    anneal.seed = caseSeed(options.seed, wheel);
+    // The budget is work rather than moves: a move of a lotto type looks at thousands of sets, one of a
+    // covering type at a few, and picking the line to move looks at every line.
+    anneal.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + start.size() / 4 + 1);
+    const std::vector<uint32_t> best = shrinkWheel(wheel, start, anneal, [&](const std::vector<uint32_t> &lines) {
+        if (shipped != 0 && lines.size() >= shipped)
+            return;
+        if (writeVerified(path, wheel, lines,
+                {title + ": " + std::to_string(lines.size()) + " lines",
+                    "method: simulated annealing from " + startText
+                        + ": drop the line that alone covers the fewest sets, repair with one-position swaps",
+                    "seed: " + std::to_string(options.seed) + " (this case's stream: " + std::to_string(anneal.seed)
+                        + "), moves without progress before stopping: " + std::to_string(anneal.moveBudget),
+                    "seconds: " + secondsText(priorSeconds + elapsed())}))
+            shipped = lines.size();
+    });
+    say(caseName(wheel) + ": greedy " + std::to_string(greedy.size()) + ", start " + std::to_string(start.size())
+        + ", now " + std::to_string(shipped) + " (" + secondsText(elapsed()) + " s)");
+}
+
+bool selected(const WheelCase &wheel, const Options &options)
+{
+    if (options.only.empty())
+        return true;
+    const std::string name = caseName(wheel);
+    for (const std::string &wanted : options.only)
+        if (name == wanted || name.rfind(wanted + "-", 0) == 0)
+            return true;
+    return false;
+}
+
+void usage()
+{
+    std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart]\n"
+                 "                [--only P-D-M[-N],...]\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                usage();
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--wheels")
+            options.folder = value();
+        else if (arg == "-j")
+            options.jobs = static_cast<unsigned>(std::max(1, std::atoi(value().c_str())));
+        else if (arg == "--seed")
+            options.seed = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--work")
+            options.millionWork = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--restart")
+            options.restart = true;
+        else if (arg == "--only") {
+            std::stringstream list(value());
+            for (std::string name; std::getline(list, name, ',');)
+                options.only.push_back(name);
+        } else {
+            usage();
+            return 2;
+        }
+    }
+    fs::create_directories(options.folder);
+
+    std::vector<WheelCase> cases;
+    for (const WheelCase &wheel : shippedCases())
+        if (selected(wheel, options))
+            cases.push_back(wheel);
+    // The large groups and the lotto types first: their moves cost the most, so they start early.
+    std::stable_sort(cases.begin(), cases.end(), [](const WheelCase &a, const WheelCase &b) {
+        return std::pair(a.group, a.drawn - a.match) > std::pair(b.group, b.drawn - b.match);
+    });
+
+    std::atomic<size_t> next {0};
+    std::vector<std::thread> workers;
+    for (unsigned j = 0; j < std::min<size_t>(options.jobs, cases.size()); ++j)
+        workers.emplace_back([&] {
+            for (size_t i = next++; i < cases.size(); i = next++)
+                runCase(cases[i], options);
+        });
+    for (std::thread &worker : workers)
+        worker.join();
+    return 0;
+}

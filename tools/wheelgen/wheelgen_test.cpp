@@ -1,0 +1,217 @@
+// The generator's search and files: the cover counts it keeps against a plain count, the greedy and
+// annealed wheels against the exhaustive check, the same seed giving the same wheel, and the design
+// text read back by the program's reader.
+#include "coversearch.h"
+#include "referencesizes.h"
+#include "wheelcases.h"
+#include "wheels/wheeldesign.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <bit>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace wheelgen;
+
+namespace {
+
+std::vector<uint32_t> plainUncovered(const WheelCase &wheel, const std::vector<uint32_t> &lines)
+{
+    std::vector<uint32_t> uncovered;
+    for (uint32_t set = 1; set < (1u << wheel.group); ++set) {
+        if (std::popcount(set) != wheel.drawn)
+            continue;
+        if (std::none_of(
+                lines.begin(), lines.end(), [&](uint32_t line) { return std::popcount(line & set) >= wheel.match; }))
+            uncovered.push_back(set);
+    }
+    return uncovered;
+}
+
+std::vector<uint32_t> uncoveredOf(const CoverState &state)
+{
+    std::vector<uint32_t> sets;
+    for (size_t i = 0; i < state.uncoveredCount(); ++i)
+        sets.push_back(state.uncoveredAt(i));
+    std::sort(sets.begin(), sets.end());
+    return sets;
+}
+
+uint32_t randomLine(Rng &rng, int group, int pick)
+{
+    uint32_t line = 0;
+    while (std::popcount(line) < pick)
+        line |= 1u << rng.below(static_cast<uint32_t>(group));
+    return line;
+}
+
+WheelCase randomCase(Rng &rng)
+{
+    const std::vector<WheelCase> types = wheelTypesOnly();
+    WheelCase wheel = types[rng.below(static_cast<uint32_t>(types.size()))];
+    wheel.group = wheel.pick + 1 + static_cast<int>(rng.below(6));
+    return wheel;
+}
+
+uint32_t nthBit(uint32_t mask, uint32_t n)
+{
+    for (; n > 0; --n)
+        mask &= mask - 1;
+    return mask & (~mask + 1);
+}
+
+} // namespace
+
+TEST(WheelGenSubsets, EverySubsetOfTheSizeOnceInOrder)
+{
+    const std::vector<std::pair<uint32_t, int>> cases = {{0b1011010u, 2}, {0xFFFFFu, 3}, {0b111u, 3}, {0b1u, 0}};
+    for (const auto &[mask, size] : cases) {
+        const std::vector<uint32_t> subsets = subsetsOfSize(mask, size);
+        uint64_t expected = 1;
+        for (int i = 1; i <= size; ++i)
+            expected = expected * static_cast<uint64_t>(std::popcount(mask) - size + i) / static_cast<uint64_t>(i);
+        EXPECT_EQ(subsets.size(), expected) << mask;
+        EXPECT_TRUE(std::is_sorted(subsets.begin(), subsets.end()));
+        EXPECT_EQ(std::adjacent_find(subsets.begin(), subsets.end()), subsets.end());
+        for (const uint32_t s : subsets)
+            EXPECT_TRUE(std::popcount(s) == size && (s & ~mask) == 0) << s;
+    }
+    EXPECT_TRUE(subsetsOfSize(0b11u, 3).empty());
+}
+
+TEST(WheelGenCoverState, CountsFollowEverySwapAddAndRemove)
+{
+    Rng rng(5);
+    for (int round = 0; round < 40; ++round) {
+        const WheelCase wheel = randomCase(rng);
+        std::vector<uint32_t> lines;
+        for (uint32_t i = 0, n = 1 + rng.below(8); i < n; ++i)
+            lines.push_back(randomLine(rng, wheel.group, wheel.pick));
+        CoverState state(wheel, lines);
+        ASSERT_EQ(uncoveredOf(state), plainUncovered(wheel, state.lines()));
+        for (int step = 0; step < 30; ++step) {
+            const size_t index = rng.below(static_cast<uint32_t>(state.lines().size()));
+            const uint32_t line = state.lines()[index];
+            const uint32_t full = (1u << wheel.group) - 1;
+            const uint32_t out = nthBit(line, rng.below(static_cast<uint32_t>(wheel.pick)));
+            const uint32_t in = nthBit(full & ~line, rng.below(static_cast<uint32_t>(std::popcount(full & ~line))));
+            const long before = static_cast<long>(state.uncoveredCount());
+            const int delta = state.swapDelta(index, out, in);
+            state.swapPosition(index, out, in);
+            EXPECT_EQ(static_cast<long>(state.uncoveredCount()) - before, delta);
+            EXPECT_EQ(state.lines()[index], (line & ~out) | in);
+        }
+        ASSERT_EQ(uncoveredOf(state), plainUncovered(wheel, state.lines()));
+        const uint32_t added = randomLine(rng, wheel.group, wheel.pick);
+        const int newly = state.newlyCovered(added);
+        const size_t before = state.uncoveredCount();
+        state.addLine(added);
+        EXPECT_EQ(before - state.uncoveredCount(), static_cast<size_t>(newly));
+        const size_t last = state.lines().size() - 1;
+        const int sole = state.soleCovered(last);
+        EXPECT_EQ(sole, newly); // the sets it newly covered are the ones only it covers
+        state.removeLine(0);
+        EXPECT_EQ(uncoveredOf(state), plainUncovered(wheel, state.lines()));
+    }
+}
+
+TEST(WheelGenSearch, GreedyAndAnnealedWheelsKeepTheGuarantee)
+{
+    const std::vector<WheelCase> cases
+        = {{6, 5, 3, 12}, {5, 3, 3, 10}, {4, 4, 2, 13}, {7, 7, 5, 12}, {6, 4, 4, 9}, {5, 5, 4, 9}};
+    for (const WheelCase &wheel : cases) {
+        const std::vector<uint32_t> greedy = greedyWheel(wheel);
+        ASSERT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, greedy), 0u) << caseName(wheel);
+        EXPECT_EQ(greedyWheel(wheel), greedy);
+        AnnealOptions options;
+        options.seed = 11;
+        options.moveBudget = 30000;
+        std::vector<size_t> sizes;
+        const std::vector<uint32_t> best = shrinkWheel(wheel, greedy, options, [&](const std::vector<uint32_t> &lines) {
+            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u) << caseName(wheel);
+            EXPECT_TRUE(sizes.empty() || lines.size() < sizes.back());
+            sizes.push_back(lines.size());
+        });
+        EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
+        EXPECT_LE(best.size(), greedy.size());
+        if (!sizes.empty()) {
+            EXPECT_EQ(best.size(), sizes.back());
+        }
+        EXPECT_EQ(shrinkWheel(wheel, greedy, options, [](const std::vector<uint32_t> &) {}), best)
+            << "the same seed gives the same wheel";
+    }
+}
+
+TEST(WheelGenSearch, ReachesTheReferenceSizesOfSmallCases)
+{
+    // C(9,5,3) = 12 and C(10,6,4) = 20 are the best known coverings; 5 lines of 4 hold 2 of any 4 of 13.
+    const std::vector<std::pair<WheelCase, size_t>> cases
+        = {{{5, 3, 3, 9}, 12}, {{6, 4, 4, 10}, 20}, {{4, 4, 2, 13}, 5}};
+    for (const auto &[wheel, reference] : cases) {
+        AnnealOptions options;
+        options.moveBudget = 400000;
+        const std::vector<uint32_t> best = shrinkWheel(wheel, greedyWheel(wheel), options, [](const auto &) {});
+        EXPECT_LE(best.size(), reference) << caseName(wheel);
+        EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
+    }
+}
+
+TEST(WheelGenCases, TheShippedSetFollowsTheLineLimit)
+{
+    const std::vector<WheelCase> cases = shippedCases();
+    EXPECT_EQ(cases.size(), 319u);
+    std::set<std::string> names;
+    for (const WheelCase &wheel : cases)
+        names.insert(caseName(wheel));
+    EXPECT_TRUE(names.count("7-7-7-13") && !names.count("7-7-7-14"));
+    EXPECT_TRUE(names.count("6-5-5-19") && !names.count("6-5-5-20"));
+    EXPECT_TRUE(names.count("4-4-2-5") && names.count("4-4-2-20"));
+    EXPECT_NE(caseSeed(1, {6, 5, 3, 12}), caseSeed(1, {6, 5, 3, 13}));
+    EXPECT_NE(caseSeed(1, {6, 5, 3, 12}), caseSeed(2, {6, 5, 3, 12}));
+}
+
+TEST(WheelGenFiles, DesignTextReadsBackWithItsSeconds)
+{
+    const WheelCase wheel {6, 5, 3, 9};
+    const std::vector<uint32_t> lines = {0b111111u, 0b111111000u};
+    const std::string text = designText({"6-5-3 wheel on 9 positions: 2 lines", "seconds: 12.5"}, lines);
+    EXPECT_EQ(text, "# 6-5-3 wheel on 9 positions: 2 lines\n# seconds: 12.5\n1 2 3 4 5 6\n4 5 6 7 8 9\n");
+    const vx::WheelDesignRead read = vx::parseWheelDesign(
+        QByteArray::fromStdString(text), vx::WheelType {6, 5, 3, 7}, wheel.group, QStringLiteral("6-5-3-9.whl"));
+    ASSERT_TRUE(read.ok) << read.error.toStdString();
+    EXPECT_EQ(read.design.lines, lines);
+    EXPECT_DOUBLE_EQ(recordedSeconds(text), 12.5);
+    EXPECT_DOUBLE_EQ(recordedSeconds("# seconds: 3\n1 2 3 4 5 6\n"), 3.0);
+    EXPECT_DOUBLE_EQ(recordedSeconds("1 2 3 4 5 6\n"), 0.0);
+}
+
+TEST(WheelGenReference, SizesAndTargets)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    std::ofstream(folder + "/reachable-sizes.csv") << "p,d,m,n,size\n6,4,4,16,173\n6,5,3,12,2\n";
+    std::ofstream(folder + "/covering-reference.csv") << "v,k,t,size,schoenheim_lower_bound,status\n"
+                                                         "16,6,4,152,144,best known\n15,5,3,55,54,best known\n";
+    std::string error;
+    const std::optional<ReferenceSizes> sizes = readReferenceSizes(folder, &error);
+    ASSERT_TRUE(sizes) << error;
+    EXPECT_EQ(reachableSize(*sizes, {6, 4, 4, 16}), 173);
+    EXPECT_EQ(reachableSize(*sizes, {6, 5, 3, 12}), 2);
+    EXPECT_FALSE(reachableSize(*sizes, {6, 5, 3, 13}));
+    EXPECT_EQ(bestCoveringSize(*sizes, {6, 4, 4, 16}), 152);
+    EXPECT_EQ(bestCoveringSize(*sizes, {5, 3, 3, 15}), 55);
+    EXPECT_FALSE(bestCoveringSize(*sizes, {6, 5, 3, 12})) << "a lotto type has no covering size";
+
+    // Up to 15 balls the best known size itself; beyond, at most 10% above it.
+    EXPECT_TRUE(meetsCoveringTarget({5, 3, 3, 15}, 55, 55));
+    EXPECT_FALSE(meetsCoveringTarget({5, 3, 3, 15}, 56, 55));
+    EXPECT_TRUE(meetsCoveringTarget({6, 4, 4, 16}, 167, 152));
+    EXPECT_FALSE(meetsCoveringTarget({6, 4, 4, 16}, 168, 152));
+
+    std::ofstream(folder + "/reachable-sizes.csv") << "p,d,m,n,size\n6,4,4,sixteen,173\n";
+    EXPECT_FALSE(readReferenceSizes(folder, &error));
+    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+}
