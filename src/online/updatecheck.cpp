@@ -42,7 +42,7 @@ bool checkForUpgrade(const QString &appFolder)
         return false;
     }
     const QVersionNumber current = programVersion();
-    if (QVersionNumber::compare(read.file->version, current) <= 0) {
+    if (!isNewerVersion(read.file->version, current)) {
         platform::MsgBox(QStringLiteral("You have the latest version (%1).").arg(current.toString()));
         return false;
     }

@@ -46,6 +46,11 @@ VersionFileRead readVersionFile(const QByteArray &text)
     return {VersionFile {QVersionNumber(numbers), QByteArray::fromHex(lines[1])}, QString()};
 }
 
+bool isNewerVersion(const QVersionNumber &offered, const QVersionNumber &current)
+{
+    return QVersionNumber::compare(offered.normalized(), current.normalized()) > 0;
+}
+
 QByteArray versionFileText(const VersionFile &file)
 {
     return file.version.toString().toLatin1() + '\n' + file.updaterSha256.toHex() + '\n';

@@ -23,6 +23,10 @@ struct VersionFileRead {
 
 VersionFileRead readVersionFile(const QByteArray &text);
 
+// Whether the version offered is newer than the current one. Trailing zeros do not count, so
+// 1.0.0 is the same version as 1.0 (the About box shows three parts, the project version has two).
+bool isNewerVersion(const QVersionNumber &offered, const QVersionNumber &current);
+
 // The text of a version file, as the reader takes it back.
 QByteArray versionFileText(const VersionFile &file);
 

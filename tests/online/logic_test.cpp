@@ -52,3 +52,30 @@ TEST(VersionFile, ReadsTheTwoLinesAndRefusesAnythingElse)
              " 1.0\n" + hex, "1.0\nx\n" + hex})
         EXPECT_FALSE(readVersionFile(text).file) << text.constData();
 }
+
+TEST(VersionFile, AVersionIsNewerOnlyWhenItIsMoreThanTrailingZerosApart)
+{
+    const struct {
+        const char *offered, *current;
+        bool newer;
+    } cases[] = {
+        {"1.0.0", "1.0", false}, // the About box's form of the same version
+        {"1.0", "1.0.0", false},
+        {"1", "1.0", false},
+        {"1.0.0", "1", false},
+        {"1.0", "1.0", false},
+        {"0.9.9", "1.0", false},
+        {"0", "1.0", false},
+        {"1.0.1", "1.0", true},
+        {"1.1", "1.0.0", true},
+        {"2", "1.0", true},
+        {"1.10", "1.9", true},
+        {"1.9", "1.10", false},
+        {"00001.00", "1", false},
+    };
+    for (const auto &c : cases) {
+        const auto version = [](const char *text) { return QVersionNumber::fromString(QString::fromLatin1(text)); };
+        EXPECT_EQ(isNewerVersion(version(c.offered), version(c.current)), c.newer)
+            << c.offered << " against " << c.current;
+    }
+}

@@ -176,6 +176,8 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNot
         QString said;
     } cases[] = {
         {now, updater, false, false, "You have the latest version"},
+        {QVersionNumber(now.majorVersion(), now.minorVersion(), 0), updater, false, false,
+            "You have the latest version"},
         {QVersionNumber(0), updater, false, false, "You have the latest version"},
         {newer, updater + "tampered", true, false, "It has been deleted and was not started."},
         {newer, updater, true, true, ""},
