@@ -32,13 +32,14 @@ public:
         qint64 declared = -1; // the Content-Length sent; -1: the body's size
         qint64 sent = -1; // body bytes sent before the connection closes; -1: all
         bool stall = false; // after `sent` bytes the connection stays open, silent
+        QByteArray location; // sent as the Location header when not empty
     };
     QMap<QString, Answer> answers; // by path; any other path gets a 404
     QStringList requested;
 
-    LoopbackServer()
+    explicit LoopbackServer(const QHostAddress &address = QHostAddress::LocalHost)
     {
-        listen(QHostAddress::LocalHost);
+        listen(address);
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket *socket = nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
@@ -46,17 +47,20 @@ public:
                     return;
                 requested << QString::fromLatin1(socket->readAll().split(' ').value(1));
                 const Answer a = answers.value(requested.last(), Answer {404, "missing"});
-                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n\r\n")
+                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n")
                                   .arg(a.status)
                                   .arg(a.declared < 0 ? a.body.size() : a.declared)
                                   .toLatin1());
+                if (!a.location.isEmpty())
+                    socket->write("Location: " + a.location + "\r\n");
+                socket->write("\r\n");
                 socket->write(a.sent < 0 ? a.body : a.body.first(a.sent));
                 if (!a.stall)
                     socket->disconnectFromHost();
             });
         });
     }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(serverPort())); }
+    QUrl url() const { return QUrl(QStringLiteral("http://%1:%2").arg(serverAddress().toString()).arg(serverPort())); }
 };
 
 const QByteArray Old = numbersFileBytes({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
@@ -221,4 +225,57 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNot
     form().mnuUpgrade_Click();
     EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
+}
+
+// The download server sends a file on to another server (another loopback address): nothing is
+// taken from there, the history stays and the player is told why. On the same server a redirect
+// is followed.
+TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowed)
+{
+    LoopbackServer elsewhere(QHostAddress(QStringLiteral("127.0.0.2")));
+    ASSERT_TRUE(elsewhere.isListening());
+    elsewhere.answers["/NXLWeekly.rtl"] = {200, New};
+    elsewhere.answers["/CNXversion.rtl"] = {200, versionFileText({QVersionNumber(99), QByteArray(32, 'x')})};
+    const QByteArray foreign = elsewhere.url().toEncoded() + "/NXLWeekly.rtl";
+    server.answers["/dwnld/NXLWeekly.rtl"] = {302, "moved", -1, -1, false, foreign};
+    MessageScript::answers({true});
+    RDL *window = download({"Weekly"});
+    EXPECT_EQ(MessageScript::shown(),
+        QStringList({"The download of " + server.url().toString()
+            + "/dwnld/NXLWeekly.rtl was refused: the server "
+              "sent it on to "
+            + QString::fromLatin1(foreign)
+            + ", which is not the download server. Nothing "
+              "was taken from there. The Weekly history has not been changed."}));
+    EXPECT_EQ(MessageScript::pendingAnswers(), 1); // no question asked
+    EXPECT_TRUE(elsewhere.requested.isEmpty());
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+    EXPECT_FALSE(folder.exists("temp.rtl"));
+    window->Command3->click();
+
+    // Check for Upgrade: the version file sent on elsewhere is not read, nothing is asked or run.
+    start();
+    server.answers["/CNXversion.rtl"] = {302, "", -1, -1, false, elsewhere.url().toEncoded() + "/CNXversion.rtl"};
+    MessageScript::begin();
+    platform::DesktopScript::begin();
+    MessageScript::answer(true);
+    form().mnuUpgrade_Click();
+    EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The download of "
+        + server.url().toString() + "/CNXversion.rtl was refused"))
+        << MessageScript::last().toStdString();
+    EXPECT_EQ(MessageScript::pendingAnswers(), 1);
+    EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+    EXPECT_TRUE(elsewhere.requested.isEmpty());
+
+    // A redirect that stays on the server is followed.
+    server.answers["/dwnld/NXLWeekly.rtl"] = {301, "", -1, -1, false, "/dwnld/moved.rtl"};
+    server.answers["/dwnld/moved.rtl"] = {200, New};
+    MessageScript::begin();
+    MessageScript::answers({true});
+    window = download({"Weekly"});
+    EXPECT_EQ(MessageScript::shown(), QStringList({"Replace the Weekly history with the 3 results downloaded?"}));
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
+    EXPECT_EQ(
+        server.requested.mid(server.requested.size() - 2), QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/moved.rtl"}));
+    window->Command3->click();
 }
