@@ -352,6 +352,7 @@ TEST_F(OnlineTest, CheckForUpgradeOnAStalledServerIsBusyWithTheMainWindowDisable
                 return;
             waiting.stop();
             seen = true;
+            expectFits(window);
             EXPECT_FALSE(form().isEnabled());
             EXPECT_EQ(window->ProgressBar1->maximum(), 0); // busy: nothing has come yet
             EXPECT_TRUE(
