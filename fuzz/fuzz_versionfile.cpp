@@ -1,6 +1,6 @@
 // Any bytes as the version file from the download server: what the reader takes has a version of
-// one to three parts and a 32-byte digest, and written out again reads back the same; what it
-// refuses comes with a reason.
+// one to three parts, a 32-byte digest and a 64-byte signature or none, and written out again reads
+// back the same; what it refuses comes with a reason.
 #include "fuzzsupport.h"
 #include "online/versionfile.h"
 
@@ -15,9 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     FUZZ_CHECK(read.file->version.segmentCount() >= 1 && read.file->version.segmentCount() <= 3);
     FUZZ_CHECK(read.file->updaterSha256.size() == 32);
-    FUZZ_CHECK(input.size() <= 3 * 6 + 2 + 64 + 2);
+    FUZZ_CHECK(read.file->updaterSignature.isEmpty() || read.file->updaterSignature.size() == 64);
+    FUZZ_CHECK(input.size() <= 3 * 6 + 2 + 64 + 2 + 88 + 2);
     const vx::VersionFileRead again = vx::readVersionFile(vx::versionFileText(*read.file));
     FUZZ_CHECK(again.file && again.file->version == read.file->version
-        && again.file->updaterSha256 == read.file->updaterSha256);
+        && again.file->updaterSha256 == read.file->updaterSha256
+        && again.file->updaterSignature == read.file->updaterSignature);
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "gamedata/boxvalue.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -17,6 +19,11 @@ StatsHistory readStatsHistory(const QString &path)
         return history;
     if (read.declared > std::numeric_limits<int16_t>::max()) {
         history.countTooLarge = true;
+        history.countProblem = QStringLiteral("The results file %1 is damaged: it says it holds %2 results, more than "
+                                              "the %3 a results file can hold. No statistics can be drawn from it.")
+                                   .arg(QFileInfo(path).fileName())
+                                   .arg(read.declared)
+                                   .arg(MaxNumbersRecords);
         return history;
     }
     history.records = std::move(read.records);

@@ -28,6 +28,7 @@ struct StatsHistory {
     FileResult read; // the file could not be opened
     std::vector<NumbersRecord> records; // records 1 to T
     bool countTooLarge = false;
+    QString countProblem; // with countTooLarge: what is wrong, for the player
     QString damage;
     int total() const { return static_cast<int>(records.size()); } // T
 };

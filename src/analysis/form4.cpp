@@ -169,7 +169,7 @@ bool Form4::chartRun(int16_t mode, bool useLast, int &n)
         return false;
     }
     if (history.countTooLarge) {
-        failChart(BallRangeMessage);
+        failChart(history.countProblem);
         return false;
     }
     if (!history.damage.isEmpty())

@@ -291,7 +291,10 @@ void HistoryCheck::checkandprintentries(const CheckNumbers &HistoryDraw)
             {e[1], e[2], e[3], e[4], e[5], e[6], e[7]}, e[8], m_texts[static_cast<size_t>(k)], m_rules.bonusTag);
     };
 
+    // Without entries there is nothing to classify (and no tally to write into).
     const size_t n = m_entries.size();
+    if (n == 0)
+        return;
     const uint64_t *masks = m_entries.m_masks.data();
     const int16_t *extras = m_entries.m_extras.data();
     if (drawMasked && m_entries.m_allMasked) {

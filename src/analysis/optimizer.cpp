@@ -159,6 +159,11 @@ std::vector<OptimizedEntry> buildOptimizedEntries(const LinkTables &tables, cons
 
 FileResult optimizerTargetCount(const QString &entryPath, int *count)
 {
+    // Counting does not create the file: a Create that fails then leaves no empty file behind.
+    if (!QFileInfo::exists(entryPath)) {
+        *count = 0;
+        return {};
+    }
     NumbersFile file;
     if (const FileResult opened = openForAdding(file, entryPath); !opened.ok)
         return opened;
@@ -193,8 +198,10 @@ FileResult appendOptimizedEntries(const QString &entryPath, const std::vector<Op
         record.extra[0] = entry.extra;
         records.push_back(record);
     }
+    RecordFileChange change(file.records());
     if (!file.writeRange(count + 1, records) || !file.setCount(count + int(entries.size())))
         return writeFailure(file);
+    change.keep();
     return {};
 }
 

@@ -93,11 +93,11 @@ struct OptimizedEntry {
 std::vector<OptimizedEntry> buildOptimizedEntries(const LinkTables &tables, const OptimizerGame &game);
 
 // The number of entries in an entry file before the optimised entries go in after them. A missing
-// file is created empty; a file whose count is negative is refused.
+// file counts 0 and is not created; a file whose count is negative is refused.
 FileResult optimizerTargetCount(const QString &entryPath, int *count);
 
-// Appends the entries after the file's entries, dated, and sets record 1's count; the count is
-// written last, so a failed write leaves the file's entries as they were. Refused, with nothing
+// Appends the entries after the file's entries, dated, and sets record 1's count; a failed write
+// leaves the file exactly as it was (a file it created is removed again). Refused, with nothing
 // written, when the file would exceed MaxNumbersRecords.
 FileResult appendOptimizedEntries(const QString &entryPath, const std::vector<OptimizedEntry> &entries, QDate date);
 

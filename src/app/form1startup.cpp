@@ -13,7 +13,7 @@
 #include "gamesetup/form14.h"
 #include "online/form10.h"
 #include "online/rdl.h"
-#include "online/updatecheck.h"
+#include "online/upgradewindow.h"
 #include "pickdigits/picky34.h"
 #include "platform/busycursor.h"
 #include "platform/clock.h"
@@ -495,7 +495,10 @@ void Form1::mnuOptCreate_Click()
 
 void Form1::mnuUpgrade_Click()
 {
-    if (online::checkForUpgrade(m_startup.AppFolder)) {
+    // The main window waits, disabled, while the check talks to the server; its window has Cancel.
+    auto *window = new UpgradeCheckWindow(*this);
+    openToolWindow(this, window, OpenMode::NoWait);
+    if (window->run(m_startup.AppFolder)) {
         DeleteEmptyEntryFile(m_files.EntryFile);
         platform::EndProgram();
     }

@@ -95,6 +95,10 @@ void Form30::view()
         platform::MsgBox(importMessage(ImportCode::NotReadable));
         return;
     }
+    if (file.size() > MaxImportFileBytes) {
+        platform::MsgBox(importMessage(ImportCode::TooLarge));
+        return;
+    }
     List2->addItems(importListLines(file.readAll()));
 }
 

@@ -202,10 +202,13 @@ FileResult SuggestionRun::append(const Candidate &candidate)
     record.extra[0] = candidate[7];
     NumbersRecord first = m_count == 0 ? record : m_first;
     first.count = m_count + 1;
+    // A full disk part-way leaves the file with the entries added before, whole.
+    RecordFileChange change(m_entries.records());
     if (m_count > 0 && !m_entries.write(m_count + 1, record))
         return writeFailure(m_entries);
     if (!m_entries.write(1, first))
         return writeFailure(m_entries);
+    change.keep();
     m_first = first;
     ++m_count;
     m_entryMains.push_back(record.main);

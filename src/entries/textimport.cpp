@@ -68,6 +68,10 @@ QString importMessage(ImportCode code)
         return QStringLiteral("Your txt file has more than %1 lines, but an entry file holds at most %1 entries. "
                               "Split it into smaller files. Nothing was imported.")
             .arg(MaxNumbersRecords);
+    case ImportCode::TooLarge:
+        return QStringLiteral("Your txt file is larger than any file of %1 entries can be, so it is not a file of "
+                              "entries. Nothing was imported.")
+            .arg(MaxNumbersRecords);
     }
     return {};
 }
@@ -125,7 +129,7 @@ QStringList importListLines(const QByteArray &text)
 {
     QStringList shown;
     for (const QByteArray &line : splitImportLines(text))
-        shown << QString::fromLatin1(line);
+        shown << QString::fromLatin1(line.left(MaxImportLineLength));
     return shown;
 }
 
@@ -145,6 +149,8 @@ ImportCheck validateImport(const QString &textPath, const QString &targetPath, c
     QFile file(textPath);
     if (!QFileInfo(textPath).isFile() || !file.open(QIODevice::ReadOnly))
         return {ImportCode::NotReadable, {}};
+    if (file.size() > MaxImportFileBytes)
+        return {ImportCode::TooLarge, {}};
     // Line by line, so that a huge file stops at its first bad line or at the most lines allowed.
     ImportText read;
     while (!file.atEnd()) {

@@ -27,7 +27,13 @@ enum class ImportCode {
     DateHasEntries = 4,
     NotReadable = 5,
     TooManyLines = 6, // more lines than an entry file can hold
+    TooLarge = 7, // far larger than a file of as many entries as an entry file holds
 };
+
+// The longest line the contents list shows whole; an entry line takes 23 characters at most. A
+// file larger than the most lines of this length is no file of entries and is not read at all.
+constexpr int MaxImportLineLength = 255;
+constexpr qint64 MaxImportFileBytes = qint64(MaxNumbersRecords) * (MaxImportLineLength + 2);
 
 // What Import shows for a code; empty for Valid.
 QString importMessage(ImportCode code);
@@ -64,7 +70,8 @@ ImportCode readImportLine(QByteArrayView line, const ImportRules &rules, ImportL
 // The lines of a text as the file holds them, line endings removed; a final line ending adds no
 // empty line.
 QList<QByteArray> splitImportLines(const QByteArray &text);
-// The text's lines as the contents list shows them.
+// The text's lines as the contents list shows them: a line longer than MaxImportLineLength is cut
+// there, as laying out a line of megabytes would hold the window up for many seconds.
 QStringList importListLines(const QByteArray &text);
 
 // Reads and checks every line of a text; the first failing line ends the check.
@@ -75,8 +82,9 @@ struct ImportText {
 };
 ImportText readImportText(const QByteArray &text, const ImportRules &rules);
 
-// The whole check before an import: the chosen text file (empty: none chosen), then the target
-// dated entry file, which must hold no entries. A missing target is fine and is not created here.
+// The whole check before an import: the chosen text file (empty: none chosen; larger than
+// MaxImportFileBytes: refused before it is read), then the target dated entry file, which must hold
+// no entries. A missing target is fine and is not created here.
 struct ImportCheck {
     ImportCode code = ImportCode::Valid;
     std::vector<ImportLine> lines;

@@ -270,10 +270,13 @@ FileResult appendEntry(const QString &entryPath, const std::array<int16_t, 7> &m
     NumbersRecord record = file.read(1);
     record.main = mains;
     record.extra[0] = extra1;
+    // A full disk part-way leaves the file as it was, not with part of a record after the last entry.
+    RecordFileChange change(file.records());
     if (!file.write(count + 1, record))
         return writeFailure(file);
     if (!file.setCount(count + 1))
         return writeFailure(file);
+    change.keep();
     if (newCount)
         *newCount = count + 1;
     return {};

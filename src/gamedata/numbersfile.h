@@ -88,7 +88,8 @@ FileResult deleteResult(const QString &historyPath, int p);
 
 // Appends an entry to an entry file: the new record is record 1's bytes with the main numbers
 // and the first extra replaced; record 1's count goes up by one. Refused when the file is full.
-// newCount receives the new count.
+// newCount receives the new count. A failed write leaves the file as it was (a file it created
+// is removed again).
 FileResult appendEntry(
     const QString &entryPath, const std::array<int16_t, 7> &mains, int16_t extra1, int *newCount = nullptr);
 

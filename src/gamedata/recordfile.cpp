@@ -20,6 +20,36 @@ std::unique_ptr<QIODevice> hooked(const QString &path, QIODevice *file)
 {
     return deviceHook() ? deviceHook()(path, file) : nullptr;
 }
+
+// Writes all of data. A file on a full disk takes what still fits and returns the short count
+// without a reason; writing the rest then fails with the system's own ("No space left on device").
+bool writeWhole(QIODevice &device, const char *data, qint64 size, QString *error)
+{
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = device.write(data + done, size - done);
+        if (written <= 0) {
+            *error = device.errorString();
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// Writes out what a file still buffers, in the same way: a flush that wrote part of the buffer
+// keeps the rest, and flushing again tells why it does not go.
+bool flushWhole(QFileDevice &file, QString *error)
+{
+    for (qint64 left = file.bytesToWrite(); !file.flush();) {
+        const qint64 now = file.bytesToWrite();
+        if (now <= 0 || now >= left) {
+            *error = file.errorString();
+            return false;
+        }
+        left = now;
+    }
+    return true;
+}
 } // namespace
 
 void setFileDeviceHook(FileDeviceHook hook)
@@ -43,10 +73,12 @@ bool RecordFile::open(const QString &path)
     m_error.clear();
     m_path = path;
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadWrite) && !(QFileInfo::exists(path) && m_file.open(QIODevice::ReadOnly))) {
+    const bool existed = QFileInfo::exists(path);
+    if (!m_file.open(QIODevice::ReadWrite) && !(existed && m_file.open(QIODevice::ReadOnly))) {
         m_error = m_file.errorString();
         return false;
     }
+    m_created = !existed;
     m_hooked = hooked(path, &m_file);
     m_device = m_hooked ? m_hooked.get() : &m_file;
     return true;
@@ -77,6 +109,8 @@ bool RecordFile::isWritable() const
 
 void RecordFile::close()
 {
+    m_changing = false;
+    m_overwritten.clear();
     m_device = nullptr;
     m_hooked.reset();
     if (m_file.isOpen())
@@ -150,15 +184,77 @@ bool RecordFile::writeRange(qint64 first, const QByteArray &bytes)
         data.prepend(QByteArray(static_cast<qsizetype>(offset - size), '\0'));
         offset = size;
     }
-    if (!m_device->seek(offset) || m_device->write(data) != data.size()) {
+    if (m_changing && offset < m_lengthBefore) {
+        const qint64 kept = std::min<qint64>(data.size(), m_lengthBefore - offset);
+        if (!m_device->seek(offset)) {
+            m_error = m_device->errorString();
+            return false;
+        }
+        m_overwritten.push_back({offset, m_device->read(kept)});
+        if (m_overwritten.back().bytes.size() != kept) {
+            m_error = m_device->errorString();
+            return false;
+        }
+    }
+    if (!m_device->seek(offset)) {
         m_error = m_device->errorString();
         return false;
     }
-    if (m_file.isOpen() && !m_file.flush()) {
-        m_error = m_file.errorString();
+    if (!writeWhole(*m_device, data.constData(), data.size(), &m_error))
         return false;
+    return !m_file.isOpen() || flushWhole(m_file, &m_error);
+}
+
+void RecordFile::beginChange()
+{
+    m_changing = isOpen();
+    m_lengthBefore = byteLength();
+    m_overwritten.clear();
+}
+
+void RecordFile::endChange()
+{
+    m_changing = false;
+    m_overwritten.clear();
+}
+
+void RecordFile::takeBackChange()
+{
+    if (!m_changing)
+        return;
+    const QString error = m_error;
+    const std::vector<Overwritten> overwritten = std::move(m_overwritten);
+    const qint64 length = m_lengthBefore;
+    endChange();
+    QString ignored;
+    if (!m_file.isOpen()) {
+        // A device the caller keeps cannot be cut short: only what was overwritten goes back.
+        for (auto it = overwritten.rbegin(); it != overwritten.rend(); ++it)
+            if (m_device->seek(it->offset))
+                writeWhole(*m_device, it->bytes.constData(), it->bytes.size(), &ignored);
+        m_error = error;
+        return;
     }
-    return true;
+    // Closing drops what the failed write left buffered. Cutting the file frees room and the bytes
+    // put back were on the disk already, so neither needs room that a full disk no longer has: they
+    // go to the file itself, past any device a test puts around it.
+    const QString path = m_path;
+    const bool created = m_created;
+    close();
+    if (created && length == 0) {
+        QFile::remove(path);
+    } else {
+        QFile file(path);
+        if (file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+            file.resize(length);
+            for (auto it = overwritten.rbegin(); it != overwritten.rend(); ++it)
+                if (file.seek(it->offset))
+                    writeWhole(file, it->bytes.constData(), it->bytes.size(), &ignored);
+            file.close();
+        }
+        open(path);
+    }
+    m_error = error;
 }
 
 bool RecordFile::replaceAll(const QByteArray &bytes)
@@ -177,6 +273,12 @@ bool RecordFile::replaceAll(const QByteArray &bytes)
     QString error;
     if (!saveWholeFile(m_path, bytes, &error)) {
         m_error = error;
+        // The old file is as it was; one that only this object's open made is not left behind empty.
+        if (m_created && m_file.size() == 0) {
+            const QString path = m_path;
+            close();
+            QFile::remove(path);
+        }
         return false;
     }
     const QString path = m_path; // open() starts by closing, and the new file is the one to go on with
@@ -210,10 +312,10 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
     const std::unique_ptr<QIODevice> device = hooked(path, &out);
     QIODevice *to = device ? device.get() : &out;
     // A full disk may only show when the buffered bytes go out, and commit() would not notice it.
-    const bool written = to->write(bytes) == bytes.size();
-    if (!written || !out.flush()) {
+    QString reason;
+    if (!writeWhole(*to, bytes.constData(), bytes.size(), &reason) || !flushWhole(out, &reason)) {
         if (error)
-            *error = written ? out.errorString() : to->errorString();
+            *error = reason;
         out.cancelWriting();
         return false;
     }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vx {
 
@@ -52,6 +53,15 @@ public:
     // be written, the record is written in place.
     bool replaceRecord(qint64 n, const QByteArray &bytes);
 
+    // Makes the writes from beginChange() on one change (RecordFileChange does this for a scope).
+    // Each write keeps the bytes of the file it overwrites; takeBackChange() puts them back, cuts
+    // the file to its length at beginChange() and removes it again when this object's open created
+    // it and it was still empty then, so that a failure part-way leaves the file exactly as it was.
+    // The error of the failed write stays the one reported. endChange() keeps the writes.
+    void beginChange();
+    void endChange();
+    void takeBackChange();
+
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
 
@@ -64,6 +74,44 @@ private:
     QIODevice *m_device = nullptr; // where reads and writes go
     QString m_path;
     QString m_error;
+    bool m_created = false; // open() created the file
+
+    struct Overwritten {
+        qint64 offset;
+        QByteArray bytes;
+    };
+    bool m_changing = false;
+    qint64 m_lengthBefore = 0;
+    std::vector<Overwritten> m_overwritten; // in the order written
+};
+
+// The writes to a record file while one of these lives are one change: unless keep() is called,
+// the file is put back as it was when the change began (see RecordFile::takeBackChange).
+class RecordFileChange
+{
+public:
+    explicit RecordFileChange(RecordFile &file)
+        : m_file(file)
+    {
+        m_file.beginChange();
+    }
+    ~RecordFileChange()
+    {
+        if (!m_kept)
+            m_file.takeBackChange();
+    }
+    RecordFileChange(const RecordFileChange &) = delete;
+    RecordFileChange &operator=(const RecordFileChange &) = delete;
+
+    void keep()
+    {
+        m_kept = true;
+        m_file.endChange();
+    }
+
+private:
+    RecordFile &m_file;
+    bool m_kept = false;
 };
 
 // Writes bytes as the whole file at path: beside the old file first, which is replaced (keeping

@@ -37,7 +37,8 @@ QString historyFileFault(const QString &name, const QByteArray &bytes)
     file.open(&buffer, name);
     const int32_t declared = file.declaredCount();
     const qint64 onDisk = file.recordsOnDisk();
-    if (file.isDamaged())
+    // A count of 0 would leave the game with no draws, whatever records follow it.
+    if (file.isDamaged() || declared == 0)
         return QStringLiteral("The file %1 is not a sound results file: it gives its number of results as %2, "
                               "but it holds %3 records.")
             .arg(name)

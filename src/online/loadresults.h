@@ -16,8 +16,8 @@ struct DownloadedResultsFile {
 const std::array<DownloadedResultsFile, 4> &downloadedResultsFiles();
 
 // What is wrong with the bytes of a file offered as a history file, for the player; empty when
-// they are a sound history file: whole 30-byte records, record 1's count between 0 and the records
-// the file holds. An empty file is refused too: it holds no history at all.
+// they are a sound history file: whole 30-byte records, record 1's count between 1 and the records
+// the file holds. An empty file or a count of 0 is refused too: it holds no history at all.
 QString historyFileFault(const QString &name, const QByteArray &bytes);
 
 // What loading the downloaded files did.

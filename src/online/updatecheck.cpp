@@ -3,6 +3,7 @@
 #include "gamedata/recordfile.h"
 #include "gamedata/sharedstate.h"
 #include "online/onlineservices.h"
+#include "online/updatesignature.h"
 #include "online/versionfile.h"
 #include "platform/busycursor.h"
 #include "platform/desktop.h"
@@ -14,7 +15,7 @@
 namespace vx::online {
 
 namespace {
-// The version file is two short lines; an updater is a program of a few megabytes.
+// The version file is three short lines; an updater is a program of a few megabytes.
 constexpr qint64 MaxVersionFileBytes = 4096;
 constexpr qint64 MaxUpdaterBytes = qint64(256) * 1024 * 1024;
 } // namespace
@@ -24,14 +25,21 @@ QVersionNumber programVersion()
     return QVersionNumber::fromString(QStringLiteral(VX_PROGRAM_VERSION));
 }
 
-bool checkForUpgrade(const QString &appFolder)
+bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, const UpgradeProgress &progress)
 {
     if (networkConnection() == Connection::Offline) {
         platform::MsgBox(NoConnectionMessage);
         return false;
     }
-    platform::HttpTransfer http;
-    const Fetched fetched = fetch(http, serverUrl(QStringLiteral("/CNXversion.rtl")), MaxVersionFileBytes);
+    // The hourglass while the server is waited on, gone before any message.
+    const auto fetchShown = [&](const QString &what, const QString &path, qint64 maxBytes) {
+        if (progress.waiting)
+            progress.waiting(what);
+        platform::BusyCursor busy;
+        return fetch(http, serverUrl(path), maxBytes, progress.received);
+    };
+    const Fetched fetched = fetchShown(
+        QStringLiteral("Checking for a newer version..."), QStringLiteral("/CNXversion.rtl"), MaxVersionFileBytes);
     if (fetched.outcome != Fetched::Outcome::Complete) {
         platform::MsgBox(QStringLiteral("The check for a newer version failed. %1").arg(fetched.problem));
         return false;
@@ -42,8 +50,18 @@ bool checkForUpgrade(const QString &appFolder)
         return false;
     }
     const QVersionNumber current = programVersion();
-    if (QVersionNumber::compare(read.file->version, current) <= 0) {
+    if (!isNewerVersion(read.file->version, current)) {
         platform::MsgBox(QStringLiteral("You have the latest version (%1).").arg(current.toString()));
+        return false;
+    }
+    // Plain HTTP can be tampered with on the way, the version file as much as the updater: only an
+    // updater the maker signed is run, and no other one is left behind to be started by mistake.
+    const QString path = dataPath(appFolder, QStringLiteral("nxupd.exe"));
+    if (read.file->updaterSignature.isEmpty()) {
+        QFile::remove(path);
+        platform::MsgBox(QStringLiteral("The version file on the server carries no signature for version %1, so its "
+                                        "updater cannot be trusted. Nothing was downloaded or started.")
+                             .arg(read.file->version.toString()));
         return false;
     }
     if (!platform::AskYesNo(QStringLiteral("Version %1 is available; this is version %2. Download and install it now? "
@@ -51,18 +69,19 @@ bool checkForUpgrade(const QString &appFolder)
                                 .arg(read.file->version.toString(), current.toString())))
         return false;
 
-    Fetched updater;
-    {
-        platform::BusyCursor busy;
-        updater = fetch(http, serverUrl(QStringLiteral("/nxupd.exe")), MaxUpdaterBytes);
-    }
+    const Fetched updater = fetchShown(QStringLiteral("Downloading version %1...").arg(read.file->version.toString()),
+        QStringLiteral("/nxupd.exe"), MaxUpdaterBytes);
     if (updater.outcome != Fetched::Outcome::Complete) {
         platform::MsgBox(QStringLiteral("The download of the new version failed. %1").arg(updater.problem));
         return false;
     }
-    // Plain HTTP can be tampered with on the way: only the program the version file names is run,
-    // and no other one is left behind to be started by mistake.
-    const QString path = dataPath(appFolder, QStringLiteral("nxupd.exe"));
+    if (!updaterSignatureVerifies(updater.body, read.file->updaterSignature, updatePublicKey())) {
+        QFile::remove(path);
+        platform::MsgBox(QStringLiteral("The downloaded updater does not carry the signature of this program's maker: "
+                                        "it may have been damaged or tampered with on the way. It has been deleted and "
+                                        "was not started."));
+        return false;
+    }
     if (QCryptographicHash::hash(updater.body, QCryptographicHash::Sha256) != read.file->updaterSha256) {
         QFile::remove(path);
         platform::MsgBox(QStringLiteral("The downloaded updater is not the one the version file describes: it may have "

@@ -26,10 +26,10 @@ VersionFileRead refused(const QString &problem)
 VersionFileRead readVersionFile(const QByteArray &text)
 {
     QList<QByteArray> lines = text.split('\n');
-    if (lines.size() == 3 && lines.last().isEmpty())
+    if (lines.size() > 2 && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.size() != 2)
-        return refused(QStringLiteral("it does not have two lines."));
+    if (lines.size() != 2 && lines.size() != 3)
+        return refused(QStringLiteral("it does not have two or three lines."));
     for (QByteArray &line : lines)
         if (line.endsWith('\r'))
             line.chop(1);
@@ -43,12 +43,29 @@ VersionFileRead readVersionFile(const QByteArray &text)
     }
     if (lines[1].size() != 64 || !allOf(lines[1], isHexDigit))
         return refused(QStringLiteral("its second line is not a SHA-256 digest."));
-    return {VersionFile {QVersionNumber(numbers), QByteArray::fromHex(lines[1])}, QString()};
+    QByteArray signature;
+    if (lines.size() == 3) {
+        const auto decoded = QByteArray::fromBase64Encoding(
+            lines[2], QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+        // Only the one spelling of 64 bytes, so that the file reads back as it was written.
+        if (!decoded || decoded.decoded.size() != 64 || decoded.decoded.toBase64() != lines[2])
+            return refused(QStringLiteral("its third line is not an Ed25519 signature in base64."));
+        signature = decoded.decoded;
+    }
+    return {VersionFile {QVersionNumber(numbers), QByteArray::fromHex(lines[1]), signature}, QString()};
+}
+
+bool isNewerVersion(const QVersionNumber &offered, const QVersionNumber &current)
+{
+    return QVersionNumber::compare(offered.normalized(), current.normalized()) > 0;
 }
 
 QByteArray versionFileText(const VersionFile &file)
 {
-    return file.version.toString().toLatin1() + '\n' + file.updaterSha256.toHex() + '\n';
+    QByteArray text = file.version.toString().toLatin1() + '\n' + file.updaterSha256.toHex() + '\n';
+    if (!file.updaterSignature.isEmpty())
+        text += file.updaterSignature.toBase64() + '\n';
+    return text;
 }
 
 } // namespace vx

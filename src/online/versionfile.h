@@ -7,13 +7,16 @@
 
 namespace vx {
 
-// The version file CNXversion.rtl on the download server: two lines of text, the newest version
-// (such as "1.2.0") and the SHA-256 digest of nxupd.exe as 64 hexadecimal digits, each ended by a
-// line feed (a carriage return before it is allowed, the last line feed may be missing). The
-// version has one to three parts of one to five digits, separated by dots.
+// The version file CNXversion.rtl on the download server: lines of text, the newest version (such
+// as "1.2.0"), the SHA-256 digest of nxupd.exe as 64 hexadecimal digits and the Ed25519 signature
+// of nxupd.exe's bytes in base64 (88 characters), each ended by a line feed (a carriage return
+// before it is allowed, the last line feed may be missing). The version has one to three parts of
+// one to five digits, separated by dots. A file of the first two lines alone, as files were before
+// updaters were signed, is read with no signature.
 struct VersionFile {
     QVersionNumber version;
     QByteArray updaterSha256; // the 32 bytes of the digest
+    QByteArray updaterSignature = {}; // the 64 bytes of the signature; empty when the file has none
 };
 
 struct VersionFileRead {
@@ -23,7 +26,11 @@ struct VersionFileRead {
 
 VersionFileRead readVersionFile(const QByteArray &text);
 
-// The text of a version file, as the reader takes it back.
+// Whether the version offered is newer than the current one. Trailing zeros do not count, so
+// 1.0.0 is the same version as 1.0 (the About box shows three parts, the project version has two).
+bool isNewerVersion(const QVersionNumber &offered, const QVersionNumber &current);
+
+// The text of a version file, as the reader takes it back (two lines without a signature).
 QByteArray versionFileText(const VersionFile &file);
 
 } // namespace vx

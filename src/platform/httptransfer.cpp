@@ -19,6 +19,13 @@ QString shown(const QUrl &url)
 {
     return url.toDisplayString();
 }
+
+// Scheme, host and port: where a download comes from.
+bool sameServer(const QUrl &a, const QUrl &b)
+{
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
+        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && a.port(80) == b.port(80);
+}
 } // namespace
 
 HttpTransfer::HttpTransfer(QObject *parent)
@@ -64,15 +71,35 @@ void HttpTransfer::get(const QUrl &url)
         m_network = std::make_unique<QNetworkAccessManager>();
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // Every redirect is looked at first: one to another server is refused.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setTransferTimeout(m_timeoutMs);
     m_reply = m_network->get(request);
     QNetworkReply *reply = m_reply;
     connect(reply, &QNetworkReply::requestSent, this, [this] { setState(TransferState::RequestSent); });
+    connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &target) { redirect(reply, target); });
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         receiveHeaders(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->rawHeaderPairs());
     });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { receiveBody(reply->readAll()); });
     connect(reply, &QNetworkReply::finished, this, &HttpTransfer::finishReply);
+}
+
+void HttpTransfer::redirect(QNetworkReply *reply, const QUrl &target)
+{
+    const QUrl to = m_url.resolved(target);
+    if (sameServer(to, m_url)) {
+        Q_EMIT reply->redirectAllowed();
+        return;
+    }
+    // Whatever another server sends is not taken, however it is sent on.
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    fail(QStringLiteral("The download of %1 was refused: the server sent it on to %2, which is not the download "
+                        "server. Nothing was taken from there.")
+             .arg(shown(m_url), shown(to)));
 }
 
 void HttpTransfer::finishReply()

@@ -69,7 +69,8 @@ public:
     ~HttpTransfer() override;
 
     // Starts a GET of the URL, dropping any transfer still running; returns at once. The answer
-    // is never taken from a cache. A status of 400 or above ends in Error.
+    // is never taken from a cache. A status of 400 or above ends in Error, and so does a redirect to
+    // another server (scheme, host or port); a redirect on the same server is followed.
     void get(const QUrl &url);
     void cancel();
     void setTimeout(int milliseconds); // no answer for this long ends the transfer in Error
@@ -92,6 +93,7 @@ private:
     void receiveHeaders(int status, const QList<QPair<QByteArray, QByteArray>> &headers);
     void receiveBody(const QByteArray &bytes);
     void runScripted(quint64 generation, const std::optional<HttpScript::Answer> &answer);
+    void redirect(QNetworkReply *reply, const QUrl &target);
     void finishReply();
 
     std::unique_ptr<QNetworkAccessManager> m_network;

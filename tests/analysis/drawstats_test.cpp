@@ -143,5 +143,12 @@ TEST(DrawStats, HistoryIsReadWholeAndACountBeyondSixteenBitsIsRefused)
     EXPECT_EQ(readStatsHistory(folder.file("Weekly.rtl")).total(), 3);
     records[0].count = 40000;
     folder.writeBytes("Weekly.rtl", records[0].toBytes());
-    EXPECT_TRUE(readStatsHistory(folder.file("Weekly.rtl")).countTooLarge);
+    const StatsHistory tooLarge = readStatsHistory(folder.file("Weekly.rtl"));
+    EXPECT_TRUE(tooLarge.countTooLarge);
+    EXPECT_EQ(tooLarge.countProblem,
+        "The results file Weekly.rtl is damaged: it says it holds 40000 results, more than the 32767 a results file "
+        "can hold. No statistics can be drawn from it.");
+    records[0].count = 32767; // the most a file can hold: the records there are charted
+    folder.writeBytes("Weekly.rtl", records[0].toBytes());
+    EXPECT_FALSE(readStatsHistory(folder.file("Weekly.rtl")).countTooLarge);
 }

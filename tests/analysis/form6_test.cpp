@@ -139,3 +139,28 @@ TEST_F(HistoryTest, PagesOverflowIntoTheNoteAndCancelStopsAfterTheDrawInHand)
     EXPECT_EQ(lines(w->List1[0]), QStringList({"05 NOV 2005", a, b}));
     EXPECT_EQ(totals(w), QStringList({"Match 0=2"}));
 }
+
+// The entry file listed when the window opened is emptied or deleted outside the program before
+// Check: every draw of the range is listed with no winner under it and every total is 0.
+TEST_F(HistoryTest, AnEntryFileEmptiedOrDeletedMeanwhileChecksToNoWinners)
+{
+    for (const bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted ? "deleted" : "emptied");
+        GameDefinition game = makeGame("Weekly", 5, 1, 49, 0, 26, 1, "PB");
+        game.winLines[15] = 1;
+        Form6 *w = open(game, {{1, 2, 3, 4, 5}, {10, 11, 12, 13, 14}}, {entryRecord({1, 2, 3, 4, 5}, 7)}, 7);
+        ASSERT_TRUE(w);
+        if (deleted)
+            ASSERT_TRUE(QFile::remove(folder.file("Weekly05NOV2005.lot")));
+        else
+            folder.writeBytes("Weekly05NOV2005.lot", QByteArray());
+        w->Command2->click();
+        EXPECT_EQ(lines(w->List1[0]), QStringList({"05 NOV 2005", "12 NOV 2005"}));
+        for (int k = 1; k <= 15; ++k)
+            EXPECT_TRUE(w->Text[size_t(k)]->text() == "0" || !w->Text[size_t(k)]->isVisibleTo(w)) << k;
+        EXPECT_TRUE(w->Text[15]->isVisibleTo(w));
+        EXPECT_TRUE(w->Command1->isEnabled() && w->Command2->isEnabled());
+        w->Command1->click();
+        EXPECT_TRUE(form().isEnabled());
+    }
+}

@@ -150,3 +150,24 @@ TEST(HistoryCheck, FourFullPagesThenNothingIsListedButEverythingCounted)
     }
     EXPECT_EQ(check.WinTotals()[15], 5 * 32729.0);
 }
+
+// No entries (an entry file of count 0): no winner lines and no counts, listing or counting only,
+// with and without the bonus rules, on every kind of draw.
+TEST(HistoryCheck, NoEntriesGiveNoLinesAndNoCounts)
+{
+    const HistoryRules rulesOf[] = {{6, 0, 0, 0, All, "BB"}, {5, 1, 26, 1, All, "PB"}, {6, 2, 0, 0, All, "BB"}};
+    for (const HistoryRules &rules : rulesOf) {
+        for (const bool listing : {true, false}) {
+            const HistoryEntries entries({}, rules);
+            bool full = true;
+            HistoryCheck check(entries, rules, full, HistoryListLimit, listing);
+            for (const CheckNumbers &draw : {numbers({1, 2, 3, 4, 5, 6}, 7, 8), numbers({1, 1, 2, 3, 4, 5})}) {
+                check.addLine("date");
+                check.checkandprintentries(draw);
+            }
+            EXPECT_EQ(check.WinTotals(), (std::array<double, 16> {}));
+            EXPECT_EQ(check.takeLines(0), listing ? QStringList({"date", "date"}) : QStringList());
+            EXPECT_FALSE(full);
+        }
+    }
+}

@@ -103,3 +103,36 @@ TEST(Optimizer, AFileThatCannotTakeTheEntriesIsLeftAsItWas)
         EXPECT_EQ(folder.bytes("Lotto.lot"), bytes);
     }
 }
+
+// Create on a disk that fills up: an existing target is left byte for byte, a missing one is not
+// left behind empty; with room the entries go in after the old ones.
+TEST(Optimizer, ACreateCutShortByAFullDiskLeavesTheTargetAsItWas)
+{
+    const std::vector<OptimizedEntry> entries(3, OptimizedEntry {{1, 2, 3}, 4});
+    const QByteArray old = numbersFileBytes({entryRecord({4, 5, 6}), entryRecord({7, 8, 9})});
+    for (const bool existed : {true, false}) {
+        for (qint64 accepted = 0; accepted < 4 * NumbersRecord::Size; accepted += 11) {
+            SCOPED_TRACE(testing::Message() << existed << " " << accepted);
+            TestFolder folder;
+            if (existed)
+                folder.writeBytes("Lotto.lot", old);
+            int count = -1;
+            ASSERT_TRUE(optimizerTargetCount(folder.file("Lotto.lot"), &count).ok);
+            EXPECT_EQ(count, existed ? 2 : 0);
+            EXPECT_EQ(folder.exists("Lotto.lot"), existed); // counting creates nothing
+            FileResult written;
+            {
+                const FailingFileWrites disk(accepted);
+                written = appendOptimizedEntries(folder.file("Lotto.lot"), entries, QDate(2005, 11, 5));
+            }
+            EXPECT_EQ(written.message, "The file Lotto.lot could not be written: No space left on device");
+            EXPECT_EQ(folder.exists("Lotto.lot"), existed);
+            EXPECT_EQ(folder.bytes("Lotto.lot"), existed ? old : QByteArray());
+        }
+    }
+    TestFolder folder;
+    folder.writeBytes("Lotto.lot", old);
+    ASSERT_TRUE(appendOptimizedEntries(folder.file("Lotto.lot"), entries, QDate(2005, 11, 5)).ok);
+    const QByteArray bytes = folder.bytes("Lotto.lot");
+    EXPECT_TRUE(bytes.size() == 5 * NumbersRecord::Size && rawInt32(bytes, 0) == 5 && bytes.mid(4, 56) == old.mid(4));
+}

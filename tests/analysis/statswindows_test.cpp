@@ -127,3 +127,17 @@ TEST_F(StatsWindowsTest, ABallOutsideTheGameKeepsTheWindowShutAndAGameWithoutBon
     EXPECT_FALSE(stats->mnuLM->isVisible() || stats->mnuTSB->isVisible() || stats->mnuBoth->isVisible());
     EXPECT_EQ(stats->MSChart1->rowValue(50), 1);
 }
+
+// A history whose count is beyond what a file can hold says so, not that a ball is out of range.
+TEST_F(StatsWindowsTest, ACountBeyondTheMostAFileHoldsIsNamedAndKeepsTheWindowShut)
+{
+    QByteArray bytes = folder.bytes("Weekly.rtl");
+    putInt32(bytes.data(), 32768);
+    folder.writeBytes("Weekly.rtl", bytes);
+    start();
+    EXPECT_EQ(openStats(), nullptr);
+    EXPECT_EQ(last(),
+        "The results file Weekly.rtl is damaged: it says it holds 32768 results, more than the 32767 a results file "
+        "can hold. No statistics can be drawn from it.");
+    EXPECT_TRUE(form().isEnabled());
+}

@@ -8,6 +8,8 @@
 #include "support/mainwindowfixture.h"
 #include "support/windowhelpers.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -128,4 +130,50 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
         QStringList({"The help file is windows html help. You cannot read files of this type as you have "
                      "no application to read these file types.",
             "The help file " + folder.file("Calvenor.chm") + " is missing."}));
+}
+
+// A text of 20 MiB in one line is refused as soon as it is clicked and when Import is pressed,
+// within a second each; a long line of a smaller file is shown cut and refused by Import.
+TEST_F(ImportHelpTest, AHugeOneLineTextIsRefusedAtOnce)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1));
+    QByteArray huge;
+    while (huge.size() < (20 << 20))
+        huge += "lorem ipsum dolor 12 sit amet; ";
+    folder.writeBytes("huge.txt", huge);
+    folder.writeBytes("long.txt", huge.left(300000));
+    start();
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        Form30 *w = openWindow<Form30>();
+        ASSERT_TRUE(w);
+        ASSERT_EQ(lines(w->File1), QStringList({"huge.txt", "long.txt"}));
+        const QString tooLarge = importMessage(ImportCode::TooLarge);
+        for (int row = 0; row < 2; ++row) {
+            platform::MessageScript::clear();
+            QElapsedTimer clock;
+            clock.start();
+            QTest::mouseClick(
+                w->File1->viewport(), Qt::LeftButton, {}, w->File1->visualItemRect(w->File1->item(row)).center());
+            w->repaint();
+            QApplication::processEvents();
+            w->Command3->click();
+            EXPECT_LT(clock.elapsed(), 1000) << row;
+            if (row == 0) {
+                EXPECT_EQ(shown(), QStringList({tooLarge, tooLarge}));
+                EXPECT_EQ(w->List2->count(), 0);
+            } else {
+                EXPECT_EQ(shown(),
+                    QStringList(
+                        {"One or more of your numbers are out of range - or your file is not in the correct format"}));
+                EXPECT_EQ(lines(w->List2), QStringList({QString::fromLatin1(huge.left(MaxImportLineLength))}));
+            }
+        }
+        w->Command1->click();
+        ran = true;
+    });
+    form().mnuImport->trigger();
+    EXPECT_TRUE(ran);
+    for (const QString &name : QDir(folder.path()).entryList({"*.lot"}, QDir::Files))
+        EXPECT_EQ(folder.bytes(name), QByteArray()) << name.toStdString(); // nothing imported
 }

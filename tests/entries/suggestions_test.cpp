@@ -88,3 +88,45 @@ TEST(Suggestions, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
         EXPECT_TRUE(c[7] >= 1 && c[7] <= 5);
     }
 }
+
+// A disk that fills up during a run: the entries added before the failing one stay, whole and
+// counted, and the failing one leaves nothing behind; a file the run created and could not add
+// to is gone again.
+TEST(Suggestions, AFullDiskEndsTheRunWithTheFileWhole)
+{
+    const SuggestionGame game {5, 30, 0};
+    for (const bool existed : {true, false}) {
+        for (qint64 accepted = 0; accepted <= 4 * NumbersRecord::Size; accepted += 7) {
+            SCOPED_TRACE(testing::Message() << existed << " " << accepted);
+            TestFolder folder;
+            RndTesting::setState(int(accepted));
+            if (existed)
+                writeNumbersFile(
+                    folder.file("Lotto.lot"), {entryRecord({1, 2, 3, 4, 5}), entryRecord({6, 7, 8, 9, 10})});
+            const QByteArray before = folder.bytes("Lotto.lot");
+            SuggestionRun run;
+            int added = 0;
+            SuggestionRun::Turn turn;
+            {
+                const FailingFileWrites disk(accepted, "Lotto.lot");
+                open(run, folder, "Lotto", game, 3000);
+                while ((turn = run.nextEntry({}, nullptr)) == SuggestionRun::Turn::Accepted)
+                    ++added;
+                run.close();
+            }
+            ASSERT_EQ(turn, SuggestionRun::Turn::WriteFailed);
+            EXPECT_EQ(run.failure().message, "The file Lotto.lot could not be written: No space left on device");
+            const QByteArray bytes = folder.bytes("Lotto.lot");
+            const int count = (existed ? 2 : 0) + added;
+            if (count == 0) {
+                EXPECT_FALSE(folder.exists("Lotto.lot"));
+                continue;
+            }
+            EXPECT_EQ(bytes.size(), count * NumbersRecord::Size);
+            EXPECT_EQ(rawInt32(bytes, 0), count);
+            if (existed) {
+                EXPECT_EQ(bytes.mid(4, before.size() - 4), before.mid(4));
+            }
+        }
+    }
+}

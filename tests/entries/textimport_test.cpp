@@ -114,3 +114,30 @@ TEST(TextImport, RefusesTooManyLinesAndLeavesNoHalfWrittenFile)
         "Nothing was imported.");
     EXPECT_FALSE(folder.exists("Lotto05NOV2025.lot"));
 }
+
+// The largest file of entries that can be is read; a byte more is refused before it is read. The
+// contents list cuts a line at the longest it shows whole.
+TEST(TextImport, AFileLargerThanAnyFileOfEntriesIsRefusedUnread)
+{
+    TestFolder folder;
+    const QString target = folder.file("Lotto05NOV2025.lot");
+    const QByteArray line = QByteArray("03 12 25 33 41 47 09").leftJustified(MaxImportLineLength, ' ') + "\r\n";
+    QByteArray largest;
+    for (int k = 0; k < MaxNumbersRecords; ++k)
+        largest += line;
+    ASSERT_EQ(largest.size(), MaxImportFileBytes);
+    folder.writeBytes("largest.txt", largest);
+    const ImportCheck check = validateImport(folder.file("largest.txt"), target, rules());
+    EXPECT_EQ(check.code, ImportCode::Valid);
+    EXPECT_EQ(check.lines.size(), size_t(MaxNumbersRecords));
+    folder.writeBytes("larger.txt", largest + "0");
+    EXPECT_EQ(validateImport(folder.file("larger.txt"), target, rules()).code, ImportCode::TooLarge);
+    EXPECT_EQ(importMessage(ImportCode::TooLarge),
+        "Your txt file is larger than any file of 32767 entries can be, so it is not a file of entries. Nothing was "
+        "imported.");
+    EXPECT_FALSE(folder.exists("Lotto05NOV2025.lot"));
+
+    const QByteArray longLine = QByteArray(MaxImportLineLength, 'x') + "yz";
+    EXPECT_EQ(importListLines("01 02\n" + longLine + "\n" + line),
+        QStringList({"01 02", QString(MaxImportLineLength, 'x'), QString::fromLatin1(line.chopped(2))}));
+}

@@ -189,3 +189,34 @@ TEST_F(EntriesTest, CancelStopsARunAfterTheEntryInHandAndAnExhaustedRunSaysSo)
         "already in the file. 8 of the 12 entries asked for were added.");
     EXPECT_TRUE(fileCount("Tiny.lot") == 10 && fake.entryLines.size() == 10 && window.Command3->isEnabled());
 }
+
+// Add and Suggest on a disk that fills up: each says why, the entry file keeps every entry added
+// before and nothing of the one that did not fit, and the list shows what the file holds.
+TEST_F(EntriesTest, AddAndSuggestOnAFullDiskKeepTheEntryFileWhole)
+{
+    writeGame(folder, 1, makeGame("Weekly", 5, 1, 49, 0, 26, 1, "PB"));
+    writeNumbersFile(folder.file("Weekly05NOV2005.lot"), {entryRecord({1, 2, 3, 4, 5}, 1)});
+    start();
+    form().DTPicker2->setValue(QDate(2005, 11, 5));
+    const QByteArray before = file();
+    Form5 *adder = open<Form5>(form().Command4);
+    ASSERT_TRUE(adder);
+    const QString full = "The file Weekly05NOV2005.lot could not be written: No space left on device";
+    {
+        const FailingFileWrites disk(NumbersRecord::Size + 3, "Weekly05NOV2005.lot"); // the record, not the count
+        enter(adder->Text1.data(), adder->Command6, {"44", "3", "25", "12", "40", "7"});
+    }
+    EXPECT_EQ(last(), full);
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(form().List1->count(), 1);
+    {
+        const FailingFileWrites disk(5 * NumbersRecord::Size + 17, "Weekly05NOV2005.lot"); // two and a half
+        suggest(adder, "5", false);
+    }
+    EXPECT_EQ(last(), full);
+    const QByteArray bytes = file();
+    EXPECT_TRUE(bytes.size() == 3 * NumbersRecord::Size && fileCount() == 3 && bytes.mid(4, 26) == before.mid(4));
+    EXPECT_EQ(form().List1->count(), 3);
+    adder->close();
+    EXPECT_TRUE(form().isEnabled());
+}

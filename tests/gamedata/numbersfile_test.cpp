@@ -5,6 +5,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <set>
 #include <sys/mount.h>
@@ -167,6 +168,72 @@ TEST(NumbersFileChanges, AFullDiskChangesNothing)
     filler.close();
     EXPECT_EQ(fileBytes(path), before); // by path: the old file may have been replaced
     EXPECT_TRUE(QFile::remove(filler.fileName()) && insertResult(path, randomDraw(gen)).ok);
+    ::umount2(mountPoint.constData(), MNT_DETACH);
+}
+
+// An append that meets a full disk at any byte leaves the entry file exactly as it was (a file it
+// created is gone again) and gives the system's reason; one that fits leaves it whole. The files:
+// none, empty, three entries, two entries with stale records past the count, a torn last record.
+TEST(NumbersFileChanges, AnAppendCutShortByAFullDiskLeavesTheFileAsItWasOrWhole)
+{
+    std::mt19937 gen(19);
+    QByteArray stale = historyFile(gen, 2, 2).bytes();
+    const std::optional<QByteArray> files[]
+        = {std::nullopt, QByteArray(), historyFile(gen, 3, 0).bytes(), stale, historyFile(gen, 3, 0).bytes() + "torn"};
+    for (const auto &before : files) {
+        for (qint64 accepted = 0; accepted <= 2 * NumbersRecord::Size + 1; ++accepted) {
+            SCOPED_TRACE(testing::Message() << (before ? before->size() : -1) << " bytes, " << accepted << " accepted");
+            TestFolder folder;
+            if (before)
+                folder.writeBytes("e.lot", *before);
+            const QByteArray whole = [&] {
+                TestFolder spare;
+                if (before)
+                    spare.writeBytes("e.lot", *before);
+                EXPECT_TRUE(appendEntry(spare.file("e.lot"), {1, 2, 3, 4, 5, 6, 0}, 7).ok);
+                return spare.bytes("e.lot");
+            }();
+            int count = 0;
+            FileResult result;
+            {
+                FailingFileWrites failing(accepted);
+                result = appendEntry(folder.file("e.lot"), {1, 2, 3, 4, 5, 6, 0}, 7, &count);
+            }
+            if (result.ok) {
+                EXPECT_EQ(folder.bytes("e.lot"), whole);
+                EXPECT_EQ(count, rawInt32(whole, 0));
+                continue;
+            }
+            EXPECT_EQ(result.message, "The file e.lot could not be written: No space left on device");
+            EXPECT_EQ(folder.exists("e.lot"), before.has_value());
+            EXPECT_EQ(folder.bytes("e.lot"), before.value_or(QByteArray()));
+        }
+    }
+}
+
+// The same on a real file system that fills up: the record crosses into a block the disk no longer
+// has, so the file system writes part of it and then refuses the rest.
+TEST(NumbersFileChanges, AnAppendOnARealFullDiskSaysSoAndLeavesTheFileAsItWas)
+{
+    QTemporaryDir disk;
+    const QByteArray mountPoint = QFile::encodeName(disk.path());
+    if (::geteuid() != 0 || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    std::vector<NumbersRecord> entries(136, entryRecord({1, 2, 3}, 4)); // 4080 bytes: the next record crosses 4096
+    const QString path = disk.filePath("e.lot");
+    writeNumbersFile(path, entries);
+    const QByteArray before = fileBytes(path);
+    QFile filler(disk.filePath("filler"));
+    EXPECT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
+    EXPECT_EQ(appendEntry(path, {5, 6, 7}, 8).message, "The file e.lot could not be written: No space left on device");
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(appendEntry(disk.filePath("new.lot"), {5, 6, 7}, 8).message,
+        "The file new.lot could not be written: No space left on device");
+    EXPECT_FALSE(QFile::exists(disk.filePath("new.lot")));
+    filler.close();
+    EXPECT_TRUE(QFile::remove(filler.fileName()) && appendEntry(path, {5, 6, 7}, 8).ok);
+    EXPECT_EQ(rawInt32(fileBytes(path), 0), 137);
     ::umount2(mountPoint.constData(), MNT_DETACH);
 }
 

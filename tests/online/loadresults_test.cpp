@@ -23,12 +23,19 @@ TEST(LoadResults, RefusesUnsoundOrFailingFilesAndKeepsTheOldHistory)
         {"", "The file WKLCash5.rtl is empty: it holds no results. "},
         {history(2, 2) + "x", "The file WKLCash5.rtl is not a results file: its 61 bytes are not whole records of 30"},
         {history(4, 3), "The file WKLCash5.rtl is not a sound results file: it gives its number of results as 4, but"},
+        {history(0, 81),
+            "The file WKLCash5.rtl is not a sound results file: it gives its number of results as 0, but "
+            "it holds 81 records."},
+        {history(0, 1), "The file WKLCash5.rtl is not a sound results file: it gives its number of results as 0, but"},
+        {history(-1, 3),
+            "The file WKLCash5.rtl is not a sound results file: it gives its number of results as -1, but"},
+        {history(200, 81), "The file WKLCash5.rtl is not a sound results file: it gives its number of results as 200"},
         {QByteArray(), "The file WKLCash5.rtl could not be read: "},
         {history(3, 3), "The file Cash5.rtl could not be written: No space left on device. "}};
     for (const auto &[offered, message] : cases) {
         TestFolder downloads, app;
         downloads.writeBytes("WKLLotto.rtl", history(1, 1));
-        downloads.writeBytes("WKLMegaMillions.rtl", history(0, 2));
+        downloads.writeBytes("WKLMegaMillions.rtl", history(2, 2));
         offered.isNull() ? void(QDir(downloads.path()).mkdir("WKLCash5.rtl"))
                          : downloads.writeBytes("WKLCash5.rtl", offered);
         app.writeBytes("Cash5.rtl", history(5, 7));
@@ -39,6 +46,6 @@ TEST(LoadResults, RefusesUnsoundOrFailingFilesAndKeepsTheOldHistory)
             << loaded.messages.join('|').toStdString();
         EXPECT_EQ(loaded.copied, QStringList({"Lotto.rtl", "MegaMillions.rtl"}));
         EXPECT_EQ(app.bytes("Cash5.rtl") + app.bytes("Lotto.rtl") + app.bytes("MegaMillions.rtl"),
-            history(5, 7) + history(1, 1) + history(0, 2));
+            history(5, 7) + history(1, 1) + history(2, 2));
     }
 }

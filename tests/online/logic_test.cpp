@@ -1,4 +1,6 @@
 #include "online/historyvalidation.h"
+#include "online/testsigner.h"
+#include "online/updatesignature.h"
 #include "online/versionfile.h"
 #include "support/testfolder.h"
 
@@ -51,4 +53,107 @@ TEST(VersionFile, ReadsTheTwoLinesAndRefusesAnythingElse)
              "1..2\n" + hex, "v1\n" + hex, "123456\n" + hex, "1.0\n" + hex.chopped(1), "1.0\n" + hex.chopped(1) + "g",
              " 1.0\n" + hex, "1.0\nx\n" + hex})
         EXPECT_FALSE(readVersionFile(text).file) << text.constData();
+}
+
+TEST(VersionFile, AVersionIsNewerOnlyWhenItIsMoreThanTrailingZerosApart)
+{
+    const struct {
+        const char *offered, *current;
+        bool newer;
+    } cases[] = {
+        {"1.0.0", "1.0", false}, // the About box's form of the same version
+        {"1.0", "1.0.0", false},
+        {"1", "1.0", false},
+        {"1.0.0", "1", false},
+        {"1.0", "1.0", false},
+        {"0.9.9", "1.0", false},
+        {"0", "1.0", false},
+        {"1.0.1", "1.0", true},
+        {"1.1", "1.0.0", true},
+        {"2", "1.0", true},
+        {"1.10", "1.9", true},
+        {"1.9", "1.10", false},
+        {"00001.00", "1", false},
+    };
+    for (const auto &c : cases) {
+        const auto version = [](const char *text) { return QVersionNumber::fromString(QString::fromLatin1(text)); };
+        EXPECT_EQ(isNewerVersion(version(c.offered), version(c.current)), c.newer)
+            << c.offered << " against " << c.current;
+    }
+}
+
+TEST(VersionFile, ATextOfThreeLinesCarriesTheSignatureInBase64)
+{
+    const QByteArray hex = QByteArray(32, '\xab').toHex();
+    QByteArray signature(64, '\0');
+    for (int i = 0; i < 64; ++i)
+        signature[i] = char(i * 7 + 3);
+    const QByteArray base64 = signature.toBase64();
+    ASSERT_EQ(base64.size(), 88);
+    for (const QByteArray &text : {"1.2.3\n" + hex + "\n" + base64 + "\n", "1.2.3\r\n" + hex + "\r\n" + base64 + "\r\n",
+             "1.2.3\n" + hex + "\n" + base64}) {
+        const VersionFileRead read = readVersionFile(text);
+        ASSERT_TRUE(read.file) << text.constData();
+        EXPECT_EQ(read.file->updaterSignature, signature);
+        EXPECT_EQ(versionFileText(*read.file), "1.2.3\n" + hex + "\n" + base64 + "\n");
+    }
+    EXPECT_TRUE(readVersionFile("1.2.3\n" + hex + "\n").file->updaterSignature.isEmpty()); // none in a two-line file
+    const QByteArray other = QByteArray(63, 'x').toBase64();
+    for (const QByteArray &text :
+        QByteArrayList {"1.2.3\n" + hex + "\n" + other, "1.2.3\n" + hex + "\n" + base64.chopped(2),
+            "1.2.3\n" + hex + "\n" + base64.left(87) + "!", "1.2.3\n" + hex + "\n" + base64 + "\nmore",
+            "1.2.3\n" + hex + "\n" + base64.toHex(), "1.2.3\n" + hex + "\n" + base64 + " ", "1.2.3\n" + hex + "\n\n"}) {
+        const VersionFileRead read = readVersionFile(text);
+        EXPECT_FALSE(read.file) << text.constData();
+        EXPECT_FALSE(read.problem.isEmpty());
+    }
+}
+
+// A signature verifies only over exactly the bytes signed and only under the key that signed them.
+TEST(UpdaterSignature, VerifiesOnlyTheSignedBytesUnderTheSigningKey)
+{
+    const vx::test::TestSigner maker, stranger;
+    ASSERT_TRUE(maker.ok() && stranger.ok());
+    const QByteArray updater = "#!/bin/sh\necho updating\n";
+    const QByteArray signature = maker.sign(updater);
+    ASSERT_EQ(signature.size(), 64);
+    QByteArray flippedUpdater = updater, flippedSignature = signature;
+    flippedUpdater[3] = char(flippedUpdater[3] ^ 1);
+    flippedSignature[40] = char(flippedSignature[40] ^ 0x80);
+    const struct {
+        QByteArray updater, signature, key;
+        bool verifies;
+    } cases[] = {
+        {updater, signature, maker.publicKey(), true},
+        {QByteArray(), maker.sign(QByteArray()), maker.publicKey(), true},
+        {flippedUpdater, signature, maker.publicKey(), false},
+        {updater + "x", signature, maker.publicKey(), false},
+        {updater.chopped(1), signature, maker.publicKey(), false},
+        {updater, flippedSignature, maker.publicKey(), false},
+        {updater, stranger.sign(updater), maker.publicKey(), false},
+        {updater, signature, stranger.publicKey(), false},
+        {updater, QByteArray(), maker.publicKey(), false},
+        {updater, signature.chopped(1), maker.publicKey(), false},
+        {updater, signature + "x", maker.publicKey(), false},
+        {updater, QByteArray(64, '\0'), maker.publicKey(), false},
+        {updater, signature, maker.publicKey().chopped(1), false},
+        {updater, signature, QByteArray(), false},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(
+            online::updaterSignatureVerifies(cases[i].updater, cases[i].signature, cases[i].key), cases[i].verifies)
+            << i;
+}
+
+TEST(UpdaterSignature, TheBuiltInKeyIsUsedUnlessATestSetsItsOwn)
+{
+    const QByteArray builtIn = online::updatePublicKey();
+    EXPECT_EQ(builtIn.size(), 32);
+    const vx::test::TestSigner maker;
+    online::SetUpdatePublicKeyForTesting(maker.publicKey());
+    EXPECT_EQ(online::updatePublicKey(), maker.publicKey());
+    online::SetUpdatePublicKeyForTesting({});
+    EXPECT_EQ(online::updatePublicKey(), builtIn);
+    // A signature of the test's key does not verify under the built-in one.
+    EXPECT_FALSE(online::updaterSignatureVerifies("x", maker.sign("x"), builtIn));
 }

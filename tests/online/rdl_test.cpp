@@ -1,7 +1,10 @@
 #include "entries/windowfit.h"
 #include "online/onlineservices.h"
 #include "online/rdl.h"
+#include "online/testsigner.h"
 #include "online/updatecheck.h"
+#include "online/updatesignature.h"
+#include "online/upgradewindow.h"
 #include "online/versionfile.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
@@ -10,6 +13,10 @@
 #include "support/windowhelpers.h"
 
 #include <QCryptographicHash>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,6 +26,7 @@
 
 using namespace vx;
 using namespace vx::test;
+using vx::test::TestSigner;
 namespace MessageScript = vx::platform::MessageScript;
 
 namespace {
@@ -32,13 +40,14 @@ public:
         qint64 declared = -1; // the Content-Length sent; -1: the body's size
         qint64 sent = -1; // body bytes sent before the connection closes; -1: all
         bool stall = false; // after `sent` bytes the connection stays open, silent
+        QByteArray location = {}; // sent as the Location header when not empty
     };
     QMap<QString, Answer> answers; // by path; any other path gets a 404
     QStringList requested;
 
-    LoopbackServer()
+    explicit LoopbackServer(const QHostAddress &address = QHostAddress::LocalHost)
     {
-        listen(QHostAddress::LocalHost);
+        listen(address);
         connect(this, &QTcpServer::newConnection, this, [this] {
             QTcpSocket *socket = nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
@@ -46,17 +55,20 @@ public:
                     return;
                 requested << QString::fromLatin1(socket->readAll().split(' ').value(1));
                 const Answer a = answers.value(requested.last(), Answer {404, "missing"});
-                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n\r\n")
+                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n")
                                   .arg(a.status)
                                   .arg(a.declared < 0 ? a.body.size() : a.declared)
                                   .toLatin1());
+                if (!a.location.isEmpty())
+                    socket->write("Location: " + a.location + "\r\n");
+                socket->write("\r\n");
                 socket->write(a.sent < 0 ? a.body : a.body.first(a.sent));
                 if (!a.stall)
                     socket->disconnectFromHost();
             });
         });
     }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(serverPort())); }
+    QUrl url() const { return QUrl(QStringLiteral("http://%1:%2").arg(serverAddress().toString()).arg(serverPort())); }
 };
 
 const QByteArray Old = numbersFileBytes({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
@@ -71,6 +83,7 @@ protected:
         MainWindowTest::SetUp();
         platform::HttpScript::end(); // these downloads go to a real server
         online::SetDownloadServerForTesting(server.url());
+        online::SetUpdatePublicKeyForTesting(maker.publicKey());
         online::SetConnectionForTesting(online::Connection::Online);
         folder.writeBytes("Weekly.rtl", Old);
         folder.writeBytes("Daily.rtl", Old + Old);
@@ -78,6 +91,7 @@ protected:
     void TearDown() override
     {
         online::SetDownloadServerForTesting({});
+        online::SetUpdatePublicKeyForTesting({});
         online::SetConnectionForTesting(std::nullopt);
         MainWindowTest::TearDown();
     }
@@ -97,6 +111,7 @@ protected:
 
     LoopbackServer server;
     FakeMainWindow main;
+    TestSigner maker; // stands for the maker's key pair
 };
 } // namespace
 
@@ -163,41 +178,59 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNothingIsFetchedOffline)
+// Only a newer updater that the maker signed (the test's own key pair stands for the maker's) and
+// whose digest matches is started; any other is deleted, and a version file without a signature
+// gets nothing downloaded.
+TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatchesAndNothingIsFetchedOffline)
 {
     const QByteArray updater = "#!/bin/sh\necho updating\n";
     const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
+    const QByteArray signature = maker.sign(updater);
+    const TestSigner stranger;
     const QVersionNumber now = online::programVersion();
     const QVersionNumber newer(now.majorVersion(), now.minorVersion(), now.microVersion() + 1);
+    enum Ask { NotAsked, NotRead, Asked };
     const struct {
         QVersionNumber version;
-        QByteArray served;
-        bool asked, started;
+        QByteArray served, signature, digest;
+        Ask ask;
+        bool started;
         QString said;
     } cases[] = {
-        {now, updater, false, false, "You have the latest version"},
-        {QVersionNumber(0), updater, false, false, "You have the latest version"},
-        {newer, updater + "tampered", true, false, "It has been deleted and was not started."},
-        {newer, updater, true, true, ""},
+        {now, updater, signature, digest, NotAsked, false, "You have the latest version"},
+        {QVersionNumber(now.majorVersion(), now.minorVersion(), 0), updater, signature, digest, NotAsked, false,
+            "You have the latest version"},
+        {QVersionNumber(0), updater, signature, digest, NotAsked, false, "You have the latest version"},
+        {newer, updater, {}, digest, NotRead, false, "carries no signature for version " + newer.toString()},
+        {newer, updater + "tampered", signature, digest, Asked, false,
+            "does not carry the signature of this program's maker"},
+        {newer, updater, stranger.sign(updater), digest, Asked, false,
+            "does not carry the signature of this program's maker"},
+        {newer, updater, signature, QByteArray(32, 'x'), Asked, false, "not the one the version file describes"},
+        {newer, updater, signature, digest, Asked, true, ""},
     };
     start();
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.said.toStdString());
         server.requested.clear();
         MessageScript::begin();
         platform::ResetProgramEnded();
         platform::DesktopScript::begin();
         folder.writeBytes("nxupd.exe", "left over");
-        server.answers["/CNXversion.rtl"] = {200, versionFileText({c.version, digest})};
+        server.answers["/CNXversion.rtl"] = {200, versionFileText({c.version, c.digest, c.signature})};
         server.answers["/nxupd.exe"] = {200, c.served};
         MessageScript::answer(true);
         form().mnuUpgrade_Click();
-        EXPECT_EQ(server.requested.size(), c.asked ? 2 : 1);
-        EXPECT_EQ(MessageScript::pendingAnswers(), c.asked ? 0 : 1);
+        EXPECT_EQ(server.requested.size(), c.ask == Asked ? 2 : 1);
+        EXPECT_EQ(MessageScript::pendingAnswers(), c.ask == Asked ? 0 : 1);
         EXPECT_EQ(
             platform::DesktopScript::started(), c.started ? QStringList {folder.file("nxupd.exe")} : QStringList {});
         EXPECT_EQ(platform::ProgramEnded(), c.started);
         EXPECT_TRUE(MessageScript::last().contains(c.said)) << MessageScript::last().toStdString();
-        EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.asked ? "" : "left over"));
+        EXPECT_TRUE(c.started || MessageScript::last().endsWith("not started.")
+            || MessageScript::last().endsWith("Nothing was downloaded or started.") || c.ask == NotAsked);
+        EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.ask == NotAsked ? "left over" : ""));
+        EXPECT_TRUE(form().isEnabled() && !openWindow<UpgradeCheckWindow>());
     }
     server.answers.clear();
     form().mnuUpgrade_Click();
@@ -219,4 +252,126 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerUpdaterWhoseDigestMatchesAndNot
     form().mnuUpgrade_Click();
     EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
+}
+
+// The download server sends a file on to another server (another loopback address): nothing is
+// taken from there, the history stays and the player is told why. On the same server a redirect
+// is followed.
+TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowed)
+{
+    LoopbackServer elsewhere(QHostAddress(QStringLiteral("127.0.0.2")));
+    ASSERT_TRUE(elsewhere.isListening());
+    elsewhere.answers["/NXLWeekly.rtl"] = {200, New};
+    elsewhere.answers["/CNXversion.rtl"] = {200, versionFileText({QVersionNumber(99), QByteArray(32, 'x')})};
+    const QByteArray foreign = elsewhere.url().toEncoded() + "/NXLWeekly.rtl";
+    server.answers["/dwnld/NXLWeekly.rtl"] = {302, "moved", -1, -1, false, foreign};
+    MessageScript::answers({true});
+    RDL *window = download({"Weekly"});
+    EXPECT_EQ(MessageScript::shown(),
+        QStringList({"The download of " + server.url().toString()
+            + "/dwnld/NXLWeekly.rtl was refused: the server "
+              "sent it on to "
+            + QString::fromLatin1(foreign)
+            + ", which is not the download server. Nothing "
+              "was taken from there. The Weekly history has not been changed."}));
+    EXPECT_EQ(MessageScript::pendingAnswers(), 1); // no question asked
+    EXPECT_TRUE(elsewhere.requested.isEmpty());
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+    EXPECT_FALSE(folder.exists("temp.rtl"));
+    window->Command3->click();
+
+    // Check for Upgrade: the version file sent on elsewhere is not read, nothing is asked or run.
+    start();
+    server.answers["/CNXversion.rtl"] = {302, "", -1, -1, false, elsewhere.url().toEncoded() + "/CNXversion.rtl"};
+    MessageScript::begin();
+    platform::DesktopScript::begin();
+    MessageScript::answer(true);
+    form().mnuUpgrade_Click();
+    EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The download of "
+        + server.url().toString() + "/CNXversion.rtl was refused"))
+        << MessageScript::last().toStdString();
+    EXPECT_EQ(MessageScript::pendingAnswers(), 1);
+    EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+    EXPECT_TRUE(elsewhere.requested.isEmpty());
+
+    // The updater sent on elsewhere is not taken either, however well it is signed.
+    const QByteArray updater = "#!/bin/sh\necho updating\n";
+    const QVersionNumber now = online::programVersion();
+    server.answers["/CNXversion.rtl"] = {200,
+        versionFileText({QVersionNumber(now.majorVersion() + 1),
+            QCryptographicHash::hash(updater, QCryptographicHash::Sha256), maker.sign(updater)})};
+    server.answers["/nxupd.exe"] = {302, "", -1, -1, false, elsewhere.url().toEncoded() + "/nxupd.exe"};
+    elsewhere.answers["/nxupd.exe"] = {200, updater};
+    MessageScript::begin();
+    MessageScript::answer(true);
+    form().mnuUpgrade_Click();
+    EXPECT_TRUE(MessageScript::last().startsWith("The download of the new version failed. The download of "
+        + server.url().toString() + "/nxupd.exe was refused"))
+        << MessageScript::last().toStdString();
+    EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+    EXPECT_TRUE(elsewhere.requested.isEmpty() && !folder.exists("nxupd.exe"));
+
+    // A redirect that stays on the server is followed.
+    server.answers["/dwnld/NXLWeekly.rtl"] = {301, "", -1, -1, false, "/dwnld/moved.rtl"};
+    server.answers["/dwnld/moved.rtl"] = {200, New};
+    MessageScript::begin();
+    MessageScript::answers({true});
+    window = download({"Weekly"});
+    EXPECT_EQ(MessageScript::shown(), QStringList({"Replace the Weekly history with the 3 results downloaded?"}));
+    EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
+    EXPECT_EQ(
+        server.requested.mid(server.requested.size() - 2), QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/moved.rtl"}));
+    window->Command3->click();
+}
+
+// A server that stalls: the check shows its window with the busy bar and the hourglass, the main
+// window is disabled meanwhile (no second check, no Update Results), and Cancel ends it at once
+// with nothing run.
+TEST_F(OnlineTest, CheckForUpgradeOnAStalledServerIsBusyWithTheMainWindowDisabledAndCancels)
+{
+    const QByteArray updater = "#!/bin/sh\necho updating\n";
+    const QVersionNumber now = online::programVersion();
+    const QVersionNumber newer(now.majorVersion(), now.minorVersion() + 1);
+    start();
+    for (const char *stalled : {"/CNXversion.rtl", "/nxupd.exe"}) {
+        SCOPED_TRACE(stalled);
+        server.answers["/CNXversion.rtl"] = {200,
+            versionFileText(
+                {newer, QCryptographicHash::hash(updater, QCryptographicHash::Sha256), maker.sign(updater)})};
+        server.answers["/nxupd.exe"] = {200, updater};
+        server.answers[stalled] = {200, updater, -1, 0, true};
+        MessageScript::begin();
+        MessageScript::answer(true);
+        platform::DesktopScript::begin();
+        platform::ResetProgramEnded();
+        bool seen = false;
+        QTimer waiting;
+        QObject::connect(&waiting, &QTimer::timeout, [&] {
+            UpgradeCheckWindow *window = openWindow<UpgradeCheckWindow>();
+            if (!window || !server.requested.contains(stalled))
+                return;
+            waiting.stop();
+            seen = true;
+            expectFits(window);
+            EXPECT_FALSE(form().isEnabled());
+            EXPECT_EQ(window->ProgressBar1->maximum(), 0); // busy: nothing has come yet
+            EXPECT_TRUE(
+                QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            EXPECT_TRUE(window->Label1->text().startsWith(
+                QString(stalled) == "/nxupd.exe" ? "Downloading version" : "Checking for a newer"));
+            window->Command1->click();
+        });
+        waiting.start(20);
+        QElapsedTimer clock;
+        clock.start();
+        form().mnuUpgrade_Click();
+        EXPECT_LT(clock.elapsed(), 10000);
+        EXPECT_TRUE(seen);
+        EXPECT_TRUE(MessageScript::last().contains(server.url().toString() + stalled + " was cancelled."))
+            << MessageScript::last().toStdString();
+        EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+        EXPECT_TRUE(form().isEnabled() && !openWindow<UpgradeCheckWindow>());
+        EXPECT_FALSE(QGuiApplication::overrideCursor());
+        server.requested.clear();
+    }
 }

@@ -25,3 +25,22 @@ TEST(ListPrintout, ThreeEmptyLinesThenEveryLineIndentedBySixteenSpaces)
     EXPECT_EQ(
         ListPrintout({"03 15 ", "01 "}), QStringList({"", "", "", "                03 15 ", "                01 "}));
 }
+
+// A save that the disk has no room for leaves no print.dat behind when there was none, and an
+// existing one as it was.
+TEST(PrinterFile, ASaveOnAFullDiskLeavesTheFileAsItWas)
+{
+    for (const bool existed : {false, true}) {
+        TestFolder folder;
+        if (existed)
+            folder.writeBytes("print.dat", "Old Laser");
+        QString error;
+        {
+            const FailingFileWrites disk(100, "print.dat");
+            EXPECT_FALSE(SavePrinterName(folder.path(), "Office Laser", &error));
+        }
+        EXPECT_EQ(error, "No space left on device");
+        EXPECT_EQ(folder.exists("print.dat"), existed);
+        EXPECT_EQ(folder.bytes("print.dat"), existed ? QByteArray("Old Laser") : QByteArray());
+    }
+}

@@ -30,17 +30,20 @@ protected:
     {
         return m_inner->seek(pos()) ? m_inner->read(data, maxSize) : -1;
     }
+    // As a file on a full disk does: a write that crosses the limit writes what fits and returns
+    // that count with no reason (QFile's error string stays "Unknown error"); only a write of which
+    // nothing fits fails, with the system's reason.
     qint64 writeData(const char *data, qint64 maxSize) override
     {
         const qint64 accepted = std::min(maxSize, std::max<qint64>(m_left, 0));
         if (accepted > 0 && (!m_inner->seek(pos()) || m_inner->write(data, accepted) != accepted))
             return setErrorString(m_inner->errorString()), -1;
         m_left -= accepted;
-        if (accepted == maxSize)
+        if (accepted > 0 || maxSize == 0)
             return accepted;
         ++*m_failures;
         setErrorString(QStringLiteral("No space left on device"));
-        return accepted > 0 ? accepted : -1;
+        return -1;
     }
 
 private:

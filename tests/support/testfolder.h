@@ -82,8 +82,9 @@ inline int32_t rawInt32(const QByteArray &bytes, int offset)
 // While one of these lives, every file the record layer opens by path or saves whole (numbers,
 // pick, game and printer files) is written through a device that accepts acceptedBytes bytes of
 // each file, then fails as a full disk does: a write that crosses the limit writes the bytes
-// before it and reports "No space left on device". With a name, only files of that name (e.g.
-// "game1.dat") are affected. Reads are untouched, so a file opens and reads as usual.
+// before it and returns their count without a reason, and the next write, of which nothing fits,
+// fails with "No space left on device". With a name, only files of that name (e.g. "game1.dat")
+// are affected. Reads are untouched, so a file opens and reads as usual.
 class FailingFileWrites
 {
 public:
@@ -91,7 +92,7 @@ public:
     ~FailingFileWrites();
     Q_DISABLE_COPY(FailingFileWrites)
 
-    int failures() const { return *m_failures; } // writes that failed so far
+    int failures() const { return *m_failures; } // writes refused so far (short ones not counted)
 
 private:
     std::shared_ptr<int> m_failures = std::make_shared<int>(0);
