@@ -5,16 +5,21 @@
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace vx::bench {
 
-// Ends the application's event loop once a window has painted itself for the first time, so a
-// process can be timed from its start to a window on view. Gives up with exit code 2 after a while.
+// Ends a program once its window has painted itself for the first time, so that a process can be
+// timed from its start to a window on view: `done` runs once the paint in hand has finished and
+// whatever it queued has run (the default quits the application). Gives up with exit code 2 after
+// a while.
 class QuitAfterFirstPaint : public QObject
 {
 public:
-    explicit QuitAfterFirstPaint(QWidget *window)
+    explicit QuitAfterFirstPaint(
+        QWidget *window, std::function<void()> done = [] { QApplication::quit(); })
         : QObject(window)
+        , m_done(std::move(done))
     {
         window->installEventFilter(this);
         QTimer::singleShot(20000, this, [] { QApplication::exit(2); });
@@ -25,13 +30,13 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_painted) {
             m_painted = true;
-            // Once the paint in hand has finished and whatever it queued has run.
-            QTimer::singleShot(0, qApp, [] { QApplication::quit(); });
+            QTimer::singleShot(0, this, m_done);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    std::function<void()> m_done;
     bool m_painted = false;
 };
 

@@ -136,7 +136,8 @@ void Form1::buildControls()
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
     // Every line is one line of text in one fixed-pitch font, so all have one height: the list
-    // then lays out 32,767 entries without measuring each of them.
+    // then lays out 32,767 entries without measuring each of them. (Laying them out in batches
+    // would show the window with its lists still empty.)
     List1->setUniformItemSizes(true);
     Command4 = placeControl(new QPushButton(QStringLiteral("Add"), Frame5), "Command4", 2880, 660, 1215, 315);
     Command5 = placeControl(new QPushButton(QStringLiteral("Delete"), Frame5), "Command5", 2880, 1000, 1215, 315);
