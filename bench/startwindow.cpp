@@ -114,20 +114,19 @@ int main(int argc, char **argv)
     platform::MessageScript::begin();
 
     // What main() does, up to the window on view, where the files must be listed, shown and
-    // checked. The program itself ends at once (it closes every file as it goes), without taking
-    // the window down item by item, and so does this.
+    // checked. Then the program quits as the empty window does; closing its window ends it at once
+    // (it closes every file as it goes), without taking the window down item by item.
     Form1 form;
     if (!form.Form_Load())
         return 1;
     new bench::QuitAfterFirstPaint(&form, [&form] {
-        int code = 0;
         if (form.List1->count() != EntryCount || form.List2->count() == 0 || !form.drawShown()) {
             std::fprintf(stderr, "start-up did not list, show and check the files: %d entries, %d winners\n",
                 int(form.List1->count()), int(form.List2->count()));
-            code = 3;
+            std::fflush(nullptr);
+            std::_Exit(3);
         }
-        std::fflush(nullptr);
-        std::_Exit(code);
+        QApplication::quit();
     });
     form.show();
     return QApplication::exec();
