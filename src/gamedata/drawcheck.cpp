@@ -123,10 +123,60 @@ CheckOutcome DrawChecker::classifyRecord(const char *record) const
 
 void DrawChecker::classifyRecords(const char *records, int count, uint8_t *categories) const
 {
+    if (m_useMask) {
+        switch (m_mainCount) {
+        case 3:
+            return classifyMaskedRecords<3>(records, count, categories);
+        case 4:
+            return classifyMaskedRecords<4>(records, count, categories);
+        case 5:
+            return classifyMaskedRecords<5>(records, count, categories);
+        case 6:
+            return classifyMaskedRecords<6>(records, count, categories);
+        case 7:
+            return classifyMaskedRecords<7>(records, count, categories);
+        default:
+            break;
+        }
+    }
     for (int i = 0; i < count; ++i) {
         const char *record = records + qsizetype(i) * NumbersRecord::Size;
         const auto number = [record](int k) { return getInt16(record + recordOffset(k)); };
         categories[i] = static_cast<uint8_t>(classifyNumbers(number).category);
+    }
+}
+
+// The same as classifyNumbers for the usual games, a whole file at a time: the positions compared
+// known when the loop is built, and no outcome but the category made.
+template <int N> void DrawChecker::classifyMaskedRecords(const char *records, int count, uint8_t *categories) const
+{
+    std::array<uint8_t, 16> category {}; // by 2 * matches + bonus hit
+    for (size_t m = 0; m < 8; ++m)
+        for (size_t hit = 0; hit < 2; ++hit)
+            category[2 * m + hit] = static_cast<uint8_t>(m_outcomes[m][hit].category);
+    // Held in locals: the categories written could otherwise be the rules for all the compiler knows.
+    const uint64_t mask = m_mask;
+    const bool ownPool = m_rules.bonusPool > 0;
+    const int extras = m_rules.bonusDrawn == 1 || m_rules.bonusDrawn == 2 ? m_rules.bonusDrawn : 0;
+    const int16_t drawn[2] = {m_draw[8], m_draw[9]};
+    for (int i = 0; i < count; ++i) {
+        const char *record = records + qsizetype(i) * NumbersRecord::Size;
+        const auto number = [record](int k) { return getInt16(record + recordOffset(k)); };
+        int m = 0;
+        for (int j = 1; j <= N; ++j) {
+            const int v = number(j);
+            m += static_cast<int>((mask >> (v & 63)) & static_cast<uint64_t>(static_cast<unsigned>(v) < 64u));
+        }
+        const auto extraHit = [&](int x) {
+            if (ownPool)
+                return number(8 + x) == drawn[x];
+            for (int j = 1; j <= N; ++j)
+                if (number(j) == drawn[x])
+                    return true;
+            return false;
+        };
+        const bool hit = extras > 0 && (extraHit(0) || (extras == 2 && extraHit(1)));
+        categories[i] = category[static_cast<size_t>(2 * m + (hit ? 1 : 0))];
     }
 }
 

@@ -39,6 +39,8 @@ public:
 private:
     // number(k) gives the entry's number k (1 to 9, as CheckNumbers indexes them).
     template <typename Numbers> CheckOutcome classifyNumbers(const Numbers &number) const;
+    // classifyRecords for a draw held as a bit set, with N main positions compared.
+    template <int N> void classifyMaskedRecords(const char *records, int count, uint8_t *categories) const;
 
     CheckNumbers m_draw;
     CheckRules m_rules;
