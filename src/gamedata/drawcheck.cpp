@@ -276,9 +276,10 @@ int findDrawByDate(const std::vector<NumbersRecord> &history, int year, int mont
 
 int findDrawByDate(const NumbersFileRecords &history, int year, int month, int day)
 {
-    // The first record whose day, month and year fields hold these bytes. A record's position in
-    // the file says nothing certain about its date (a damaged history may be out of order or hold
-    // a day twice), so every record before the one found is looked at, as the list of records is.
+    // The first record whose day, month and year fields hold these bytes. A history written by the
+    // program is in date order, but a damaged one may not be, or may hold a day twice: a search that
+    // relied on the order could find another record, so every record before the one found is looked
+    // at, only its date, where it lies.
     const auto fits = [](int v) { return v >= INT16_MIN && v <= INT16_MAX; };
     if (!fits(year) || !fits(month) || !fits(day))
         return 0;
