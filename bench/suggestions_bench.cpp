@@ -67,6 +67,7 @@ void BM_Additional2500ThroughTheWindow(benchmark::State &state)
         Form5 *window = openWindow<Form5>();
         window->Text8->setText(QStringLiteral("2500"));
         window->Option2->setChecked(true);
+        platform::DoEvents(); // the window on view, as the player has it before clicking Add
         state.ResumeTiming();
 
         window->Command4->click();

@@ -39,21 +39,37 @@ int averageTotal(int n, int p)
     }
 }
 
-// Marks the unmarked entries among masks[from] to masks[to - 1] that share at least `shared`
-// numbers with `mine`; returns how many it marked. Built for processors with and without a
-// population count instruction, the better one chosen when the program starts.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(__SANITIZE_ADDRESS__)
-[[gnu::target_clones("popcnt", "default")]]
-#endif
-int markSharing(const uint64_t *masks, char *marks, int from, int to, uint64_t mine, int shared)
+// The entries (bits of one word) that hold at least `least` of the numbers whose column words are
+// given: the numbers are added up bit by bit in a three-bit count per entry (at most seven numbers),
+// which is then compared with `least` (1 to 7).
+uint64_t atLeast(const uint64_t *const *columns, size_t word, int numbers, int least)
 {
-    int marked = 0;
-    for (int i = from; i < to; ++i) {
-        const bool hit = !marks[i] && std::popcount(masks[i] & mine) >= shared;
-        marks[i] = static_cast<char>(marks[i] | hit);
-        marked += hit;
+    if (least == numbers) { // every one of them
+        uint64_t all = ~uint64_t {0};
+        for (int k = 0; k < numbers; ++k)
+            all &= columns[k][word];
+        return all;
     }
-    return marked;
+    uint64_t s0 = 0, s1 = 0, s2 = 0;
+    for (int k = 0; k < numbers; ++k) {
+        const uint64_t x = columns[k][word];
+        const uint64_t c0 = s0 & x;
+        s0 ^= x;
+        const uint64_t c1 = s1 & c0;
+        s1 ^= c0;
+        s2 |= c1;
+    }
+    // count > least - 1, from the highest bit down.
+    uint64_t greater = 0;
+    uint64_t equal = ~uint64_t {0};
+    const uint64_t bits[3] = {s0, s1, s2};
+    const int limit = least - 1;
+    for (int b = 2; b >= 0; --b) {
+        const uint64_t t = ((limit >> b) & 1) ? ~uint64_t {0} : 0;
+        greater |= equal & bits[b] & ~t;
+        equal &= ~(bits[b] ^ t);
+    }
+    return greater;
 }
 
 // Work of one step of the duplicate filter, in entry comparisons: a few milliseconds.
@@ -133,6 +149,9 @@ DuplicateMarking::DuplicateMarking(
     , m_shared(shared)
     , m_marks(marks)
     , m_masks(entries.size(), 0)
+    , m_words((entries.size() + 63) / 64)
+    , m_columns(64 * m_words, 0)
+    , m_markBits(m_words, 0)
 {
     for (size_t k = 0; k < entries.size(); ++k) {
         uint64_t mask = 0;
@@ -143,10 +162,16 @@ DuplicateMarking::DuplicateMarking(
             distinct = bit != 0 && !(mask & bit);
             mask |= bit;
         }
-        if (distinct)
+        const uint64_t entryBit = uint64_t {1} << (k % 64);
+        if (distinct) {
             m_masks[k] = mask;
-        else
+            for (uint64_t rest = mask; rest != 0; rest &= rest - 1)
+                m_columns[static_cast<size_t>(std::countr_zero(rest)) * m_words + k / 64] |= entryBit;
+        } else {
             m_unmasked.push_back(static_cast<int>(k));
+        }
+        if (marks[k])
+            m_markBits[k / 64] |= entryBit;
     }
 }
 
@@ -173,6 +198,7 @@ void DuplicateMarking::markFrom(int j)
         for (int i = j + 1; i < c; ++i)
             if (!m_marks[static_cast<size_t>(i)] && pairCount(i, j) >= m_shared) {
                 m_marks[static_cast<size_t>(i)] = 1;
+                m_markBits[static_cast<size_t>(i) / 64] |= uint64_t {1} << (i % 64);
                 ++m_marked;
             }
         return;
@@ -182,16 +208,44 @@ void DuplicateMarking::markFrom(int j)
         for (int i = j + 1; i < c; ++i)
             if (!m_marks[static_cast<size_t>(i)]) {
                 m_marks[static_cast<size_t>(i)] = 1;
+                m_markBits[static_cast<size_t>(i) / 64] |= uint64_t {1} << (i % 64);
                 ++m_marked;
             }
         return;
     }
-    m_marked += markSharing(m_masks.data(), m_marks.data(), j + 1, c, mine, m_shared);
+    markSharingColumns(j, mine);
     for (int i : m_unmasked)
         if (i > j && !m_marks[static_cast<size_t>(i)] && pairCount(i, j) >= m_shared) {
             m_marks[static_cast<size_t>(i)] = 1;
+            m_markBits[static_cast<size_t>(i) / 64] |= uint64_t {1} << (i % 64);
             ++m_marked;
         }
+}
+
+// Marks every later unmarked entry held as a bit set that shares at least m_shared numbers with
+// entry j, whose numbers are `mine`. The entries counted pair by pair have empty columns here.
+void DuplicateMarking::markSharingColumns(int j, uint64_t mine)
+{
+    const int numbers = std::popcount(mine);
+    if (m_shared > numbers)
+        return; // no entry can share more numbers than j holds
+    const uint64_t *columns[7];
+    int n = 0;
+    for (uint64_t rest = mine; rest != 0; rest &= rest - 1)
+        columns[n++] = m_columns.data() + static_cast<size_t>(std::countr_zero(rest)) * m_words;
+
+    const size_t first = static_cast<size_t>(j + 1) / 64;
+    for (size_t w = first; w < m_words; ++w) {
+        uint64_t hits = atLeast(columns, w, numbers, m_shared) & ~m_markBits[w];
+        if (w == first) // only the entries after j
+            hits &= ~uint64_t {0} << ((j + 1) % 64);
+        if (hits == 0)
+            continue;
+        m_markBits[w] |= hits;
+        m_marked += std::popcount(hits);
+        for (; hits != 0; hits &= hits - 1)
+            m_marks[w * 64 + static_cast<size_t>(std::countr_zero(hits))] = 1;
+    }
 }
 
 bool DuplicateMarking::step(const std::function<bool()> &)

@@ -45,8 +45,8 @@ int markBySum(const std::vector<NumbersRecord> &entries, int mainPicked, const S
 // The duplicate coverage filter, one block of entries per step. For each entry j in record order
 // that is still unmarked, every later unmarked entry that shares at least `shared` main numbers
 // with it is marked; an entry marked before its turn causes no marks. Numbers are counted pair by
-// pair (a number standing twice in both entries counts four times), through bit masks wherever the
-// entries' numbers are distinct and below 64.
+// pair (a number standing twice in both entries counts four times), through bit sets wherever the
+// entries' numbers are distinct and below 64. The marks belong to the run while it runs.
 class DuplicateMarking : public platform::StepRun
 {
 public:
@@ -58,6 +58,7 @@ public:
 
 private:
     void markFrom(int j);
+    void markSharingColumns(int j, uint64_t mine);
     int pairCount(int i, int j) const;
 
     const std::vector<NumbersRecord> &m_entries;
@@ -66,6 +67,12 @@ private:
     std::vector<char> &m_marks;
     std::vector<uint64_t> m_masks; // 0 for an entry that must be counted pair by pair
     std::vector<int> m_unmasked; // those entries, in order
+    // The same bit sets turned on their side: for each number 0 to 63 one bit per entry (64 entries
+    // to a word), set when the entry holds the number; and the marks, one bit per entry. An entry
+    // is then compared with 64 others in a few word operations.
+    size_t m_words = 0; // words per column
+    std::vector<uint64_t> m_columns; // number n's column at n * m_words
+    std::vector<uint64_t> m_markBits;
     int m_next = 0;
     int m_marked = 0;
 };

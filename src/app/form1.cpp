@@ -136,6 +136,10 @@ void Form1::buildControls()
     List1 = placeControl(new QListWidget(Frame5), "List1", 120, 660, 2655, 1620);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
+    // Every line is one line of text in one fixed-pitch font, so all have one height: the list
+    // then lays out 32,767 entries without measuring each of them. (Laying them out in batches
+    // would show the window with its lists still empty.)
+    List1->setUniformItemSizes(true);
     Command4 = placeControl(new QPushButton(QStringLiteral("Add"), Frame5), "Command4", 2880, 660, 1215, 315);
     Command5 = placeControl(new QPushButton(QStringLiteral("Delete"), Frame5), "Command5", 2880, 1000, 1215, 315);
     Command6 = placeControl(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6", 2880, 1340, 1215, 315);
@@ -149,6 +153,7 @@ void Form1::buildControls()
     Frame6 = placeControl(new QGroupBox(QStringLiteral("Winning Lines"), central), "Frame6", 4320, 3600, 4815, 2775);
     List2 = placeControl(new QListWidget(Frame6), "List2", 120, 240, 4575, 2040);
     List2->setFont(listFont());
+    List2->setUniformItemSizes(true);
     Label6 = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame6), "Label6", 120, 2400, 900, 255);
     Text3 = placeControl(new QLineEdit(QStringLiteral("0"), Frame6), "Text3", 1080, 2370, 900, 285);
     Command10 = placeControl(new QPushButton(QStringLiteral("Print"), Frame6), "Command10", 3480, 2370, 1215, 315);

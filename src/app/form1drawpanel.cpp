@@ -29,16 +29,16 @@ void Form1::DTPicker1_Change()
         ball->hide();
 
     m_files.HistoryFile = dataPath(historyFileName(m_game.GameName));
-    NumbersFileRead history;
-    if (const FileResult read = readNumbersFile(m_files.HistoryFile, &history); !read.ok) {
+    DrawOfDay found;
+    if (const FileResult read = findDrawOfDay(m_files.HistoryFile, year, month, day, &found); !read.ok) {
         platform::MsgBox(read.message);
         return;
     }
-    if (history.damaged)
-        platform::MsgBox(history.damageMessage());
-    if (const int r = findDrawByDate(history.records, year, month, day); r > 0) {
-        showDrawRecord(history.records[static_cast<size_t>(r - 1)]);
-        m_files.DrawRecord = static_cast<int16_t>(r);
+    if (!found.damage.isEmpty())
+        platform::MsgBox(found.damage);
+    if (found.record > 0) {
+        showDrawRecord(found.draw);
+        m_files.DrawRecord = static_cast<int16_t>(found.record);
     }
 }
 

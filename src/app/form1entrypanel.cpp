@@ -40,25 +40,22 @@ void Form1::DTPicker2_Change()
 
 void Form1::listEntryFile()
 {
-    NumbersFileRead entries;
-    if (const FileResult read = readNumbersFile(m_files.EntryFile, &entries); !read.ok) {
+    QStringList lines;
+    QString damage;
+    if (const FileResult read = readEntryLines(m_files.EntryFile, m_game.BonusTag, &lines, &damage); !read.ok) {
         platform::MsgBox(read.message);
         return;
     }
-    const int count = static_cast<int>(entries.records.size());
+    const int count = static_cast<int>(lines.size());
 
     // The whole list goes in at once, with the count box following the last line.
-    QStringList lines;
-    lines.reserve(count);
-    for (const NumbersRecord &rec : entries.records)
-        lines << entryLineText(rec.numbers(), m_game.BonusTag);
     List1->setUpdatesEnabled(false);
     List1->addItems(lines);
     List1->setUpdatesEnabled(true);
     if (count > 0)
         Text2->setText(QString::number(count));
-    if (entries.damaged)
-        platform::MsgBox(entries.damageMessage());
+    if (!damage.isEmpty())
+        platform::MsgBox(damage);
 }
 
 void Form1::AddEntryLine(

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "gamedata/numbersfile.h"
+
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -17,5 +20,9 @@ QString entryLineText(const std::array<int16_t, 9> &numbers, const QString &tag)
 // space each), main 7 when above 0 without a space, the extra when above 0 as the tag, a space and
 // two digits, then the suffix.
 QString checkedLineText(const std::array<int16_t, 7> &mains, int16_t extra, const QString &suffix, const QString &tag);
+
+// The entry list's lines of every entry of an entry file, made straight from the records as they lie
+// in the file. damage receives the message for a damaged file, empty when it is sound.
+FileResult readEntryLines(const QString &entryPath, const QString &tag, QStringList *lines, QString *damage);
 
 } // namespace vx

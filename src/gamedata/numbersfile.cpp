@@ -107,6 +107,25 @@ QString NumbersFileRead::damageMessage() const
     return damaged ? damagedFileMessage(path, declared, onDisk) : QString();
 }
 
+FileResult NumbersFileRecords::open(const QString &path)
+{
+    m_bytes = {};
+    m_count = 0;
+    if (!m_file.open(path))
+        return openFailure(m_file);
+    m_damaged = m_file.isDamaged();
+    m_declared = m_file.declaredCount();
+    m_onDisk = m_file.recordsOnDisk();
+    m_count = m_file.usableCount();
+    m_bytes = m_file.records().viewRange(1, m_count);
+    return {};
+}
+
+QString NumbersFileRecords::damageMessage() const
+{
+    return m_damaged ? damagedFileMessage(m_file.path(), m_declared, m_onDisk) : QString();
+}
+
 FileResult readNumbersFile(const QString &path, NumbersFileRead *read)
 {
     NumbersFile file;

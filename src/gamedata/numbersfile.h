@@ -70,6 +70,27 @@ struct NumbersFileRead {
 };
 FileResult readNumbersFile(const QString &path, NumbersFileRead *read);
 
+// The same read for readers that look at a field or two of every record (a check, a search by
+// date): the records stay as they lie in the file, which stays open while the object lives, and a
+// reader converts only those it keeps.
+class NumbersFileRecords
+{
+public:
+    FileResult open(const QString &path); // a missing file is created empty, as for every reader
+    int count() const { return m_count; } // records 1 to the usable count
+    const char *record(int index) const { return m_bytes.data() + qsizetype(index) * NumbersRecord::Size; } // from 0
+    bool damaged() const { return m_damaged; }
+    QString damageMessage() const; // empty when the file is sound
+
+private:
+    NumbersFile m_file;
+    QByteArrayView m_bytes;
+    int m_count = 0;
+    bool m_damaged = false;
+    int32_t m_declared = 0;
+    qint64 m_onDisk = 0;
+};
+
 // Date key of a date: the year, then month and day as two digits each, read as one number.
 QString getstringdate(int16_t y, int16_t m, int16_t d);
 long long dateKey(int16_t y, int16_t m, int16_t d);

@@ -111,6 +111,10 @@ void RecordFile::close()
 {
     m_changing = false;
     m_overwritten.clear();
+    if (m_mapped)
+        m_file.unmap(m_mapped);
+    m_mapped = nullptr;
+    m_viewed.clear();
     m_device = nullptr;
     m_hooked.reset();
     if (m_file.isOpen())
@@ -134,16 +138,38 @@ QByteArray RecordFile::read(qint64 n)
 
 QByteArray RecordFile::readRange(qint64 first, qint64 count)
 {
-    QByteArray bytes(static_cast<qsizetype>(std::max<qint64>(count, 0) * m_size), '\0');
-    if (!isOpen() || first < 1 || count < 1)
-        return bytes;
+    // Only the part that is not read is cleared: a whole file's worth need not be written twice.
+    QByteArray bytes(static_cast<qsizetype>(std::max<qint64>(count, 0) * m_size), Qt::Uninitialized);
+    qint64 got = 0;
+    if (isOpen() && first >= 1 && count >= 1) {
+        const qint64 offset = (first - 1) * m_size;
+        if (offset < m_device->size() && m_device->seek(offset)) {
+            got = m_device->read(bytes.data(), bytes.size());
+            if (got < 0)
+                m_error = m_device->errorString();
+        }
+    }
+    got = std::max<qint64>(got, 0);
+    std::fill(bytes.begin() + got, bytes.end(), '\0'); // the part not read is zero
+    return bytes;
+}
+
+QByteArrayView RecordFile::viewRange(qint64 first, qint64 count)
+{
+    if (m_mapped)
+        m_file.unmap(m_mapped);
+    m_mapped = nullptr;
+    m_viewed.clear();
     const qint64 offset = (first - 1) * m_size;
-    if (offset >= m_device->size() || !m_device->seek(offset))
-        return bytes;
-    const qint64 got = m_device->read(bytes.data(), bytes.size());
-    if (got < 0)
-        m_error = m_device->errorString();
-    return bytes; // the part not read stays zero
+    const qint64 length = count * m_size;
+    // Only the file itself, not a device around it, and only records that are all there.
+    if (isOpen() && m_device == &m_file && first >= 1 && count >= 1 && offset + length <= m_file.size()) {
+        m_mapped = m_file.map(offset, length);
+        if (m_mapped)
+            return QByteArrayView(m_mapped, length);
+    }
+    m_viewed = readRange(first, count);
+    return m_viewed;
 }
 
 QByteArray RecordFile::readAll()
@@ -327,39 +353,12 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error)
     return true;
 }
 
-int16_t getInt16(const char *p)
-{
-    const auto *u = reinterpret_cast<const unsigned char *>(p);
-    return static_cast<int16_t>(static_cast<uint16_t>(u[0] | (u[1] << 8)));
-}
-
-int32_t getInt32(const char *p)
-{
-    const auto *u = reinterpret_cast<const unsigned char *>(p);
-    return static_cast<int32_t>(static_cast<uint32_t>(u[0]) | (static_cast<uint32_t>(u[1]) << 8)
-        | (static_cast<uint32_t>(u[2]) << 16) | (static_cast<uint32_t>(u[3]) << 24));
-}
-
 float getFloat32(const char *p)
 {
     const uint32_t bits = static_cast<uint32_t>(getInt32(p));
     float v;
     std::memcpy(&v, &bits, sizeof v);
     return v;
-}
-
-void putInt16(char *p, int16_t v)
-{
-    const auto u = static_cast<uint16_t>(v);
-    p[0] = static_cast<char>(u & 0xff);
-    p[1] = static_cast<char>(u >> 8);
-}
-
-void putInt32(char *p, int32_t v)
-{
-    const auto u = static_cast<uint32_t>(v);
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<char>((u >> (8 * i)) & 0xff);
 }
 
 void putFloat32(char *p, float v)

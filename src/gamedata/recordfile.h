@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -41,6 +43,10 @@ public:
     // Records first .. first + count - 1 in one read, zeros beyond the end.
     QByteArray readRange(qint64 first, qint64 count);
     QByteArray readAll(); // every byte, a torn last record included
+    // The same bytes as readRange for a reader that looks at a field or two of every record:
+    // mapped into memory where the file allows it, so that nothing is copied, read otherwise.
+    // They stay valid until the file is closed or read from this way again.
+    QByteArrayView viewRange(qint64 first, qint64 count);
     bool write(qint64 n, const QByteArray &bytes);
     bool writeRange(qint64 first, const QByteArray &bytes); // whole records, one write
 
@@ -83,6 +89,8 @@ private:
     bool m_changing = false;
     qint64 m_lengthBefore = 0;
     std::vector<Overwritten> m_overwritten; // in the order written
+    uchar *m_mapped = nullptr; // what viewRange mapped
+    QByteArray m_viewed; // what viewRange read
 };
 
 // The writes to a record file while one of these lives are one change: unless keep() is called,
@@ -124,12 +132,32 @@ bool saveWholeFile(const QString &path, const QByteArray &bytes, QString *error 
 using FileDeviceHook = std::function<std::unique_ptr<QIODevice>(const QString &path, QIODevice *file)>;
 void setFileDeviceHook(FileDeviceHook hook); // an empty hook removes it
 
-// Little-endian field access inside a record buffer.
-int16_t getInt16(const char *p);
-int32_t getInt32(const char *p);
+// Little-endian field access inside a record buffer (inline: readers of whole files call them for
+// every field of tens of thousands of records).
+inline int16_t getInt16(const char *p)
+{
+    const auto *u = reinterpret_cast<const unsigned char *>(p);
+    return static_cast<int16_t>(static_cast<uint16_t>(u[0] | (u[1] << 8)));
+}
+inline int32_t getInt32(const char *p)
+{
+    const auto *u = reinterpret_cast<const unsigned char *>(p);
+    return static_cast<int32_t>(static_cast<uint32_t>(u[0]) | (static_cast<uint32_t>(u[1]) << 8)
+        | (static_cast<uint32_t>(u[2]) << 16) | (static_cast<uint32_t>(u[3]) << 24));
+}
 float getFloat32(const char *p);
-void putInt16(char *p, int16_t v);
-void putInt32(char *p, int32_t v);
+inline void putInt16(char *p, int16_t v)
+{
+    const auto u = static_cast<uint16_t>(v);
+    p[0] = static_cast<char>(u & 0xff);
+    p[1] = static_cast<char>(u >> 8);
+}
+inline void putInt32(char *p, int32_t v)
+{
+    const auto u = static_cast<uint32_t>(v);
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<char>((u >> (8 * i)) & 0xff);
+}
 void putFloat32(char *p, float v);
 
 // Single-byte text fields, space-padded on the right. Characters outside Latin-1 are stored as '?'.

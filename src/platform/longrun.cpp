@@ -23,6 +23,8 @@ LongRunDriver::Outcome LongRunDriver::run(StepRun &run, const Reports &reports)
         sinceBatch.restart();
     };
 
+    QElapsedTimer sinceYield;
+    bool yielded = false;
     Outcome outcome = Outcome::Finished;
     for (;;) {
         const bool more = run.step([this] { return keepGoing(); });
@@ -30,7 +32,11 @@ LongRunDriver::Outcome LongRunDriver::run(StepRun &run, const Reports &reports)
             reports.eachStep();
         if (sinceBatch.elapsed() >= BatchIntervalMs)
             sendBatch();
-        DoEvents();
+        if (!yielded || sinceYield.elapsed() >= m_yieldIntervalMs) {
+            DoEvents();
+            sinceYield.start();
+            yielded = true;
+        }
         if (m_stop || !more)
             break;
     }

@@ -27,11 +27,18 @@ public:
 
     static constexpr int BatchIntervalMs = 100;
 
+    // A run of many short steps (thousands a second) can serve the message loop less often than
+    // after every step: after the first step, and then once at least this many milliseconds have
+    // passed since it last did. Cancel still takes effect only between steps, as soon as it is
+    // seen. 0, the default: after every step.
+    void setYieldInterval(int milliseconds) { m_yieldIntervalMs = milliseconds; }
+
 private:
     bool keepGoing();
 
     bool m_stop = false;
     bool m_running = false;
+    int m_yieldIntervalMs = 0;
 };
 
 } // namespace vx::platform

@@ -1,9 +1,8 @@
 #include "platform/sound.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
-#include <memory>
+#include <QLibrary>
 
 namespace vx::platform {
 
@@ -11,13 +10,18 @@ namespace {
 bool g_recording = false;
 QStringList g_played;
 
-QSoundEffect *effect()
+using PlayFunction = void (*)(const QString &);
+
+// Qt Multimedia and the sound server's libraries come with the module that plays (soundmodule.cpp),
+// loaded at the first sound: most runs play none, and loading them with the program lengthened
+// every start. Without the module nothing plays, as without an audio device.
+PlayFunction player()
 {
-    // One effect for the whole program: a new request restarts the sound.
-    static std::unique_ptr<QSoundEffect> instance;
-    if (!instance)
-        instance = std::make_unique<QSoundEffect>();
-    return instance.get();
+    static const PlayFunction play = [] {
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/vxsound"));
+        return reinterpret_cast<PlayFunction>(module.resolve("vxPlaySound"));
+    }();
+    return play;
 }
 } // namespace
 
@@ -29,10 +33,8 @@ void PlaySoundAsync(const QString &path)
     }
     if (!QFileInfo::exists(path))
         return;
-    QSoundEffect *sound = effect();
-    sound->stop();
-    sound->setSource(QUrl::fromLocalFile(path));
-    sound->play();
+    if (const PlayFunction play = player())
+        play(path);
 }
 
 namespace SoundRecorder {

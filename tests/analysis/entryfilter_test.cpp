@@ -98,3 +98,27 @@ TEST(EntryFilter, BitMasksMarkExactlyWhatComparingNumberByNumberMarks)
         ASSERT_EQ(fastMarks(entries, p, k, marks), slowMarks(entries, p, k, marks)) << round;
     }
 }
+
+// Files of several hundred entries: the entries compared 64 at a time, across the ends of the
+// words, mark what comparing them one by one marks, with earlier marks and any count of numbers.
+TEST(EntryFilter, ComparingSixtyFourEntriesAtOnceMarksWhatComparingThemOneByOneMarks)
+{
+    std::mt19937 random(2107);
+    for (int round = 0; round < 60; ++round) {
+        const int p = 3 + int(random() % 5);
+        const int pool = p + 1 + int(random() % 10);
+        std::vector<NumbersRecord> entries(60 + random() % 300);
+        std::vector<char> marks(entries.size(), 0);
+        for (size_t k = 0; k < entries.size(); ++k) {
+            std::vector<int16_t> numbers(static_cast<size_t>(pool));
+            std::iota(numbers.begin(), numbers.end(), int16_t(random() % 2 ? 1 : 64 - pool)); // up to 63
+            std::shuffle(numbers.begin(), numbers.end(), random);
+            std::copy(numbers.begin(), numbers.begin() + p, entries[k].main.begin());
+            if (random() % 40 == 0)
+                entries[k].main[0] = entries[k].main[1]; // counted pair by pair
+            marks[k] = random() % 10 == 0;
+        }
+        const int k = 1 + int(random() % (p + 1));
+        ASSERT_EQ(fastMarks(entries, p, k, marks), slowMarks(entries, p, k, marks)) << round << " " << k;
+    }
+}

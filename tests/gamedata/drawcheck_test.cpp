@@ -2,6 +2,7 @@
 #include "gamedata/numberlines.h"
 #include "support/testfolder.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
@@ -115,4 +116,94 @@ TEST(DrawCheck, EdgesOfTheTableAndTheDrawOfADay)
         drawRecord(2006, 3, 10, {3}), drawRecord(2006, 4, 10, {4})};
     for (const auto &[month, day, found] : {std::tuple(3, 10, 2), {4, 10, 4}, {3, 11, 0}, {1, 1, 0}})
         EXPECT_EQ(findDrawByDate(history, 2006, month, day), found) << month << "/" << day; // the first of the day
+}
+
+// The check of an entry file classifies the records as they lie in the file: entry by entry the
+// same outcome as the numbers taken out of each record, the same winners and the same sound.
+TEST(DrawCheck, RecordsAsTheyLieClassifyAsTheirNumbers)
+{
+    std::mt19937 rng(2106);
+    const auto pick = [&](int lo, int hi) { return int16_t(std::uniform_int_distribution<int>(lo, hi)(rng)); };
+    TestFolder folder;
+    for (int round = 0; round < 400; ++round) {
+        CheckRules r {pick(3, 7), pick(0, 2), int16_t(pick(0, 1) * pick(1, 12)), {}, "PB"};
+        std::generate(r.winLines.begin() + 1, r.winLines.end(), [&] { return pick(0, 3) ? pick(0, 5) ? 1 : 2 : 0; });
+        const auto numbers = [&] { // small pools for many matches; now and then a repeat or a wild number
+            NumbersRecord n;
+            for (int16_t &v : n.main)
+                v = pick(0, 9) ? pick(1, 12) : pick(-70, 70);
+            for (int16_t &v : n.extra)
+                v = pick(0, 12);
+            return n;
+        };
+        const NumbersRecord draw = numbers();
+        std::vector<NumbersRecord> entries(size_t(pick(1, 150)));
+        std::generate(entries.begin(), entries.end(), numbers);
+        const QByteArray bytes = numbersFileBytes(entries);
+        const DrawChecker checker(checkNumbers(draw), r);
+        std::vector<uint8_t> categories(entries.size());
+        checker.classifyRecords(bytes.constData(), int(entries.size()), categories.data());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const CheckOutcome want = checker.classify(checkNumbers(entries[i]));
+            ASSERT_EQ(key(checker.classifyRecord(bytes.constData() + 30 * i)), key(want)) << round << " " << i;
+            ASSERT_EQ(std::pair(int(categories[i]), checker.playsSound(categories[i])),
+                std::pair(want.category, want.category != 0 && want.playsSound))
+                << round << " " << i;
+        }
+        folder.writeBytes("e.lot", bytes);
+        EntriesCheck fromFile;
+        ASSERT_TRUE(checkEntryFile(folder.file("e.lot"), checkNumbers(draw), r, &fromFile).ok);
+        std::vector<NumbersRecord> records; // as the file holds them, record 1 with its count
+        for (int n = 1; n <= int(entries.size()); ++n)
+            records.push_back(rawRecord(bytes, n));
+        const EntriesCheck want = checkEntries(records, checkNumbers(draw), r);
+        ASSERT_EQ(std::tie(fromFile.entryCount, fromFile.wins, fromFile.playsSound, fromFile.winningLines,
+                      fromFile.winnerRows),
+            std::tie(want.entryCount, want.wins, want.playsSound, want.winningLines, want.winnerRows))
+            << round;
+    }
+}
+
+// The draw of a day is the first record of its date, ordered history or not: out of order, a date
+// twice, dates no calendar has, a count that says more or less than the file holds.
+TEST(DrawCheck, TheDrawOfADayIsTheFirstRecordOfItsDateInAnyHistory)
+{
+    std::mt19937 rng(2107);
+    const auto pick = [&](int lo, int hi) { return int16_t(std::uniform_int_distribution<int>(lo, hi)(rng)); };
+    TestFolder folder;
+    for (int round = 0; round < 300; ++round) {
+        std::vector<NumbersRecord> history;
+        QDate date(2020, 1, 1);
+        for (int k = pick(1, 200); k > 0; --k, date = date.addDays(pick(0, 2))) // days drawn twice too
+            history.push_back(drawRecord(date.year(), date.month(), date.day(), {pick(1, 49)}));
+        if (round % 3 == 1) // out of order
+            std::shuffle(history.begin(), history.end(), rng);
+        if (round % 3 == 2) // wild dates
+            for (NumbersRecord &d : history)
+                if (pick(0, 4) == 0)
+                    std::tie(d.year, d.month, d.day) = std::tuple(pick(-1, 2020), pick(-1, 14), pick(-1, 40));
+        QByteArray bytes = numbersFileBytes(history, true);
+        const int32_t count = pick(0, 5) ? int32_t(history.size()) : pick(-2, 250);
+        std::memcpy(bytes.data(), &count, 4);
+        folder.writeBytes("Lotto.rtl", bytes);
+        NumbersFileRead whole;
+        ASSERT_TRUE(readNumbersFile(folder.file("Lotto.rtl"), &whole).ok);
+        for (int ask = 0; ask < 20; ++ask) {
+            const NumbersRecord &of = history[size_t(pick(0, int(history.size()) - 1))];
+            const auto [y, m, d] = ask % 4 ? std::tuple(int(of.year), int(of.month), int(of.day))
+                                           : std::tuple(int(pick(2019, 2021)), int(pick(1, 12)), int(pick(1, 31)));
+            const int want = findDrawByDate(whole.records, y, m, d);
+            DrawOfDay found;
+            ASSERT_TRUE(findDrawOfDay(folder.file("Lotto.rtl"), y, m, d, &found).ok);
+            ASSERT_EQ(found.record, want) << round << " " << y << "-" << m << "-" << d;
+            EXPECT_EQ(found.draw, want > 0 ? whole.records[size_t(want - 1)] : NumbersRecord {});
+            EXPECT_EQ(found.damage, whole.damageMessage());
+        }
+    }
+    DrawOfDay found;
+    EXPECT_TRUE(findDrawOfDay(folder.file("New.rtl"), 2020, 1, 1, &found).ok && found.record == 0);
+    EXPECT_EQ(folder.bytes("New.rtl"), QByteArray()); // created empty, as every reader of a history does
+    EXPECT_EQ(findDrawByDate(std::vector<NumbersRecord> {drawRecord(-31072, 1, 1, {1})}, 34464, 1, 1), 0);
+    folder.writeBytes("Big.rtl", numbersFileBytes({drawRecord(-31072, 1, 1, {1})}));
+    EXPECT_TRUE(findDrawOfDay(folder.file("Big.rtl"), 34464, 1, 1, &found).ok && found.record == 0); // no wrap
 }

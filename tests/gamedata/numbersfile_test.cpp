@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -274,4 +276,40 @@ TEST(ReferenceFiles, ReadAsKnownAreWrittenByteForByteAndWhenDamagedOrFullRefuseC
     EXPECT_TRUE(appendEntry(lot, {7, 8, 9}, 0).message.contains("32767"));
     EXPECT_FALSE(insertResult(lot, drawRecord(1999, 1, 1, {1, 2, 3, 4, 5, 6})).ok);
     EXPECT_EQ(folder.bytes("full.lot"), before);
+}
+
+// Records read where they lie (mapped, or read through a device around the file) are the records,
+// the count and the damage a whole read gives, whatever the file's count says.
+TEST(NumbersFileRecords, GiveWhatAWholeReadGivesMappedOrNot)
+{
+    std::mt19937 random(2121);
+    TestFolder folder;
+    const QString path = folder.file("e.lot");
+    for (int round = 0; round < 60; ++round) {
+        QByteArray bytes(30 * int(random() % 90) + int(random() % 3 == 0 ? random() % 30 : 0), '\0');
+        std::generate(bytes.begin(), bytes.end(), [&] { return char(random()); });
+        if (bytes.size() >= 4) { // a count that fits, or one that is damaged: negative or past the end
+            const int32_t counts[] = {int32_t(bytes.size() / 30), int32_t(random() % 100), -int32_t(random() % 5), 0};
+            const int32_t count = counts[random() % 4];
+            std::memcpy(bytes.data(), &count, 4);
+        }
+        writeFileBytes(path, bytes);
+        NumbersFileRead whole;
+        ASSERT_TRUE(readNumbersFile(path, &whole).ok);
+        for (const bool hooked : {false, true}) {
+            const std::unique_ptr<FailingFileWrites> device(hooked ? new FailingFileWrites(0) : nullptr);
+            NumbersFileRecords records;
+            ASSERT_TRUE(records.open(path).ok);
+            ASSERT_EQ(records.count(), int(whole.records.size())) << round;
+            EXPECT_EQ(
+                std::pair(records.damaged(), records.damageMessage()), std::pair(whole.damaged, whole.damageMessage()));
+            for (int i = 0; i < records.count(); ++i)
+                ASSERT_EQ(NumbersRecord::fromBytes(records.record(i)), whole.records[size_t(i)]) << round << " " << i;
+        }
+        EXPECT_EQ(folder.bytes("e.lot"), bytes); // reading changes nothing
+    }
+    // A missing file is created empty, as by every reader; one that cannot be opened says why.
+    NumbersFileRecords missing;
+    EXPECT_TRUE(missing.open(folder.file("new.rtl")).ok && missing.count() == 0 && folder.exists("new.rtl"));
+    EXPECT_FALSE(missing.open(folder.file("none/e.lot")).ok);
 }

@@ -52,3 +52,38 @@ TEST(LongRun, RunsToTheEndServingTheMessageLoopAndStopsOnCancelAfterTheStepInHan
     EXPECT_EQ(std::pair(driver.run(next), next.done), std::pair(LongRunDriver::Outcome::Cancelled, 1));
     EXPECT_EQ(std::pair(driver.run(after), after.done), std::pair(LongRunDriver::Outcome::Finished, 4));
 }
+
+// With a yield interval the message loop is served after the first step and then once the interval
+// has passed; Cancel still stops the run after the step in hand, soon after it was pressed.
+TEST(LongRun, AYieldIntervalServesTheLoopAfterTheFirstStepThenOnlyWhenItHasPassed)
+{
+    LongRunDriver driver;
+    driver.setYieldInterval(30);
+    int served = 0; // passes of the message loop
+    QTimer everyPass;
+    QObject::connect(&everyPass, &QTimer::timeout, [&] { ++served; });
+    everyPass.start(0);
+    Steps steps;
+    steps.last = 120;
+    bool queued = false;
+    QTimer::singleShot(0, [&] { queued = true; });
+    steps.each = [&] {
+        EXPECT_EQ(queued, steps.done > 0) << steps.done; // served after the first step
+        QThread::msleep(1);
+    };
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(driver.run(steps), LongRunDriver::Outcome::Finished);
+    EXPECT_TRUE(served >= 2 && served <= clock.elapsed() / 30 + 2) << served << " in " << clock.elapsed() << " ms";
+
+    Steps cancelled; // a Cancel pressed during the run
+    cancelled.last = 100000;
+    cancelled.each = [] { QThread::usleep(200); };
+    QElapsedTimer pressed;
+    QTimer::singleShot(50, [&] { pressed.start(), driver.cancel(); });
+    EXPECT_EQ(driver.run(cancelled), LongRunDriver::Outcome::Cancelled);
+    EXPECT_LT(pressed.elapsed(), 100);
+    Steps inHand; // a Cancel from within a step stops the run after that step, served or not
+    inHand.each = [&] { inHand.done == 1 ? driver.cancel() : void(); };
+    EXPECT_EQ(std::pair(driver.run(inHand), inHand.done), std::pair(LongRunDriver::Outcome::Cancelled, 2));
+}
