@@ -28,6 +28,7 @@ struct Options {
     uint64_t seed = 1;
     uint64_t millionWork = 200;
     bool restart = false;
+    SearchOptions search;
     std::vector<std::string> only;
 };
 
@@ -147,20 +148,24 @@ void runCase(const WheelCase &wheel, const Options &options)
     const std::string startText = resume ? "the previous design of " + std::to_string(start.size()) + " lines"
                                          : "the greedy wheel of " + std::to_string(greedy.size()) + " lines";
 
-    AnnealOptions anneal;
-    anneal.seed = caseSeed(options.seed, wheel);
+    SearchOptions search = options.search;
+    search.seed = caseSeed(options.seed, wheel);
     // The budget is work rather than moves: a move of a lotto type looks at thousands of sets, one of a
-    // covering type at a few, and picking the line to move looks at every line.
-    anneal.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + start.size() / 4 + 1);
-    const std::vector<uint32_t> best = shrinkWheel(wheel, start, anneal, [&](const std::vector<uint32_t> &lines) {
+    // covering type at a few. Wheels of many lines need as many more moves to repair, which their
+    // moves' scan over every line stretches in time.
+    search.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + 16);
+    const std::string methodText = search.method == RepairMethod::Anneal
+        ? "simulated annealing"
+        : "weighted local search (tenure " + std::to_string(search.tenure) + ")";
+    const std::vector<uint32_t> best = shrinkWheel(wheel, start, search, [&](const std::vector<uint32_t> &lines) {
         if (shipped != 0 && lines.size() >= shipped)
             return;
         if (writeVerified(path, wheel, lines,
                 {title + ": " + std::to_string(lines.size()) + " lines",
-                    "method: simulated annealing from " + startText
+                    "method: " + methodText + " from " + startText
                         + ": drop the line that alone covers the fewest sets, repair with one-position swaps",
-                    "seed: " + std::to_string(options.seed) + " (this case's stream: " + std::to_string(anneal.seed)
-                        + "), moves without progress before stopping: " + std::to_string(anneal.moveBudget),
+                    "seed: " + std::to_string(options.seed) + " (this case's stream: " + std::to_string(search.seed)
+                        + "), moves without progress before stopping: " + std::to_string(search.moveBudget),
                     "seconds: " + secondsText(priorSeconds + elapsed())}))
             shipped = lines.size();
     });
@@ -182,7 +187,8 @@ bool selected(const WheelCase &wheel, const Options &options)
 void usage()
 {
     std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart]\n"
-                 "                [--only P-D-M[-N],...]\n";
+                 "                [--only P-D-M[-N],...] [--method weighted|anneal] [--tenure MOVES]\n"
+                 "                [--temperature START END] [--sweep MOVES]\n";
 }
 
 } // namespace
@@ -207,6 +213,11 @@ int main(int argc, char **argv)
             options.seed = std::strtoull(value().c_str(), nullptr, 10);
         else if (arg == "--work")
             options.millionWork = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--temperature") {
+            options.search.startTemperature = std::strtod(value().c_str(), nullptr);
+            options.search.endTemperature = std::strtod(value().c_str(), nullptr);
+        } else if (arg == "--sweep")
+            options.search.sweepMoves = std::strtoull(value().c_str(), nullptr, 10);
         else if (arg == "--restart")
             options.restart = true;
         else if (arg == "--only") {

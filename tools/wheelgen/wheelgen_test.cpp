@@ -117,31 +117,39 @@ TEST(WheelGenCoverState, CountsFollowEverySwapAddAndRemove)
     }
 }
 
-TEST(WheelGenSearch, GreedyAndAnnealedWheelsKeepTheGuarantee)
+// Both repair methods, each with a budget that keeps the test short.
+const std::vector<std::pair<RepairMethod, uint64_t>> methods
+    = {{RepairMethod::Anneal, 30000}, {RepairMethod::Weighted, 6000}};
+
+TEST(WheelGenSearch, GreedyAndShrunkWheelsKeepTheGuarantee)
 {
     const std::vector<WheelCase> cases
         = {{6, 5, 3, 12}, {5, 3, 3, 10}, {4, 4, 2, 13}, {7, 7, 5, 12}, {6, 4, 4, 9}, {5, 5, 4, 9}};
-    for (const WheelCase &wheel : cases) {
-        const std::vector<uint32_t> greedy = greedyWheel(wheel);
-        ASSERT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, greedy), 0u) << caseName(wheel);
-        EXPECT_EQ(greedyWheel(wheel), greedy);
-        AnnealOptions options;
-        options.seed = 11;
-        options.moveBudget = 30000;
-        std::vector<size_t> sizes;
-        const std::vector<uint32_t> best = shrinkWheel(wheel, greedy, options, [&](const std::vector<uint32_t> &lines) {
-            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u) << caseName(wheel);
-            EXPECT_TRUE(sizes.empty() || lines.size() < sizes.back());
-            sizes.push_back(lines.size());
-        });
-        EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
-        EXPECT_LE(best.size(), greedy.size());
-        if (!sizes.empty()) {
-            EXPECT_EQ(best.size(), sizes.back());
+    for (const auto &[method, budget] : methods)
+        for (const WheelCase &wheel : cases) {
+            const std::vector<uint32_t> greedy = greedyWheel(wheel);
+            ASSERT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, greedy), 0u) << caseName(wheel);
+            EXPECT_EQ(greedyWheel(wheel), greedy);
+            SearchOptions options;
+            options.method = method;
+            options.seed = 11;
+            options.moveBudget = budget;
+            std::vector<size_t> sizes;
+            const std::vector<uint32_t> best
+                = shrinkWheel(wheel, greedy, options, [&](const std::vector<uint32_t> &lines) {
+                      EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u)
+                          << caseName(wheel);
+                      EXPECT_TRUE(sizes.empty() || lines.size() < sizes.back());
+                      sizes.push_back(lines.size());
+                  });
+            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
+            EXPECT_LE(best.size(), greedy.size());
+            if (!sizes.empty()) {
+                EXPECT_EQ(best.size(), sizes.back());
+            }
+            EXPECT_EQ(shrinkWheel(wheel, greedy, options, [](const std::vector<uint32_t> &) {}), best)
+                << "the same seed gives the same wheel";
         }
-        EXPECT_EQ(shrinkWheel(wheel, greedy, options, [](const std::vector<uint32_t> &) {}), best)
-            << "the same seed gives the same wheel";
-    }
 }
 
 TEST(WheelGenSearch, ReachesTheReferenceSizesOfSmallCases)
@@ -149,13 +157,15 @@ TEST(WheelGenSearch, ReachesTheReferenceSizesOfSmallCases)
     // C(9,5,3) = 12 and C(10,6,4) = 20 are the best known coverings; 5 lines of 4 hold 2 of any 4 of 13.
     const std::vector<std::pair<WheelCase, size_t>> cases
         = {{{5, 3, 3, 9}, 12}, {{6, 4, 4, 10}, 20}, {{4, 4, 2, 13}, 5}};
-    for (const auto &[wheel, reference] : cases) {
-        AnnealOptions options;
-        options.moveBudget = 400000;
-        const std::vector<uint32_t> best = shrinkWheel(wheel, greedyWheel(wheel), options, [](const auto &) {});
-        EXPECT_LE(best.size(), reference) << caseName(wheel);
-        EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
-    }
+    for (const auto &[method, budget] : methods)
+        for (const auto &[wheel, reference] : cases) {
+            SearchOptions options;
+            options.method = method;
+            options.moveBudget = budget * 10;
+            const std::vector<uint32_t> best = shrinkWheel(wheel, greedyWheel(wheel), options, [](const auto &) {});
+            EXPECT_LE(best.size(), reference) << caseName(wheel) << " by method " << static_cast<int>(method);
+            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
+        }
 }
 
 TEST(WheelGenCases, TheShippedSetFollowsTheLineLimit)
