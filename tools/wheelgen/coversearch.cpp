@@ -77,6 +77,38 @@ double Rng::unit()
     return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
+namespace {
+
+// The combinations of `size` of the indices 0 to n - 1 as masks, in increasing order, made once
+// for every n and size: the search asks for the same few millions of times.
+const std::vector<uint32_t> &indexCombinations(int n, int size)
+{
+    static const std::vector<std::vector<std::vector<uint32_t>>> table = [] {
+        std::vector<std::vector<std::vector<uint32_t>>> all(33, std::vector<std::vector<uint32_t>>(33));
+        for (int count = 0; count <= 20; ++count) {
+            for (int k = 0; k <= count; ++k) {
+                std::vector<uint32_t> &combinations = all[static_cast<size_t>(count)][static_cast<size_t>(k)];
+                if (k == 0) {
+                    combinations.push_back(0);
+                    continue;
+                }
+                // Gosper's walk over the masks of k bits below bit `count`.
+                const uint64_t end = uint64_t {1} << count;
+                for (uint64_t c = (uint64_t {1} << k) - 1; c < end;) {
+                    combinations.push_back(static_cast<uint32_t>(c));
+                    const uint64_t low = c & (~c + 1);
+                    const uint64_t ripple = c + low;
+                    c = (((ripple ^ c) >> 2) / low) | ripple;
+                }
+            }
+        }
+        return all;
+    }();
+    return table[static_cast<size_t>(n)][static_cast<size_t>(size)];
+}
+
+} // namespace
+
 void appendSubsetsOfSize(uint32_t mask, int size, std::vector<uint32_t> &out)
 {
     const int n = std::popcount(mask);
@@ -90,16 +122,25 @@ void appendSubsetsOfSize(uint32_t mask, int size, std::vector<uint32_t> &out)
     int count = 0;
     for (uint32_t rest = mask; rest != 0; rest &= rest - 1)
         positions[count++] = rest & (~rest + 1);
-    // Gosper's walk over the combinations of indices, each one spread onto the mask's positions.
-    const uint64_t end = uint64_t {1} << n;
-    for (uint64_t c = (uint64_t {1} << size) - 1; c < end;) {
+    if (n > 20) {
+        // Beyond any group: walk the combinations directly.
+        for (uint64_t c = (uint64_t {1} << size) - 1; c < (uint64_t {1} << n);) {
+            uint32_t subset = 0;
+            for (uint64_t bits = c; bits != 0; bits &= bits - 1)
+                subset |= positions[std::countr_zero(bits)];
+            out.push_back(subset);
+            const uint64_t low = c & (~c + 1);
+            const uint64_t ripple = c + low;
+            c = (((ripple ^ c) >> 2) / low) | ripple;
+        }
+        return;
+    }
+    // Each combination of indices spread onto the mask's positions keeps the numeric order.
+    for (const uint32_t combination : indexCombinations(n, size)) {
         uint32_t subset = 0;
-        for (uint64_t bits = c; bits != 0; bits &= bits - 1)
+        for (uint32_t bits = combination; bits != 0; bits &= bits - 1)
             subset |= positions[std::countr_zero(bits)];
         out.push_back(subset);
-        const uint64_t low = c & (~c + 1);
-        const uint64_t ripple = c + low;
-        c = (((ripple ^ c) >> 2) / low) | ripple;
     }
 }
 

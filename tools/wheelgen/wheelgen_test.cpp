@@ -3,6 +3,7 @@
 // text read back by the program's reader.
 #include "coversearch.h"
 #include "referencesizes.h"
+#include "symmetricsearch.h"
 #include "wheelcases.h"
 #include "wheels/wheeldesign.h"
 
@@ -224,4 +225,51 @@ TEST(WheelGenReference, SizesAndTargets)
     std::ofstream(folder + "/reachable-sizes.csv") << "p,d,m,n,size\n6,4,4,sixteen,173\n";
     EXPECT_FALSE(readReferenceSizes(folder, &error));
     EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+}
+
+TEST(WheelGenSymmetry, CyclicGroupsAndTheirOrbits)
+{
+    const PositionGroup twoSevens = cyclicGroup(15, {7, 7});
+    ASSERT_EQ(twoSevens.elements.size(), 7u);
+    for (const std::vector<int> &element : twoSevens.elements) {
+        std::vector<int> sorted = element;
+        std::sort(sorted.begin(), sorted.end());
+        for (int p = 0; p < 15; ++p)
+            EXPECT_EQ(sorted[static_cast<size_t>(p)], p) << "a permutation of the positions";
+        EXPECT_EQ(element[14], 14) << "the position after the cycles stays";
+        EXPECT_EQ(element[0] < 7, true) << "the first cycle stays in itself";
+    }
+    EXPECT_EQ(twoSevens.elements[1][6], 0);
+    EXPECT_EQ(twoSevens.elements[1][13], 7);
+    EXPECT_EQ(cyclicGroup(12, {4, 6}).elements.size(), 12u); // the order is the cycles' least common multiple
+
+    // A line of one cycle's positions is its own image; any other line of five has seven images.
+    EXPECT_EQ(orbitOf(twoSevens, 0b1111111u).size(), 1u);
+    EXPECT_EQ(orbitOf(twoSevens, 0b11111u).size(), 7u);
+    EXPECT_EQ(applyPermutation(twoSevens.elements[1], 0b1000001u), 0b0000011u);
+}
+
+TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
+{
+    const std::vector<std::pair<WheelCase, std::vector<int>>> cases
+        = {{{5, 3, 3, 10}, {5, 5}}, {{6, 4, 4, 11}, {11}}, {{6, 5, 3, 13}, {6, 6}}};
+    for (const auto &[wheel, cycles] : cases) {
+        const PositionGroup positions = cyclicGroup(wheel.group, cycles);
+        SearchOptions options;
+        options.moveBudget = 2000;
+        size_t found = 0;
+        const std::vector<uint32_t> best
+            = symmetricWheel(wheel, positions, options, [&](const std::vector<uint32_t> &lines) {
+                  EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u) << caseName(wheel);
+                  EXPECT_TRUE(found == 0 || lines.size() < found);
+                  found = lines.size();
+              });
+        EXPECT_EQ(best.size(), found) << caseName(wheel);
+        const std::set<uint32_t> lines(best.begin(), best.end());
+        for (const uint32_t line : best)
+            for (const uint32_t image : orbitOf(positions, line))
+                EXPECT_TRUE(lines.count(image)) << caseName(wheel) << ": every image of a line is a line";
+        EXPECT_EQ(symmetricWheel(wheel, positions, options, [](const auto &) {}), best)
+            << "the same seed, the same wheel";
+    }
 }
