@@ -397,17 +397,31 @@ public:
         const uint32_t set = state.uncoveredAt(rng.below(static_cast<uint32_t>(state.uncoveredCount())));
         const std::vector<uint32_t> &lines = state.lines();
         int most = -1;
-        for (const uint32_t line : lines)
-            most = std::max(most, std::popcount(line & set));
+        m_nearest.clear();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int meet = std::popcount(lines[i] & set);
+            if (meet > most) {
+                most = meet;
+                m_nearest.clear();
+            }
+            if (meet == most && m_movedAt[i] + m_options.tenure <= move + 1)
+                m_nearest.push_back(i);
+        }
+        // A sample of the nearest lines when there are many: each costs a count over the sets it moves.
+        size_t candidates = m_nearest.size();
+        if (m_options.candidateLines > 0 && candidates > m_options.candidateLines) {
+            for (size_t k = 0; k < m_options.candidateLines; ++k)
+                std::swap(m_nearest[k], m_nearest[k + rng.below(static_cast<uint32_t>(candidates - k))]);
+            candidates = m_options.candidateLines;
+        }
         int64_t best = 0;
         size_t bestIndex = lines.size();
         uint32_t bestOut = 0;
         uint32_t bestIn = 0;
         uint32_t ties = 0;
-        for (size_t i = 0; i < lines.size(); ++i) {
+        for (size_t c = 0; c < candidates; ++c) {
+            const size_t i = m_nearest[c];
             const uint32_t line = lines[i];
-            if (std::popcount(line & set) != most || m_movedAt[i] + m_options.tenure > move + 1)
-                continue;
             for (uint32_t outs = line & ~set; outs != 0; outs &= outs - 1) {
                 const uint32_t out = outs & (~outs + 1);
                 for (uint32_t ins = set & ~line; ins != 0; ins &= ins - 1) {
@@ -444,6 +458,7 @@ private:
     const SearchOptions &m_options;
     std::vector<uint32_t> m_weight; // by set mask
     std::vector<uint64_t> m_movedAt; // by line: the move after which it was last moved
+    std::vector<size_t> m_nearest;
 };
 
 template <class Move>

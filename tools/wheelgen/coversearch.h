@@ -104,6 +104,7 @@ struct SearchOptions {
     double endTemperature = 0.05;
     uint64_t sweepMoves = 200000;
     uint64_t tenure = 2; // weighted: moves a moved line rests
+    size_t candidateLines = 0; // weighted: the nearest lines tried per move, 0 for all
 };
 
 // Starting from a complete wheel: drops the line that alone covers the fewest sets and repairs the

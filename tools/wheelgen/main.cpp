@@ -191,7 +191,9 @@ void runCase(const WheelCase &wheel, const Options &options)
 
     const std::string methodText = search.method == RepairMethod::Anneal
         ? "simulated annealing"
-        : "weighted local search (tenure " + std::to_string(search.tenure) + ")";
+        : "weighted local search (tenure " + std::to_string(search.tenure)
+            + (search.candidateLines > 0 ? ", " + std::to_string(search.candidateLines) + " candidate lines" : "")
+            + ")";
     const std::vector<uint32_t> best = shrinkWheel(wheel, start, search, [&](const std::vector<uint32_t> &lines) {
         if (shipped != 0 && lines.size() >= shipped)
             return;
@@ -222,6 +224,7 @@ void usage()
 {
     std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart]\n"
                  "                [--only P-D-M[-N],...] [--method weighted|anneal] [--tenure MOVES]\n"
+                 "                [--candidates LINES]\n"
                  "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...]\n";
 }
 
@@ -250,7 +253,18 @@ int main(int argc, char **argv)
         else if (arg == "--temperature") {
             options.search.startTemperature = std::strtod(value().c_str(), nullptr);
             options.search.endTemperature = std::strtod(value().c_str(), nullptr);
-        } else if (arg == "--sweep")
+        } else if (arg == "--method") {
+            const std::string method = value();
+            if (method != "anneal" && method != "weighted") {
+                usage();
+                return 2;
+            }
+            options.search.method = method == "anneal" ? RepairMethod::Anneal : RepairMethod::Weighted;
+        } else if (arg == "--tenure")
+            options.search.tenure = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--candidates")
+            options.search.candidateLines = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--sweep")
             options.search.sweepMoves = std::strtoull(value().c_str(), nullptr, 10);
         else if (arg == "--symmetry") {
             std::stringstream list(value());
