@@ -40,6 +40,12 @@ uint32_t randomBit(uint32_t mask, Rng &rng)
     return nthBit(mask, rng.below(static_cast<uint32_t>(std::popcount(mask))));
 }
 
+// Whether some set is left uncovered by the lines.
+bool vectorUncovered(const WheelCase &wheel, const std::vector<uint32_t> &lines)
+{
+    return CoverState(wheel, lines).uncoveredCount() != 0;
+}
+
 } // namespace
 
 Rng::Rng(uint64_t seed)
@@ -71,6 +77,38 @@ double Rng::unit()
     return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
+namespace {
+
+// The combinations of `size` of the indices 0 to n - 1 as masks, in increasing order, made once
+// for every n and size: the search asks for the same few millions of times.
+const std::vector<uint32_t> &indexCombinations(int n, int size)
+{
+    static const std::vector<std::vector<std::vector<uint32_t>>> table = [] {
+        std::vector<std::vector<std::vector<uint32_t>>> all(33, std::vector<std::vector<uint32_t>>(33));
+        for (int count = 0; count <= 20; ++count) {
+            for (int k = 0; k <= count; ++k) {
+                std::vector<uint32_t> &combinations = all[static_cast<size_t>(count)][static_cast<size_t>(k)];
+                if (k == 0) {
+                    combinations.push_back(0);
+                    continue;
+                }
+                // Gosper's walk over the masks of k bits below bit `count`.
+                const uint64_t end = uint64_t {1} << count;
+                for (uint64_t c = (uint64_t {1} << k) - 1; c < end;) {
+                    combinations.push_back(static_cast<uint32_t>(c));
+                    const uint64_t low = c & (~c + 1);
+                    const uint64_t ripple = c + low;
+                    c = (((ripple ^ c) >> 2) / low) | ripple;
+                }
+            }
+        }
+        return all;
+    }();
+    return table[static_cast<size_t>(n)][static_cast<size_t>(size)];
+}
+
+} // namespace
+
 void appendSubsetsOfSize(uint32_t mask, int size, std::vector<uint32_t> &out)
 {
     const int n = std::popcount(mask);
@@ -84,16 +122,25 @@ void appendSubsetsOfSize(uint32_t mask, int size, std::vector<uint32_t> &out)
     int count = 0;
     for (uint32_t rest = mask; rest != 0; rest &= rest - 1)
         positions[count++] = rest & (~rest + 1);
-    // Gosper's walk over the combinations of indices, each one spread onto the mask's positions.
-    const uint64_t end = uint64_t {1} << n;
-    for (uint64_t c = (uint64_t {1} << size) - 1; c < end;) {
+    if (n > 20) {
+        // Beyond any group: walk the combinations directly.
+        for (uint64_t c = (uint64_t {1} << size) - 1; c < (uint64_t {1} << n);) {
+            uint32_t subset = 0;
+            for (uint64_t bits = c; bits != 0; bits &= bits - 1)
+                subset |= positions[std::countr_zero(bits)];
+            out.push_back(subset);
+            const uint64_t low = c & (~c + 1);
+            const uint64_t ripple = c + low;
+            c = (((ripple ^ c) >> 2) / low) | ripple;
+        }
+        return;
+    }
+    // Each combination of indices spread onto the mask's positions keeps the numeric order.
+    for (const uint32_t combination : indexCombinations(n, size)) {
         uint32_t subset = 0;
-        for (uint64_t bits = c; bits != 0; bits &= bits - 1)
+        for (uint32_t bits = combination; bits != 0; bits &= bits - 1)
             subset |= positions[std::countr_zero(bits)];
         out.push_back(subset);
-        const uint64_t low = c & (~c + 1);
-        const uint64_t ripple = c + low;
-        c = (((ripple ^ c) >> 2) / low) | ripple;
     }
 }
 
@@ -187,6 +234,18 @@ int CoverState::swapDelta(size_t index, uint32_t out, uint32_t in)
     return delta;
 }
 
+int64_t CoverState::weightedSwapDelta(size_t index, uint32_t out, uint32_t in, const std::vector<uint32_t> &weight)
+{
+    int64_t delta = 0;
+    forEachSwapped(m_lines[index], out, in, [&](uint32_t rest) {
+        if (m_count[rest | out] == 1)
+            delta += weight[rest | out];
+        if (m_count[rest | in] == 0)
+            delta -= weight[rest | in];
+    });
+    return delta;
+}
+
 void CoverState::swapPosition(size_t index, uint32_t out, uint32_t in)
 {
     forEachSwapped(m_lines[index], out, in, [&](uint32_t rest) {
@@ -270,15 +329,144 @@ std::vector<uint32_t> distinctLines(std::vector<uint32_t> lines)
     return lines;
 }
 
-std::vector<uint32_t> shrinkWheel(const WheelCase &wheel, const std::vector<uint32_t> &start,
-    const AnnealOptions &options, const std::function<void(const std::vector<uint32_t> &)> &onSmaller)
-{
-    std::vector<uint32_t> best = distinctLines(start);
-    CoverState state(wheel, best);
-    if (state.uncoveredCount() != 0 || best.size() <= 1)
-        return best;
-    Rng rng(options.seed);
+namespace {
 
+// One annealing move: towards a random uncovered set, a worse cover taken now and then.
+class AnnealMove
+{
+public:
+    explicit AnnealMove(const SearchOptions &options)
+        : m_options(options)
+        , m_cooling(std::log(options.endTemperature / options.startTemperature))
+    {
+    }
+
+    void operator()(CoverState &state, Rng &rng, uint64_t move)
+    {
+        if (move % 1024 == 0) {
+            const double phase
+                = static_cast<double>(move % m_options.sweepMoves) / static_cast<double>(m_options.sweepMoves);
+            m_temperature = m_options.startTemperature * std::exp(m_cooling * phase);
+        }
+        const uint32_t set = state.uncoveredAt(rng.below(static_cast<uint32_t>(state.uncoveredCount())));
+        // The lines meeting the set in the most positions: one swap brings such a line closest.
+        int most = -1;
+        m_nearest.clear();
+        const std::vector<uint32_t> &lines = state.lines();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int meet = std::popcount(lines[i] & set);
+            if (meet > most) {
+                most = meet;
+                m_nearest.clear();
+            }
+            if (meet == most)
+                m_nearest.push_back(i);
+        }
+        const size_t index = m_nearest[rng.below(static_cast<uint32_t>(m_nearest.size()))];
+        const uint32_t out = randomBit(lines[index] & ~set, rng);
+        const uint32_t in = randomBit(set & ~lines[index], rng);
+        const int delta = state.swapDelta(index, out, in);
+        if (delta <= 0 || rng.unit() < std::exp(-delta / m_temperature))
+            state.swapPosition(index, out, in);
+    }
+
+    void lineDropped(size_t) { }
+
+private:
+    const SearchOptions &m_options;
+    double m_cooling;
+    double m_temperature = 0;
+    std::vector<size_t> m_nearest;
+};
+
+// One weighted move: the best swap towards a random uncovered set, by weight. The weights of the
+// sets that stay uncovered grow, so that the search leaves a place where the same sets keep
+// failing.
+class WeightedMove
+{
+public:
+    WeightedMove(const WheelCase &wheel, const SearchOptions &options, size_t lineCount)
+        : m_options(options)
+        , m_weight(size_t {1} << wheel.group, 1)
+        , m_movedAt(lineCount, 0)
+    {
+    }
+
+    void operator()(CoverState &state, Rng &rng, uint64_t move)
+    {
+        const uint32_t set = state.uncoveredAt(rng.below(static_cast<uint32_t>(state.uncoveredCount())));
+        const std::vector<uint32_t> &lines = state.lines();
+        int most = -1;
+        m_nearest.clear();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int meet = std::popcount(lines[i] & set);
+            if (meet > most) {
+                most = meet;
+                m_nearest.clear();
+            }
+            if (meet == most && m_movedAt[i] + m_options.tenure <= move + 1)
+                m_nearest.push_back(i);
+        }
+        // A sample of the nearest lines when there are many: each costs a count over the sets it moves.
+        size_t candidates = m_nearest.size();
+        if (m_options.candidateLines > 0 && candidates > m_options.candidateLines) {
+            for (size_t k = 0; k < m_options.candidateLines; ++k)
+                std::swap(m_nearest[k], m_nearest[k + rng.below(static_cast<uint32_t>(candidates - k))]);
+            candidates = m_options.candidateLines;
+        }
+        int64_t best = 0;
+        size_t bestIndex = lines.size();
+        uint32_t bestOut = 0;
+        uint32_t bestIn = 0;
+        uint32_t ties = 0;
+        for (size_t c = 0; c < candidates; ++c) {
+            const size_t i = m_nearest[c];
+            const uint32_t line = lines[i];
+            for (uint32_t outs = line & ~set; outs != 0; outs &= outs - 1) {
+                const uint32_t out = outs & (~outs + 1);
+                for (uint32_t ins = set & ~line; ins != 0; ins &= ins - 1) {
+                    const uint32_t in = ins & (~ins + 1);
+                    const int64_t delta = state.weightedSwapDelta(i, out, in, m_weight);
+                    if (bestIndex == lines.size() || delta < best) {
+                        best = delta;
+                        ties = 1;
+                    } else if (delta != best || rng.below(++ties) != 0) {
+                        continue;
+                    }
+                    bestIndex = i;
+                    bestOut = out;
+                    bestIn = in;
+                }
+            }
+        }
+        if (bestIndex == lines.size())
+            return; // every nearest line is resting
+        state.swapPosition(bestIndex, bestOut, bestIn);
+        m_movedAt[bestIndex] = move + 1;
+        for (size_t i = 0; i < state.uncoveredCount(); ++i)
+            ++m_weight[state.uncoveredAt(i)];
+    }
+
+    // The state moved its last line into the dropped one's place.
+    void lineDropped(size_t index)
+    {
+        m_movedAt[index] = m_movedAt.back();
+        m_movedAt.pop_back();
+    }
+
+private:
+    const SearchOptions &m_options;
+    std::vector<uint32_t> m_weight; // by set mask
+    std::vector<uint64_t> m_movedAt; // by line: the move after which it was last moved
+    std::vector<size_t> m_nearest;
+};
+
+template <class Move>
+std::vector<uint32_t> shrinkWith(const WheelCase &wheel, std::vector<uint32_t> best, const SearchOptions &options,
+    Move &repair, const std::function<void(const std::vector<uint32_t> &)> &onSmaller)
+{
+    CoverState state(wheel, best);
+    Rng rng(options.seed);
     auto dropLine = [&] {
         size_t chosen = 0;
         int fewest = -1;
@@ -290,55 +478,52 @@ std::vector<uint32_t> shrinkWheel(const WheelCase &wheel, const std::vector<uint
             }
         }
         state.removeLine(chosen);
+        repair.lineDropped(chosen);
     };
     dropLine();
 
-    const double cooling = std::log(options.endTemperature / options.startTemperature);
-    double temperature = options.startTemperature;
-    std::vector<size_t> nearest;
     uint64_t lastFound = 0;
     for (uint64_t move = 0; move - lastFound < options.moveBudget; ++move) {
         if (state.uncoveredCount() == 0) {
             lastFound = move;
+            // A repeated line covers nothing more: the wheel without repeats is smaller still.
             std::vector<uint32_t> found = distinctLines(state.lines());
-            if (found.size() < best.size()) {
-                best = found;
-                onSmaller(best);
-            }
+            best = found;
+            onSmaller(best);
             if (best.size() <= 1)
                 break;
-            if (found.size() < state.lines().size())
-                state = CoverState(wheel, found);
+            while (state.lines().size() > best.size()) {
+                const std::vector<uint32_t> &lines = state.lines();
+                for (size_t i = 0; i < lines.size(); ++i) {
+                    if (std::count(lines.begin(), lines.end(), lines[i]) > 1) {
+                        state.removeLine(i);
+                        repair.lineDropped(i);
+                        break;
+                    }
+                }
+            }
             dropLine();
             continue;
         }
-        if (move % 1024 == 0) {
-            const double phase
-                = static_cast<double>(move % options.sweepMoves) / static_cast<double>(options.sweepMoves);
-            temperature = options.startTemperature * std::exp(cooling * phase);
-        }
-        const uint32_t set = state.uncoveredAt(rng.below(static_cast<uint32_t>(state.uncoveredCount())));
-        // The lines meeting the set in the most positions: one swap brings such a line closest.
-        int most = -1;
-        nearest.clear();
-        const std::vector<uint32_t> &lines = state.lines();
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const int meet = std::popcount(lines[i] & set);
-            if (meet > most) {
-                most = meet;
-                nearest.clear();
-            }
-            if (meet == most)
-                nearest.push_back(i);
-        }
-        const size_t index = nearest[rng.below(static_cast<uint32_t>(nearest.size()))];
-        const uint32_t out = randomBit(lines[index] & ~set, rng);
-        const uint32_t in = randomBit(set & ~lines[index], rng);
-        const int delta = state.swapDelta(index, out, in);
-        if (delta <= 0 || rng.unit() < std::exp(-delta / temperature))
-            state.swapPosition(index, out, in);
+        repair(state, rng, move);
     }
     return best;
+}
+
+} // namespace
+
+std::vector<uint32_t> shrinkWheel(const WheelCase &wheel, const std::vector<uint32_t> &start,
+    const SearchOptions &options, const std::function<void(const std::vector<uint32_t> &)> &onSmaller)
+{
+    const std::vector<uint32_t> best = distinctLines(start);
+    if (best.size() <= 1 || vectorUncovered(wheel, best))
+        return best;
+    if (options.method == RepairMethod::Anneal) {
+        AnnealMove move(options);
+        return shrinkWith(wheel, best, options, move, onSmaller);
+    }
+    WeightedMove move(wheel, options, best.size());
+    return shrinkWith(wheel, best, options, move, onSmaller);
 }
 
 } // namespace wheelgen

@@ -52,6 +52,8 @@ public:
     // The change in the number of uncovered sets if line `index` gave up position bit `out` for
     // position bit `in` (out in the line, in not).
     int swapDelta(size_t index, uint32_t out, uint32_t in);
+    // The same with each set counted by its weight (indexed by set mask).
+    int64_t weightedSwapDelta(size_t index, uint32_t out, uint32_t in, const std::vector<uint32_t> &weight);
     void swapPosition(size_t index, uint32_t out, uint32_t in);
     void addLine(uint32_t line);
     // The last line takes the place of the removed one.
@@ -84,20 +86,33 @@ std::vector<uint32_t> allLines(int group, int pick);
 // order on ties), found by lazy evaluation since a line's gain only shrinks.
 std::vector<uint32_t> greedyWheel(const WheelCase &wheel);
 
-struct AnnealOptions {
+enum class RepairMethod {
+    // Simulated annealing: an uncovered set is picked, a line meeting it most swaps one position
+    // outside it for one inside, and a worse result is taken with probability exp(-change / T).
+    Anneal,
+    // Weighted local search: every set has a weight that grows each move it stays uncovered; an
+    // uncovered set is picked and of all swaps that bring a line meeting it most closer to it, the
+    // one losing the least weight is made, a line just moved resting for a few moves.
+    Weighted,
+};
+
+struct SearchOptions {
+    RepairMethod method = RepairMethod::Weighted;
     uint64_t seed = 1;
     uint64_t moveBudget = 1000000; // moves without a smaller wheel before the search gives up
-    double startTemperature = 0.6;
+    double startTemperature = 0.6; // annealing: one cooling from start to end, then heat again
     double endTemperature = 0.05;
-    uint64_t sweepMoves = 200000; // one cooling from start to end; then it heats up again
+    uint64_t sweepMoves = 200000;
+    uint64_t tenure = 2; // weighted: moves a moved line rests
+    size_t candidateLines = 0; // weighted: the nearest lines tried per move, 0 for all
 };
 
 // Starting from a complete wheel: drops the line that alone covers the fewest sets and repairs the
-// rest with annealed swaps (an uncovered set is picked, a line meeting it most gives one position
-// outside it for one inside it), again and again until a whole move budget passes without a smaller wheel. Each smaller
-// complete wheel goes to `onSmaller` as soon as it is found; the smallest one is returned.
+// rest by the method, again and again until a whole move budget passes without a smaller wheel.
+// Each smaller complete wheel goes to `onSmaller` as soon as it is found; the smallest one is
+// returned.
 std::vector<uint32_t> shrinkWheel(const WheelCase &wheel, const std::vector<uint32_t> &start,
-    const AnnealOptions &options, const std::function<void(const std::vector<uint32_t> &)> &onSmaller);
+    const SearchOptions &options, const std::function<void(const std::vector<uint32_t> &)> &onSmaller);
 
 // The lines without repeats, sorted: a repeated line adds no cover.
 std::vector<uint32_t> distinctLines(std::vector<uint32_t> lines);

@@ -1,5 +1,6 @@
 // wheelgen: makes the guaranteed wheel designs shipped in wheels/. See README.md.
 #include "coversearch.h"
+#include "symmetricsearch.h"
 #include "wheelcases.h"
 #include "wheels/wheeldesign.h"
 
@@ -28,7 +29,9 @@ struct Options {
     uint64_t seed = 1;
     uint64_t millionWork = 200;
     bool restart = false;
+    SearchOptions search;
     std::vector<std::string> only;
+    std::vector<int> cycles; // a cyclic group to search over orbits of first, when given
 };
 
 std::mutex printLock;
@@ -88,6 +91,10 @@ bool writeVerified(const fs::path &path, const WheelCase &wheel, const std::vect
         say(caseName(wheel) + ": a found design failed the exhaustive check; not written");
         return false;
     }
+    // Another run may have written a smaller design since this one read it.
+    const Existing now = readExisting(path, wheel);
+    if (now.ok && now.size <= lines.size())
+        return false;
     const std::string text = designText(comments, lines);
     const vx::WheelDesignRead again
         = vx::parseWheelDesign(QByteArray::fromStdString(text), wheelType(wheel), wheel.group, QStringLiteral("check"));
@@ -142,25 +149,59 @@ void runCase(const WheelCase &wheel, const Options &options)
             shipped = greedy.size();
     }
     const bool resume = existing.ok && existing.size <= greedy.size() && !options.restart;
-    const std::vector<uint32_t> &start = resume ? existing.lines : greedy;
-    const double priorSeconds = resume ? existing.seconds : 0;
-    const std::string startText = resume ? "the previous design of " + std::to_string(start.size()) + " lines"
-                                         : "the greedy wheel of " + std::to_string(greedy.size()) + " lines";
+    std::vector<uint32_t> start = resume ? existing.lines : greedy;
+    double priorSeconds = resume ? existing.seconds : 0;
+    std::string startText = resume ? "the previous design of " + std::to_string(start.size()) + " lines"
+                                   : "the greedy wheel of " + std::to_string(greedy.size()) + " lines";
 
-    AnnealOptions anneal;
-    anneal.seed = caseSeed(options.seed, wheel);
+    SearchOptions search = options.search;
+    search.seed = caseSeed(options.seed, wheel);
+    const std::string seedText
+        = "seed: " + std::to_string(options.seed) + " (this case's stream: " + std::to_string(search.seed) + ")";
     // The budget is work rather than moves: a move of a lotto type looks at thousands of sets, one of a
-    // covering type at a few, and picking the line to move looks at every line.
-    anneal.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + start.size() / 4 + 1);
-    const std::vector<uint32_t> best = shrinkWheel(wheel, start, anneal, [&](const std::vector<uint32_t> &lines) {
+    // covering type at a few. Wheels of many lines need as many more moves to repair, which their
+    // moves' scan over every line stretches in time.
+    search.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + 16);
+    if (!options.cycles.empty()) {
+        std::string cyclesText;
+        for (const int length : options.cycles)
+            cyclesText += (cyclesText.empty() ? "" : ",") + std::to_string(length);
+        const std::string symmetricText = "orbits of the cyclic group with cycles " + cyclesText
+            + " on the first positions: greedy over orbits, then drop the orbit that alone covers the fewest sets and"
+              " repair by weighted local search over orbits";
+        const PositionGroup positions = cyclicGroup(wheel.group, options.cycles);
+        const std::vector<uint32_t> symmetric = symmetricWheel(
+            wheel, positions, search, [&](const std::vector<uint32_t> &lines) {
+                if (shipped != 0 && lines.size() >= shipped)
+                    return;
+                if (writeVerified(path, wheel, lines,
+                        {title + ": " + std::to_string(lines.size()) + " lines", "method: " + symmetricText,
+                            seedText + ", moves without progress before stopping: " + std::to_string(search.moveBudget),
+                            "seconds: " + secondsText(elapsed())}))
+                    shipped = lines.size();
+            });
+        say(caseName(wheel) + ": orbits of cycles " + cyclesText + " give " + std::to_string(symmetric.size())
+            + " lines (" + secondsText(elapsed()) + " s)");
+        if (symmetric.size() < start.size()) {
+            start = symmetric;
+            priorSeconds = 0;
+            startText = "the orbit design of " + std::to_string(start.size()) + " lines (cycles " + cyclesText + ")";
+        }
+    }
+
+    const std::string methodText = search.method == RepairMethod::Anneal
+        ? "simulated annealing"
+        : "weighted local search (tenure " + std::to_string(search.tenure)
+            + (search.candidateLines > 0 ? ", " + std::to_string(search.candidateLines) + " candidate lines" : "")
+            + ")";
+    const std::vector<uint32_t> best = shrinkWheel(wheel, start, search, [&](const std::vector<uint32_t> &lines) {
         if (shipped != 0 && lines.size() >= shipped)
             return;
         if (writeVerified(path, wheel, lines,
                 {title + ": " + std::to_string(lines.size()) + " lines",
-                    "method: simulated annealing from " + startText
+                    "method: " + methodText + " from " + startText
                         + ": drop the line that alone covers the fewest sets, repair with one-position swaps",
-                    "seed: " + std::to_string(options.seed) + " (this case's stream: " + std::to_string(anneal.seed)
-                        + "), moves without progress before stopping: " + std::to_string(anneal.moveBudget),
+                    seedText + ", moves without progress before stopping: " + std::to_string(search.moveBudget),
                     "seconds: " + secondsText(priorSeconds + elapsed())}))
             shipped = lines.size();
     });
@@ -182,7 +223,9 @@ bool selected(const WheelCase &wheel, const Options &options)
 void usage()
 {
     std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart]\n"
-                 "                [--only P-D-M[-N],...]\n";
+                 "                [--only P-D-M[-N],...] [--method weighted|anneal] [--tenure MOVES]\n"
+                 "                [--candidates LINES]\n"
+                 "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...]\n";
 }
 
 } // namespace
@@ -207,7 +250,27 @@ int main(int argc, char **argv)
             options.seed = std::strtoull(value().c_str(), nullptr, 10);
         else if (arg == "--work")
             options.millionWork = std::strtoull(value().c_str(), nullptr, 10);
-        else if (arg == "--restart")
+        else if (arg == "--temperature") {
+            options.search.startTemperature = std::strtod(value().c_str(), nullptr);
+            options.search.endTemperature = std::strtod(value().c_str(), nullptr);
+        } else if (arg == "--method") {
+            const std::string method = value();
+            if (method != "anneal" && method != "weighted") {
+                usage();
+                return 2;
+            }
+            options.search.method = method == "anneal" ? RepairMethod::Anneal : RepairMethod::Weighted;
+        } else if (arg == "--tenure")
+            options.search.tenure = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--candidates")
+            options.search.candidateLines = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--sweep")
+            options.search.sweepMoves = std::strtoull(value().c_str(), nullptr, 10);
+        else if (arg == "--symmetry") {
+            std::stringstream list(value());
+            for (std::string length; std::getline(list, length, ',');)
+                options.cycles.push_back(std::max(1, std::atoi(length.c_str())));
+        } else if (arg == "--restart")
             options.restart = true;
         else if (arg == "--only") {
             std::stringstream list(value());

@@ -3,6 +3,7 @@
 // text read back by the program's reader.
 #include "coversearch.h"
 #include "referencesizes.h"
+#include "symmetricsearch.h"
 #include "wheelcases.h"
 #include "wheels/wheeldesign.h"
 
@@ -117,31 +118,39 @@ TEST(WheelGenCoverState, CountsFollowEverySwapAddAndRemove)
     }
 }
 
-TEST(WheelGenSearch, GreedyAndAnnealedWheelsKeepTheGuarantee)
+// Both repair methods, each with a budget that keeps the test short.
+const std::vector<std::pair<RepairMethod, uint64_t>> methods
+    = {{RepairMethod::Anneal, 30000}, {RepairMethod::Weighted, 6000}};
+
+TEST(WheelGenSearch, GreedyAndShrunkWheelsKeepTheGuarantee)
 {
     const std::vector<WheelCase> cases
         = {{6, 5, 3, 12}, {5, 3, 3, 10}, {4, 4, 2, 13}, {7, 7, 5, 12}, {6, 4, 4, 9}, {5, 5, 4, 9}};
-    for (const WheelCase &wheel : cases) {
-        const std::vector<uint32_t> greedy = greedyWheel(wheel);
-        ASSERT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, greedy), 0u) << caseName(wheel);
-        EXPECT_EQ(greedyWheel(wheel), greedy);
-        AnnealOptions options;
-        options.seed = 11;
-        options.moveBudget = 30000;
-        std::vector<size_t> sizes;
-        const std::vector<uint32_t> best = shrinkWheel(wheel, greedy, options, [&](const std::vector<uint32_t> &lines) {
-            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u) << caseName(wheel);
-            EXPECT_TRUE(sizes.empty() || lines.size() < sizes.back());
-            sizes.push_back(lines.size());
-        });
-        EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
-        EXPECT_LE(best.size(), greedy.size());
-        if (!sizes.empty()) {
-            EXPECT_EQ(best.size(), sizes.back());
+    for (const auto &[method, budget] : methods)
+        for (const WheelCase &wheel : cases) {
+            const std::vector<uint32_t> greedy = greedyWheel(wheel);
+            ASSERT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, greedy), 0u) << caseName(wheel);
+            EXPECT_EQ(greedyWheel(wheel), greedy);
+            SearchOptions options;
+            options.method = method;
+            options.seed = 11;
+            options.moveBudget = budget;
+            std::vector<size_t> sizes;
+            const std::vector<uint32_t> best
+                = shrinkWheel(wheel, greedy, options, [&](const std::vector<uint32_t> &lines) {
+                      EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u)
+                          << caseName(wheel);
+                      EXPECT_TRUE(sizes.empty() || lines.size() < sizes.back());
+                      sizes.push_back(lines.size());
+                  });
+            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
+            EXPECT_LE(best.size(), greedy.size());
+            if (!sizes.empty()) {
+                EXPECT_EQ(best.size(), sizes.back());
+            }
+            EXPECT_EQ(shrinkWheel(wheel, greedy, options, [](const std::vector<uint32_t> &) {}), best)
+                << "the same seed gives the same wheel";
         }
-        EXPECT_EQ(shrinkWheel(wheel, greedy, options, [](const std::vector<uint32_t> &) {}), best)
-            << "the same seed gives the same wheel";
-    }
 }
 
 TEST(WheelGenSearch, ReachesTheReferenceSizesOfSmallCases)
@@ -149,13 +158,15 @@ TEST(WheelGenSearch, ReachesTheReferenceSizesOfSmallCases)
     // C(9,5,3) = 12 and C(10,6,4) = 20 are the best known coverings; 5 lines of 4 hold 2 of any 4 of 13.
     const std::vector<std::pair<WheelCase, size_t>> cases
         = {{{5, 3, 3, 9}, 12}, {{6, 4, 4, 10}, 20}, {{4, 4, 2, 13}, 5}};
-    for (const auto &[wheel, reference] : cases) {
-        AnnealOptions options;
-        options.moveBudget = 400000;
-        const std::vector<uint32_t> best = shrinkWheel(wheel, greedyWheel(wheel), options, [](const auto &) {});
-        EXPECT_LE(best.size(), reference) << caseName(wheel);
-        EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
-    }
+    for (const auto &[method, budget] : methods)
+        for (const auto &[wheel, reference] : cases) {
+            SearchOptions options;
+            options.method = method;
+            options.moveBudget = budget * 10;
+            const std::vector<uint32_t> best = shrinkWheel(wheel, greedyWheel(wheel), options, [](const auto &) {});
+            EXPECT_LE(best.size(), reference) << caseName(wheel) << " by method " << static_cast<int>(method);
+            EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, best), 0u) << caseName(wheel);
+        }
 }
 
 TEST(WheelGenCases, TheShippedSetFollowsTheLineLimit)
@@ -214,4 +225,51 @@ TEST(WheelGenReference, SizesAndTargets)
     std::ofstream(folder + "/reachable-sizes.csv") << "p,d,m,n,size\n6,4,4,sixteen,173\n";
     EXPECT_FALSE(readReferenceSizes(folder, &error));
     EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+}
+
+TEST(WheelGenSymmetry, CyclicGroupsAndTheirOrbits)
+{
+    const PositionGroup twoSevens = cyclicGroup(15, {7, 7});
+    ASSERT_EQ(twoSevens.elements.size(), 7u);
+    for (const std::vector<int> &element : twoSevens.elements) {
+        std::vector<int> sorted = element;
+        std::sort(sorted.begin(), sorted.end());
+        for (int p = 0; p < 15; ++p)
+            EXPECT_EQ(sorted[static_cast<size_t>(p)], p) << "a permutation of the positions";
+        EXPECT_EQ(element[14], 14) << "the position after the cycles stays";
+        EXPECT_EQ(element[0] < 7, true) << "the first cycle stays in itself";
+    }
+    EXPECT_EQ(twoSevens.elements[1][6], 0);
+    EXPECT_EQ(twoSevens.elements[1][13], 7);
+    EXPECT_EQ(cyclicGroup(12, {4, 6}).elements.size(), 12u); // the order is the cycles' least common multiple
+
+    // A line of one cycle's positions is its own image; any other line of five has seven images.
+    EXPECT_EQ(orbitOf(twoSevens, 0b1111111u).size(), 1u);
+    EXPECT_EQ(orbitOf(twoSevens, 0b11111u).size(), 7u);
+    EXPECT_EQ(applyPermutation(twoSevens.elements[1], 0b1000001u), 0b0000011u);
+}
+
+TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
+{
+    const std::vector<std::pair<WheelCase, std::vector<int>>> cases
+        = {{{5, 3, 3, 10}, {5, 5}}, {{6, 4, 4, 11}, {11}}, {{6, 5, 3, 13}, {6, 6}}};
+    for (const auto &[wheel, cycles] : cases) {
+        const PositionGroup positions = cyclicGroup(wheel.group, cycles);
+        SearchOptions options;
+        options.moveBudget = 2000;
+        size_t found = 0;
+        const std::vector<uint32_t> best
+            = symmetricWheel(wheel, positions, options, [&](const std::vector<uint32_t> &lines) {
+                  EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u) << caseName(wheel);
+                  EXPECT_TRUE(found == 0 || lines.size() < found);
+                  found = lines.size();
+              });
+        EXPECT_EQ(best.size(), found) << caseName(wheel);
+        const std::set<uint32_t> lines(best.begin(), best.end());
+        for (const uint32_t line : best)
+            for (const uint32_t image : orbitOf(positions, line))
+                EXPECT_TRUE(lines.count(image)) << caseName(wheel) << ": every image of a line is a line";
+        EXPECT_EQ(symmetricWheel(wheel, positions, options, [](const auto &) {}), best)
+            << "the same seed, the same wheel";
+    }
 }
