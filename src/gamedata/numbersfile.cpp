@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace vx {
@@ -48,6 +49,20 @@ std::array<int16_t, 9> NumbersRecord::numbers() const
     return {main[0], main[1], main[2], main[3], main[4], main[5], main[6], extra[0], extra[1]};
 }
 
+NumbersRecord::StoredDate NumbersRecord::storedDate(int16_t day, int16_t month, int16_t year)
+{
+    StoredDate date;
+    putInt16(date.bytes, day);
+    putInt16(date.bytes + 2, month);
+    putInt16(date.bytes + 4, year);
+    return date;
+}
+
+bool NumbersRecord::isDated(const char *record, const StoredDate &date)
+{
+    return std::memcmp(record + 6, date.bytes, sizeof date.bytes) == 0;
+}
+
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
 {
     if (declared < 0)
@@ -62,6 +77,45 @@ QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
         .arg(declared)
         .arg(std::min<qint64>(onDisk, MaxNumbersRecords))
         .arg(usable);
+}
+
+std::vector<NumbersRecord> numbersRecordsOf(const QByteArray &bytes, int count)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    NumbersFile file;
+    file.open(&buffer);
+    return file.readRange(1, static_cast<int>(std::min<qint64>(count, file.recordsOnDisk())));
+}
+
+void putNumbersRecords(QByteArray &bytes, const std::vector<NumbersRecord> &records)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadWrite);
+    NumbersFile file;
+    file.open(&buffer);
+    file.writeRange(1, records);
+    file.setCount(static_cast<int32_t>(records.size()));
+}
+
+QByteArray recordBytes(const std::vector<NumbersRecord> &records)
+{
+    QByteArray bytes(static_cast<qsizetype>(records.size()) * NumbersRecord::Size, '\0');
+    for (size_t k = 0; k < records.size(); ++k)
+        records[k].toBytes(bytes.data() + static_cast<qsizetype>(k) * NumbersRecord::Size);
+    return bytes;
+}
+
+int32_t storedCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray first = file.read(NumbersRecord::Size);
+    return first.size() < 4
+        ? 0
+        : NumbersRecord::fromBytes(first.leftJustified(NumbersRecord::Size, '\0').constData()).count;
 }
 
 QString getstringdate(int16_t y, int16_t m, int16_t d)

@@ -116,8 +116,8 @@ void RDL::downloadGame(const QString &game)
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     const online::Fetched fetched
-        = online::fetch(m_http, online::serverUrl(QStringLiteral("/dwnld/NXL%1.rtl").arg(game)),
-            qint64(MaxNumbersRecords) * NumbersRecord::Size, [this](qint64 received, qint64 expected) {
+        = online::fetch(m_http, online::serverUrl(QStringLiteral("/dwnld/NXL%1.rtl").arg(game)), MaxNumbersFileBytes,
+            [this](qint64 received, qint64 expected) {
                 // Without a Content-length the bar only shows that something is happening.
                 ProgressBar1->setRange(0, expected > 0 ? int(expected) : 0);
                 ProgressBar1->setValue(int(std::min(received, qint64(ProgressBar1->maximum()))));
@@ -127,9 +127,9 @@ void RDL::downloadGame(const QString &game)
     bool replaced = false;
     if (fetched.outcome != online::Fetched::Outcome::Complete) {
         platform::MsgBox(fetched.problem + QLatin1Char(' ') + unchanged);
-    } else if (const HistoryValidation valid = validateHistory(fetched.body); !valid.ok) {
-        platform::MsgBox(QStringLiteral("The file downloaded for %1 is not a results history: %2 %3")
-                             .arg(game, valid.problem, unchanged));
+    } else if (const HistoryValidation valid = validateHistory(fetched.body, QStringLiteral("NXL%1.rtl").arg(game));
+               !valid.ok) {
+        platform::MsgBox(valid.problem + QLatin1Char(' ') + unchanged);
     } else if (platform::AskYesNo(QStringLiteral("Replace the %1 history with the %2 results downloaded?")
                                       .arg(game)
                                       .arg(valid.count))) {
