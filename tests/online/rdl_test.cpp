@@ -155,6 +155,7 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
         EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
         EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
         EXPECT_TRUE(window->Command3->isEnabled());
+        EXPECT_EQ(window->Label2->text(), c.answer.stall ? "Cancelled." : "Not downloaded: Weekly, Midweek.");
     }
 
     // A sound download replaces a history only after Yes.
@@ -173,6 +174,7 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
     EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
     EXPECT_FALSE(folder.exists("temp.rtl"));
     EXPECT_EQ(window->ProgressBar1->maximum(), 1); // back at rest
+    EXPECT_EQ(window->Label2->text(), "Done.");
     window->Command3->click();
     EXPECT_EQ(main.enabled, 1);
     EXPECT_FALSE(window->isVisible());
