@@ -1,6 +1,7 @@
 #include "entries/textimport.h"
 
 #include "gamedata/boxvalue.h"
+#include "gamedata/filemessages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -174,7 +175,6 @@ QByteArray importedFileBytes(const std::vector<ImportLine> &lines, const QDate &
 
 FileResult writeImport(const QString &targetPath, const std::vector<ImportLine> &lines, const QDate &date)
 {
-    const QString name = QFileInfo(targetPath).fileName();
     if (lines.size() > static_cast<size_t>(MaxNumbersRecords))
         return FileResult::failure(importMessage(ImportCode::TooManyLines));
     QByteArray oldBytes;
@@ -182,13 +182,13 @@ FileResult writeImport(const QString &targetPath, const std::vector<ImportLine> 
         QFile old(targetPath);
         if (!old.open(QIODevice::ReadOnly))
             return FileResult::failure(
-                QStringLiteral("The file %1 cannot be opened: %2. Nothing was imported.").arg(name, old.errorString()));
+                sentences({cannotOpenFile(targetPath, old.errorString()), QStringLiteral("Nothing was imported.")}));
         oldBytes = old.readAll();
     }
     QString error;
     if (!saveWholeFile(targetPath, importedFileBytes(lines, date, oldBytes), &error))
         return FileResult::failure(
-            QStringLiteral("The file %1 could not be written: %2. Nothing was imported.").arg(name, error));
+            sentences({cannotWriteFile(targetPath, error), QStringLiteral("Nothing was imported.")}));
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "gamedata/numbersfile.h"
 
+#include "gamedata/filemessages.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -131,21 +133,19 @@ long long dateKey(int16_t y, int16_t m, int16_t d)
 
 FileResult openFailure(const NumbersFile &file)
 {
-    return FileResult::failure(
-        QStringLiteral("The file %1 cannot be opened: %2").arg(QFileInfo(file.path()).fileName(), file.errorString()));
+    return FileResult::failure(cannotOpenFile(file.path(), file.errorString()));
 }
 
 FileResult writeFailure(const NumbersFile &file)
 {
-    return FileResult::failure(QStringLiteral("The file %1 could not be written: %2")
-                                   .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+    return FileResult::failure(cannotWriteFile(file.path(), file.errorString()));
 }
 
 // A negative count says nothing about what the file holds; writing on would overwrite record 1.
 FileResult negativeCountFailure(NumbersFile &file)
 {
-    return FileResult::failure(damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk())
-        + QStringLiteral(" Nothing was added."));
+    return FileResult::failure(sentences({damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk()),
+        QStringLiteral("Nothing was added.")}));
 }
 
 FileResult fullFailure(const QString &path)
@@ -200,8 +200,7 @@ FileResult changeWholeFile(NumbersFile &file, const std::function<FileResult(Num
 {
     const QByteArray before = file.records().readAll();
     if (before.size() != file.records().byteLength()) // a change made from part of the file would lose the rest
-        return FileResult::failure(QStringLiteral("The file %1 could not be read: %2")
-                                       .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+        return FileResult::failure(cannotReadFile(file.path(), file.errorString()));
     QByteArray image = before;
     QBuffer buffer(&image);
     buffer.open(QIODevice::ReadWrite);
@@ -296,9 +295,9 @@ FileResult deleteResult(const QString &historyPath, int p)
         return openFailure(file);
     if (file.usableCount() == 1 && p == 1) {
         file.close();
-        if (!QFile::remove(historyPath))
-            return FileResult::failure(
-                QStringLiteral("The file %1 could not be deleted.").arg(QFileInfo(historyPath).fileName()));
+        QFile history(historyPath);
+        if (!history.remove())
+            return FileResult::failure(cannotDeleteFile(historyPath, history.errorString()));
         return {};
     }
     return changeWholeFile(file, [p](NumbersFile &image) { return deleteResult(image, p); });
@@ -413,14 +412,12 @@ FileResult copyFileReplacing(const QString &source, const QString &target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return FileResult::failure(
-            QStringLiteral("The file %1 could not be read: %2").arg(QFileInfo(source).fileName(), in.errorString()));
+        return FileResult::failure(cannotReadFile(source, in.errorString()));
     const QByteArray bytes = in.readAll();
     in.close();
     QString error;
     if (!saveWholeFile(target, bytes, &error))
-        return FileResult::failure(
-            QStringLiteral("The file %1 could not be written: %2").arg(QFileInfo(target).fileName(), error));
+        return FileResult::failure(cannotWriteFile(target, error));
     return {};
 }
 

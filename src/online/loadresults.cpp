@@ -1,5 +1,6 @@
 #include "online/loadresults.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/recordfile.h"
 #include "gamedata/sharedstate.h"
 #include "online/historyvalidation.h"
@@ -47,19 +48,19 @@ LoadedResults loadDownloadedResults(const QString &sourceFolder, const QString &
         const QFileInfo info(source);
         if (!info.exists() && !info.isSymLink())
             continue;
-        const QString kept = QStringLiteral(" %1 was left as it was.").arg(file.target);
+        const QString kept = fileLeftAsItWas(file.target);
         QByteArray bytes;
         QString error;
         if (!readWholeFile(source, &bytes, &error)) {
-            result.messages << QStringLiteral("The file %1 could not be read: %2.").arg(file.source, error) + kept;
+            result.messages << sentences({cannotReadFile(file.source, error), kept});
             continue;
         }
         if (const HistoryValidation valid = validateHistory(bytes, file.source); !valid.ok) {
-            result.messages << valid.problem + kept;
+            result.messages << sentences({valid.problem, kept});
             continue;
         }
         if (!saveWholeFile(dataPath(appFolder, file.target), bytes, &error)) {
-            result.messages << QStringLiteral("The file %1 could not be written: %2.").arg(file.target, error) + kept;
+            result.messages << sentences({cannotWriteFile(file.target, error), kept});
             continue;
         }
         result.copied << file.target;

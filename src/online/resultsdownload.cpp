@@ -1,6 +1,7 @@
 #include "online/resultsdownload.h"
 
 #include "gamedata/entryfiles.h"
+#include "gamedata/filemessages.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/sharedstate.h"
 #include "online/historyvalidation.h"
@@ -51,8 +52,9 @@ bool ResultsDownload::downloadGame(const QString &game)
     const bool existed = QFile::exists(history);
     if (existed) {
         if (const FileResult copied = copyFileReplacing(history, backup); !copied.ok) {
-            m_prompts.tell(QStringLiteral("The %1 history cannot be backed up, so its results are not downloaded. %2")
-                               .arg(game, copied.message));
+            m_prompts.tell(sentences(
+                {QStringLiteral("The %1 history could not be backed up, so its results are not downloaded").arg(game),
+                    copied.message}));
             return false;
         }
     }
@@ -70,9 +72,9 @@ bool ResultsDownload::downloadGame(const QString &game)
     bool sound = false;
     bool replaced = false;
     if (fetched.outcome != Fetched::Outcome::Complete) {
-        m_prompts.tell(fetched.problem + QLatin1Char(' ') + unchanged);
+        m_prompts.tell(sentences({fetched.problem, unchanged}));
     } else if (const HistoryValidation valid = validateHistory(fetched.body, fileName); !valid.ok) {
-        m_prompts.tell(valid.problem + QLatin1Char(' ') + unchanged);
+        m_prompts.tell(sentences({valid.problem, unchanged}));
     } else {
         sound = true;
         if (m_prompts.ask(
@@ -81,7 +83,7 @@ bool ResultsDownload::downloadGame(const QString &game)
             replaced = saveWholeFile(history, fetched.body, &error);
             if (!replaced) {
                 sound = false;
-                m_prompts.tell(QStringLiteral("The %1 history cannot be written: %2 %3").arg(game, error, unchanged));
+                m_prompts.tell(sentences({cannotWriteFile(history, error), unchanged}));
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "wheels/wheelengine.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/rnd.h"
 
 #include <algorithm>
@@ -124,7 +125,7 @@ FileResult saveWheelFile(const QString &path, const std::vector<NumbersRecord> &
 {
     QString error;
     if (!saveWholeFile(path, recordBytes(entries), &error))
-        return FileResult::failure(QStringLiteral("%1 could not be written: %2.").arg(path, error));
+        return FileResult::failure(cannotWriteFile(path, error));
     return {};
 }
 

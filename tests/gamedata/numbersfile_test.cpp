@@ -136,7 +136,7 @@ TEST(NumbersFileChanges, FailuresLeaveTheOldFileByteForByteAndSaySoAndSuccessesK
             const FileResult r = change < 2 ? insertResult(path, drawRecord(change ? 2099 : 1999, 1, 1, {1, 2, 3}))
                 : change == 2               ? deleteResult(path, 2)
                                             : deleteEntries(path, {0, 3});
-            EXPECT_EQ(r.message, "The file Lotto.rtl could not be written: No space left on device");
+            EXPECT_EQ(r.message, "The file Lotto.rtl could not be written: No space left on device.");
             EXPECT_EQ(failing.failures(), 1);
             EXPECT_EQ(folder.bytes("Lotto.rtl"), before);
             EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"Lotto.rtl"});
@@ -149,7 +149,8 @@ TEST(NumbersFileChanges, FailuresLeaveTheOldFileByteForByteAndSaySoAndSuccessesK
     EXPECT_EQ(QFile::permissions(path), permissions);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0) { // root writes read-only files
-        EXPECT_TRUE(deleteResult(path, 1).message.endsWith("Lotto.rtl cannot be written."));
+        EXPECT_TRUE(deleteResult(path, 1).message.endsWith(
+            "The file Lotto.rtl could not be written: it is open for reading only."));
     }
 }
 
@@ -166,7 +167,7 @@ TEST(NumbersFileChanges, AFullDiskChangesNothing)
     EXPECT_TRUE(history.open(QIODevice::WriteOnly) && history.write(before) == before.size() && history.flush()
         && filler.open(QIODevice::WriteOnly));
     while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
-    EXPECT_TRUE(insertResult(path, randomDraw(gen)).message.endsWith("No space left on device"));
+    EXPECT_TRUE(insertResult(path, randomDraw(gen)).message.endsWith("No space left on device."));
     filler.close();
     EXPECT_EQ(fileBytes(path), before); // by path: the old file may have been replaced
     EXPECT_TRUE(QFile::remove(filler.fileName()) && insertResult(path, randomDraw(gen)).ok);
@@ -206,7 +207,7 @@ TEST(NumbersFileChanges, AnAppendCutShortByAFullDiskLeavesTheFileAsItWasOrWhole)
                 EXPECT_EQ(count, rawInt32(whole, 0));
                 continue;
             }
-            EXPECT_EQ(result.message, "The file e.lot could not be written: No space left on device");
+            EXPECT_EQ(result.message, "The file e.lot could not be written: No space left on device.");
             EXPECT_EQ(folder.exists("e.lot"), before.has_value());
             EXPECT_EQ(folder.bytes("e.lot"), before.value_or(QByteArray()));
         }
@@ -228,10 +229,10 @@ TEST(NumbersFileChanges, AnAppendOnARealFullDiskSaysSoAndLeavesTheFileAsItWas)
     QFile filler(disk.filePath("filler"));
     EXPECT_TRUE(filler.open(QIODevice::WriteOnly));
     while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
-    EXPECT_EQ(appendEntry(path, {5, 6, 7}, 8).message, "The file e.lot could not be written: No space left on device");
+    EXPECT_EQ(appendEntry(path, {5, 6, 7}, 8).message, "The file e.lot could not be written: No space left on device.");
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(appendEntry(disk.filePath("new.lot"), {5, 6, 7}, 8).message,
-        "The file new.lot could not be written: No space left on device");
+        "The file new.lot could not be written: No space left on device.");
     EXPECT_FALSE(QFile::exists(disk.filePath("new.lot")));
     filler.close();
     EXPECT_TRUE(QFile::remove(filler.fileName()) && appendEntry(path, {5, 6, 7}, 8).ok);

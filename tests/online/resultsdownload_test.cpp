@@ -78,14 +78,36 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
         EXPECT_EQ(shown.asked.size(), c.told.isEmpty() ? 1 : 0);
         ASSERT_EQ(shown.told.size(), c.told.isEmpty() ? 0 : 1);
         if (!c.told.isEmpty())
-            EXPECT_TRUE(
-                shown.told[0].startsWith(c.told) && shown.told[0].endsWith("The Weekly history has not been changed."))
+            EXPECT_TRUE(shown.told[0].startsWith(c.told)
+                && shown.told[0].endsWith(". The Weekly history has not been changed."))
                 << shown.told[0].toStdString();
         EXPECT_EQ(folder.exists("Weekly.rtl"), !c.after.isEmpty());
         EXPECT_EQ(folder.bytes("Weekly.rtl"), c.after);
         EXPECT_FALSE(folder.exists("temp.rtl"));
         EXPECT_EQ(run.summary(), c.summary);
         EXPECT_FALSE(run.cancelled());
+        HttpScript::end();
+    }
+
+    // A history that cannot be written after a Yes stays as it was, and the player is told why.
+    {
+        TestFolder folder;
+        folder.writeBytes("Weekly.rtl", Old);
+        HttpScript::begin();
+        HttpScript::respond(200, New);
+        platform::HttpTransfer http;
+        Shown shown;
+        shown.answers = {true};
+        online::ResultsDownload run(folder.path(), {"Weekly"}, http, recording(shown));
+        {
+            const FailingFileWrites disk(40, "Weekly.rtl");
+            runToEnd(run);
+        }
+        EXPECT_EQ(shown.told,
+            QStringList({"The file Weekly.rtl could not be written: No space left on device. The Weekly history has "
+                         "not been changed."}));
+        EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
+        EXPECT_EQ(run.summary(), "Not downloaded: Weekly.");
         HttpScript::end();
     }
 
