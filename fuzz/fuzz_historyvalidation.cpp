@@ -13,7 +13,7 @@ using namespace vxfuzz;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const vx::HistoryValidation valid = vx::validateHistory(input);
+    const vx::HistoryValidation valid = vx::validateHistory(input, QStringLiteral("NXLGame.rtl"));
     FUZZ_CHECK(valid.ok == valid.problem.isEmpty());
     if (!valid.ok)
         return 0;

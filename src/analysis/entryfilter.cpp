@@ -1,7 +1,6 @@
 #include "analysis/entryfilter.h"
 
 #include "gamedata/numberlines.h"
-#include "gamedata/recordfile.h"
 
 #include <algorithm>
 #include <bit>
@@ -262,22 +261,14 @@ bool DuplicateMarking::step(const std::function<bool()> &)
 
 QByteArray keptEntriesFile(const QByteArray &file, int count, const std::vector<char> &marks)
 {
-    constexpr int Size = NumbersRecord::Size;
-    QByteArray kept;
-    int keptCount = 0;
-    for (int k = 0; k < count; ++k) {
-        const qsizetype at = static_cast<qsizetype>(k) * Size;
-        if (at + Size > file.size())
-            break;
-        if (static_cast<size_t>(k) < marks.size() && marks[static_cast<size_t>(k)])
-            continue;
-        kept += file.mid(at, Size);
-        ++keptCount;
-    }
-    if (kept.isEmpty())
-        kept = QByteArray(Size, '\0');
-    putInt32(kept.data(), keptCount);
-    return kept;
+    const std::vector<NumbersRecord> entries = numbersRecordsOf(file, count);
+    std::vector<NumbersRecord> kept;
+    for (size_t k = 0; k < entries.size(); ++k)
+        if (k >= marks.size() || !marks[k])
+            kept.push_back(entries[k]);
+    QByteArray bytes;
+    putNumbersRecords(bytes, kept);
+    return bytes;
 }
 
 } // namespace vx

@@ -2,6 +2,7 @@
 
 #include "analysis/entryfilter.h"
 #include "gamedata/boxvalue.h"
+#include "gamedata/filemessages.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/recordfile.h"
 #include "platform/busycursor.h"
@@ -124,7 +125,7 @@ bool Form12::setupfile()
     if (!QFileInfo::exists(m_entryFile))
         return true;
     if (const FileResult copied = copyFileReplacing(m_entryFile, TempFile); !copied.ok) {
-        platform::MsgBox(QStringLiteral("The entries could not be filtered. ") + copied.message);
+        platform::MsgBox(sentences({QStringLiteral("The entries could not be filtered."), copied.message}));
         return false;
     }
     return true;
@@ -246,9 +247,8 @@ void Form12::Command2_Click()
     // on disk: a failed write leaves the entry file as it was.
     QString error;
     if (!saveWholeFile(m_entryFile, kept, &error)) {
-        platform::MsgBox(QStringLiteral("The checked entries were not removed: the file %1 could not be written: %2. "
-                                        "Nothing was changed in it.")
-                             .arg(QFileInfo(m_entryFile).fileName(), error));
+        platform::MsgBox(sentences({QStringLiteral("The checked entries were not removed."),
+            cannotWriteFile(m_entryFile, error), QStringLiteral("Nothing was changed in it.")}));
         return;
     }
     List1->clear();

@@ -8,6 +8,7 @@
 #include "entries/form8.h"
 #include "entries/frmabout.h"
 #include "gamedata/entryfiles.h"
+#include "gamedata/filemessages.h"
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
 #include "gamesetup/form14.h"
@@ -103,8 +104,7 @@ bool Form1::Form_Load()
             // says nothing about whether the folder can be written.
             const QFileInfo info(path);
             if (info.exists() || info.isSymLink())
-                platform::MsgBox(
-                    QStringLiteral("The game file %1 cannot be opened: %2").arg(gameFileName(n), read.error));
+                platform::MsgBox(cannotOpenFile(gameFileName(n), read.error));
             else
                 unwritable << gameFileName(n);
         } else if (read.status == GameFileStatus::WrongLength)

@@ -1,5 +1,6 @@
 #include "entries/entryfilelist.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/numberlines.h"
 #include "gamedata/sharedstate.h"
 #include "pickdigits/pickfile.h"
@@ -19,7 +20,7 @@ EntryFileContents pickContents(const QString &path, const QString &fileName, int
     EntryFileContents contents;
     const PickFileRead read = readPickFile(path, pickType);
     if (!read.readable) {
-        contents.message = QStringLiteral("The file %1 could not be read: %2").arg(fileName, read.error);
+        contents.message = cannotReadFile(fileName, read.error);
         return contents;
     }
     for (const PickLine &line : read.lines)

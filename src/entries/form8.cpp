@@ -1,6 +1,7 @@
 #include "entries/form8.h"
 
 #include "entries/entryfilelist.h"
+#include "gamedata/filemessages.h"
 #include "gamedata/sharedstate.h"
 #include "platform/controls.h"
 #include "platform/messages.h"
@@ -112,7 +113,7 @@ void Form8::Command3_Click()
         return;
     QFile file(path);
     if (!file.remove() && file.exists()) {
-        platform::MsgBox(QStringLiteral("The file %1 could not be deleted: %2").arg(name, file.errorString()));
+        platform::MsgBox(cannotDeleteFile(name, file.errorString()));
         return;
     }
     refreshFileList();

@@ -1,6 +1,7 @@
 #include "entries/textimport.h"
 
 #include "gamedata/boxvalue.h"
+#include "gamedata/filemessages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -35,15 +36,6 @@ bool addLine(ImportText &text, QByteArrayView line, const ImportRules &rules)
     }
     text.lines.push_back(read);
     return true;
-}
-
-int32_t storedCount(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray head = file.read(4);
-    return head.size() < 4 ? 0 : getInt32(head.constData());
 }
 
 } // namespace
@@ -168,26 +160,21 @@ ImportCheck validateImport(const QString &textPath, const QString &targetPath, c
 
 QByteArray importedFileBytes(const std::vector<ImportLine> &lines, const QDate &date, const QByteArray &oldBytes)
 {
-    QByteArray bytes = oldBytes;
-    const qsizetype needed = std::max<qsizetype>(static_cast<qsizetype>(lines.size()), 1) * NumbersRecord::Size;
-    if (bytes.size() < needed)
-        bytes.append(needed - bytes.size(), '\0');
+    std::vector<NumbersRecord> records(lines.size());
     for (size_t k = 0; k < lines.size(); ++k) {
-        NumbersRecord record;
-        record.day = static_cast<int16_t>(date.day());
-        record.month = static_cast<int16_t>(date.month());
-        record.year = static_cast<int16_t>(date.year());
-        record.main = lines[k].main;
-        record.extra[0] = lines[k].extra;
-        record.toBytes(bytes.data() + k * NumbersRecord::Size);
+        records[k].day = static_cast<int16_t>(date.day());
+        records[k].month = static_cast<int16_t>(date.month());
+        records[k].year = static_cast<int16_t>(date.year());
+        records[k].main = lines[k].main;
+        records[k].extra[0] = lines[k].extra;
     }
-    putInt32(bytes.data(), static_cast<int32_t>(lines.size()));
+    QByteArray bytes = oldBytes;
+    putNumbersRecords(bytes, records);
     return bytes;
 }
 
 FileResult writeImport(const QString &targetPath, const std::vector<ImportLine> &lines, const QDate &date)
 {
-    const QString name = QFileInfo(targetPath).fileName();
     if (lines.size() > static_cast<size_t>(MaxNumbersRecords))
         return FileResult::failure(importMessage(ImportCode::TooManyLines));
     QByteArray oldBytes;
@@ -195,13 +182,13 @@ FileResult writeImport(const QString &targetPath, const std::vector<ImportLine> 
         QFile old(targetPath);
         if (!old.open(QIODevice::ReadOnly))
             return FileResult::failure(
-                QStringLiteral("The file %1 cannot be opened: %2. Nothing was imported.").arg(name, old.errorString()));
+                sentences({cannotOpenFile(targetPath, old.errorString()), QStringLiteral("Nothing was imported.")}));
         oldBytes = old.readAll();
     }
     QString error;
     if (!saveWholeFile(targetPath, importedFileBytes(lines, date, oldBytes), &error))
         return FileResult::failure(
-            QStringLiteral("The file %1 could not be written: %2. Nothing was imported.").arg(name, error));
+            sentences({cannotWriteFile(targetPath, error), QStringLiteral("Nothing was imported.")}));
     return {};
 }
 

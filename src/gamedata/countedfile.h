@@ -48,6 +48,7 @@ public:
         return declared < 0 || declared > MaxCount || declared > m_file.recordsOnDisk();
     }
     qint64 recordsOnDisk() const { return m_file.recordsOnDisk(); }
+    bool endsInTornRecord() const { return m_file.byteLength() % Record::Size != 0; }
 
     Record read(int n) { return Record::fromBytes(m_file.read(n).constData()); } // zeros past the end
     std::vector<Record> readRange(int first, int count) // one read

@@ -5,17 +5,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace vx {
-
-namespace {
-// Where number k (1 to 9: main 1 to 7, extra 1, extra 2) of an entry record lies.
-constexpr int recordOffset(int k)
-{
-    return k <= 7 ? 12 + 2 * (k - 1) : 26 + 2 * (k - 8);
-}
-} // namespace
 
 DrawChecker::DrawChecker(const CheckNumbers &draw, const CheckRules &rules)
     : m_draw(draw)
@@ -118,7 +109,7 @@ CheckOutcome DrawChecker::classify(const CheckNumbers &entry) const
 
 CheckOutcome DrawChecker::classifyRecord(const char *record) const
 {
-    return classifyNumbers([record](int k) { return getInt16(record + recordOffset(k)); });
+    return classifyNumbers([record](int k) { return NumbersRecord::numberAt(record, k); });
 }
 
 void DrawChecker::classifyRecords(const char *records, int count, uint8_t *categories) const
@@ -140,8 +131,8 @@ void DrawChecker::classifyRecords(const char *records, int count, uint8_t *categ
         }
     }
     for (int i = 0; i < count; ++i) {
-        const char *record = records + qsizetype(i) * NumbersRecord::Size;
-        const auto number = [record](int k) { return getInt16(record + recordOffset(k)); };
+        const char *record = NumbersRecord::recordAt(records, i);
+        const auto number = [record](int k) { return NumbersRecord::numberAt(record, k); };
         categories[i] = static_cast<uint8_t>(classifyNumbers(number).category);
     }
 }
@@ -160,8 +151,8 @@ template <int N> void DrawChecker::classifyMaskedRecords(const char *records, in
     const int extras = m_rules.bonusDrawn == 1 || m_rules.bonusDrawn == 2 ? m_rules.bonusDrawn : 0;
     const int16_t drawn[2] = {m_draw[8], m_draw[9]};
     for (int i = 0; i < count; ++i) {
-        const char *record = records + qsizetype(i) * NumbersRecord::Size;
-        const auto number = [record](int k) { return getInt16(record + recordOffset(k)); };
+        const char *record = NumbersRecord::recordAt(records, i);
+        const auto number = [record](int k) { return NumbersRecord::numberAt(record, k); };
         int m = 0;
         for (int j = 1; j <= N; ++j) {
             const int v = number(j);
@@ -283,12 +274,10 @@ int findDrawByDate(const NumbersFileRecords &history, int year, int month, int d
     const auto fits = [](int v) { return v >= INT16_MIN && v <= INT16_MAX; };
     if (!fits(year) || !fits(month) || !fits(day))
         return 0;
-    char date[6];
-    putInt16(date, static_cast<int16_t>(day));
-    putInt16(date + 2, static_cast<int16_t>(month));
-    putInt16(date + 4, static_cast<int16_t>(year));
+    const NumbersRecord::StoredDate date
+        = NumbersRecord::storedDate(static_cast<int16_t>(day), static_cast<int16_t>(month), static_cast<int16_t>(year));
     for (int r = 0; r < history.count(); ++r)
-        if (std::memcmp(history.record(r) + 6, date, sizeof date) == 0)
+        if (NumbersRecord::isDated(history.record(r), date))
             return r + 1;
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "gamedata/gameediting.h"
 
 #include "gamedata/entryfiles.h"
+#include "gamedata/filemessages.h"
 #include "gamedata/sharedstate.h"
 
 #include <QDir>
@@ -47,9 +48,8 @@ QString applyPreferences(GameDefinition &g, const PreferencesInput &in)
 
 QString gameFileSaveFailedMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The game definition could not be saved: the file %1 cannot be written (%2). "
-                          "Nothing was changed in it.")
-        .arg(QFileInfo(path).fileName(), reason);
+    return sentences({QStringLiteral("The game definition could not be saved"), cannotWriteFile(path, reason),
+        QStringLiteral("Nothing was changed in it")});
 }
 
 GameFileSave updateGameFile(

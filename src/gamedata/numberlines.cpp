@@ -103,11 +103,10 @@ FileResult readEntryLines(const QString &entryPath, const QString &tag, QStringL
     lines->clear();
     lines->reserve(entries.count());
     for (int i = 0; i < entries.count(); ++i) {
-        // Main 1 to 7, extra 1 and extra 2 lie one after another from byte 12.
         const char *record = entries.record(i);
         std::array<int16_t, 9> numbers;
         for (size_t k = 0; k < numbers.size(); ++k)
-            numbers[k] = getInt16(record + 12 + 2 * static_cast<qsizetype>(k));
+            numbers[k] = NumbersRecord::numberAt(record, static_cast<int>(k) + 1);
         lines->append(entryLineText(numbers, tag));
     }
     *damage = entries.damageMessage();

@@ -1,9 +1,12 @@
 #include "gamedata/numbersfile.h"
 
+#include "gamedata/filemessages.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace vx {
@@ -48,6 +51,20 @@ std::array<int16_t, 9> NumbersRecord::numbers() const
     return {main[0], main[1], main[2], main[3], main[4], main[5], main[6], extra[0], extra[1]};
 }
 
+NumbersRecord::StoredDate NumbersRecord::storedDate(int16_t day, int16_t month, int16_t year)
+{
+    StoredDate date;
+    putInt16(date.bytes, day);
+    putInt16(date.bytes + 2, month);
+    putInt16(date.bytes + 4, year);
+    return date;
+}
+
+bool NumbersRecord::isDated(const char *record, const StoredDate &date)
+{
+    return std::memcmp(record + 6, date.bytes, sizeof date.bytes) == 0;
+}
+
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
 {
     if (declared < 0)
@@ -64,6 +81,45 @@ QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
         .arg(usable);
 }
 
+std::vector<NumbersRecord> numbersRecordsOf(const QByteArray &bytes, int count)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    NumbersFile file;
+    file.open(&buffer);
+    return file.readRange(1, static_cast<int>(std::min<qint64>(count, file.recordsOnDisk())));
+}
+
+void putNumbersRecords(QByteArray &bytes, const std::vector<NumbersRecord> &records)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadWrite);
+    NumbersFile file;
+    file.open(&buffer);
+    file.writeRange(1, records);
+    file.setCount(static_cast<int32_t>(records.size()));
+}
+
+QByteArray recordBytes(const std::vector<NumbersRecord> &records)
+{
+    QByteArray bytes(static_cast<qsizetype>(records.size()) * NumbersRecord::Size, '\0');
+    for (size_t k = 0; k < records.size(); ++k)
+        records[k].toBytes(bytes.data() + static_cast<qsizetype>(k) * NumbersRecord::Size);
+    return bytes;
+}
+
+int32_t storedCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray first = file.read(NumbersRecord::Size);
+    return first.size() < 4
+        ? 0
+        : NumbersRecord::fromBytes(first.leftJustified(NumbersRecord::Size, '\0').constData()).count;
+}
+
 QString getstringdate(int16_t y, int16_t m, int16_t d)
 {
     auto two = [](int16_t v) { return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v); };
@@ -77,21 +133,19 @@ long long dateKey(int16_t y, int16_t m, int16_t d)
 
 FileResult openFailure(const NumbersFile &file)
 {
-    return FileResult::failure(
-        QStringLiteral("The file %1 cannot be opened: %2").arg(QFileInfo(file.path()).fileName(), file.errorString()));
+    return FileResult::failure(cannotOpenFile(file.path(), file.errorString()));
 }
 
 FileResult writeFailure(const NumbersFile &file)
 {
-    return FileResult::failure(QStringLiteral("The file %1 could not be written: %2")
-                                   .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+    return FileResult::failure(cannotWriteFile(file.path(), file.errorString()));
 }
 
 // A negative count says nothing about what the file holds; writing on would overwrite record 1.
 FileResult negativeCountFailure(NumbersFile &file)
 {
-    return FileResult::failure(damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk())
-        + QStringLiteral(" Nothing was added."));
+    return FileResult::failure(sentences({damagedFileMessage(file.path(), file.declaredCount(), file.recordsOnDisk()),
+        QStringLiteral("Nothing was added.")}));
 }
 
 FileResult fullFailure(const QString &path)
@@ -146,8 +200,7 @@ FileResult changeWholeFile(NumbersFile &file, const std::function<FileResult(Num
 {
     const QByteArray before = file.records().readAll();
     if (before.size() != file.records().byteLength()) // a change made from part of the file would lose the rest
-        return FileResult::failure(QStringLiteral("The file %1 could not be read: %2")
-                                       .arg(QFileInfo(file.path()).fileName(), file.errorString()));
+        return FileResult::failure(cannotReadFile(file.path(), file.errorString()));
     QByteArray image = before;
     QBuffer buffer(&image);
     buffer.open(QIODevice::ReadWrite);
@@ -242,9 +295,9 @@ FileResult deleteResult(const QString &historyPath, int p)
         return openFailure(file);
     if (file.usableCount() == 1 && p == 1) {
         file.close();
-        if (!QFile::remove(historyPath))
-            return FileResult::failure(
-                QStringLiteral("The file %1 could not be deleted.").arg(QFileInfo(historyPath).fileName()));
+        QFile history(historyPath);
+        if (!history.remove())
+            return FileResult::failure(cannotDeleteFile(historyPath, history.errorString()));
         return {};
     }
     return changeWholeFile(file, [p](NumbersFile &image) { return deleteResult(image, p); });
@@ -359,14 +412,12 @@ FileResult copyFileReplacing(const QString &source, const QString &target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return FileResult::failure(
-            QStringLiteral("The file %1 could not be read: %2").arg(QFileInfo(source).fileName(), in.errorString()));
+        return FileResult::failure(cannotReadFile(source, in.errorString()));
     const QByteArray bytes = in.readAll();
     in.close();
     QString error;
     if (!saveWholeFile(target, bytes, &error))
-        return FileResult::failure(
-            QStringLiteral("The file %1 could not be written: %2").arg(QFileInfo(target).fileName(), error));
+        return FileResult::failure(cannotWriteFile(target, error));
     return {};
 }
 

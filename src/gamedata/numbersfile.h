@@ -29,14 +29,40 @@ struct NumbersRecord {
 
     // The nine numbers as the display procedures take them: Main 1 to 7, Extra 1, Extra 2.
     std::array<int16_t, 9> numbers() const;
+
+    // For readers that look at a field or two of many records where they lie: number k (from 1, as
+    // numbers() counts them) of a record, and whether a record is dated on a day.
+    static int16_t numberAt(const char *record, int k) { return getInt16(record + 12 + 2 * (k - 1)); }
+    static const char *recordAt(const char *records, int i) { return records + qsizetype(i) * Size; } // from 0
+    struct StoredDate {
+        char bytes[6]; // the day, month and year fields as stored
+    };
+    static StoredDate storedDate(int16_t day, int16_t month, int16_t year);
+    static bool isDated(const char *record, const StoredDate &date);
     bool operator==(const NumbersRecord &) const = default;
 };
 
 // The most records a numbers file can hold: counts are 16-bit values.
 constexpr int MaxNumbersRecords = 32767;
 
+// The longest a numbers file holding the most records can be.
+constexpr qint64 MaxNumbersFileBytes = qint64(MaxNumbersRecords) * NumbersRecord::Size;
+
 // A numbers file opened for random access: the count in record 1, 30-byte records.
 using NumbersFile = CountedRecordFile<NumbersRecord, MaxNumbersRecords>;
+
+// The bytes of a numbers file where there is no file (a download, a file being built): records 1 to
+// count (never past the whole records the bytes hold) as stored.
+std::vector<NumbersRecord> numbersRecordsOf(const QByteArray &bytes, int count);
+// Writes the records over a numbers file's bytes from record 1 on and sets record 1's count to their
+// number; bytes past them stay as they were. No records leave record 1 (zeros where the bytes end)
+// with a count of 0.
+void putNumbersRecords(QByteArray &bytes, const std::vector<NumbersRecord> &records);
+// Records one after another as a numbers file stores them, each with its own count field.
+QByteArray recordBytes(const std::vector<NumbersRecord> &records);
+// Record 1's count as a file stores it, without creating a missing file; 0 for a file that is
+// missing, cannot be read or holds less than a count.
+int32_t storedCount(const QString &path);
 
 // A clear message for a numbers file whose count does not match what it holds.
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk);

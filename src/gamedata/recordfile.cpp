@@ -189,8 +189,8 @@ bool RecordFile::write(qint64 n, const QByteArray &bytes)
 
 void RecordFile::refuseWrite()
 {
-    m_error = isOpen() ? QStringLiteral("The file %1 cannot be written.").arg(m_path)
-                       : QStringLiteral("The file is not open.");
+    // A reason, as the system gives one: the message around it names the file.
+    m_error = isOpen() ? QStringLiteral("it is open for reading only") : QStringLiteral("it is not open");
 }
 
 bool RecordFile::writeRange(qint64 first, const QByteArray &bytes)

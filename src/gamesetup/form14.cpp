@@ -1,6 +1,7 @@
 #include "gamesetup/form14.h"
 #include "platform/controls.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/gameediting.h"
 #include "gamedata/gamevalidation.h"
 #include "gamedata/sharedstate.h"
@@ -262,7 +263,7 @@ void Form14::Form_Load()
 
     // The boxes show what could be read; the player must know when that is not the stored game.
     if (read.status == GameFileStatus::OpenFailed)
-        platform::MsgBox(QStringLiteral("The game file %1 cannot be opened: %2").arg(m_gameFile, read.error));
+        platform::MsgBox(cannotOpenFile(m_gameFile, read.error));
     else if (read.status == GameFileStatus::WrongLength)
         platform::MsgBox(damagedGameFileMessage(definitionPath(), read.length));
 }

@@ -2,17 +2,13 @@
 
 #include "gamedata/numbersfile.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <bitset>
 
 namespace vx {
 
 namespace {
-HistoryValidation refused(const QString &problem)
-{
-    return {false, 0, problem};
-}
-
 // The number of main numbers in a record, or -1 when they are not distinct numbers from 1 to 60
 // followed only by zeros.
 int mainCount(const NumbersRecord &record)
@@ -32,44 +28,65 @@ int mainCount(const NumbersRecord &record)
     }
     return count;
 }
-} // namespace
 
-HistoryValidation validateHistory(const QByteArray &bytes)
+// What is wrong with the results the count takes in, empty when nothing is.
+QString recordFault(const std::vector<NumbersRecord> &records)
 {
-    if (bytes.isEmpty())
-        return refused(QStringLiteral("The file is empty."));
-    if (bytes.size() % NumbersRecord::Size != 0)
-        return refused(QStringLiteral("The file is %1 bytes long, which is not a whole number of %2-byte records.")
-                           .arg(bytes.size())
-                           .arg(NumbersRecord::Size));
-    const qsizetype held = bytes.size() / NumbersRecord::Size;
-    const int32_t count = NumbersRecord::fromBytes(bytes.constData()).count;
-    if (count < 1 || count > held || count > MaxNumbersRecords)
-        return refused(QStringLiteral("The file says it holds %1 results but holds %2 records.").arg(count).arg(held));
-
     int mains = 0;
     long long lastKey = 0;
-    for (int i = 0; i < count; ++i) {
-        const NumbersRecord r = NumbersRecord::fromBytes(bytes.constData() + qsizetype(i) * NumbersRecord::Size);
-        const QString which = QStringLiteral("Result %1").arg(i + 1);
+    for (size_t i = 0; i < records.size(); ++i) {
+        const NumbersRecord &r = records[i];
+        const QString which = QStringLiteral("result %1").arg(i + 1);
         if (!QDate(r.year, r.month, r.day).isValid() || r.year < 1)
-            return refused(QStringLiteral("%1 has no valid date.").arg(which));
+            return QStringLiteral("%1 has no valid date").arg(which);
         const long long key = dateKey(r.year, r.month, r.day);
         if (key < lastKey)
-            return refused(QStringLiteral("%1 is dated before the result above it.").arg(which));
+            return QStringLiteral("%1 is dated before the result above it").arg(which);
         lastKey = key;
         const int n = mainCount(r);
         if (n < 0)
-            return refused(
-                QStringLiteral("%1 has main numbers that are repeated, out of place or outside 1 to 60.").arg(which));
+            return QStringLiteral("%1 has main numbers that are repeated, out of place or outside 1 to 60").arg(which);
         if (n < 3 || (i > 0 && n != mains))
-            return refused(
-                QStringLiteral("%1 does not have the same number of main numbers as the others.").arg(which));
+            return QStringLiteral("%1 does not have the same number of main numbers as the others").arg(which);
         mains = n;
         for (const int16_t e : r.extra)
             if (e < 0 || e > 60)
-                return refused(QStringLiteral("%1 has an extra number outside 0 to 60.").arg(which));
+                return QStringLiteral("%1 has an extra number outside 0 to 60").arg(which);
     }
+    return {};
+}
+} // namespace
+
+HistoryValidation validateHistory(const QByteArray &bytes, const QString &name)
+{
+    const auto refused = [&name](const QString &problem) {
+        return HistoryValidation {false, 0, QStringLiteral("The file %1 %2.").arg(name, problem)};
+    };
+    if (bytes.isEmpty())
+        return refused(QStringLiteral("is empty: it holds no results"));
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    NumbersFile file;
+    file.open(&buffer, name);
+    if (file.endsInTornRecord())
+        return refused(QStringLiteral("is not a results file: its %1 bytes are not whole records of %2 bytes")
+                           .arg(bytes.size())
+                           .arg(NumbersRecord::Size));
+    const int32_t count = file.declaredCount();
+    if (count > MaxNumbersRecords)
+        return refused(QStringLiteral("is not a sound results file: it gives its number of results as %1, more than "
+                                      "the %2 a results file holds")
+                           .arg(count)
+                           .arg(MaxNumbersRecords));
+    // A count of 0 would leave the game with no draws, whatever records follow it.
+    if (file.isDamaged() || count == 0)
+        return refused(QStringLiteral("is not a sound results file: it gives its number of results as %1, but it "
+                                      "holds %2 records")
+                           .arg(count)
+                           .arg(file.recordsOnDisk()));
+    if (const QString fault = recordFault(file.readRange(1, count)); !fault.isEmpty())
+        return refused(QStringLiteral("is not a sound results file: %1").arg(fault));
     return {true, count, QString()};
 }
 

@@ -1,10 +1,10 @@
 #include "online/loadresults.h"
 
-#include "gamedata/numbersfile.h"
+#include "gamedata/filemessages.h"
 #include "gamedata/recordfile.h"
 #include "gamedata/sharedstate.h"
+#include "online/historyvalidation.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,31 +20,6 @@ const std::array<DownloadedResultsFile, 4> &downloadedResultsFiles()
         {QStringLiteral("WKLMegaMillions.rtl"), QStringLiteral("MegaMillions.rtl")},
     }};
     return files;
-}
-
-QString historyFileFault(const QString &name, const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return QStringLiteral("The file %1 is empty: it holds no results.").arg(name);
-    if (bytes.size() % NumbersRecord::Size != 0)
-        return QStringLiteral("The file %1 is not a results file: its %2 bytes are not whole records of %3 bytes.")
-            .arg(name)
-            .arg(bytes.size())
-            .arg(NumbersRecord::Size);
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    NumbersFile file;
-    file.open(&buffer, name);
-    const int32_t declared = file.declaredCount();
-    const qint64 onDisk = file.recordsOnDisk();
-    // A count of 0 would leave the game with no draws, whatever records follow it.
-    if (file.isDamaged() || declared == 0)
-        return QStringLiteral("The file %1 is not a sound results file: it gives its number of results as %2, "
-                              "but it holds %3 records.")
-            .arg(name)
-            .arg(declared)
-            .arg(onDisk);
-    return QString();
 }
 
 namespace {
@@ -73,19 +48,19 @@ LoadedResults loadDownloadedResults(const QString &sourceFolder, const QString &
         const QFileInfo info(source);
         if (!info.exists() && !info.isSymLink())
             continue;
-        const QString kept = QStringLiteral(" %1 was left as it was.").arg(file.target);
+        const QString kept = fileLeftAsItWas(file.target);
         QByteArray bytes;
         QString error;
         if (!readWholeFile(source, &bytes, &error)) {
-            result.messages << QStringLiteral("The file %1 could not be read: %2.").arg(file.source, error) + kept;
+            result.messages << sentences({cannotReadFile(file.source, error), kept});
             continue;
         }
-        if (const QString fault = historyFileFault(file.source, bytes); !fault.isEmpty()) {
-            result.messages << fault + kept;
+        if (const HistoryValidation valid = validateHistory(bytes, file.source); !valid.ok) {
+            result.messages << sentences({valid.problem, kept});
             continue;
         }
         if (!saveWholeFile(dataPath(appFolder, file.target), bytes, &error)) {
-            result.messages << QStringLiteral("The file %1 could not be written: %2.").arg(file.target, error) + kept;
+            result.messages << sentences({cannotWriteFile(file.target, error), kept});
             continue;
         }
         result.copied << file.target;

@@ -15,11 +15,6 @@ struct DownloadedResultsFile {
 // The downloaded files the program knows, in the order they are copied.
 const std::array<DownloadedResultsFile, 4> &downloadedResultsFiles();
 
-// What is wrong with the bytes of a file offered as a history file, for the player; empty when
-// they are a sound history file: whole 30-byte records, record 1's count between 1 and the records
-// the file holds. An empty file or a count of 0 is refused too: it holds no history at all.
-QString historyFileFault(const QString &name, const QByteArray &bytes);
-
 // What loading the downloaded files did.
 struct LoadedResults {
     QStringList copied; // target names replaced, in order
@@ -27,7 +22,7 @@ struct LoadedResults {
 };
 
 // Copies every downloaded file found in sourceFolder over its history file in appFolder. A missing
-// file is skipped without a word; one that cannot be read, is no sound history file or cannot be
+// file is skipped without a word; one that cannot be read, is no sound history file (validateHistory) or cannot be
 // written is reported and leaves its history file byte for byte as it was. Each target is replaced
 // only once its new bytes are wholly written.
 LoadedResults loadDownloadedResults(const QString &sourceFolder, const QString &appFolder);

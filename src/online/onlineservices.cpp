@@ -1,5 +1,7 @@
 #include "online/onlineservices.h"
 
+#include "gamedata/filemessages.h"
+
 #include <QEventLoop>
 #include <QNetworkInformation>
 
@@ -100,7 +102,7 @@ Fetched fetch(
         result.outcome = Fetched::Outcome::Cancelled;
         result.problem = QStringLiteral("The download of %1 was cancelled.").arg(shown);
     } else if (http.state() == TransferState::Error) {
-        result.problem = http.errorString();
+        result.problem = sentence(http.errorString());
     } else if (expected > 0 && result.body.size() != expected) {
         result.problem = QStringLiteral("The download of %1 failed: %2 of %3 bytes arrived.")
                              .arg(shown)

@@ -1,15 +1,10 @@
 #include "online/rdl.h"
 
-#include "gamedata/entryfiles.h"
-#include "gamedata/numbersfile.h"
-#include "gamedata/sharedstate.h"
-#include "online/historyvalidation.h"
 #include "online/onlineservices.h"
 #include "platform/controls.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -80,83 +75,37 @@ void RDL::Command1_Click()
         platform::MsgBox(online::NoConnectionMessage);
         return;
     }
-    m_cancelled = false;
+    online::ResultsDownload download(m_appFolder, chosen, m_http,
+        {[](const QString &text) { platform::MsgBox(text); },
+            [](const QString &text) { return platform::AskYesNo(text); },
+            [this](const QString &status) {
+                Label2->setText(status);
+                ProgressBar1->setRange(0, 1);
+                ProgressBar1->setValue(0);
+            },
+            [this](qint64 received, qint64 expected) {
+                // Without a Content-length the bar only shows that something is happening.
+                ProgressBar1->setRange(0, expected > 0 ? int(expected) : 0);
+                ProgressBar1->setValue(int(std::min(received, qint64(ProgressBar1->maximum()))));
+            }});
+    m_download = &download;
     setDownloading(true);
-    for (const QString &game : chosen) {
-        if (m_cancelled)
-            break;
-        downloadGame(game);
-    }
+    m_driver.run(download);
     setDownloading(false);
-    Label2->setText(m_cancelled ? QStringLiteral("Cancelled.") : QStringLiteral("Done."));
+    m_download = nullptr;
+    Label2->setText(download.summary());
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     if (m_closeAfter)
         Command3_Click();
 }
 
-void RDL::downloadGame(const QString &game)
-{
-    const QString history = dataPath(m_appFolder, historyFileName(game));
-    const QString backup = dataPath(m_appFolder, QStringLiteral("temp.rtl"));
-    const bool existed = QFile::exists(history);
-    if (existed) {
-        if (const FileResult copied = copyFileReplacing(history, backup); !copied.ok) {
-            platform::MsgBox(QStringLiteral("The %1 history cannot be backed up, so its results are not downloaded. %2")
-                                 .arg(game, copied.message));
-            return;
-        }
-    }
-    const QByteArray before = existed ? [&] {
-        QFile file(history);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }() : QByteArray();
-
-    Label2->setText(QStringLiteral("Downloading the %1 results...").arg(game));
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(0);
-    const online::Fetched fetched
-        = online::fetch(m_http, online::serverUrl(QStringLiteral("/dwnld/NXL%1.rtl").arg(game)),
-            qint64(MaxNumbersRecords) * NumbersRecord::Size, [this](qint64 received, qint64 expected) {
-                // Without a Content-length the bar only shows that something is happening.
-                ProgressBar1->setRange(0, expected > 0 ? int(expected) : 0);
-                ProgressBar1->setValue(int(std::min(received, qint64(ProgressBar1->maximum()))));
-            });
-
-    const QString unchanged = QStringLiteral("The %1 history has not been changed.").arg(game);
-    bool replaced = false;
-    if (fetched.outcome != online::Fetched::Outcome::Complete) {
-        platform::MsgBox(fetched.problem + QLatin1Char(' ') + unchanged);
-    } else if (const HistoryValidation valid = validateHistory(fetched.body); !valid.ok) {
-        platform::MsgBox(QStringLiteral("The file downloaded for %1 is not a results history: %2 %3")
-                             .arg(game, valid.problem, unchanged));
-    } else if (platform::AskYesNo(QStringLiteral("Replace the %1 history with the %2 results downloaded?")
-                                      .arg(game)
-                                      .arg(valid.count))) {
-        QString error;
-        replaced = saveWholeFile(history, fetched.body, &error);
-        if (!replaced)
-            platform::MsgBox(QStringLiteral("The %1 history cannot be written: %2 %3").arg(game, error, unchanged));
-    }
-
-    // Whatever did not end in a replacement leaves the history exactly as it was.
-    if (!replaced) {
-        QFile now(history);
-        const bool exists = now.exists();
-        const QByteArray current = exists && now.open(QIODevice::ReadOnly) ? now.readAll() : QByteArray();
-        now.close();
-        if (existed && (!exists || current != before))
-            copyFileReplacing(backup, history);
-        else if (!existed && exists)
-            QFile::remove(history);
-    }
-    QFile::remove(backup);
-}
-
 void RDL::Command2_Click()
 {
-    m_cancelled = true;
-    m_http.cancel();
+    if (!m_download)
+        return;
+    m_download->cancel();
+    m_driver.cancel();
 }
 
 void RDL::Command3_Click()

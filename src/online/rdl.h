@@ -1,7 +1,9 @@
 #pragma once
 
 #include "gamedata/mainwindowlink.h"
+#include "online/resultsdownload.h"
 #include "platform/httptransfer.h"
+#include "platform/longrun.h"
 #include "platform/toolwindow.h"
 
 #include <QStringList>
@@ -13,10 +15,8 @@ class QPushButton;
 
 namespace vx {
 
-// The results downloader: fetches the result histories of the games the player ticks from the
-// download server and, once a file has arrived whole and reads as a history, replaces the game's
-// history file after the player agrees. While a game's history may be replaced, a copy of it is
-// kept as temp.rtl in the application folder; whatever goes wrong, the history stays as it was.
+// The results downloader: the player ticks games and the window shows their download
+// (online::ResultsDownload) with its progress, status and Cancel.
 class RDL : public ToolWindow
 {
     Q_OBJECT
@@ -45,14 +45,14 @@ protected:
     void titleBarClose() override;
 
 private:
-    void downloadGame(const QString &game);
     void setDownloading(bool downloading);
 
     const QString m_appFolder;
     MainWindowLink &m_main;
     platform::HttpTransfer m_http;
+    platform::LongRunDriver m_driver;
+    online::ResultsDownload *m_download = nullptr; // the run under way
     bool m_downloading = false;
-    bool m_cancelled = false;
     bool m_closeAfter = false;
 };
 

@@ -1,5 +1,6 @@
 #include "online/updatecheck.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/recordfile.h"
 #include "gamedata/sharedstate.h"
 #include "online/onlineservices.h"
@@ -41,7 +42,7 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
     const Fetched fetched = fetchShown(
         QStringLiteral("Checking for a newer version..."), QStringLiteral("/CNXversion.rtl"), MaxVersionFileBytes);
     if (fetched.outcome != Fetched::Outcome::Complete) {
-        platform::MsgBox(QStringLiteral("The check for a newer version failed. %1").arg(fetched.problem));
+        platform::MsgBox(sentences({QStringLiteral("The check for a newer version failed"), fetched.problem}));
         return false;
     }
     const VersionFileRead read = readVersionFile(fetched.body);
@@ -72,7 +73,7 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
     const Fetched updater = fetchShown(QStringLiteral("Downloading version %1...").arg(read.file->version.toString()),
         QStringLiteral("/nxupd.exe"), MaxUpdaterBytes);
     if (updater.outcome != Fetched::Outcome::Complete) {
-        platform::MsgBox(QStringLiteral("The download of the new version failed. %1").arg(updater.problem));
+        platform::MsgBox(sentences({QStringLiteral("The download of the new version failed"), updater.problem}));
         return false;
     }
     if (!updaterSignatureVerifies(updater.body, read.file->updaterSignature, updatePublicKey())) {
@@ -91,7 +92,7 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
     }
     QString error;
     if (!saveWholeFile(path, updater.body, &error)) {
-        platform::MsgBox(QStringLiteral("The updater cannot be saved: %1").arg(error));
+        platform::MsgBox(sentences({QStringLiteral("The updater could not be saved"), cannotWriteFile(path, error)}));
         return false;
     }
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);

@@ -1,5 +1,7 @@
 #include "pickdigits/pickfile.h"
 
+#include "gamedata/filemessages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -126,7 +128,7 @@ FileResult writePickFile(const QString &path, int pickType, const std::vector<Pi
     QString error;
     if (!saveWholeFile(path, bytes, &error))
         return FileResult::failure(
-            QStringLiteral("Your lines could not be saved to %1: %2").arg(QFileInfo(path).fileName(), error));
+            sentences({QStringLiteral("Your lines could not be saved."), cannotWriteFile(path, error)}));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "pickdigits/picky34.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/rnd.h"
 #include "gamedata/sharedstate.h"
 #include "pickdigits/pickfile.h"
@@ -146,7 +147,7 @@ void Picky34::Form_Load()
     m_loadError = read.error;
     linesChanged();
     if (!read.readable)
-        platform::MsgBox(QStringLiteral("%1 cannot be read: %2").arg(pickFileName(m_pickType), read.error));
+        platform::MsgBox(cannotReadFile(pickFileName(m_pickType), read.error));
     else if (read.damaged())
         platform::MsgBox(damagedPickFileMessage(filePath(), read));
 }

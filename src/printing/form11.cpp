@@ -1,5 +1,6 @@
 #include "printing/form11.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/mainwindowlink.h"
 #include "gamedata/sharedstate.h"
 #include "platform/controls.h"
@@ -7,7 +8,6 @@
 #include "platform/printer.h"
 #include "printing/printers.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,10 +71,10 @@ bool Form11::useChosenPrinter(const QString &name)
     }
     QString error;
     if (!SavePrinterName(m_startup.AppFolder, name, &error))
-        platform::MsgBox(
-            QStringLiteral("The printer choice could not be saved in %1 (%2). \"%3\" is used until "
-                           "the program ends and must be chosen again at the next start.")
-                .arg(QDir::toNativeSeparators(m_startup.AppFolder + QStringLiteral("/print.dat")), error, name));
+        platform::MsgBox(sentences({QStringLiteral("The printer choice could not be saved"),
+            cannotWriteFile(QStringLiteral("print.dat"), error),
+            QStringLiteral("\"%1\" is used until the program ends and must be chosen again at the next start.")
+                .arg(name)}));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "slips/sliplayout.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/recordfile.h"
 
 #include <QBuffer>
@@ -185,8 +186,8 @@ std::optional<SlipLayout> readSlipLayout(const QString &path, QString *message)
 {
     QFile device(path);
     if (!device.exists() || !device.open(QIODevice::ReadOnly)) {
-        *message = QStringLiteral("The bet slip of this game has not been calibrated: the file %1 cannot be read.")
-                       .arg(path);
+        *message = sentences({QStringLiteral("The bet slip of this game has not been calibrated"),
+            cannotReadFile(path, device.exists() ? device.errorString() : QStringLiteral("it does not exist"))});
         return std::nullopt;
     }
     RecordFile file(RecordSize);
@@ -194,7 +195,8 @@ std::optional<SlipLayout> readSlipLayout(const QString &path, QString *message)
     QString problem;
     std::optional<SlipLayout> layout = parseSlipLayout(file.readAll(), &problem);
     if (!layout)
-        *message = QStringLiteral("The slip layout file %1 is damaged: %2.").arg(path, problem);
+        *message = sentence(QStringLiteral("The slip layout file %1 is damaged: %2")
+                                .arg(shownFileName(path), withoutFullStop(problem)));
     return layout;
 }
 
@@ -207,7 +209,7 @@ bool saveSlipLayout(const QString &path, const SlipLayout &layout, QString *mess
     QString error;
     if (saveWholeFile(path, slipLayoutBytes(layout), &error))
         return true;
-    *message = QStringLiteral("The slip layout could not be saved in %1: %2").arg(path, error);
+    *message = sentences({QStringLiteral("The slip layout could not be saved"), cannotWriteFile(path, error)});
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "slips/slipprinting.h"
 
+#include "gamedata/filemessages.h"
 #include "printing/placement.h"
 
 namespace vx {
@@ -30,14 +31,15 @@ QString printTickets(const QString &appFolder, const CurrentGame &game, const QS
     if (const FileResult read = readNumbersFile(entryFile, &entries); !read.ok)
         return read.message;
     if (entries.damaged)
-        return entries.damageMessage() + QStringLiteral(" Nothing is printed.");
+        return sentences({entries.damageMessage(), QStringLiteral("Nothing is printed.")});
     if (entries.records.empty())
         return NoEntriesToPrint;
 
     QString message;
     const std::optional<SlipLayout> layout = readSlipLayout(slipLayoutPath(appFolder, game.GameName), &message);
     if (!layout)
-        return message + QStringLiteral(" Nothing is printed; calibrate the slip with Ticket Printing > Calibrate.");
+        return sentences(
+            {message, QStringLiteral("Nothing is printed; calibrate the slip with Ticket Printing > Calibrate.")});
     if (message = layoutPoolMismatch(*layout, game.MainPool, slipBonusPool(game)); !message.isEmpty())
         return message;
     const std::vector<SlipMark> marks = slipMarks(*layout, entries.records, &message);
@@ -45,7 +47,7 @@ QString printTickets(const QString &appFolder, const CurrentGame &game, const QS
         return message;
     QString error;
     if (!printSlipMarks(*layout, marks, &error))
-        return QStringLiteral("The slips could not be printed: %1").arg(error);
+        return sentence(QStringLiteral("The slips could not be printed: %1").arg(withoutFullStop(error)));
     return {};
 }
 
@@ -57,7 +59,7 @@ QString printBoardTest(const SlipLayout &layout, int board)
         return QStringLiteral("The slip has no board %1.").arg(board);
     QString error;
     if (!printSlipMarks(layout, boardTestMarks(layout, board), &error))
-        return QStringLiteral("The test print could not be printed: %1").arg(error);
+        return sentence(QStringLiteral("The test print could not be printed: %1").arg(withoutFullStop(error)));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "wheels/wheeldesign.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/numbersfile.h"
 
 #include <QDir>
@@ -137,15 +138,15 @@ WheelDesignRead readWheelDesign(const QString &appFolder, const WheelType &type,
         return read;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        read.error
-            = QStringLiteral("The wheel design %1 could not be read: %2.").arg(shownName(name), file.errorString());
+        read.error = sentence(QStringLiteral("The wheel design %1 could not be read: %2")
+                                  .arg(shownName(name), withoutFullStop(file.errorString())));
         return read;
     }
     // One byte past the largest design tells a file that is too large without reading it all.
     const QByteArray text = file.read(MaxWheelDesignBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        read.error
-            = QStringLiteral("The wheel design %1 could not be read: %2.").arg(shownName(name), file.errorString());
+        read.error = sentence(QStringLiteral("The wheel design %1 could not be read: %2")
+                                  .arg(shownName(name), withoutFullStop(file.errorString())));
         return read;
     }
     return parseWheelDesign(text, type, group, name);

@@ -1,5 +1,6 @@
 #include "wheels/wheelengine.h"
 
+#include "gamedata/filemessages.h"
 #include "gamedata/rnd.h"
 
 #include <algorithm>
@@ -122,13 +123,9 @@ std::vector<NumbersRecord> wheelEntries(const WheelDesign &design, const std::ve
 
 FileResult saveWheelFile(const QString &path, const std::vector<NumbersRecord> &entries)
 {
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(entries.size()) * NumbersRecord::Size);
-    for (const NumbersRecord &entry : entries)
-        bytes += entry.toBytes();
     QString error;
-    if (!saveWholeFile(path, bytes, &error))
-        return FileResult::failure(QStringLiteral("%1 could not be written: %2.").arg(path, error));
+    if (!saveWholeFile(path, recordBytes(entries), &error))
+        return FileResult::failure(cannotWriteFile(path, error));
     return {};
 }
 

@@ -125,7 +125,7 @@ TEST(Optimizer, ACreateCutShortByAFullDiskLeavesTheTargetAsItWas)
                 const FailingFileWrites disk(accepted);
                 written = appendOptimizedEntries(folder.file("Lotto.lot"), entries, QDate(2005, 11, 5));
             }
-            EXPECT_EQ(written.message, "The file Lotto.lot could not be written: No space left on device");
+            EXPECT_EQ(written.message, "The file Lotto.lot could not be written: No space left on device.");
             EXPECT_EQ(folder.exists("Lotto.lot"), existed);
             EXPECT_EQ(folder.bytes("Lotto.lot"), existed ? old : QByteArray());
         }

@@ -95,7 +95,7 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
     platform::MessageScript::clear();
     Form1 &f = start();
     EXPECT_EQ(messages().replaceInStrings(QRegularExpression("(?<=opened: ).+|(?<=it is )(\\d+) .*"), "\\1"),
-        (QStringList {"The game file game1.dat cannot be opened: ", "The game file game2.dat cannot be opened: ",
+        (QStringList {"The file game1.dat could not be opened: ", "The file game2.dat could not be opened: ",
             "The game file game4.dat is damaged: it is 98", "The game file game5.dat is damaged: it is 14"}));
     const QStringList captions {"Game1", "Game2", "Game3", "Fiver", "Game5", "DrawnZero"};
     expectGames(captions, {4, 6}, false);

@@ -115,7 +115,7 @@ TEST(Suggestions, AFullDiskEndsTheRunWithTheFileWhole)
                 run.close();
             }
             ASSERT_EQ(turn, SuggestionRun::Turn::WriteFailed);
-            EXPECT_EQ(run.failure().message, "The file Lotto.lot could not be written: No space left on device");
+            EXPECT_EQ(run.failure().message, "The file Lotto.lot could not be written: No space left on device.");
             const QByteArray bytes = folder.bytes("Lotto.lot");
             const int count = (existed ? 2 : 0) + added;
             if (count == 0) {

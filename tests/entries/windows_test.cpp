@@ -201,7 +201,7 @@ TEST_F(EntriesTest, AddAndSuggestOnAFullDiskKeepTheEntryFileWhole)
     const QByteArray before = file();
     Form5 *adder = open<Form5>(form().Command4);
     ASSERT_TRUE(adder);
-    const QString full = "The file Weekly05NOV2005.lot could not be written: No space left on device";
+    const QString full = "The file Weekly05NOV2005.lot could not be written: No space left on device.";
     {
         const FailingFileWrites disk(NumbersRecord::Size + 3, "Weekly05NOV2005.lot"); // the record, not the count
         enter(adder->Text1.data(), adder->Command6, {"44", "3", "25", "12", "40", "7"});

@@ -55,7 +55,7 @@ TEST(GameFiles, AFailingWriteIsReportedAsNotSaved)
     FailingFileWrites failing(0, QStringLiteral("game1.dat"));
     const auto change = [](GameDefinition &g) { return g.mainPool = 59, QString(); };
     EXPECT_EQ(updateGameFile(folder.file("game1.dat"), change).message,
-        "The game definition could not be saved: the file game1.dat cannot be written (No space left on device). "
+        "The game definition could not be saved. The file game1.dat could not be written: No space left on device. "
         "Nothing was changed in it.");
     EXPECT_EQ(folder.bytes("game1.dat"), referenceFile("game1.dat"));
 }

@@ -136,7 +136,7 @@ TEST(NumbersFileChanges, FailuresLeaveTheOldFileByteForByteAndSaySoAndSuccessesK
             const FileResult r = change < 2 ? insertResult(path, drawRecord(change ? 2099 : 1999, 1, 1, {1, 2, 3}))
                 : change == 2               ? deleteResult(path, 2)
                                             : deleteEntries(path, {0, 3});
-            EXPECT_EQ(r.message, "The file Lotto.rtl could not be written: No space left on device");
+            EXPECT_EQ(r.message, "The file Lotto.rtl could not be written: No space left on device.");
             EXPECT_EQ(failing.failures(), 1);
             EXPECT_EQ(folder.bytes("Lotto.rtl"), before);
             EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"Lotto.rtl"});
@@ -149,7 +149,8 @@ TEST(NumbersFileChanges, FailuresLeaveTheOldFileByteForByteAndSaySoAndSuccessesK
     EXPECT_EQ(QFile::permissions(path), permissions);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0) { // root writes read-only files
-        EXPECT_TRUE(deleteResult(path, 1).message.endsWith("Lotto.rtl cannot be written."));
+        EXPECT_TRUE(deleteResult(path, 1).message.endsWith(
+            "The file Lotto.rtl could not be written: it is open for reading only."));
     }
 }
 
@@ -166,7 +167,7 @@ TEST(NumbersFileChanges, AFullDiskChangesNothing)
     EXPECT_TRUE(history.open(QIODevice::WriteOnly) && history.write(before) == before.size() && history.flush()
         && filler.open(QIODevice::WriteOnly));
     while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
-    EXPECT_TRUE(insertResult(path, randomDraw(gen)).message.endsWith("No space left on device"));
+    EXPECT_TRUE(insertResult(path, randomDraw(gen)).message.endsWith("No space left on device."));
     filler.close();
     EXPECT_EQ(fileBytes(path), before); // by path: the old file may have been replaced
     EXPECT_TRUE(QFile::remove(filler.fileName()) && insertResult(path, randomDraw(gen)).ok);
@@ -206,7 +207,7 @@ TEST(NumbersFileChanges, AnAppendCutShortByAFullDiskLeavesTheFileAsItWasOrWhole)
                 EXPECT_EQ(count, rawInt32(whole, 0));
                 continue;
             }
-            EXPECT_EQ(result.message, "The file e.lot could not be written: No space left on device");
+            EXPECT_EQ(result.message, "The file e.lot could not be written: No space left on device.");
             EXPECT_EQ(folder.exists("e.lot"), before.has_value());
             EXPECT_EQ(folder.bytes("e.lot"), before.value_or(QByteArray()));
         }
@@ -228,10 +229,10 @@ TEST(NumbersFileChanges, AnAppendOnARealFullDiskSaysSoAndLeavesTheFileAsItWas)
     QFile filler(disk.filePath("filler"));
     EXPECT_TRUE(filler.open(QIODevice::WriteOnly));
     while (filler.write(QByteArray(512, 'x')) == 512 && filler.flush()) { }
-    EXPECT_EQ(appendEntry(path, {5, 6, 7}, 8).message, "The file e.lot could not be written: No space left on device");
+    EXPECT_EQ(appendEntry(path, {5, 6, 7}, 8).message, "The file e.lot could not be written: No space left on device.");
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(appendEntry(disk.filePath("new.lot"), {5, 6, 7}, 8).message,
-        "The file new.lot could not be written: No space left on device");
+        "The file new.lot could not be written: No space left on device.");
     EXPECT_FALSE(QFile::exists(disk.filePath("new.lot")));
     filler.close();
     EXPECT_TRUE(QFile::remove(filler.fileName()) && appendEntry(path, {5, 6, 7}, 8).ok);
@@ -312,4 +313,68 @@ TEST(NumbersFileRecords, GiveWhatAWholeReadGivesMappedOrNot)
     NumbersFileRecords missing;
     EXPECT_TRUE(missing.open(folder.file("new.rtl")).ok && missing.count() == 0 && folder.exists("new.rtl"));
     EXPECT_FALSE(missing.open(folder.file("none/e.lot")).ok);
+}
+
+// Where there is no file (a download, a file being built), the bytes are read and written through
+// the same record layer: every record as stored, the count in record 1, the rest left alone.
+TEST(NumbersFileBytes, ReadAndWriteRecordsWhereThereIsNoFile)
+{
+    std::mt19937 random(22);
+    for (int round = 0; round < 50; ++round) {
+        std::vector<NumbersRecord> records(random() % 6);
+        for (NumbersRecord &r : records) {
+            QByteArray raw(NumbersRecord::Size, '\0');
+            for (char &c : raw)
+                c = static_cast<char>(random());
+            r = NumbersRecord::fromBytes(raw.constData());
+        }
+        const QByteArray before(static_cast<qsizetype>(random() % 200), 'x');
+        QByteArray bytes = before;
+        putNumbersRecords(bytes, records);
+        const qsizetype written = std::max<qsizetype>(records.size(), 1) * NumbersRecord::Size;
+        ASSERT_EQ(bytes.size(), std::max(before.size(), written));
+        EXPECT_EQ(bytes.mid(written), before.mid(written)); // past the new records, as it was
+        EXPECT_EQ(NumbersRecord::fromBytes(bytes.constData()).count, static_cast<int32_t>(records.size()));
+        const std::vector<NumbersRecord> read = numbersRecordsOf(bytes, static_cast<int>(records.size()));
+        ASSERT_EQ(read.size(), records.size());
+        for (size_t k = 0; k < records.size(); ++k) {
+            NumbersRecord expected = records[k];
+            if (k == 0)
+                expected.count = static_cast<int32_t>(records.size());
+            EXPECT_EQ(read[k], expected);
+        }
+        // A count beyond the bytes takes the whole records there are, no more.
+        EXPECT_EQ(numbersRecordsOf(bytes + "torn", 1000).size(), size_t((bytes.size() + 4) / NumbersRecord::Size));
+    }
+    EXPECT_EQ(recordBytes({drawRecord(2024, 1, 6, {1, 2, 3}), drawRecord(2024, 1, 13, {4, 5, 6})}),
+        drawRecord(2024, 1, 6, {1, 2, 3}).toBytes() + drawRecord(2024, 1, 13, {4, 5, 6}).toBytes());
+}
+
+TEST(NumbersFileBytes, TheStoredCountIsReadWithoutCreatingAMissingFile)
+{
+    TestFolder folder;
+    const struct {
+        QByteArray bytes;
+        int32_t count;
+    } cases[] = {{"", 0}, {"\x05\0\0", 0}, {QByteArray("\x05\0\0\0", 4), 5}, {QByteArray("\xff\xff\xff\xff", 4), -1},
+        {numbersFileBytes({drawRecord(2024, 1, 6, {1, 2, 3}), drawRecord(2024, 1, 13, {4, 5, 6})}), 2}};
+    for (const auto &c : cases) {
+        folder.writeBytes("e.lot", c.bytes);
+        EXPECT_EQ(storedCount(folder.file("e.lot")), c.count);
+    }
+    EXPECT_EQ(storedCount(folder.file("missing.lot")), 0);
+    EXPECT_FALSE(folder.exists("missing.lot"));
+}
+
+TEST(NumbersFileBytes, FieldsReadWhereTheRecordsLieAgreeWithTheWholeRecord)
+{
+    const NumbersRecord r = drawRecord(2024, 11, 5, {1, 2, 3, 4, 5, 6, 7}, {8, 9});
+    const QByteArray two = r.toBytes() + drawRecord(2024, 5, 11, {10}).toBytes();
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(NumbersRecord::numberAt(two.constData(), k), r.numbers()[size_t(k - 1)]);
+    EXPECT_EQ(NumbersRecord::numberAt(NumbersRecord::recordAt(two.constData(), 1), 1), 10);
+    EXPECT_TRUE(NumbersRecord::isDated(two.constData(), NumbersRecord::storedDate(5, 11, 2024)));
+    EXPECT_FALSE(NumbersRecord::isDated(two.constData(), NumbersRecord::storedDate(11, 5, 2024)));
+    EXPECT_TRUE(
+        NumbersRecord::isDated(NumbersRecord::recordAt(two.constData(), 1), NumbersRecord::storedDate(11, 5, 2024)));
 }

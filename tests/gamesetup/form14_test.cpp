@@ -66,7 +66,8 @@ TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
     EXPECT_EQ(folder.bytes("game1.dat"), before);
     ASSERT_EQ(Script::shown().size(), 4);
     for (const QString &message : Script::shown())
-        EXPECT_TRUE(message.startsWith("The game definition could not be saved: the file game1.dat cannot be written")
+        EXPECT_TRUE(
+            message.startsWith("The game definition could not be saved. The file game1.dat could not be written: ")
             && message.endsWith("Nothing was changed in it."))
             << message.toStdString();
 

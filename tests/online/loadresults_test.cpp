@@ -8,15 +8,16 @@ using namespace vx;
 using namespace vx::test;
 
 // A history file: records counted in record 1, spare ones past the count.
-static QByteArray history(int count, int records)
+static QByteArray history(int count, int records, int third = 30)
 {
     QByteArray bytes;
     for (int k = 0; k < records; ++k)
-        bytes += drawRecord(2024, 1 + k, 1, {1 + k, 20, count}).toBytes();
+        bytes += drawRecord(2024, 1 + k, 1, {1 + k, 20, third}).toBytes();
     return bytes.isEmpty() ? bytes : bytes.replace(0, 4, NumbersRecord {count}.toBytes().left(4));
 }
 
-// An unsound, unreadable or unwritable file is reported and its target kept; the sound ones are copied.
+// An unsound (as a download would be refused), unreadable or unwritable file is reported and its target kept; the sound
+// ones are copied.
 TEST(LoadResults, RefusesUnsoundOrFailingFilesAndKeepsTheOldHistory)
 {
     const std::pair<QByteArray, const char *> cases[] = {// offered as WKLCash5.rtl; null: a folder of that name
@@ -30,6 +31,9 @@ TEST(LoadResults, RefusesUnsoundOrFailingFilesAndKeepsTheOldHistory)
         {history(-1, 3),
             "The file WKLCash5.rtl is not a sound results file: it gives its number of results as -1, but"},
         {history(200, 81), "The file WKLCash5.rtl is not a sound results file: it gives its number of results as 200"},
+        {history(2, 2, 2),
+            "The file WKLCash5.rtl is not a sound results file: result 2 has main numbers that are repeated, out of "
+            "place or outside 1 to 60."},
         {QByteArray(), "The file WKLCash5.rtl could not be read: "},
         {history(3, 3), "The file Cash5.rtl could not be written: No space left on device. "}};
     for (const auto &[offered, message] : cases) {

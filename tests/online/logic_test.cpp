@@ -17,8 +17,8 @@ const std::vector<NumbersRecord> Good = {drawRecord(2024, 1, 6, {1, 2, 3, 4, 5, 
 
 TEST(HistoryValidation, TakesASoundHistoryAndRefusesEachKindOfDamage)
 {
-    EXPECT_EQ(validateHistory(history(Good)).count, 3);
-    EXPECT_TRUE(validateHistory(vx::test::referenceFile("Weekly.rtl")).ok);
+    EXPECT_EQ(validateHistory(history(Good), "NXLGame.rtl").count, 3);
+    EXPECT_TRUE(validateHistory(vx::test::referenceFile("Weekly.rtl"), "NXLGame.rtl").ok);
     const auto with = [](int index, auto change) {
         std::vector<NumbersRecord> records = Good;
         change(records[size_t(index)]);
@@ -34,8 +34,14 @@ TEST(HistoryValidation, TakesASoundHistoryAndRefusesEachKindOfDamage)
         with(0, [](NumbersRecord &r) { r.main[0] = -3; }), with(1, [](NumbersRecord &r) { r.main[6] = 17; }),
         with(2, [](NumbersRecord &r) { r.main[2] = 0; }), with(2, [](NumbersRecord &r) { r.extra[1] = 61; }),
         history({drawRecord(2024, 1, 1, {1, 2})})};
-    for (qsizetype i = 0; i < bad.size(); ++i)
-        EXPECT_FALSE(validateHistory(bad[i]).ok || validateHistory(bad[i]).problem.isEmpty()) << i;
+    for (qsizetype i = 0; i < bad.size(); ++i) {
+        const HistoryValidation refused = validateHistory(bad[i], "NXLGame.rtl");
+        EXPECT_FALSE(refused.ok || refused.problem.isEmpty()) << i;
+        // One sentence naming the file, as the loading of downloaded results and the downloader show it.
+        EXPECT_TRUE(refused.problem.startsWith("The file NXLGame.rtl is ") && refused.problem.endsWith('.')
+            && refused.problem.count('.') == 2) // the other in the name
+            << refused.problem.toStdString();
+    }
 }
 
 TEST(VersionFile, ReadsTheTwoLinesAndRefusesAnythingElse)

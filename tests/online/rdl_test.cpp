@@ -128,7 +128,7 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
         {{404, "gone"}, "The server answered 404"}, // no such file
         {{200, New, -1, 40}, "The download of"}, // dropped half-way
         {{200, New, New.size() + 30}, "The download of"}, // shorter than its Content-length
-        {{200, New.chopped(1)}, "not a whole number"}, // a byte short of whole records
+        {{200, New.chopped(1)}, "not whole records"}, // a byte short of whole records
         {{200, unordered}, "is dated before"}, // the dates out of order
         {{200, above60}, "outside 1 to 60"}, // a number out of range
         {{200, New, -1, 30, true}, server.url().toString() + "/dwnld/NXLWeekly.rtl was cancelled."}, // Cancel stops all
@@ -155,6 +155,7 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
         EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
         EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
         EXPECT_TRUE(window->Command3->isEnabled());
+        EXPECT_EQ(window->Label2->text(), c.answer.stall ? "Cancelled." : "Not downloaded: Weekly, Midweek.");
     }
 
     // A sound download replaces a history only after Yes.
@@ -173,6 +174,7 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
     EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
     EXPECT_FALSE(folder.exists("temp.rtl"));
     EXPECT_EQ(window->ProgressBar1->maximum(), 1); // back at rest
+    EXPECT_EQ(window->Label2->text(), "Done.");
     window->Command3->click();
     EXPECT_EQ(main.enabled, 1);
     EXPECT_FALSE(window->isVisible());

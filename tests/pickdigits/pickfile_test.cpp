@@ -21,7 +21,8 @@ TEST(PickFile, TheReferenceFileReadsAndIsWrittenByteForByteAndFailedSavesLeaveIt
     for (const qint64 accepted : {0, 12, 35}) {
         FailingFileWrites failing(accepted);
         EXPECT_EQ(writePickFile(path, 4, {{5, 6, 7, 8}, {9, 9, 9, 9}, {1, 1, 1, 1}}).message,
-            QStringLiteral("Your lines could not be saved to Pick4.lot: No space left on device"));
+            QStringLiteral(
+                "Your lines could not be saved. The file Pick4.lot could not be written: No space left on device."));
     }
     EXPECT_FALSE(writePickFile(path, 4, std::vector<PickLine>(size_t(MaxPickLines) + 1)).ok);
     EXPECT_EQ(folder.bytes("Pick4.lot"), referenceFile("Pick4.lot")); // failed saves leave the old file

@@ -80,7 +80,7 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
              "9 and is not shown. 2 lines are shown; saving keeps only the lines in the list."},
             damaged},
         {4, "dir", "+1234 y X n", {"1 2 3 4"}, {}, // a failed save keeps the window open with the lines
-            {"Pick4.lot cannot be read: *", Question,
+            {"The file Pick4.lot could not be read: *", Question,
                 "Pick4.lot could not be read when this window opened (*), so it is not overwritten. Your lines have "
                 "not been saved.",
                 Question},
