@@ -272,7 +272,6 @@ void Form12::Command4_Click()
 void Form12::Command3_Click()
 {
     QFile::remove(dataPath(m_appFolder, QStringLiteral("temp.lot")));
-    m_main.enableAgain();
     unload();
 }
 

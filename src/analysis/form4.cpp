@@ -205,7 +205,6 @@ bool Form4::chartRun(int16_t mode, bool useLast, int &n)
 void Form4::failChart(const QString &message)
 {
     platform::MsgBox(message);
-    m_main.enableAgain();
     unload();
 }
 
@@ -249,7 +248,6 @@ void Form4::mnuNarrower_Click()
 
 void Form4::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 
@@ -302,12 +300,7 @@ void Form4::openBallStats(int16_t ball, const QString &caption)
     const StatsChoice choice {StatsMode, ball, caption, Text2->text()};
     auto *window = new Form26(m_game, m_appFolder, m_monthNames, choice);
     window->Form_Load();
-    connect(window, &ToolWindow::closed, this, [this] {
-        setEnabled(true);
-        show();
-        raise();
-        activateWindow();
-    });
+    // This window is the one Form26 disables and gives back.
     openToolWindow(this, window, OpenMode::NoWait);
 }
 

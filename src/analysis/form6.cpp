@@ -39,7 +39,7 @@ QDate recordDate(const NumbersRecord &record)
 } // namespace
 
 Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const StartupValues &startup,
-    const QString &entryCountText, bool &historyListFull, MainWindowLink &main, QWidget *parent)
+    const QString &entryCountText, MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
     , m_game(game)
     , m_entryFile(files.EntryFile)
@@ -47,7 +47,6 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
           files.HistoryFile.isEmpty() ? dataPath(startup.AppFolder, historyFileName(game.GameName)) : files.HistoryFile)
     , m_monthNames(startup.MonthNames)
     , m_entryCountText(entryCountText)
-    , m_historyListFull(historyListFull)
     , m_main(main)
 {
     setObjectName(QStringLiteral("Form6"));
@@ -152,7 +151,7 @@ void Form6::finishRange()
 
 void Form6::Command2_Click()
 {
-    m_historyListFull = false;
+    emit historyListFull(false);
     ListPage = 0;
     Command1->setEnabled(false);
     Command2->setEnabled(false);
@@ -215,7 +214,7 @@ void Form6::Command2_Click()
 
     const HistoryRules rules = HistoryRules::fromGame(m_game);
     const HistoryEntries entries(entryRead.records, rules);
-    HistoryCheck check(entries, rules, m_historyListFull, ListLimit);
+    HistoryCheck check(entries, rules, ListLimit);
     HistoryCheckSteps steps(check, history.records, range, m_monthNames);
     platform::LongRunDriver::Reports reports;
     reports.eachStep = [&] {
@@ -242,7 +241,8 @@ void Form6::Command2_Click()
         Text[static_cast<size_t>(k)]->setText(QString::number(check.WinTotals()[static_cast<size_t>(k)], 'f', 0));
     List1[0]->setVisible(true);
     List1[1]->setVisible(false);
-    if (m_historyListFull)
+    emit historyListFull(check.HistoryListFull());
+    if (check.HistoryListFull())
         platform::MsgBox(QStringLiteral(
             "Please note that not all the entries have been displayed in the list on the left. This is due to there "
             "being 131000 entries which is the limit. However the summary on the right has been completed. If you "
@@ -284,7 +284,6 @@ void Form6::Command5_Click()
 
 void Form6::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

@@ -27,15 +27,12 @@ QString rangeCaption(const QString &drawCountText)
 }
 } // namespace
 
-LinkProcess::LinkProcess(const CurrentGame &game, const StartupValues &startup,
-    std::function<std::optional<QDate>()> shownEntryDate, bool &addedToShown, MainWindowLink &main, QWidget *parent)
+LinkProcess::LinkProcess(const CurrentGame &game, const StartupValues &startup, MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
     , m_game(game)
     , m_appFolder(startup.AppFolder)
     , m_monthNames(startup.MonthNames)
     , m_historyFile(dataPath(startup.AppFolder, historyFileName(game.GameName)))
-    , m_shownEntryDate(std::move(shownEntryDate))
-    , m_addedToShown(addedToShown)
     , m_main(main)
 {
     g_instance = this;
@@ -145,8 +142,7 @@ void LinkProcess::Command1_Click()
 void LinkProcess::Command2_Click()
 {
     const QDate date = DTPicker1->Value();
-    if (m_shownEntryDate() == date)
-        m_addedToShown = true;
+    emit creatingEntriesFor(date);
 
     const QString target = dataPath(m_appFolder, datedEntryFileName(m_game.GameName, date, m_monthNames));
     int existing = 0;
@@ -176,7 +172,6 @@ void LinkProcess::Command3_Click()
         && !platform::AskYesNo(QStringLiteral("You have not yet created an entry from the last initiation of Process "
                                               "Range. Do you still want to quit?")))
         return;
-    m_main.enableAgain();
     unload();
 }
 

@@ -333,16 +333,6 @@ void Form1::clearWinningLines()
     Text3->setText(QStringLiteral("0"));
 }
 
-void Form1::enableAgain(bool show)
-{
-    setEnabled(true);
-    if (show) {
-        this->show();
-        raise();
-        activateWindow();
-    }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Wheels > Open: each item opens its wheel entry file of the current game.
 

@@ -52,7 +52,6 @@ public:
     void refreshDrawPanel() override { DTPicker1_Change(); }
     void setDrawDate(const QDate &date) override;
     void clearWinningLines() override;
-    void enableAgain(bool show = true) override;
     void printingEnabledAgain() override;
 
     // Start-up; false when the program must end (the locale could not be read).

@@ -130,13 +130,11 @@ void editEntry::Command6_Click()
 
     m_main.replaceEntryLine(m_editRecord - 1, editedEntryLine(entry, rules, m_game.BonusTag));
 
-    m_main.enableAgain(false);
     unload();
 }
 
 void editEntry::Command5_Click()
 {
-    m_main.enableAgain(false);
     unload();
 }
 

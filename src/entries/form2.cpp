@@ -156,13 +156,11 @@ void Form2::Command1_Click()
     // The new draw is shown at once, the way the draw panel shows a record.
     m_main.showDraw(record);
 
-    m_main.enableAgain();
     unload();
 }
 
 void Form2::Command2_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

@@ -133,7 +133,6 @@ void Form3::List1_DblClick()
 
 void Form3::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

@@ -21,14 +21,13 @@ constexpr int ClientWidth = 6000;
 constexpr int ClientHeight = 4560;
 } // namespace
 
-Form30::Form30(const CurrentGame &game, const StartupValues &startup, const QDate &shownEntryDate,
-    bool &importedToShown, MainWindowLink &main, QWidget *parent)
+Form30::Form30(const CurrentGame &game, const StartupValues &startup, const QDate &shownEntryDate, MainWindowLink &main,
+    QWidget *parent)
     : ToolWindow(parent)
     , m_game(game)
     , m_appFolder(startup.AppFolder)
     , m_monthNames(startup.MonthNames)
     , m_shownEntryDate(shownEntryDate)
-    , m_importedToShown(importedToShown)
     , m_main(main)
 {
     setObjectName(QStringLiteral("Form30"));
@@ -63,7 +62,6 @@ void Form30::Form_Load()
     File1->clear();
     const QDir folder(m_appFolder.isEmpty() ? QStringLiteral("/") : m_appFolder);
     File1->addItems(folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    m_importedToShown = false;
     {
         const QSignalBlocker block(DTPicker1);
         DTPicker1->setValue(platform::CurrentDate());
@@ -132,14 +130,13 @@ void Form30::Command3_Click()
     const int n = static_cast<int>(m_lines.size());
     platform::MsgBox(QStringLiteral("Entry imported successfully"));
     Command3->setEnabled(false);
-    m_importedToShown = DTPicker1->Value() == m_shownEntryDate;
-    if (m_importedToShown)
+    if (DTPicker1->Value() == m_shownEntryDate)
         m_main.setEntryCount(n);
+    emit entriesAdded(DTPicker1->Value());
 }
 
 void Form30::Command1_Click()
 {
-    m_main.enableAgain(true);
     unload();
 }
 

@@ -130,7 +130,6 @@ void Form5::Command3_Click()
 {
     // The last check no longer matches the entries.
     m_main.clearWinningLines();
-    m_main.enableAgain();
     unload();
 }
 

@@ -121,7 +121,6 @@ void Form8::Command3_Click()
 
 void Form8::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

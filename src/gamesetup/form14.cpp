@@ -355,7 +355,7 @@ void Form14::Command2_Click()
     const PreferencesSave preferences = savePreferences();
     if (preferences != PreferencesSave::Failed)
         platform::MsgBox(GameSavedMessage);
-    emit closed();
+    emit done();
 }
 
 void Form14::Command3_Click()
@@ -450,7 +450,6 @@ void Form14::Command8_Click()
 
 void Form14::exitWindow()
 {
-    m_main.enableAgain();
     unload();
 }
 

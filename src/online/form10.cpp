@@ -151,7 +151,6 @@ void Form10::Command2_Click()
 
 void Form10::closeWindow()
 {
-    m_main.enableAgain(true);
     unload();
 }
 

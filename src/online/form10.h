@@ -12,7 +12,7 @@ namespace vx {
 
 // "Load Downloaded Result Files": the player shows the folder holding results files obtained
 // elsewhere (WKL followed by a game name and ".rtl"), and OK copies the known ones over the history
-// files in the application folder. Every way of closing enables the main window and ends its wait.
+// files in the application folder. Every way of closing ends its opener's wait.
 class Form10 : public ToolWindow
 {
     Q_OBJECT

@@ -161,7 +161,6 @@ void RDL::Command2_Click()
 
 void RDL::Command3_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

@@ -45,7 +45,6 @@ bool UpgradeCheckWindow::run(const QString &appFolder)
         ProgressBar1->setValue(int(std::min(received, expected)));
     };
     const bool started = online::checkForUpgrade(appFolder, m_http, progress);
-    m_main.enableAgain();
     unload();
     return started;
 }

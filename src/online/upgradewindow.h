@@ -19,7 +19,7 @@ class UpgradeCheckWindow : public ToolWindow
 public:
     explicit UpgradeCheckWindow(MainWindowLink &main, QWidget *parent = nullptr);
 
-    // Runs the check (online::checkForUpgrade), then enables the main window again and unloads.
+    // Runs the check (online::checkForUpgrade), then unloads.
     // True when the updater has started and the program must end.
     bool run(const QString &appFolder);
     void Command1_Click(); // Cancel

@@ -317,7 +317,6 @@ void Picky34::titleBarClose()
     }
     if (g_instance == this)
         g_instance = nullptr;
-    m_main.enableAgain();
     unload();
 }
 

@@ -18,7 +18,7 @@ namespace vx {
 // The Pick 3 / Pick 4 window: the player's daily-number lines of one game (the pick type it is
 // given), kept in Pick3.lot or Pick4.lot in the application folder. Lines are typed or generated, checked against a
 // typed draw for straight and box wins, saved and printed. The main window stays disabled while
-// it is open; closing it in any way enables the main window again.
+// it is open; closing it in any way gives the main window back.
 class Picky34 : public ToolWindow
 {
     Q_OBJECT

@@ -57,7 +57,6 @@ void Form11::Command1_Click()
 {
     if (!m_chosen.isEmpty() && useChosenPrinter(m_chosen) && !m_startup.PrintingEnabled)
         m_mainWindow.printingEnabledAgain();
-    m_mainWindow.enableAgain();
     unload();
 }
 

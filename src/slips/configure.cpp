@@ -284,11 +284,8 @@ bool configure::Command2_Click()
 void configure::Command3_Click()
 {
     auto *window = new adjust(m_layout); // a window of its own: this one is disabled while it is open
-    connect(window, &ToolWindow::closed, this, [this] {
-        setEnabled(true);
-        showLayout();
-    });
-    openToolWindow(this, window, OpenMode::NoWait);
+    connect(window, &ToolWindow::closed, this, &configure::showLayout);
+    openToolWindow(this, window, OpenMode::NoWait, MainWindowWhileOpen::DisabledStaysBehind);
 }
 
 void configure::Command4_Click()
@@ -296,7 +293,6 @@ void configure::Command4_Click()
     if (m_layout != m_saved && platform::AskYesNo(QStringLiteral("Save the changes to the slip layout?"))
         && !Command2_Click())
         return;
-    m_main.enableAgain();
     unload();
 }
 

@@ -283,7 +283,6 @@ void WheelWindow::Command2_Click()
 
 void WheelWindow::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

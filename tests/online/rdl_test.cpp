@@ -99,7 +99,7 @@ protected:
     RDL *download(const QStringList &games, const std::function<void(RDL *)> &prepare = {})
     {
         auto *window = new RDL(folder.path(), main);
-        window->show();
+        openToolWindow(&main.window, window, OpenMode::NoWait);
         if (prepare)
             prepare(window);
         for (int i = 0; i < window->List1->count(); ++i)

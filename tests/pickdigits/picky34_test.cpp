@@ -24,7 +24,11 @@ class PickWindowTest : public MainWindowTest
 {
 protected:
     static QByteArray rec(int32_t count, PickLine line) { return PickRecord {count, line}.toBytes(); }
-    Picky34 &open(int t, bool p = {}) { return (new Picky34(t, p, folder.path(), link))->show(), *Picky34::instance(); }
+    Picky34 &open(int t, bool p = {})
+    {
+        return openToolWindow(&link.window, new Picky34(t, p, folder.path(), link), OpenMode::NoWait),
+               *Picky34::instance();
+    }
     static QStringList listed(Picky34 &w, const char *l = "List1") { return lines(w.findChild<QListWidget *>(l)); }
     static void type(QLineEdit *box, const QString &text) { box->clear(), QTest::keyClicks(box, text); }
     // What the player does, a word a step: "+112" types a line (one digit a box, "_" leaves a box empty) and
