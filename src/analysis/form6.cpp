@@ -18,7 +18,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -49,13 +53,12 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
     , m_entryCountText(entryCountText)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("History Check"));
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    buildFrame(
+        this, QStringLiteral("Form6"), QStringLiteral("History Check"), TwipsSize::client(ClientWidth, ClientHeight));
 
     const auto datePicker
         = [this](const QString &caption, const char *frameName, const char *pickerName, int left, const QString &tip) {
-              auto *frame = placeControl(new QGroupBox(caption, this), frameName, left, 120, 3135, 735);
+              auto *frame = placeFrame(this, caption, frameName, left, 120, 3135, 735);
               auto *picker = placeControl(new platform::DatePicker(frame), pickerName, 120, 300, 2895, 330);
               picker->setToolTip(tip);
               picker->setAccessibleName(caption);
@@ -66,19 +69,19 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
     std::tie(Frame2, DTPicker2) = datePicker(QStringLiteral("End Date"), "Frame2", "DTPicker2", 3375,
         QStringLiteral("Set month and year for the end of the check"));
 
-    const auto button
-        = [](QWidget *parent, const QString &caption, const char *name, int left, int top, const QString &tip) {
-              auto *b = placeControl(new QPushButton(caption, parent), name, left, top, 975, 375);
-              b->setToolTip(tip);
-              return b;
-          };
-    Command2
-        = button(this, QStringLiteral("Check"), "Command2", 6720, 300, QStringLiteral("Starts the checking process"));
-    Command3 = button(this, QStringLiteral("Cancel"), "Command3", 7800, 300, QString());
-    Command1 = button(this, QStringLiteral("Close"), "Command1", 8880, 300, QStringLiteral("Closes this form"));
+    const auto button = [this](QWidget *parent, const QString &caption, const char *name, int left, int top,
+                            const QString &tip, void (Form6::*handler)()) {
+        auto *b = placeButton(this, parent, caption, name, left, top, 975, 375, handler);
+        b->setToolTip(tip);
+        return b;
+    };
+    Command2 = button(this, QStringLiteral("Check"), "Command2", 6720, 300,
+        QStringLiteral("Starts the checking process"), &Form6::Command2_Click);
+    Command3 = button(this, QStringLiteral("Cancel"), "Command3", 7800, 300, QString(), &Form6::Command3_Click);
+    Command1 = button(this, QStringLiteral("Close"), "Command1", 8880, 300, QStringLiteral("Closes this form"),
+        &Form6::Command1_Click);
 
-    Frame3 = placeControl(
-        new QGroupBox(QStringLiteral("Winning Entries"), this), QStringLiteral("Frame3"), 120, 960, 9735, 5460);
+    Frame3 = placeFrame(this, QStringLiteral("Winning Entries"), QStringLiteral("Frame3"), 120, 960, 9735, 5460);
     QFont font = platform::listFont();
     font.setPointSize(12);
     for (int p = 0; p < 4; ++p) {
@@ -96,18 +99,12 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
             = placeControl(new QLineEdit(Frame3), QStringLiteral("Text%1").arg(k), 8400, rowTop(k), 1095, 285);
     }
     Command5 = button(Frame3, QStringLiteral("Back..."), "Command5", 120, 4920,
-        QStringLiteral("Use this button to page to the previous 32000 entries, if any"));
+        QStringLiteral("Use this button to page to the previous 32000 entries, if any"), &Form6::Command5_Click);
     Command4 = button(Frame3, QStringLiteral("More..."), "Command4", 1215, 4920,
-        QStringLiteral("Use this button to page to the next 32000 entries, if any"));
+        QStringLiteral("Use this button to page to the next 32000 entries, if any"), &Form6::Command4_Click);
     Label[16] = placeControl(new QLabel(Frame3), "Label16", 2400, 4980, 7215, 255);
     ProgressBar1 = placeControl(new QProgressBar(this), "ProgressBar1", 120, 6540, 9735, 255);
     ProgressBar1->setTextVisible(false);
-
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form6::Form_Load()

@@ -4,6 +4,7 @@
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
 #include "platform/clock.h"
+#include "platform/controls.h"
 #include "platform/datepicker.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
@@ -24,6 +25,7 @@
 
 namespace vx {
 
+using platform::setFrameCaption;
 using platform::twipsToPixels;
 
 bool Form1::Form_Load()
@@ -202,9 +204,9 @@ void Form1::setupgame()
     }
 
     m_game = CurrentGame::fromDefinition(m_game.GameNumber, read.definition);
-    Frame5->setTitle(QStringLiteral("My Enties for ") + m_game.GameName);
-    Frame3->setTitle(QStringLiteral("Draw Date for ") + m_game.GameName);
-    Frame6->setTitle(QStringLiteral("Winning Lines for ") + m_game.GameName);
+    setFrameCaption(Frame5, QStringLiteral("My Enties for ") + m_game.GameName);
+    setFrameCaption(Frame3, QStringLiteral("Draw Date for ") + m_game.GameName);
+    setFrameCaption(Frame6, QStringLiteral("Winning Lines for ") + m_game.GameName);
     List1->setAccessibleName(Frame5->title());
     List2->setAccessibleName(Frame6->title());
     // A defined game may follow an undefined one, which left the panels and menus disabled.

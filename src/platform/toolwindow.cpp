@@ -1,7 +1,5 @@
 #include "platform/toolwindow.h"
 
-#include "platform/twips.h"
-
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
@@ -9,9 +7,6 @@
 namespace vx {
 
 namespace {
-// The fixed border of a dialog window, both sides together.
-constexpr int BorderTwips = 90;
-
 // Gives the main window back once the tool window has closed or is gone, and deletes a tool window
 // that is still there when the main window goes. A child of the main window, so it never touches
 // a main window that is being destroyed.
@@ -85,11 +80,6 @@ void ToolWindow::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     titleBarClose();
-}
-
-void ToolWindow::setClientSizeTwips(int outerWidth, int clientHeight)
-{
-    setFixedSize(platform::twipsToPixels(outerWidth - BorderTwips), platform::twipsToPixels(clientHeight));
 }
 
 void openToolWindow(QWidget *mainWindow, ToolWindow *window, OpenMode mode, MainWindowWhileOpen whileOpen)

@@ -29,10 +29,6 @@ protected:
     void unload();
     void closeEvent(QCloseEvent *event) override;
 
-    // Client size from twips; widths in the layout tables are outer widths, which include the
-    // window's border.
-    void setClientSizeTwips(int outerWidth, int clientHeight);
-
 private:
     bool m_unloading = false;
 };
