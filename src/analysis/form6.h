@@ -44,6 +44,17 @@ public:
     double ListLimit = 0; // lines a list page takes
     int ListPage = 0; // the last page filled
 
+signals:
+    // Whether the list holds less than the check counted: false when a check starts, and the
+    // check's answer when it ends.
+    void historyListFull(bool full);
+
+protected:
+    // Close is disabled while a check runs, and so is the title bar's close.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr;
     platform::DatePicker *DTPicker1 = nullptr;
     QGroupBox *Frame2 = nullptr;
@@ -59,16 +70,6 @@ public:
     QPushButton *Command5 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
 
-signals:
-    // Whether the list holds less than the check counted: false when a check starts, and the
-    // check's answer when it ends.
-    void historyListFull(bool full);
-
-protected:
-    // Close is disabled while a check runs, and so is the title bar's close.
-    void titleBarClose() override;
-
-private:
     void showPage(int visible); // the one list page in view
     void finishRange(); // no draws in the range: empty lists, buttons back
 

@@ -47,16 +47,6 @@ public:
     bool OptimizerCreated = false; // entries were created since
     QString DrawCountText;
 
-    QGroupBox *Frame1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label3 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QLabel *Label1 = nullptr;
-    platform::DatePicker *DTPicker1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-
 signals:
     // Entries are about to be created for date, whether or not they can be written: the opener
     // lists that date's entries again if it shows them.
@@ -67,6 +57,17 @@ protected:
     void titleBarClose() override;
 
 private:
+    // Controls, named as the program names them; tests find them by object name.
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *Label1 = nullptr;
+    platform::DatePicker *DTPicker1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+
     void setButtonsEnabled(bool enabled);
 
     const CurrentGame m_game;

@@ -92,9 +92,7 @@ void Form1::Command4_Click()
         return;
 
     auto *form = new Form5(m_game, m_files, m_startup.AppFolder, *this);
-    form->Form_Load();
-    if (m_game.BonusPicked == 0)
-        form->Label2->hide();
+    form->Form_Load(); // hides the tag box's caption when the game picks no extra
     if (standing) {
         form->setWindowTitle(QStringLiteral("Standing Entry"));
     } else if (wheel) {

@@ -36,6 +36,15 @@ public:
     void Command3_Click(); // Import
     void Command1_Click(); // Close
 
+signals:
+    // The entries of a file became the dated entries of date.
+    void entriesAdded(const QDate &date);
+
+protected:
+    void titleBarClose() override { Command1_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Label1 = nullptr;
     QListWidget *File1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -45,14 +54,6 @@ public:
     QPushButton *Command3 = nullptr;
     QPushButton *Command1 = nullptr;
 
-signals:
-    // The entries of a file became the dated entries of date.
-    void entriesAdded(const QDate &date);
-
-protected:
-    void titleBarClose() override { Command1_Click(); }
-
-private:
     QString chosenFile() const; // full path of the file chosen in File1, empty when none
 
     const CurrentGame m_game;

@@ -30,16 +30,19 @@ public:
     void cmdSysInfo_Click();
     static void StartSysInfo();
 
+    QFrame *Line1[2] = {};
+
+protected:
+    void titleBarClose() override { cmdOK_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Image4 = nullptr;
     QLabel *lblVersion = nullptr;
     QLabel *lblDescription = nullptr;
     QLabel *lblDisclaimer = nullptr;
-    QFrame *Line1[2] = {};
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
-
-protected:
-    void titleBarClose() override { cmdOK_Click(); }
 };
 
 } // namespace vx

@@ -53,7 +53,12 @@ public:
     QString LoadedName;
     bool LinesChanged = false;
 
-    // Controls, named as the program names them.
+protected:
+    // The title-bar close is an Exit.
+    void titleBarClose() override { exitWindow(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr; // game definition
     QGroupBox *Frame3 = nullptr; // bonus source
     QGroupBox *Frame4 = nullptr; // winning combinations
@@ -105,11 +110,6 @@ public:
     QAction *mnuPreferences = nullptr;
     QMenuBar *menuBar = nullptr;
 
-protected:
-    // The title-bar close is an Exit.
-    void titleBarClose() override { exitWindow(); }
-
-private:
     enum class PreferencesSave { Saved, Refused, Failed };
 
     void buildControls();

@@ -24,14 +24,15 @@ public:
     bool run(const QString &appFolder);
     void Command1_Click(); // Cancel
 
-    QLabel *Label1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *Command1 = nullptr;
-
 protected:
     void titleBarClose() override; // cancels a check under way
 
 private:
+    // Controls, named as the program names them; tests find them by object name.
+    QLabel *Label1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *Command1 = nullptr;
+
     MainWindowLink &m_main;
     platform::HttpTransfer m_http;
 };

@@ -43,6 +43,12 @@ public:
     const std::vector<PickLine> &lines() const { return m_lines; }
     bool hasUnsavedChanges() const { return m_lines != m_savedLines; }
 
+protected:
+    // The Close button and the title bar alike.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr; // the line to add
     QGroupBox *Frame2 = nullptr; // random lines
     QGroupBox *Frame3 = nullptr; // the draw and the winning lines
@@ -64,11 +70,6 @@ public:
     QPushButton *Command6 = nullptr;
     QPushButton *Command7 = nullptr;
 
-protected:
-    // The Close button and the title bar alike.
-    void titleBarClose() override;
-
-private:
     void buildControls();
     // The digits typed into the used boxes of a row; nullopt after telling the player which box
     // is wrong.

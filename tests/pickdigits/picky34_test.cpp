@@ -119,13 +119,14 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
 TEST_F(PickWindowTest, TheMenuOpensTheWindowWhileTheMainWindowWaitsAndPrintingNeedsAPrinter)
 {
     start();
-    form().mnupick4->trigger();
+    findIn<QAction>(form(), "mnupick4")->trigger();
     Picky34 &w = *Picky34::instance();
     EXPECT_EQ(std::tuple(w.windowTitle(), form().isEnabled(), w.findChild<QPushButton *>("Command6")->isEnabled()),
         std::tuple(QString("Pick 4"), false, false)); // no printer in the test's world
     expectFits(&w);
-    EXPECT_EQ(QStringList({w.Text1[3]->accessibleName(), w.Text2[0]->accessibleName(), w.List1->accessibleName(),
-                  w.Text4->accessibleName()}),
+    EXPECT_EQ(QStringList({findIn<QLineEdit>(w, "Text1(3)")->accessibleName(),
+                  findIn<QLineEdit>(w, "Text2(0)")->accessibleName(), findIn<QListWidget>(w, "List1")->accessibleName(),
+                  findIn<QLineEdit>(w, "Text4")->accessibleName()}),
         QStringList({"Line digit 4", "Draw digit 1", "My Lines", "Total Wins"}));
     play(w, "X");
     EXPECT_EQ(std::pair(form().isEnabled(), !Picky34::instance()), std::pair(true, true));

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "gamedata/mainwindowlink.h"
 #include "support/testfolder.h"
+#include "support/windowhelpers.h"
 
 #include <QApplication>
 #include <QEvent>
