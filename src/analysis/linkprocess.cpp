@@ -24,8 +24,6 @@ using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
-LinkProcess *g_instance = nullptr;
-
 QString rangeCaption(const QString &drawCountText)
 {
     return QStringLiteral("Enter number from 1 to ") + drawCountText;
@@ -40,7 +38,6 @@ LinkProcess::LinkProcess(const CurrentGame &game, const StartupValues &startup, 
     , m_historyFile(dataPath(startup.AppFolder, historyFileName(game.GameName)))
     , m_main(main)
 {
-    g_instance = this;
     buildFrame(this, QStringLiteral("LinkProcess"), QStringLiteral("Optimizer"), TwipsSize::client(4335, 3375));
 
     Frame1 = placeFrame(this, QStringLiteral("Select Process Range"), QStringLiteral("Frame1"), 120, 120, 4095, 780);
@@ -59,17 +56,6 @@ LinkProcess::LinkProcess(const CurrentGame &game, const StartupValues &startup, 
     Command3 = placeButton(this, this, QStringLiteral("Close"), QStringLiteral("Command3"), 1680, 2820, 975, 375,
         &LinkProcess::Command3_Click);
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-}
-
-LinkProcess::~LinkProcess()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-LinkProcess *LinkProcess::instance()
-{
-    return g_instance;
 }
 
 void LinkProcess::Form_Load()

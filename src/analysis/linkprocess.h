@@ -29,10 +29,6 @@ class LinkProcess : public ToolWindow
     Q_OBJECT
 public:
     LinkProcess(const CurrentGame &game, const StartupValues &startup, MainWindowLink &main, QWidget *parent = nullptr);
-    ~LinkProcess() override;
-
-    // The open optimizer, or null: there is only ever one.
-    static LinkProcess *instance();
 
     void Form_Load();
     void Command1_Click(); // Process Range

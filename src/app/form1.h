@@ -6,6 +6,7 @@
 #include "gamedata/sharedstate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 
@@ -24,6 +25,10 @@ class DatePicker;
 }
 
 namespace vx {
+
+class frmAbout;
+class LinkProcess;
+class Picky34;
 
 // The main window: game selector, draw panel, entry panel, winning lines and the menus from which
 // every other window opens. It owns the shared values and hands each window what it uses; the
@@ -259,6 +264,10 @@ private:
     MainWindowFiles m_files;
     ToolWindowValues m_handed;
     std::vector<WheelItem> m_wheelItems;
+    // The windows of which one at a time is open, while they are open.
+    QPointer<frmAbout> m_about;
+    QPointer<LinkProcess> m_optimizer;
+    QPointer<Picky34> m_pickWindow;
 };
 
 } // namespace vx

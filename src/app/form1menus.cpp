@@ -204,22 +204,22 @@ void Form1::mnupick4_Click()
 void Form1::openPickWindow(int16_t pickType)
 {
     m_handed.PickType = pickType;
-    Picky34 *window = Picky34::instance();
-    if (!window)
-        window = new Picky34(m_handed.PickType, m_startup.PrintingEnabled, m_startup.AppFolder, *this);
-    window->setWindowTitle(QStringLiteral("Pick %1").arg(pickType));
-    openToolWindow(this, window, OpenMode::NoWait);
+    if (!m_pickWindow)
+        keepWhileOpen(
+            m_pickWindow, new Picky34(m_handed.PickType, m_startup.PrintingEnabled, m_startup.AppFolder, *this));
+    m_pickWindow->setWindowTitle(QStringLiteral("Pick %1").arg(pickType));
+    openToolWindow(this, m_pickWindow, OpenMode::NoWait);
 }
 
 void Form1::mnuOptCreate_Click()
 {
     // One optimizer at a time: the menu stays live while it is open.
-    if (LinkProcess *open = LinkProcess::instance()) {
-        open->raise();
-        open->activateWindow();
+    if (m_optimizer) {
+        m_optimizer->raise();
+        m_optimizer->activateWindow();
         return;
     }
-    auto *window = new LinkProcess(m_game, m_startup, *this);
+    auto *window = keepWhileOpen(m_optimizer, new LinkProcess(m_game, m_startup, *this));
     // The main window stays enabled, so the date it lists is looked at when the entries are created.
     bool addedToShown = false;
     connect(window, &LinkProcess::creatingEntriesFor, window, [&](const QDate &date) {
@@ -263,13 +263,13 @@ void Form1::mnuHelp_Click()
 void Form1::mnuAbout_Click()
 {
     // A box already open takes the caption again and comes to the front; no second box opens.
-    if (frmAbout *open = frmAbout::instance()) {
-        open->setWindowTitle(QStringLiteral("Vexmora"));
-        open->raise();
-        open->activateWindow();
+    if (m_about) {
+        m_about->setWindowTitle(QStringLiteral("Vexmora"));
+        m_about->raise();
+        m_about->activateWindow();
         return;
     }
-    auto *box = new frmAbout;
+    auto *box = keepWhileOpen(m_about, new frmAbout);
     box->Form_Load();
     box->setWindowTitle(QStringLiteral("Vexmora"));
     openToolWindow(this, box, OpenMode::NoWait, MainWindowWhileOpen::LeftAlone);

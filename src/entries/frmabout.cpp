@@ -23,8 +23,6 @@ using platform::placeControl;
 using platform::TwipsSize;
 
 namespace {
-frmAbout *g_instance = nullptr;
-
 constexpr int ClientWidth = 5730;
 constexpr int ClientHeight = 3900;
 
@@ -56,7 +54,6 @@ QPixmap ballPicture(int size)
 frmAbout::frmAbout(QWidget *parent)
     : ToolWindow(parent)
 {
-    g_instance = this;
     buildFrame(
         this, QStringLiteral("frmAbout"), QStringLiteral("About MyApp"), TwipsSize::client(ClientWidth, ClientHeight));
 
@@ -85,17 +82,6 @@ frmAbout::frmAbout(QWidget *parent)
         &frmAbout::cmdSysInfo_Click);
 }
 
-frmAbout::~frmAbout()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmAbout *frmAbout::instance()
-{
-    return g_instance;
-}
-
 QString frmAbout::versionText()
 {
     return QStringLiteral("Version " VX_VERSION_TEXT);
@@ -109,8 +95,6 @@ void frmAbout::Form_Load()
 
 void frmAbout::cmdOK_Click()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
     unload();
 }
 

@@ -18,10 +18,6 @@ class frmAbout : public ToolWindow
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *parent = nullptr);
-    ~frmAbout() override;
-
-    // The open box, or null.
-    static frmAbout *instance();
     // "Version major.minor.patch" of this build.
     static QString versionText();
 

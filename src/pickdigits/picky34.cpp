@@ -26,8 +26,6 @@ using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
-Picky34 *g_instance = nullptr;
-
 // A row of four one-digit boxes named like "Text1(0)" ... "Text1(3)".
 std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, const QString &spoken, int top)
 {
@@ -51,21 +49,9 @@ Picky34::Picky34(int pickType, bool printingEnabled, const QString &appFolder, M
     , m_appFolder(appFolder)
     , m_main(main)
 {
-    g_instance = this;
     buildFrame(this, QStringLiteral("Picky34"), QStringLiteral("Pick %1").arg(pickType), TwipsSize::client(5430, 5400));
     buildControls();
     Form_Load();
-}
-
-Picky34::~Picky34()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-Picky34 *Picky34::instance()
-{
-    return g_instance;
 }
 
 void Picky34::buildControls()
@@ -307,8 +293,6 @@ void Picky34::titleBarClose()
         // The lines could not be saved: stay open rather than lose them.
         return;
     }
-    if (g_instance == this)
-        g_instance = nullptr;
     unload();
 }
 

@@ -25,10 +25,6 @@ class Picky34 : public ToolWindow
 public:
     Picky34(
         int pickType, bool printingEnabled, const QString &appFolder, MainWindowLink &main, QWidget *parent = nullptr);
-    ~Picky34() override;
-
-    // The open window, or nullptr when none exists.
-    static Picky34 *instance();
 
     void Form_Load();
     void Command1_Click(); // Add the typed line

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 namespace vx {
@@ -54,5 +55,17 @@ enum class MainWindowWhileOpen {
 // window goes, so no window gives it back itself. The tool window does not outlive the main window.
 void openToolWindow(QWidget *mainWindow, ToolWindow *window, OpenMode mode,
     MainWindowWhileOpen whileOpen = MainWindowWhileOpen::Disabled);
+
+// Keeps `slot` pointing at the window until the window closes (not only until it is deleted): the
+// one window of a kind its owner lets be open at a time.
+template <typename Window> Window *keepWhileOpen(QPointer<Window> &slot, Window *window)
+{
+    slot = window;
+    QObject::connect(window, &ToolWindow::closed, window, [&slot, window] {
+        if (slot == window)
+            slot.clear();
+    });
+    return window;
+}
 
 } // namespace vx
