@@ -286,8 +286,9 @@ bool configure::Command2_Click()
 void configure::Command3_Click()
 {
     auto *window = new adjust(m_layout); // a window of its own: this one is disabled while it is open
-    connect(window, &ToolWindow::closed, this, &configure::showLayout);
     openToolWindow(this, window, OpenMode::NoWait, MainWindowWhileOpen::DisabledStaysBehind);
+    // After the opener has enabled this window again: the layout as adjusted.
+    connect(window, &ToolWindow::closed, this, &configure::showLayout);
 }
 
 void configure::Command4_Click()
