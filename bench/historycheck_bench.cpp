@@ -53,9 +53,8 @@ void BM_HistoryCheck(benchmark::State &state)
 
     double winners = 0;
     for (auto _ : state) {
-        bool full = false;
         const HistoryEntries prepared(entries, rules);
-        HistoryCheck check(prepared, rules, full, HistoryListLimit, listing);
+        HistoryCheck check(prepared, rules, HistoryListLimit, listing);
         HistoryCheckSteps steps(check, history, range, months);
         while (steps.step({})) { }
         winners = std::accumulate(check.WinTotals().begin(), check.WinTotals().end(), 0.0);

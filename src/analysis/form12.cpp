@@ -24,7 +24,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -41,12 +45,10 @@ Form12::Form12(const CurrentGame &game, const MainWindowFiles &files, const Star
     , m_printingEnabled(startup.PrintingEnabled)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form12"));
-    setWindowTitle(QStringLiteral("Filter"));
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    buildFrame(this, QStringLiteral("Form12"), QStringLiteral("Filter"), TwipsSize::client(ClientWidth, ClientHeight));
 
-    Frame1 = placeControl(new QGroupBox(QStringLiteral("Filter Selection"), this), "Frame1", 120, 120, 3360, 3000);
-    Frame4 = placeControl(new QGroupBox(QStringLiteral("Sum Filter"), Frame1), "Frame4", 120, 300, 3120, 1140);
+    Frame1 = placeFrame(this, QStringLiteral("Filter Selection"), "Frame1", 120, 120, 3360, 3000);
+    Frame4 = placeFrame(Frame1, QStringLiteral("Sum Filter"), "Frame4", 120, 300, 3120, 1140);
     Check1 = placeControl(new QCheckBox(QStringLiteral("Apply Filter"), Frame4), "Check1", 120, 300, 1575, 255);
     Slider1 = placeControl(new QSlider(Qt::Horizontal, Frame4), "Slider1", 120, 660, 2880, 375);
     Slider1->setRange(1, SliderPositions);
@@ -55,8 +57,7 @@ Form12::Form12(const CurrentGame &game, const MainWindowFiles &files, const Star
     Slider1->setAccessibleName(Frame4->title());
     Slider1->setToolTip(QStringLiteral("Move right to keep only the totals nearer the average"));
 
-    Frame2 = placeControl(
-        new QGroupBox(QStringLiteral("Duplicate Coverage Filter"), Frame1), "Frame2", 120, 1560, 3120, 1320);
+    Frame2 = placeFrame(Frame1, QStringLiteral("Duplicate Coverage Filter"), "Frame2", 120, 1560, 3120, 1320);
     Check2 = placeControl(new QCheckBox(QStringLiteral("Apply Filter"), Frame2), "Check2", 120, 300, 1575, 255);
     std::array<QRadioButton **, 4> options {&Option1, &Option2, &Option3, &Option4};
     for (int k = 0; k < 4; ++k)
@@ -64,7 +65,7 @@ Form12::Form12(const CurrentGame &game, const MainWindowFiles &files, const Star
             QStringLiteral("Option%1").arg(k + 1), 120 + 735 * k, 780, 615, 255);
     Option3->setChecked(true);
 
-    Frame5 = placeControl(new QGroupBox(QStringLiteral("Entry Totals"), this), "Frame5", 120, 3240, 3360, 1335);
+    Frame5 = placeFrame(this, QStringLiteral("Entry Totals"), "Frame5", 120, 3240, 3360, 1335);
     const auto total = [this](const QString &caption, const char *labelName, const char *boxName, int top) {
         auto *label = placeControl(new QLabel(caption, Frame5), labelName, 120, top + 15, 1815, 255);
         auto *box = placeControl(new QLineEdit(Frame5), boxName, 2040, top, 1095, 285);
@@ -76,17 +77,19 @@ Form12::Form12(const CurrentGame &game, const MainWindowFiles &files, const Star
     std::tie(Label2, Text2) = total(QStringLiteral("Checked"), "Label2", "Text2", 630);
     std::tie(Label3, Text3) = total(QStringLiteral("Resulting No."), "Label3", "Text3", 960);
 
-    const auto button = [this](const QString &caption, const char *name, int left, int top, int width) {
-        return placeControl(new QPushButton(caption, this), name, left, top, width, 375);
-    };
-    Command1 = button(QStringLiteral("Check"), "Command1", 120, 4695, 1620);
-    Command4 = button(QStringLiteral("Print"), "Command4", 1860, 4695, 1620);
-    Command2 = button(QStringLiteral("Remove Checked Items From Entry"), "Command2", 120, 5190, 3360);
-    Command3 = button(QStringLiteral("Close"), "Command3", 120, 5685, 3360);
+    const auto button
+        = [this](const QString &caption, const char *name, int left, int top, int width, void (Form12::*handler)()) {
+              return placeButton(this, this, caption, name, left, top, width, 375, handler);
+          };
+    Command1 = button(QStringLiteral("Check"), "Command1", 120, 4695, 1620, &Form12::Command1_Click);
+    Command4 = button(QStringLiteral("Print"), "Command4", 1860, 4695, 1620, &Form12::Command4_Click);
+    Command2 = button(
+        QStringLiteral("Remove Checked Items From Entry"), "Command2", 120, 5190, 3360, &Form12::Command2_Click);
+    Command3 = button(QStringLiteral("Close"), "Command3", 120, 5685, 3360, &Form12::Command3_Click);
     Command1->setToolTip(QStringLiteral("Marks the entries the chosen filters take out"));
     Command2->setToolTip(QStringLiteral("Deletes the checked entries from the entry file"));
 
-    Frame3 = placeControl(new QGroupBox(QStringLiteral("Filtered Entries"), this), "Frame3", 3600, 120, 4080, 5940);
+    Frame3 = placeFrame(this, QStringLiteral("Filtered Entries"), "Frame3", 3600, 120, 4080, 5940);
     List1 = placeControl(new QListWidget(Frame3), "List1", 120, 300, 3840, 5520);
     List1->setFont(platform::listFont());
     List1->setAccessibleName(Frame3->title());
@@ -94,11 +97,6 @@ Form12::Form12(const CurrentGame &game, const MainWindowFiles &files, const Star
     ProgressBar1 = placeControl(new QProgressBar(this), "ProgressBar1", 120, 6180, 7560, 255);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setValue(0);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(
         List1, &QListWidget::itemChanged, this, [this](QListWidgetItem *item) { List1_ItemCheck(List1->row(item)); });
 }
@@ -272,7 +270,6 @@ void Form12::Command4_Click()
 void Form12::Command3_Click()
 {
     QFile::remove(dataPath(m_appFolder, QStringLiteral("temp.lot")));
-    m_main.enableAgain();
     unload();
 }
 

@@ -47,6 +47,12 @@ public:
     bool FilterDone = false;
     std::vector<char> EntryMarks; // entry k at index k - 1
 
+protected:
+    // The window stays open while the duplicate filter runs.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame4 = nullptr;
     QCheckBox *Check1 = nullptr;
@@ -72,11 +78,6 @@ public:
     QPushButton *Command4 = nullptr;
     QPushButton *Command3 = nullptr;
 
-protected:
-    // The window stays open while the duplicate filter runs.
-    void titleBarClose() override;
-
-private:
     void setButtonsEnabled(bool enabled);
 
     const CurrentGame m_game;

@@ -10,7 +10,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 Form26::Form26(const CurrentGame &game, const QString &appFolder, const MonthNameTable &monthNames,
@@ -21,12 +25,11 @@ Form26::Form26(const CurrentGame &game, const QString &appFolder, const MonthNam
     , m_monthNames(monthNames)
     , m_choice(choice)
 {
-    setObjectName(QStringLiteral("Form26"));
-    setWindowTitle(QStringLiteral("Individual Ball Statistics"));
-    setFixedSize(twipsToPixels(7320), twipsToPixels(3240));
+    buildFrame(
+        this, QStringLiteral("Form26"), QStringLiteral("Individual Ball Statistics"), TwipsSize::client(7320, 3240));
 
     Text5 = placeControl(new QLineEdit(QStringLiteral("Text5"), this), "Text5", 120, 120, 7080, 315);
-    Frame1 = placeControl(new QGroupBox(this), "Frame1", 120, 540, 7080, 2040);
+    Frame1 = placeFrame(this, QString(), "Frame1", 120, 540, 7080, 2040);
     // Each figure sits on the row of the label that names it.
     const auto figure = [this](QLabel *&label, QLineEdit *&box, const QString &caption, const char *labelName,
                             const char *boxName, int top) {
@@ -41,9 +44,9 @@ Form26::Form26(const CurrentGame &game, const QString &appFolder, const MonthNam
     figure(Label3, Text3, QStringLiteral("Number of Draws Since Last Drawn"), "Label3", "Text3", 1500);
     Text5->setReadOnly(true);
     Text5->setAccessibleName(windowTitle());
-    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 5985, 2700, 1215, 375);
+    Command1
+        = placeButton(this, this, QStringLiteral("Close"), "Command1", 5985, 2700, 1215, 375, &Form26::Command1_Click);
     Command1->setToolTip(QStringLiteral("Closes this form."));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form26::Form_Load()

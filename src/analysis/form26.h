@@ -23,6 +23,11 @@ public:
     void Form_Load();
     void Command1_Click(); // Close: the opener comes back with closed()
 
+protected:
+    void titleBarClose() override { Command1_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLineEdit *Text5 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QLineEdit *Text1 = nullptr;
@@ -35,10 +40,6 @@ public:
     QLabel *Label4 = nullptr;
     QPushButton *Command1 = nullptr;
 
-protected:
-    void titleBarClose() override { Command1_Click(); }
-
-private:
     const CurrentGame m_game;
     const QString m_appFolder;
     const MonthNameTable m_monthNames;

@@ -18,14 +18,16 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::setFrameSize;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
 constexpr int ClientHeight = 6120;
 constexpr int ChartHeight = 5175;
-// The fixed border of a dialog window, both sides together: the widths below are outer widths.
-constexpr int BorderTwips = 90;
 
 struct WidthStepSize {
     int chart, window;
@@ -44,11 +46,10 @@ Form4::Form4(const CurrentGame &game, const StartupValues &startup, MainWindowLi
     , m_monthNames(startup.MonthNames)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Draw Statistics"));
-
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("Form4Client"));
+    buildFrame(this, QStringLiteral("Form4"), QStringLiteral("Draw Statistics"),
+        TwipsSize::outerWidth(WidthSteps[0].window, ClientHeight), m_client);
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("Form4Menu"));
     auto *layout = new QVBoxLayout(this);
@@ -59,17 +60,17 @@ Form4::Form4(const CurrentGame &game, const StartupValues &startup, MainWindowLi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     MSChart1 = placeControl(new platform::BarChart(m_client), "MSChart1", 0, 0, WidthSteps[0].chart, ChartHeight);
-    const auto button = [this](const QString &caption, const char *name, int left) {
-        return placeControl(new QPushButton(caption, m_client), name, left, 5280, 855, 375);
+    const auto button = [this](const QString &caption, const char *name, int left, void (Form4::*handler)()) {
+        return placeButton(this, m_client, caption, name, left, 5280, 855, 375, handler);
     };
-    Command5 = button(QStringLiteral("All"), "Command5", 120);
-    Command3 = button(QStringLiteral("Show"), "Command3", 1080);
+    Command5 = button(QStringLiteral("All"), "Command5", 120, &Form4::Command5_Click);
+    Command3 = button(QStringLiteral("Show"), "Command3", 1080, &Form4::Command3_Click);
     Label2 = placeControl(new QLabel(QStringLiteral("Use Last Draws"), m_client), "Label2", 2040, 5340, 1455, 255);
     Text2 = placeControl(new QLineEdit(m_client), "Text2", 3540, 5280, 735, 375);
-    Command2 = button(QStringLiteral("Clear"), "Command2", 4380);
-    Command4 = button(QStringLiteral("Info"), "Command4", 5760);
+    Command2 = button(QStringLiteral("Clear"), "Command2", 4380, &Form4::Command2_Click);
+    Command4 = button(QStringLiteral("Info"), "Command4", 5760, &Form4::Command4_Click);
     Text1 = placeControl(new QLineEdit(m_client), "Text1", 6720, 5280, 735, 375);
-    Command1 = button(QStringLiteral("Close"), "Command1", 8640);
+    Command1 = button(QStringLiteral("Close"), "Command1", 8640, &Form4::Command1_Click);
     Label1 = placeControl(
         new QLabel(QStringLiteral("Click on ball bar for more information or enter ball number and click Info Button"),
             m_client),
@@ -79,11 +80,6 @@ Form4::Form4(const CurrentGame &game, const StartupValues &startup, MainWindowLi
     setWidthStep(1);
 
     buildMenus();
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(MSChart1, &platform::BarChart::pointSelected, this, [this](int row) { MSChart1_PointSelected(row); });
 }
 
@@ -205,7 +201,6 @@ bool Form4::chartRun(int16_t mode, bool useLast, int &n)
 void Form4::failChart(const QString &message)
 {
     platform::MsgBox(message);
-    m_main.enableAgain();
     unload();
 }
 
@@ -228,7 +223,7 @@ void Form4::setWidthStep(int step)
     WidthStep = step;
     const WidthStepSize &size = WidthSteps[step - 1];
     MSChart1->setFixedWidth(twipsToPixels(size.chart));
-    m_client->setFixedSize(twipsToPixels(size.window - BorderTwips), twipsToPixels(ClientHeight));
+    setFrameSize(m_client, TwipsSize::outerWidth(size.window, ClientHeight));
 }
 
 void Form4::mnuWider_Click()
@@ -249,7 +244,6 @@ void Form4::mnuNarrower_Click()
 
 void Form4::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 
@@ -302,12 +296,7 @@ void Form4::openBallStats(int16_t ball, const QString &caption)
     const StatsChoice choice {StatsMode, ball, caption, Text2->text()};
     auto *window = new Form26(m_game, m_appFolder, m_monthNames, choice);
     window->Form_Load();
-    connect(window, &ToolWindow::closed, this, [this] {
-        setEnabled(true);
-        show();
-        raise();
-        activateWindow();
-    });
+    // This window is the one Form26 disables and gives back.
     openToolWindow(this, window, OpenMode::NoWait);
 }
 

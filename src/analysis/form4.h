@@ -57,6 +57,12 @@ public:
     bool AllDraws = false;
     int WidthStep = 1;
 
+protected:
+    // Closing from the title bar is Close; while a ball's figures are open this window waits.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     platform::BarChart *MSChart1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
@@ -78,11 +84,6 @@ public:
     QAction *mnuWider = nullptr;
     QAction *mnuNarrower = nullptr;
 
-protected:
-    // Closing from the title bar is Close; while a ball's figures are open this window waits.
-    void titleBarClose() override;
-
-private:
     void buildMenus();
     bool chooseChart(int16_t mode);
     bool rerunChart() { return chooseChart(StatsMode); }

@@ -18,7 +18,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -39,7 +43,7 @@ QDate recordDate(const NumbersRecord &record)
 } // namespace
 
 Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const StartupValues &startup,
-    const QString &entryCountText, bool &historyListFull, MainWindowLink &main, QWidget *parent)
+    const QString &entryCountText, MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
     , m_game(game)
     , m_entryFile(files.EntryFile)
@@ -47,16 +51,14 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
           files.HistoryFile.isEmpty() ? dataPath(startup.AppFolder, historyFileName(game.GameName)) : files.HistoryFile)
     , m_monthNames(startup.MonthNames)
     , m_entryCountText(entryCountText)
-    , m_historyListFull(historyListFull)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("History Check"));
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    buildFrame(
+        this, QStringLiteral("Form6"), QStringLiteral("History Check"), TwipsSize::client(ClientWidth, ClientHeight));
 
     const auto datePicker
         = [this](const QString &caption, const char *frameName, const char *pickerName, int left, const QString &tip) {
-              auto *frame = placeControl(new QGroupBox(caption, this), frameName, left, 120, 3135, 735);
+              auto *frame = placeFrame(this, caption, frameName, left, 120, 3135, 735);
               auto *picker = placeControl(new platform::DatePicker(frame), pickerName, 120, 300, 2895, 330);
               picker->setToolTip(tip);
               picker->setAccessibleName(caption);
@@ -67,19 +69,19 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
     std::tie(Frame2, DTPicker2) = datePicker(QStringLiteral("End Date"), "Frame2", "DTPicker2", 3375,
         QStringLiteral("Set month and year for the end of the check"));
 
-    const auto button
-        = [](QWidget *parent, const QString &caption, const char *name, int left, int top, const QString &tip) {
-              auto *b = placeControl(new QPushButton(caption, parent), name, left, top, 975, 375);
-              b->setToolTip(tip);
-              return b;
-          };
-    Command2
-        = button(this, QStringLiteral("Check"), "Command2", 6720, 300, QStringLiteral("Starts the checking process"));
-    Command3 = button(this, QStringLiteral("Cancel"), "Command3", 7800, 300, QString());
-    Command1 = button(this, QStringLiteral("Close"), "Command1", 8880, 300, QStringLiteral("Closes this form"));
+    const auto button = [this](QWidget *parent, const QString &caption, const char *name, int left, int top,
+                            const QString &tip, void (Form6::*handler)()) {
+        auto *b = placeButton(this, parent, caption, name, left, top, 975, 375, handler);
+        b->setToolTip(tip);
+        return b;
+    };
+    Command2 = button(this, QStringLiteral("Check"), "Command2", 6720, 300,
+        QStringLiteral("Starts the checking process"), &Form6::Command2_Click);
+    Command3 = button(this, QStringLiteral("Cancel"), "Command3", 7800, 300, QString(), &Form6::Command3_Click);
+    Command1 = button(this, QStringLiteral("Close"), "Command1", 8880, 300, QStringLiteral("Closes this form"),
+        &Form6::Command1_Click);
 
-    Frame3 = placeControl(
-        new QGroupBox(QStringLiteral("Winning Entries"), this), QStringLiteral("Frame3"), 120, 960, 9735, 5460);
+    Frame3 = placeFrame(this, QStringLiteral("Winning Entries"), QStringLiteral("Frame3"), 120, 960, 9735, 5460);
     QFont font = platform::listFont();
     font.setPointSize(12);
     for (int p = 0; p < 4; ++p) {
@@ -97,18 +99,12 @@ Form6::Form6(const CurrentGame &game, const MainWindowFiles &files, const Startu
             = placeControl(new QLineEdit(Frame3), QStringLiteral("Text%1").arg(k), 8400, rowTop(k), 1095, 285);
     }
     Command5 = button(Frame3, QStringLiteral("Back..."), "Command5", 120, 4920,
-        QStringLiteral("Use this button to page to the previous 32000 entries, if any"));
+        QStringLiteral("Use this button to page to the previous 32000 entries, if any"), &Form6::Command5_Click);
     Command4 = button(Frame3, QStringLiteral("More..."), "Command4", 1215, 4920,
-        QStringLiteral("Use this button to page to the next 32000 entries, if any"));
+        QStringLiteral("Use this button to page to the next 32000 entries, if any"), &Form6::Command4_Click);
     Label[16] = placeControl(new QLabel(Frame3), "Label16", 2400, 4980, 7215, 255);
     ProgressBar1 = placeControl(new QProgressBar(this), "ProgressBar1", 120, 6540, 9735, 255);
     ProgressBar1->setTextVisible(false);
-
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form6::Form_Load()
@@ -152,7 +148,7 @@ void Form6::finishRange()
 
 void Form6::Command2_Click()
 {
-    m_historyListFull = false;
+    emit historyListFull(false);
     ListPage = 0;
     Command1->setEnabled(false);
     Command2->setEnabled(false);
@@ -215,7 +211,7 @@ void Form6::Command2_Click()
 
     const HistoryRules rules = HistoryRules::fromGame(m_game);
     const HistoryEntries entries(entryRead.records, rules);
-    HistoryCheck check(entries, rules, m_historyListFull, ListLimit);
+    HistoryCheck check(entries, rules, ListLimit);
     HistoryCheckSteps steps(check, history.records, range, m_monthNames);
     platform::LongRunDriver::Reports reports;
     reports.eachStep = [&] {
@@ -242,7 +238,8 @@ void Form6::Command2_Click()
         Text[static_cast<size_t>(k)]->setText(QString::number(check.WinTotals()[static_cast<size_t>(k)], 'f', 0));
     List1[0]->setVisible(true);
     List1[1]->setVisible(false);
-    if (m_historyListFull)
+    emit historyListFull(check.HistoryListFull());
+    if (check.HistoryListFull())
         platform::MsgBox(QStringLiteral(
             "Please note that not all the entries have been displayed in the list on the left. This is due to there "
             "being 131000 entries which is the limit. However the summary on the right has been completed. If you "
@@ -284,7 +281,6 @@ void Form6::Command5_Click()
 
 void Form6::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

@@ -27,10 +27,9 @@ class Form6 : public ToolWindow
 {
     Q_OBJECT
 public:
-    // entryCountText is the main window's entry count as shown; historyListFull the program's
-    // flag that says the last check listed less than it counted.
+    // entryCountText is the main window's entry count as shown.
     Form6(const CurrentGame &game, const MainWindowFiles &files, const StartupValues &startup,
-        const QString &entryCountText, bool &historyListFull, MainWindowLink &main, QWidget *parent = nullptr);
+        const QString &entryCountText, MainWindowLink &main, QWidget *parent = nullptr);
 
     void Form_Load();
     void Command2_Click(); // Check
@@ -45,6 +44,17 @@ public:
     double ListLimit = 0; // lines a list page takes
     int ListPage = 0; // the last page filled
 
+signals:
+    // Whether the list holds less than the check counted: false when a check starts, and the
+    // check's answer when it ends.
+    void historyListFull(bool full);
+
+protected:
+    // Close is disabled while a check runs, and so is the title bar's close.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr;
     platform::DatePicker *DTPicker1 = nullptr;
     QGroupBox *Frame2 = nullptr;
@@ -60,11 +70,6 @@ public:
     QPushButton *Command5 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
 
-protected:
-    // Close is disabled while a check runs, and so is the title bar's close.
-    void titleBarClose() override;
-
-private:
     void showPage(int visible); // the one list page in view
     void finishRange(); // no draws in the range: empty lists, buttons back
 
@@ -73,7 +78,6 @@ private:
     const QString m_historyFile;
     const MonthNameTable m_monthNames;
     const QString m_entryCountText;
-    bool &m_historyListFull;
     MainWindowLink &m_main;
     platform::LongRunDriver m_driver;
 };

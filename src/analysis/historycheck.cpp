@@ -233,15 +233,12 @@ HistoryEntries::HistoryEntries(const std::vector<NumbersRecord> &entries, const 
     }
 }
 
-HistoryCheck::HistoryCheck(
-    const HistoryEntries &entries, const HistoryRules &rules, bool &listFull, double listLimit, bool listing)
+HistoryCheck::HistoryCheck(const HistoryEntries &entries, const HistoryRules &rules, double listLimit, bool listing)
     : m_entries(entries)
     , m_rules(rules)
-    , m_listFull(listFull)
     , m_listLimit(listLimit)
     , m_listing(listing)
 {
-    m_listFull = false;
     for (int m = 0; m <= 7; ++m)
         for (int hit = 0; hit <= 1; ++hit)
             m_categories[static_cast<size_t>(m)][static_cast<size_t>(hit)]

@@ -89,10 +89,9 @@ private:
 class HistoryCheck
 {
 public:
-    // listFull is the program-wide flag that says the pages overflowed; the check clears it when
-    // it starts. With listing off only the totals are kept.
-    HistoryCheck(const HistoryEntries &entries, const HistoryRules &rules, bool &listFull,
-        double listLimit = HistoryListLimit, bool listing = true);
+    // With listing off only the totals are kept.
+    HistoryCheck(const HistoryEntries &entries, const HistoryRules &rules, double listLimit = HistoryListLimit,
+        bool listing = true);
 
     // Lists a line (a draw's date line) under the page rule.
     void addLine(const QString &line);
@@ -102,7 +101,7 @@ public:
     const std::array<double, 16> &WinTotals() const { return m_winTotals; }
     int ListPage() const { return m_listPage; }
     double HistoryLineCount() const { return m_lineCount; }
-    bool HistoryListFull() const { return m_listFull; }
+    bool HistoryListFull() const { return m_listFull; } // the pages overflowed
     // Lines listed on page p since the last call, handed over to the window.
     QStringList takeLines(int page);
     // Page switches since the last call; each brings page 0 into view.
@@ -113,7 +112,7 @@ private:
 
     const HistoryEntries &m_entries;
     const HistoryRules m_rules;
-    bool &m_listFull;
+    bool m_listFull = false;
     double m_listLimit;
     bool m_listing;
     std::array<double, 16> m_winTotals {};

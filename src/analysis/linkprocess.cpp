@@ -15,66 +15,47 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::setFrameCaption;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
-LinkProcess *g_instance = nullptr;
-
 QString rangeCaption(const QString &drawCountText)
 {
     return QStringLiteral("Enter number from 1 to ") + drawCountText;
 }
 } // namespace
 
-LinkProcess::LinkProcess(const CurrentGame &game, const StartupValues &startup,
-    std::function<std::optional<QDate>()> shownEntryDate, bool &addedToShown, MainWindowLink &main, QWidget *parent)
+LinkProcess::LinkProcess(const CurrentGame &game, const StartupValues &startup, MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
     , m_game(game)
     , m_appFolder(startup.AppFolder)
     , m_monthNames(startup.MonthNames)
     , m_historyFile(dataPath(startup.AppFolder, historyFileName(game.GameName)))
-    , m_shownEntryDate(std::move(shownEntryDate))
-    , m_addedToShown(addedToShown)
     , m_main(main)
 {
-    g_instance = this;
-    setObjectName(QStringLiteral("LinkProcess"));
-    setWindowTitle(QStringLiteral("Optimizer"));
-    setFixedSize(twipsToPixels(4335), twipsToPixels(3375));
+    buildFrame(this, QStringLiteral("LinkProcess"), QStringLiteral("Optimizer"), TwipsSize::client(4335, 3375));
 
-    Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Select Process Range"), this), QStringLiteral("Frame1"), 120, 120, 4095, 780);
+    Frame1 = placeFrame(this, QStringLiteral("Select Process Range"), QStringLiteral("Frame1"), 120, 120, 4095, 780);
     Label2 = placeControl(new QLabel(QStringLiteral("Last"), Frame1), QStringLiteral("Label2"), 240, 405, 615, 255);
     Text1 = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1"), 960, 360, 975, 315);
     Text1->setAccessibleName(QStringLiteral("Last Draws"));
     Label3 = placeControl(new QLabel(QStringLiteral("Draws"), Frame1), QStringLiteral("Label3"), 2040, 405, 855, 255);
-    Command1 = placeControl(
-        new QPushButton(QStringLiteral("Process Range"), this), QStringLiteral("Command1"), 120, 1020, 4095, 375);
+    Command1 = placeButton(this, this, QStringLiteral("Process Range"), QStringLiteral("Command1"), 120, 1020, 4095,
+        375, &LinkProcess::Command1_Click);
     Label1 = placeControl(
         new QLabel(QStringLiteral("Select Entry Date"), this), QStringLiteral("Label1"), 120, 1515, 4095, 255);
     DTPicker1 = placeControl(new platform::DatePicker(this), QStringLiteral("DTPicker1"), 120, 1800, 4095, 330);
     DTPicker1->setAccessibleName(Label1->text());
-    Command2 = placeControl(new QPushButton(QStringLiteral("Create Entries for Selected Date"), this),
-        QStringLiteral("Command2"), 120, 2250, 4095, 375);
-    Command3 = placeControl(
-        new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"), 1680, 2820, 975, 375);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    Command2 = placeButton(this, this, QStringLiteral("Create Entries for Selected Date"), QStringLiteral("Command2"),
+        120, 2250, 4095, 375, &LinkProcess::Command2_Click);
+    Command3 = placeButton(this, this, QStringLiteral("Close"), QStringLiteral("Command3"), 1680, 2820, 975, 375,
+        &LinkProcess::Command3_Click);
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-}
-
-LinkProcess::~LinkProcess()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-LinkProcess *LinkProcess::instance()
-{
-    return g_instance;
 }
 
 void LinkProcess::Form_Load()
@@ -84,7 +65,7 @@ void LinkProcess::Form_Load()
     const bool opened = history.open(m_historyFile);
     DrawCountText = QString::number(opened ? history.usableCount() : 0);
     history.close();
-    Frame1->setTitle(rangeCaption(DrawCountText));
+    setFrameCaption(Frame1, rangeCaption(DrawCountText));
     OptimizerProcessed = false;
     OptimizerCreated = false;
     Command2->setEnabled(false);
@@ -121,7 +102,7 @@ void LinkProcess::Command1_Click()
     }
     const int drawCount = static_cast<int>(history.records.size());
     DrawCountText = QString::number(drawCount);
-    Frame1->setTitle(rangeCaption(DrawCountText));
+    setFrameCaption(Frame1, rangeCaption(DrawCountText));
     if (history.damaged)
         platform::MsgBox(history.damageMessage());
     const ProcessRange range = processRange(Text1->text(), drawCount);
@@ -145,8 +126,7 @@ void LinkProcess::Command1_Click()
 void LinkProcess::Command2_Click()
 {
     const QDate date = DTPicker1->Value();
-    if (m_shownEntryDate() == date)
-        m_addedToShown = true;
+    emit creatingEntriesFor(date);
 
     const QString target = dataPath(m_appFolder, datedEntryFileName(m_game.GameName, date, m_monthNames));
     int existing = 0;
@@ -176,7 +156,6 @@ void LinkProcess::Command3_Click()
         && !platform::AskYesNo(QStringLiteral("You have not yet created an entry from the last initiation of Process "
                                               "Range. Do you still want to quit?")))
         return;
-    m_main.enableAgain();
     unload();
 }
 

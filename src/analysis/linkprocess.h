@@ -28,15 +28,7 @@ class LinkProcess : public ToolWindow
 {
     Q_OBJECT
 public:
-    // shownEntryDate gives the date of the dated entries the main window lists, nullopt while it
-    // lists none (a standing entry or a wheel); addedToShown is set when entries go to that date.
-    LinkProcess(const CurrentGame &game, const StartupValues &startup,
-        std::function<std::optional<QDate>()> shownEntryDate, bool &addedToShown, MainWindowLink &main,
-        QWidget *parent = nullptr);
-    ~LinkProcess() override;
-
-    // The open optimizer, or null: there is only ever one.
-    static LinkProcess *instance();
+    LinkProcess(const CurrentGame &game, const StartupValues &startup, MainWindowLink &main, QWidget *parent = nullptr);
 
     void Form_Load();
     void Command1_Click(); // Process Range
@@ -51,6 +43,17 @@ public:
     bool OptimizerCreated = false; // entries were created since
     QString DrawCountText;
 
+signals:
+    // Entries are about to be created for date, whether or not they can be written: the opener
+    // lists that date's entries again if it shows them.
+    void creatingEntriesFor(const QDate &date);
+
+protected:
+    // Nothing closes while the counting runs.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *Text1 = nullptr;
@@ -61,19 +64,12 @@ public:
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
 
-protected:
-    // Nothing closes while the counting runs.
-    void titleBarClose() override;
-
-private:
     void setButtonsEnabled(bool enabled);
 
     const CurrentGame m_game;
     const QString m_appFolder;
     const MonthNameTable m_monthNames;
     const QString m_historyFile;
-    const std::function<std::optional<QDate>()> m_shownEntryDate;
-    bool &m_addedToShown;
     MainWindowLink &m_main;
     LinkTables m_tables;
     platform::LongRunDriver m_driver;

@@ -18,6 +18,9 @@
 
 namespace vx {
 
+using platform::placeButton;
+using platform::placeFrame;
+
 using platform::listFont;
 using platform::placeControl;
 using platform::twipsRect;
@@ -78,10 +81,9 @@ void Form1::buildControls()
     // Upper panel: games, draw date and the drawn balls. It starts at the window's left edge so
     // that its caption shows whole; its contents keep their places in the window.
     constexpr int shift = UpperPanelShift;
-    Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Select Game Type and Draw Date"), central), "Frame1", 0, 120, 9255 - shift, 3375);
-    Frame2 = placeControl(
-        new QGroupBox(QStringLiteral("Select Entry Type"), Frame1), "Frame2", 240 - shift, 240, 2175, 2115);
+    Frame1
+        = placeFrame(central, QStringLiteral("Select Game Type and Draw Date"), "Frame1", 0, 120, 9255 - shift, 3375);
+    Frame2 = placeFrame(Frame1, QStringLiteral("Select Entry Type"), "Frame2", 240 - shift, 240, 2175, 2115);
     static const int optionTops[] = {240, 555, 870, 1185, 1500, 1815};
     for (int n = 1; n <= 6; ++n) {
         auto *option = new QRadioButton(QStringLiteral("Game%1").arg(n), Frame2);
@@ -92,10 +94,12 @@ void Form1::buildControls()
     }
     Option[1]->setChecked(true);
 
-    Frame3 = placeControl(new QGroupBox(QStringLiteral("Draw Date"), Frame1), "Frame3", 5280 - shift, 240, 3855, 2055);
+    Frame3 = placeFrame(Frame1, QStringLiteral("Draw Date"), "Frame3", 5280 - shift, 240, 3855, 2055);
     DTPicker1 = placeControl(new platform::DatePicker(Frame3), "DTPicker1", 120, 300, 3615, 330);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Add Draw"), Frame3), "Command1", 120, 780, 1215, 375);
-    Command2 = placeControl(new QPushButton(QStringLiteral("Delete Draw"), Frame3), "Command2", 1380, 780, 1215, 375);
+    Command1 = placeButton(
+        this, Frame3, QStringLiteral("Add Draw"), "Command1", 120, 780, 1215, 375, &Form1::Command1_Click);
+    Command2 = placeButton(
+        this, Frame3, QStringLiteral("Delete Draw"), "Command2", 1380, 780, 1215, 375, &Form1::Command2_Click);
     Image1 = placeControl(new QLabel(Frame3), "Image1", 2700, 720, 480, 480);
     Label1 = placeControl(new QLabel(QStringLiteral("History"), Frame3), "Label1", 2640, 1230, 600, 195);
     Image3 = placeControl(new QLabel(Frame3), "Image3", 3300, 720, 480, 480);
@@ -129,10 +133,10 @@ void Form1::buildControls()
     Label7 = placeControl(new QLabel(QStringLiteral("BB"), Frame1), "Label7", 7400 - shift, 3120, 225, 195);
 
     // Entry panel.
-    Frame5 = placeControl(
-        new QGroupBox(QStringLiteral("My Enties For Powerball"), central), "Frame5", 0, 3600, 4215, 2775);
+    Frame5 = placeFrame(central, QStringLiteral("My Enties For Powerball"), "Frame5", 0, 3600, 4215, 2775);
     DTPicker2 = placeControl(new platform::DatePicker(Frame5), "DTPicker2", 120, 240, 2655, 330);
-    Command3 = placeControl(new QPushButton(QStringLiteral("Dated Entry"), Frame5), "Command3", 2880, 240, 1215, 330);
+    Command3 = placeButton(
+        this, Frame5, QStringLiteral("Dated Entry"), "Command3", 2880, 240, 1215, 330, &Form1::Command3_Click);
     List1 = placeControl(new QListWidget(Frame5), "List1", 120, 660, 2655, 1620);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
@@ -140,23 +144,30 @@ void Form1::buildControls()
     // then lays out 32,767 entries without measuring each of them. (Laying them out in batches
     // would show the window with its lists still empty.)
     List1->setUniformItemSizes(true);
-    Command4 = placeControl(new QPushButton(QStringLiteral("Add"), Frame5), "Command4", 2880, 660, 1215, 315);
-    Command5 = placeControl(new QPushButton(QStringLiteral("Delete"), Frame5), "Command5", 2880, 1000, 1215, 315);
-    Command6 = placeControl(new QPushButton(QStringLiteral("Edit"), Frame5), "Command6", 2880, 1340, 1215, 315);
-    Command9 = placeControl(new QPushButton(QStringLiteral("Print"), Frame5), "Command9", 2880, 1680, 1215, 315);
-    Command12 = placeControl(new QPushButton(QStringLiteral("History"), Frame5), "Command12", 2880, 2020, 1215, 315);
-    Command14 = placeControl(new QPushButton(QStringLiteral("Check"), Frame5), "Command14", 2880, 2360, 1215, 315);
+    Command4
+        = placeButton(this, Frame5, QStringLiteral("Add"), "Command4", 2880, 660, 1215, 315, &Form1::Command4_Click);
+    Command5 = placeButton(
+        this, Frame5, QStringLiteral("Delete"), "Command5", 2880, 1000, 1215, 315, &Form1::Command5_Click);
+    Command6
+        = placeButton(this, Frame5, QStringLiteral("Edit"), "Command6", 2880, 1340, 1215, 315, &Form1::Command6_Click);
+    Command9
+        = placeButton(this, Frame5, QStringLiteral("Print"), "Command9", 2880, 1680, 1215, 315, &Form1::Command9_Click);
+    Command12 = placeButton(
+        this, Frame5, QStringLiteral("History"), "Command12", 2880, 2020, 1215, 315, &Form1::Command12_Click);
+    Command14 = placeButton(
+        this, Frame5, QStringLiteral("Check"), "Command14", 2880, 2360, 1215, 315, &Form1::Command14_Click);
     Label5 = placeControl(new QLabel(QStringLiteral("Entries"), Frame5), "Label5", 120, 2400, 700, 255);
     Text2 = placeControl(new QLineEdit(QStringLiteral("0"), Frame5), "Text2", 840, 2370, 900, 285);
 
     // Winning lines.
-    Frame6 = placeControl(new QGroupBox(QStringLiteral("Winning Lines"), central), "Frame6", 4320, 3600, 4815, 2775);
+    Frame6 = placeFrame(central, QStringLiteral("Winning Lines"), "Frame6", 4320, 3600, 4815, 2775);
     List2 = placeControl(new QListWidget(Frame6), "List2", 120, 240, 4575, 2040);
     List2->setFont(listFont());
     List2->setUniformItemSizes(true);
     Label6 = placeControl(new QLabel(QStringLiteral("Total Wins"), Frame6), "Label6", 120, 2400, 900, 255);
     Text3 = placeControl(new QLineEdit(QStringLiteral("0"), Frame6), "Text3", 1080, 2370, 900, 285);
-    Command10 = placeControl(new QPushButton(QStringLiteral("Print"), Frame6), "Command10", 3480, 2370, 1215, 315);
+    Command10 = placeButton(
+        this, Frame6, QStringLiteral("Print"), "Command10", 3480, 2370, 1215, 315, &Form1::Command10_Click);
 
     for (QLabel *label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})
         fitCaption(label);
@@ -173,16 +184,6 @@ void Form1::buildControls()
 
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
     connect(DTPicker2, &QDateEdit::dateChanged, this, [this] { DTPicker2_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
-    connect(Command14, &QPushButton::clicked, this, [this] { Command14_Click(); });
 }
 
 void Form1::fitCaption(QLabel *label)
@@ -331,16 +332,6 @@ void Form1::clearWinningLines()
 {
     List2->clear();
     Text3->setText(QStringLiteral("0"));
-}
-
-void Form1::enableAgain(bool show)
-{
-    setEnabled(true);
-    if (show) {
-        this->show();
-        raise();
-        activateWindow();
-    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "gamedata/sharedstate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 
@@ -24,6 +25,10 @@ class DatePicker;
 }
 
 namespace vx {
+
+class frmAbout;
+class LinkProcess;
+class Picky34;
 
 // The main window: game selector, draw panel, entry panel, winning lines and the menus from which
 // every other window opens. It owns the shared values and hands each window what it uses; the
@@ -52,7 +57,6 @@ public:
     void refreshDrawPanel() override { DTPicker1_Change(); }
     void setDrawDate(const QDate &date) override;
     void clearWinningLines() override;
-    void enableAgain(bool show = true) override;
     void printingEnabledAgain() override;
 
     // Start-up; false when the program must end (the locale could not be read).
@@ -127,73 +131,8 @@ public:
     void mnuAbout_Click();
     void mnuExitMenu_Click();
 
-    // Controls, named as the program names them.
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QGroupBox *Frame3 = nullptr;
-    QGroupBox *Frame5 = nullptr;
-    QGroupBox *Frame6 = nullptr;
-    std::array<QRadioButton *, 7> Option {}; // Option[1] .. Option[6]
-    platform::DatePicker *DTPicker1 = nullptr;
-    platform::DatePicker *DTPicker2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QPushButton *Command6 = nullptr;
-    QPushButton *Command9 = nullptr;
-    QPushButton *Command10 = nullptr;
-    QPushButton *Command12 = nullptr;
-    QPushButton *Command14 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Image3 = nullptr;
-    QLabel *Image4 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QWidget *Picture1 = nullptr;
-    std::array<QLabel *, 9> Image2 {};
-    QListWidget *List1 = nullptr;
-    QListWidget *List2 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QLineEdit *Text3 = nullptr;
     BallImageList ImageList1 {BallImageList::Colour::Red};
     BallImageList ImageList2 {BallImageList::Colour::White};
-
-    // Menus
-    QMenu *mnuFile = nullptr;
-    QMenu *mnuConfig = nullptr;
-    std::array<QAction *, 7> mnuName {}; // mnuName[1] .. mnuName[6]
-    QMenu *mnuTicketPrinting = nullptr;
-    QAction *mnuPrintTickets = nullptr;
-    QAction *mnuCalibrate = nullptr;
-    QAction *mnuResults = nullptr;
-    QAction *mnuDelete = nullptr;
-    QAction *mnuFilter = nullptr;
-    QAction *mnuImport = nullptr;
-    QAction *mnuprinters = nullptr;
-    QAction *mnuLoadRTLs = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuWheels = nullptr;
-    QAction *mnuWheelCreate = nullptr;
-    QMenu *mnuWheelOpen = nullptr;
-    QMenu *mnuStand = nullptr;
-    QAction *mnustandcreate = nullptr;
-    QAction *mnuStandOpen = nullptr;
-    QAction *mnupick3 = nullptr;
-    QAction *mnupick4 = nullptr;
-    QMenu *mnuOpt = nullptr;
-    QAction *mnuOptCreate = nullptr;
-    QAction *mnuUpgrade = nullptr;
-    QMenu *mnuHlp = nullptr;
-    QAction *mnuHelp = nullptr;
-    QAction *mnuAbout = nullptr;
-    QAction *mnuExitMenu = nullptr;
 
     // The 24 Wheels > Open items, in menu order.
     struct WheelItem {
@@ -236,6 +175,71 @@ protected:
     void closeEvent(QCloseEvent *event) override; // Form_Unload
 
 private:
+    // Controls, named as the program names them; tests find them by object name.
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *Frame5 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    std::array<QRadioButton *, 7> Option {}; // Option[1] .. Option[6]
+    platform::DatePicker *DTPicker1 = nullptr;
+    platform::DatePicker *DTPicker2 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command9 = nullptr;
+    QPushButton *Command10 = nullptr;
+    QPushButton *Command12 = nullptr;
+    QPushButton *Command14 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Image3 = nullptr;
+    QLabel *Image4 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QWidget *Picture1 = nullptr;
+    std::array<QLabel *, 9> Image2 {};
+    QListWidget *List1 = nullptr;
+    QListWidget *List2 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    // Menus
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuConfig = nullptr;
+    std::array<QAction *, 7> mnuName {}; // mnuName[1] .. mnuName[6]
+    QMenu *mnuTicketPrinting = nullptr;
+    QAction *mnuPrintTickets = nullptr;
+    QAction *mnuCalibrate = nullptr;
+    QAction *mnuResults = nullptr;
+    QAction *mnuDelete = nullptr;
+    QAction *mnuFilter = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuprinters = nullptr;
+    QAction *mnuLoadRTLs = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuWheels = nullptr;
+    QAction *mnuWheelCreate = nullptr;
+    QMenu *mnuWheelOpen = nullptr;
+    QMenu *mnuStand = nullptr;
+    QAction *mnustandcreate = nullptr;
+    QAction *mnuStandOpen = nullptr;
+    QAction *mnupick3 = nullptr;
+    QAction *mnupick4 = nullptr;
+    QMenu *mnuOpt = nullptr;
+    QAction *mnuOptCreate = nullptr;
+    QAction *mnuUpgrade = nullptr;
+    QMenu *mnuHlp = nullptr;
+    QAction *mnuHelp = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuExitMenu = nullptr;
+
     // The upper panel's contents sit this far (in twips) left of their measured places, since the
     // panel itself begins at the window's edge rather than that far outside it.
     static constexpr int UpperPanelShift = 120;
@@ -260,6 +264,10 @@ private:
     MainWindowFiles m_files;
     ToolWindowValues m_handed;
     std::vector<WheelItem> m_wheelItems;
+    // The windows of which one at a time is open, while they are open.
+    QPointer<frmAbout> m_about;
+    QPointer<LinkProcess> m_optimizer;
+    QPointer<Picky34> m_pickWindow;
 };
 
 } // namespace vx

@@ -92,9 +92,7 @@ void Form1::Command4_Click()
         return;
 
     auto *form = new Form5(m_game, m_files, m_startup.AppFolder, *this);
-    form->Form_Load();
-    if (m_game.BonusPicked == 0)
-        form->Label2->hide();
+    form->Form_Load(); // hides the tag box's caption when the game picks no extra
     if (standing) {
         form->setWindowTitle(QStringLiteral("Standing Entry"));
     } else if (wheel) {
@@ -171,7 +169,8 @@ void Form1::Command6_Click()
     m_files.EditRecord = static_cast<int16_t>(selected.front() + 1);
     auto *form = new editEntry(m_game, m_files.EntryFile, m_files.EditRecord, *this);
     form->Form_Load();
-    openToolWindow(this, form, OpenMode::NoWait);
+    // Closing it enables this window again without bringing it to the front.
+    openToolWindow(this, form, OpenMode::NoWait, MainWindowWhileOpen::DisabledStaysBehind);
 }
 
 void Form1::Command9_Click()
@@ -212,7 +211,8 @@ void Form1::Command12_Click()
         platform::MsgBox(QStringLiteral("There are no results in the results file - you cannot do a history check!"));
         return;
     }
-    auto *form = new Form6(m_game, m_files, m_startup, Text2->text(), m_startup.HistoryListFull, *this);
+    auto *form = new Form6(m_game, m_files, m_startup, Text2->text(), *this);
+    connect(form, &Form6::historyListFull, this, [this](bool full) { m_startup.HistoryListFull = full; });
     form->Form_Load();
     openToolWindow(this, form, OpenMode::NoWait);
 }

@@ -1,34 +1,18 @@
 #include "app/form1.h"
 
-#include "analysis/form12.h"
-#include "analysis/form4.h"
-#include "analysis/linkprocess.h"
-#include "entries/form3.h"
-#include "entries/form30.h"
-#include "entries/form8.h"
-#include "entries/frmabout.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/filemessages.h"
 #include "gamedata/gamedefinition.h"
 #include "gamedata/monthnames.h"
-#include "gamesetup/form14.h"
-#include "online/form10.h"
-#include "online/rdl.h"
-#include "online/upgradewindow.h"
-#include "pickdigits/picky34.h"
-#include "platform/busycursor.h"
 #include "platform/clock.h"
+#include "platform/controls.h"
 #include "platform/datepicker.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/localemonths.h"
 #include "platform/messages.h"
-#include "platform/toolwindow.h"
 #include "platform/twips.h"
-#include "printing/form11.h"
 #include "printing/printers.h"
-#include "slips/configure.h"
-#include "slips/slipprinting.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -42,6 +26,7 @@
 
 namespace vx {
 
+using platform::setFrameCaption;
 using platform::twipsToPixels;
 
 bool Form1::Form_Load()
@@ -219,9 +204,9 @@ void Form1::setupgame()
     }
 
     m_game = CurrentGame::fromDefinition(m_game.GameNumber, read.definition);
-    Frame5->setTitle(QStringLiteral("My Enties for ") + m_game.GameName);
-    Frame3->setTitle(QStringLiteral("Draw Date for ") + m_game.GameName);
-    Frame6->setTitle(QStringLiteral("Winning Lines for ") + m_game.GameName);
+    setFrameCaption(Frame5, QStringLiteral("My Enties for ") + m_game.GameName);
+    setFrameCaption(Frame3, QStringLiteral("Draw Date for ") + m_game.GameName);
+    setFrameCaption(Frame6, QStringLiteral("Winning Lines for ") + m_game.GameName);
     List1->setAccessibleName(Frame5->title());
     List2->setAccessibleName(Frame6->title());
     // A defined game may follow an undefined one, which left the panels and menus disabled.
@@ -294,246 +279,6 @@ void Form1::layoutBallStrip()
         Label3->show();
         placeTag(Label3, row.tag);
     }
-}
-
-void Form1::Image1_Click()
-{
-    auto *window = new Form3(m_game, m_startup, *this);
-    window->setWindowTitle(QStringLiteral("Draw Results for ") + m_game.GameName);
-    window->Form_Load();
-    // A double-click in the list shows its draw at once; the list's close shows the draw date's draw.
-    openToolWindow(this, window, OpenMode::Wait);
-    DTPicker1_Change();
-}
-
-void Form1::Image3_Click()
-{
-    auto *window = new Form4(m_game, m_startup, *this);
-    // A history that cannot be charted has been reported and the window is gone.
-    if (window->Form_Load())
-        openToolWindow(this, window, OpenMode::NoWait);
-}
-
-void Form1::openGameDefinition(int16_t number)
-{
-    m_game.GameFile = paddedGameFileName(number);
-    auto *window = new Form14(m_startup.AppFolder, m_game.GameFile, *this);
-    window->setWindowTitle(Option[static_cast<size_t>(number)]->text() + QStringLiteral(" Configuration"));
-    // The wait ends when the window closes or saves the game; after a save it stays open and
-    // enables this window again when it closes.
-    openToolWindow(this, window, OpenMode::Wait);
-    DTPicker1_Change();
-    DTPicker2_Change();
-}
-
-void Form1::mnuName1_Click()
-{
-    openGameDefinition(1);
-}
-
-void Form1::mnuName2_Click()
-{
-    openGameDefinition(2);
-}
-
-void Form1::mnuName3_Click()
-{
-    openGameDefinition(3);
-}
-
-void Form1::mnuName4_Click()
-{
-    openGameDefinition(4);
-}
-
-void Form1::mnuName5_Click()
-{
-    openGameDefinition(5);
-}
-
-void Form1::mnuName6_Click()
-{
-    openGameDefinition(6);
-}
-
-void Form1::mnuPrintTickets_Click()
-{
-    if (entryCountRounded() < 1 || m_files.EntryFile.isEmpty()) {
-        platform::MsgBox(NoEntriesToPrint);
-        return;
-    }
-    QString message;
-    {
-        const platform::BusyCursor busy;
-        message = printTickets(m_startup.AppFolder, m_game, m_files.EntryFile);
-    }
-    if (!message.isEmpty())
-        platform::MsgBox(message);
-}
-
-void Form1::mnuCalibrate_Click()
-{
-    if (const QString clash = slipLayoutNameClash(m_game.GameName); !clash.isEmpty()) {
-        platform::MsgBox(clash);
-        return;
-    }
-    auto *window = new configure(m_game, m_startup.AppFolder, *this);
-    window->Form_Load();
-    openToolWindow(this, window, OpenMode::NoWait);
-}
-
-void Form1::mnuResults_Click()
-{
-    openToolWindow(this, new RDL(m_startup.AppFolder, *this), OpenMode::Wait);
-    DTPicker1_Change();
-}
-
-void Form1::mnuDelete_Click()
-{
-    auto *window = new Form8(m_startup.AppFolder, m_files.EntryFile, *this);
-    window->Form_Load();
-    openToolWindow(this, window, OpenMode::NoWait);
-}
-
-void Form1::mnuFilter_Click()
-{
-    if (namesWheelFile(m_files.EntryFile)
-        && !platform::AskYesNo(QStringLiteral(
-            "If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?")))
-        return;
-    if (const QString shown = Text2->text().trimmed(); shown.isEmpty() || shown == QLatin1String("0")) {
-        platform::MsgBox(QStringLiteral("You have no entries displayed to filter."));
-        return;
-    }
-    auto *window = new Form12(m_game, m_files, m_startup, *this);
-    window->Form_Load();
-    openToolWindow(this, window, OpenMode::Wait);
-
-    // The main window lists the filtered file again, opened the way it was opened before.
-    if (namesWheelFile(m_files.EntryFile)) {
-        for (size_t k = 0; k < m_wheelItems.size(); ++k)
-            if (m_wheelItems[k].pickSize == m_game.MainPicked && m_wheelItems[k].wheelType == m_files.OpenWheelType) {
-                openWheelItem(k);
-                break;
-            }
-    } else if (entryFileKind(m_files.EntryFile) == EntryFileKind::Standing) {
-        mnuStandOpen_Click();
-    } else {
-        DTPicker2_Change();
-    }
-}
-
-void Form1::mnuImport_Click()
-{
-    m_handed.ImportedToShown = false;
-    auto *window = new Form30(m_game, m_startup, DTPicker2->Value(), m_handed.ImportedToShown, *this);
-    window->Form_Load();
-    openToolWindow(this, window, OpenMode::Wait);
-    if (m_handed.ImportedToShown)
-        DTPicker2_Change();
-}
-
-void Form1::mnuprinters_Click()
-{
-    openToolWindow(this, new Form11(m_startup, *this), OpenMode::NoWait);
-}
-
-void Form1::printingEnabledAgain()
-{
-    m_startup.PrintingEnabled = true;
-    Command9->setEnabled(true);
-    Command10->setEnabled(true);
-}
-
-void Form1::mnuLoadRTLs_Click()
-{
-    auto *window = new Form10(m_startup.AppFolder, *this);
-    window->Form_Load();
-    openToolWindow(this, window, OpenMode::Wait);
-    // The current game's history may have been replaced, or not: the draw is looked up again either way.
-    DTPicker1_Change();
-}
-
-void Form1::mnupick3_Click()
-{
-    openPickWindow(3);
-}
-
-void Form1::mnupick4_Click()
-{
-    openPickWindow(4);
-}
-
-void Form1::openPickWindow(int16_t pickType)
-{
-    m_handed.PickType = pickType;
-    Picky34 *window = Picky34::instance();
-    if (!window)
-        window = new Picky34(m_handed.PickType, m_startup.PrintingEnabled, m_startup.AppFolder, *this);
-    window->setWindowTitle(QStringLiteral("Pick %1").arg(pickType));
-    openToolWindow(this, window, OpenMode::NoWait);
-}
-
-void Form1::mnuOptCreate_Click()
-{
-    // One optimizer at a time: the menu stays live while it is open.
-    if (LinkProcess *open = LinkProcess::instance()) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
-    m_handed.OptimizerAddedToShown = false;
-    const auto shownEntryDate = [this]() -> std::optional<QDate> {
-        return DTPicker2->isHidden() ? std::nullopt : std::optional<QDate>(DTPicker2->Value());
-    };
-    auto *window = new LinkProcess(m_game, m_startup, shownEntryDate, m_handed.OptimizerAddedToShown, *this);
-    window->Form_Load();
-    openToolWindow(this, window, OpenMode::Wait, /*keepEnabled=*/true);
-    if (m_handed.OptimizerAddedToShown)
-        DTPicker2_Change();
-}
-
-void Form1::mnuUpgrade_Click()
-{
-    // The main window waits, disabled, while the check talks to the server; its window has Cancel.
-    auto *window = new UpgradeCheckWindow(*this);
-    openToolWindow(this, window, OpenMode::NoWait);
-    if (window->run(m_startup.AppFolder)) {
-        DeleteEmptyEntryFile(m_files.EntryFile);
-        platform::EndProgram();
-    }
-}
-
-void Form1::mnuHelp_Click()
-{
-    switch (platform::OpenDocument(m_startup.HelpFile)) {
-    case platform::OpenResult::Opened:
-        break;
-    case platform::OpenResult::NoApplication:
-        platform::MsgBox(QStringLiteral("The help file is windows html help. You cannot read files of this type as you "
-                                        "have no application to read these file types."));
-        break;
-    case platform::OpenResult::Failed:
-        // Say so rather than do nothing, which would look as if the menu item were broken.
-        if (!QFileInfo(m_startup.HelpFile).isFile())
-            platform::MsgBox(QStringLiteral("The help file %1 is missing.").arg(m_startup.HelpFile));
-        break;
-    }
-}
-
-void Form1::mnuAbout_Click()
-{
-    // A box already open takes the caption again and comes to the front; no second box opens.
-    if (frmAbout *open = frmAbout::instance()) {
-        open->setWindowTitle(QStringLiteral("Vexmora"));
-        open->raise();
-        open->activateWindow();
-        return;
-    }
-    auto *box = new frmAbout;
-    box->Form_Load();
-    box->setWindowTitle(QStringLiteral("Vexmora"));
-    openToolWindow(this, box, OpenMode::NoWait, true);
 }
 
 } // namespace vx

@@ -4,6 +4,7 @@
 #include "gamedata/boxvalue.h"
 #include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
+#include "platform/controls.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 
@@ -13,7 +14,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
+using platform::setFrameSize;
 using platform::twipsRect;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -47,9 +52,8 @@ editEntry::editEntry(
     , m_editRecord(editRecord)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("editEntry"));
-    setWindowTitle(QStringLiteral("Edit Entry"));
-    setClientSizeTwips(4395, ClientHeight);
+    buildFrame(
+        this, QStringLiteral("editEntry"), QStringLiteral("Edit Entry"), TwipsSize::outerWidth(4395, ClientHeight));
     for (int i = 0; i < BoxCount; ++i) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text1(%1)").arg(i));
@@ -60,15 +64,10 @@ editEntry::editEntry(
     Label1 = new QLabel(QStringLiteral("EB"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(2040, 840, 255, 255));
-    Command6 = new QPushButton(QStringLiteral("Change"), this);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setGeometry(twipsRect(1200, 1200, 855, 375));
-    Command5 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    Command5->setGeometry(twipsRect(2400, 1200, 855, 375));
-
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    Command6 = placeButton(
+        this, this, QStringLiteral("Change"), "Command6", 1200, 1200, 855, 375, &editEntry::Command6_Click);
+    Command5 = placeButton(
+        this, this, QStringLiteral("Cancel"), "Command5", 2400, 1200, 855, 375, &editEntry::Command5_Click);
 }
 
 void editEntry::Form_Load()
@@ -81,7 +80,7 @@ void editEntry::Form_Load()
     for (const Layout &row : Layouts) {
         if (row.boxes != t)
             continue;
-        setClientSizeTwips(row.width, ClientHeight);
+        setFrameSize(this, TwipsSize::outerWidth(row.width, ClientHeight));
         for (int i = 0; i < BoxCount; ++i) {
             Text1[static_cast<size_t>(i)]->setVisible(i < t);
             Text1[static_cast<size_t>(i)]->setAccessibleName(numberBoxName(i, m_game.entryRules()));
@@ -130,13 +129,11 @@ void editEntry::Command6_Click()
 
     m_main.replaceEntryLine(m_editRecord - 1, editedEntryLine(entry, rules, m_game.BonusTag));
 
-    m_main.enableAgain(false);
     unload();
 }
 
 void editEntry::Command5_Click()
 {
-    m_main.enableAgain(false);
     unload();
 }
 

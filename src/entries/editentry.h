@@ -28,15 +28,17 @@ public:
     void Command5_Click(); // Cancel
 
     std::array<QLineEdit *, BoxCount> Text1 {};
-    QLabel *Label1 = nullptr;
-    QPushButton *Command6 = nullptr;
-    QPushButton *Command5 = nullptr;
     int16_t BonusBox = 0;
 
 protected:
     void titleBarClose() override { Command5_Click(); }
 
 private:
+    // Controls, named as the program names them; tests find them by object name.
+    QLabel *Label1 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command5 = nullptr;
+
     const CurrentGame m_game;
     const QString m_entryFile;
     const int16_t m_editRecord;

@@ -4,6 +4,7 @@
 #include "gamedata/boxvalue.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/numbersfile.h"
+#include "platform/controls.h"
 #include "platform/messages.h"
 #include "platform/twips.h"
 
@@ -13,7 +14,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
+using platform::setFrameSize;
 using platform::twipsRect;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -55,9 +60,8 @@ Form2::Form2(
     , m_appFolder(appFolder)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Add Result"));
-    setFixedSize(twipsToPixels(DesignedClientWidth), twipsToPixels(ClientHeight));
+    buildFrame(this, QStringLiteral("Form2"), QStringLiteral("Add Result"),
+        TwipsSize::client(DesignedClientWidth, ClientHeight));
 
     QFont boxFont(QStringLiteral("MS Sans Serif"));
     boxFont.setPointSize(12);
@@ -80,15 +84,9 @@ Form2::Form2(
     Label3 = new QLabel(QStringLiteral("BB"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twipsRect(boxLeft(9) + 120, 1080, 240, 240));
-    Command1 = new QPushButton(QStringLiteral("Add"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(1200, 1320, 735, 375));
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(2400, 1320, 735, 375));
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    Command1 = placeButton(this, this, QStringLiteral("Add"), "Command1", 1200, 1320, 735, 375, &Form2::Command1_Click);
+    Command2
+        = placeButton(this, this, QStringLiteral("Cancel"), "Command2", 2400, 1320, 735, 375, &Form2::Command2_Click);
 }
 
 void Form2::Form_Load()
@@ -116,10 +114,9 @@ void Form2::layoutForGame()
     for (const Layout &row : Layouts) {
         if (row.mains != m || row.extras != b)
             continue;
-        if (row.width == 0)
-            setFixedSize(twipsToPixels(DesignedClientWidth), twipsToPixels(ClientHeight));
-        else
-            setClientSizeTwips(row.width, ClientHeight);
+        setFrameSize(this,
+            row.width == 0 ? TwipsSize::client(DesignedClientWidth, ClientHeight)
+                           : TwipsSize::outerWidth(row.width, ClientHeight));
         Command1->move(twipsToPixels(row.command1), twipsToPixels(1320));
         Command2->move(twipsToPixels(row.command2), twipsToPixels(1320));
         if (row.label2 > 0)
@@ -156,13 +153,11 @@ void Form2::Command1_Click()
     // The new draw is shown at once, the way the draw panel shows a record.
     m_main.showDraw(record);
 
-    m_main.enableAgain();
     unload();
 }
 
 void Form2::Command2_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

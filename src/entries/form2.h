@@ -29,6 +29,11 @@ public:
     void Command1_Click(); // Add
     void Command2_Click(); // Cancel
 
+protected:
+    void titleBarClose() override { Command2_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     std::array<QLineEdit *, 10> Text {}; // Text[1] .. Text[9]
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -36,10 +41,6 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
-protected:
-    void titleBarClose() override { Command2_Click(); }
-
-private:
     const CurrentGame m_game;
     const QDate m_drawDate;
     const QString m_appFolder;

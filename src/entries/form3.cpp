@@ -13,7 +13,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::setFrameSize;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -47,8 +51,8 @@ Form3::Form3(const CurrentGame &game, const StartupValues &startup, MainWindowLi
     , m_printingEnabled(startup.PrintingEnabled)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Draw Results for ") + game.GameName);
+    buildFrame(this, QStringLiteral("Form3"), QStringLiteral("Draw Results for ") + game.GameName,
+        TwipsSize::outerWidth(Designed.windowWidth, ClientHeight));
 
     List1 = placeControl(new QListWidget(this), "List1", 120, ListTop, Designed.listWidth, ListHeight);
     QFont font = platform::listFont();
@@ -59,13 +63,10 @@ Form3::Form3(const CurrentGame &game, const StartupValues &startup, MainWindowLi
         = placeControl(new QLabel(QStringLiteral("Double-click entry to select result into main program area"), this),
             "Label1", Designed.label1Left, LabelTop, 4335, 240);
     List1->setAccessibleDescription(Label1->text());
-    Command2 = placeControl(new QPushButton(QStringLiteral("Print List"), this), "Command2", 120, ButtonTop, 975, 375);
-    Command1 = placeControl(
-        new QPushButton(QStringLiteral("Close"), this), "Command1", Designed.command1Left, ButtonTop, 1335, 375);
-    setClientSizeTwips(Designed.windowWidth, ClientHeight);
-
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Command2 = placeButton(
+        this, this, QStringLiteral("Print List"), "Command2", 120, ButtonTop, 975, 375, &Form3::Command2_Click);
+    Command1 = placeButton(this, this, QStringLiteral("Close"), "Command1", Designed.command1Left, ButtonTop, 1335, 375,
+        &Form3::Command1_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
 }
 
@@ -98,7 +99,7 @@ void Form3::layoutForGame()
         if (row.columns == columns)
             layout = row;
     List1->resize(twipsToPixels(layout.listWidth), List1->height());
-    setClientSizeTwips(layout.windowWidth, ClientHeight);
+    setFrameSize(this, TwipsSize::outerWidth(layout.windowWidth, ClientHeight));
     Command1->move(twipsToPixels(layout.command1Left), Command1->y());
     // The hint keeps its place unless its caption, in the font at hand, runs past the window's edge:
     // then it is centred, and the window widens when even that is not enough.
@@ -133,7 +134,6 @@ void Form3::List1_DblClick()
 
 void Form3::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

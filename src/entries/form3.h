@@ -27,15 +27,16 @@ public:
     void List1_DblClick();
     void Command1_Click(); // Close
 
+protected:
+    void titleBarClose() override { Command1_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QListWidget *List1 = nullptr;
     QLabel *Label1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command1 = nullptr;
 
-protected:
-    void titleBarClose() override { Command1_Click(); }
-
-private:
     void layoutForGame();
 
     const CurrentGame m_game;

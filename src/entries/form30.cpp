@@ -14,26 +14,27 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 
 namespace {
 constexpr int ClientWidth = 6000;
 constexpr int ClientHeight = 4560;
 } // namespace
 
-Form30::Form30(const CurrentGame &game, const StartupValues &startup, const QDate &shownEntryDate,
-    bool &importedToShown, MainWindowLink &main, QWidget *parent)
+Form30::Form30(const CurrentGame &game, const StartupValues &startup, const QDate &shownEntryDate, MainWindowLink &main,
+    QWidget *parent)
     : ToolWindow(parent)
     , m_game(game)
     , m_appFolder(startup.AppFolder)
     , m_monthNames(startup.MonthNames)
     , m_shownEntryDate(shownEntryDate)
-    , m_importedToShown(importedToShown)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form30"));
-    setWindowTitle(QStringLiteral("Import Txt File"));
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+    buildFrame(this, QStringLiteral("Form30"), QStringLiteral("Import Txt File"),
+        TwipsSize::client(ClientWidth, ClientHeight));
 
     Label1 = placeControl(new QLabel(QStringLiteral("1. Click on the file you want to import as an entry."), this),
         "Label1", 120, 120, 5760, 255);
@@ -47,15 +48,15 @@ Form30::Form30(const CurrentGame &game, const StartupValues &startup, const QDat
     Label3 = placeControl(new QLabel(QStringLiteral("2. Select Entry Date"), this), "Label3", 120, 3720, 2520, 255);
     DTPicker1 = placeControl(new platform::DatePicker(this), "DTPicker1", 120, 4020, 2520, 375);
     DTPicker1->setAccessibleName(Label3->text());
-    Command3 = placeControl(new QPushButton(QStringLiteral("Import"), this), "Command3", 2760, 4020, 1455, 375);
+    Command3
+        = placeButton(this, this, QStringLiteral("Import"), "Command3", 2760, 4020, 1455, 375, &Form30::Command3_Click);
     Command3->setToolTip(QStringLiteral("Use this to create the selections file for the given date and game."));
-    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 4425, 4020, 1455, 375);
+    Command1
+        = placeButton(this, this, QStringLiteral("Close"), "Command1", 4425, 4020, 1455, 375, &Form30::Command1_Click);
     Command1->setToolTip(QStringLiteral("Closes the import form."));
 
     connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form30::Form_Load()
@@ -63,7 +64,6 @@ void Form30::Form_Load()
     File1->clear();
     const QDir folder(m_appFolder.isEmpty() ? QStringLiteral("/") : m_appFolder);
     File1->addItems(folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    m_importedToShown = false;
     {
         const QSignalBlocker block(DTPicker1);
         DTPicker1->setValue(platform::CurrentDate());
@@ -132,14 +132,13 @@ void Form30::Command3_Click()
     const int n = static_cast<int>(m_lines.size());
     platform::MsgBox(QStringLiteral("Entry imported successfully"));
     Command3->setEnabled(false);
-    m_importedToShown = DTPicker1->Value() == m_shownEntryDate;
-    if (m_importedToShown)
+    if (DTPicker1->Value() == m_shownEntryDate)
         m_main.setEntryCount(n);
+    emit entriesAdded(DTPicker1->Value());
 }
 
 void Form30::Command1_Click()
 {
-    m_main.enableAgain(true);
     unload();
 }
 

@@ -19,7 +19,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -39,22 +43,21 @@ Form5::Form5(const CurrentGame &game, const MainWindowFiles &files, const QStrin
           files.HistoryFile.isEmpty() ? dataPath(appFolder, historyFileName(game.GameName)) : files.HistoryFile)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setFixedSize(twipsToPixels(5400), twipsToPixels(3960));
+    // The caption names what is added to; the opener gives it.
+    buildFrame(this, QStringLiteral("Form5"), QString(), TwipsSize::client(5400, 3960));
 
-    Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Add Manual Entry"), this), QStringLiteral("Frame1"), 120, 120, 5160, 1800);
+    Frame1 = placeFrame(this, QStringLiteral("Add Manual Entry"), QStringLiteral("Frame1"), 120, 120, 5160, 1800);
     for (int i = 0; i < BoxCount; ++i)
         Text1[static_cast<size_t>(i)]
             = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1(%1)").arg(i), boxLeft(i), 360, 495, 495);
     Label2 = placeControl(new QLabel(QStringLiteral("EB"), Frame1), QStringLiteral("Label2"), 2160, 960, 255, 255);
-    Command6 = placeControl(
-        new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command6"), 1320, 1320, 975, 375);
-    Command5 = placeControl(
-        new QPushButton(QStringLiteral("Clear"), Frame1), QStringLiteral("Command5"), 2520, 1320, 975, 375);
+    Command6 = placeButton(
+        this, Frame1, QStringLiteral("Add"), QStringLiteral("Command6"), 1320, 1320, 975, 375, &Form5::Command6_Click);
+    Command5 = placeButton(this, Frame1, QStringLiteral("Clear"), QStringLiteral("Command5"), 2520, 1320, 975, 375,
+        &Form5::Command5_Click);
 
-    Frame2 = placeControl(new QGroupBox(QStringLiteral("Add Computer Suggested Entries"), this),
-        QStringLiteral("Frame2"), 120, 2040, 5160, 1260);
+    Frame2 = placeFrame(
+        this, QStringLiteral("Add Computer Suggested Entries"), QStringLiteral("Frame2"), 120, 2040, 5160, 1260);
     Label1 = placeControl(new QLabel(QStringLiteral("Enter No"), Frame2), QStringLiteral("Label1"), 240, 420, 855, 255);
     Text8 = placeControl(new QLineEdit(Frame2), QStringLiteral("Text8"), 1140, 360, 855, 375);
     Text8->setAccessibleName(QStringLiteral("Enter No"));
@@ -62,19 +65,13 @@ Form5::Form5(const CurrentGame &game, const MainWindowFiles &files, const QStrin
         new QRadioButton(QStringLiteral("Total"), Frame2), QStringLiteral("Option1"), 2160, 300, 1575, 255);
     Option2 = placeControl(
         new QRadioButton(QStringLiteral("Additional"), Frame2), QStringLiteral("Option2"), 2160, 660, 1575, 255);
-    Command4
-        = placeControl(new QPushButton(QStringLiteral("Add"), Frame2), QStringLiteral("Command4"), 3840, 240, 975, 375);
-    Command1 = placeControl(
-        new QPushButton(QStringLiteral("Cancel"), Frame2), QStringLiteral("Command1"), 3840, 720, 975, 375);
+    Command4 = placeButton(
+        this, Frame2, QStringLiteral("Add"), QStringLiteral("Command4"), 3840, 240, 975, 375, &Form5::Command4_Click);
+    Command1 = placeButton(this, Frame2, QStringLiteral("Cancel"), QStringLiteral("Command1"), 3840, 720, 975, 375,
+        &Form5::Command1_Click);
 
-    Command3 = placeControl(
-        new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command3"), 2212, 3420, 975, 375);
-
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Command3 = placeButton(
+        this, this, QStringLiteral("Close"), QStringLiteral("Command3"), 2212, 3420, 975, 375, &Form5::Command3_Click);
 }
 
 void Form5::Form_Load()
@@ -130,7 +127,6 @@ void Form5::Command3_Click()
 {
     // The last check no longer matches the entries.
     m_main.clearWinningLines();
-    m_main.enableAgain();
     unload();
 }
 

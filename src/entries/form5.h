@@ -36,8 +36,15 @@ public:
 
     bool running() const { return m_driver.isRunning(); }
 
-    QGroupBox *Frame1 = nullptr;
     std::array<QLineEdit *, BoxCount> Text1 {};
+
+protected:
+    // Close is disabled while a run goes on, and so is the title bar's close.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
+    QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;
     QPushButton *Command6 = nullptr;
     QPushButton *Command5 = nullptr;
@@ -50,11 +57,6 @@ public:
     QPushButton *Command4 = nullptr;
     QPushButton *Command1 = nullptr;
 
-protected:
-    // Close is disabled while a run goes on, and so is the title bar's close.
-    void titleBarClose() override;
-
-private:
     void setRunButtonsEnabled(bool enabled);
 
     const CurrentGame m_game;

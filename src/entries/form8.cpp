@@ -13,7 +13,10 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -27,9 +30,8 @@ Form8::Form8(const QString &appFolder, const QString &entryFile, MainWindowLink 
     , m_entryFile(entryFile)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("File Deletion"));
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    buildFrame(
+        this, QStringLiteral("Form8"), QStringLiteral("File Deletion"), TwipsSize::client(ClientWidth, ClientHeight));
 
     Label1 = placeControl(new QLabel(QStringLiteral("Click on the file to view it.     Use the Delete button if you "
                                                     "want to delete the displayed file."),
@@ -44,9 +46,11 @@ Form8::Form8(const QString &appFolder, const QString &entryFile, MainWindowLink 
     List2->setToolTip(QStringLiteral("List of your selections for the draw."));
     List2->setAccessibleName(Label2->text());
     List2->setSelectionMode(QAbstractItemView::NoSelection);
-    Command3 = placeControl(new QPushButton(QStringLiteral("Delete"), this), "Command3", 3855, 4860, 1095, 375);
+    Command3
+        = placeButton(this, this, QStringLiteral("Delete"), "Command3", 3855, 4860, 1095, 375, &Form8::Command3_Click);
     Command3->setToolTip(QStringLiteral("Use this to delete the selected file."));
-    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 5055, 4860, 1095, 375);
+    Command1
+        = placeButton(this, this, QStringLiteral("Close"), "Command1", 5055, 4860, 1095, 375, &Form8::Command1_Click);
     Command1->setToolTip(QStringLiteral("Closes the file deletion form."));
 
     // A file counts as clicked once it is selected; the list taking the focus only marks an item.
@@ -54,8 +58,6 @@ Form8::Form8(const QString &appFolder, const QString &entryFile, MainWindowLink 
         if (!selectedFile().isEmpty())
             File1_Click();
     });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form8::Form_Load()
@@ -122,7 +124,6 @@ void Form8::Command3_Click()
 
 void Form8::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

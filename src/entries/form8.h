@@ -25,6 +25,11 @@ public:
     void Command3_Click(); // Delete
     void Command1_Click(); // Close
 
+protected:
+    void titleBarClose() override { Command1_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Label1 = nullptr;
     QListWidget *File1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -32,10 +37,6 @@ public:
     QPushButton *Command3 = nullptr;
     QPushButton *Command1 = nullptr;
 
-protected:
-    void titleBarClose() override { Command1_Click(); }
-
-private:
     void refreshFileList(); // no file selected afterwards
     QString selectedFile() const; // empty when none
 

@@ -17,11 +17,12 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 
 namespace {
-frmAbout *g_instance = nullptr;
-
 constexpr int ClientWidth = 5730;
 constexpr int ClientHeight = 3900;
 
@@ -53,10 +54,8 @@ QPixmap ballPicture(int size)
 frmAbout::frmAbout(QWidget *parent)
     : ToolWindow(parent)
 {
-    g_instance = this;
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MyApp"));
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+    buildFrame(
+        this, QStringLiteral("frmAbout"), QStringLiteral("About MyApp"), TwipsSize::client(ClientWidth, ClientHeight));
 
     Image4 = placeControl(new QLabel(this), "Image4", 240, 240, 720, 720);
     Image4->setPixmap(ballPicture(platform::twipsToPixels(720)));
@@ -77,24 +76,10 @@ frmAbout::frmAbout(QWidget *parent)
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
     }
-    cmdOK = placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 3990, 3000, 1620, 375);
+    cmdOK = placeButton(this, this, QStringLiteral("OK"), "cmdOK", 3990, 3000, 1620, 375, &frmAbout::cmdOK_Click);
     cmdOK->setDefault(true);
-    cmdSysInfo
-        = placeControl(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo", 3990, 3450, 1620, 375);
-
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
-}
-
-frmAbout::~frmAbout()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmAbout *frmAbout::instance()
-{
-    return g_instance;
+    cmdSysInfo = placeButton(this, this, QStringLiteral("&System Info..."), "cmdSysInfo", 3990, 3450, 1620, 375,
+        &frmAbout::cmdSysInfo_Click);
 }
 
 QString frmAbout::versionText()
@@ -110,8 +95,6 @@ void frmAbout::Form_Load()
 
 void frmAbout::cmdOK_Click()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
     unload();
 }
 

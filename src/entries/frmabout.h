@@ -18,10 +18,6 @@ class frmAbout : public ToolWindow
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *parent = nullptr);
-    ~frmAbout() override;
-
-    // The open box, or null.
-    static frmAbout *instance();
     // "Version major.minor.patch" of this build.
     static QString versionText();
 
@@ -30,16 +26,19 @@ public:
     void cmdSysInfo_Click();
     static void StartSysInfo();
 
+    QFrame *Line1[2] = {};
+
+protected:
+    void titleBarClose() override { cmdOK_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Image4 = nullptr;
     QLabel *lblVersion = nullptr;
     QLabel *lblDescription = nullptr;
     QLabel *lblDisclaimer = nullptr;
-    QFrame *Line1[2] = {};
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
-
-protected:
-    void titleBarClose() override { cmdOK_Click(); }
 };
 
 } // namespace vx

@@ -31,9 +31,6 @@ public:
     // Winning lines
     virtual void clearWinningLines() = 0;
 
-    // The main window enabled again, and shown and brought to the front when show is true.
-    virtual void enableAgain(bool show = true) = 0;
-
     // A printer was chosen while printing was off: printing is on again and the two Print buttons
     // are enabled (the ticket printing menu waits for the next start).
     virtual void printingEnabledAgain() = 0;

@@ -21,7 +21,7 @@ struct StartupValues {
     MonthNameTable MonthNames; // the locale's abbreviations, upper case
     QString CalendarText; // last month text delivered by the locale reader
     bool PrintingEnabled = false;
-    bool HistoryListFull = false;
+    bool HistoryListFull = false; // the last history check listed less than it counted
 };
 
 // The game selected in the main window. Everything but its number and file comes from the
@@ -70,8 +70,6 @@ struct ToolWindowValues {
     QString WheelListName;
     int16_t WheelMaxBall = 0;
     int16_t WheelBonusMode = 0;
-    bool ImportedToShown = false;
-    bool OptimizerAddedToShown = false;
 };
 
 // The locale's abbreviation of month n (1 to 12), empty for any other n.

@@ -20,7 +20,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
@@ -34,8 +38,6 @@ Form14::Form14(const QString &appFolder, const QString &gameFile, MainWindowLink
     , m_gameFile(gameFile.trimmed())
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form14"));
-    setWindowTitle(QStringLiteral("Definition"));
     buildControls();
     buildMenu();
     Form_Load();
@@ -47,7 +49,7 @@ void Form14::buildControls()
 {
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form14Client"));
-    central->setFixedSize(twipsToPixels(6495), twipsToPixels(4935));
+    buildFrame(this, QStringLiteral("Form14"), QStringLiteral("Definition"), TwipsSize::client(6495, 4935), central);
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("Form14Menu"));
     auto *layout = new QVBoxLayout(this);
@@ -67,13 +69,13 @@ void Form14::buildControls()
         box->setAccessibleName(caption->text());
         return box;
     };
-    auto button = [](const QString &caption, QWidget *parent, const QString &name, int left) {
-        return placeControl(new QPushButton(caption, parent), name, left, 4080, left == 240 ? 2415 : 1215, 435);
-    };
+    auto button
+        = [this](const QString &caption, QWidget *parent, const QString &name, int left, void (Form14::*handler)()) {
+              return placeButton(this, parent, caption, name, left, 4080, left == 240 ? 2415 : 1215, 435, handler);
+          };
 
     // Game definition page.
-    Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Game Defintion"), central), QStringLiteral("Frame1"), 120, 120, 6255, 4695);
+    Frame1 = placeFrame(central, QStringLiteral("Game Defintion"), QStringLiteral("Frame1"), 120, 120, 6255, 4695);
     Label1 = label(QStringLiteral("Game Name:"), Frame1, QStringLiteral("Label1"), 240, 390, 1335);
     Text1 = placeControl(new QLineEdit(Frame1), QStringLiteral("Text1"), 1680, 360, 2175, 315);
     Text1->setMaxLength(12);
@@ -88,7 +90,7 @@ void Form14::buildControls()
     Text4 = countBox(Label4, QStringLiteral("Text4"), 1590);
     Label5 = label(
         QStringLiteral("Bonus ball picked from main ball pool"), Frame1, QStringLiteral("Label5"), 240, 1980, 4455);
-    Frame3 = placeControl(new QGroupBox(Frame1), QStringLiteral("Frame3"), 240, 2250, 5775, 495);
+    Frame3 = placeFrame(Frame1, QString(), QStringLiteral("Frame3"), 240, 2250, 5775, 495);
     Option1
         = placeControl(new QRadioButton(QStringLiteral("No"), Frame3), QStringLiteral("Option1"), 120, 150, 855, 255);
     Option2
@@ -105,8 +107,9 @@ void Form14::buildControls()
     Label8 = label(
         QStringLiteral("Number of bonus balls picked for entry"), Frame1, QStringLiteral("Label8"), 240, 3660, 4455);
     Text8 = countBox(Label8, QStringLiteral("Text8"), 3630);
-    Command2 = button(QStringLiteral("Save Game Defintion"), Frame1, QStringLiteral("Command2"), 240);
-    Command1 = button(QStringLiteral("Exit"), Frame1, QStringLiteral("Command1"), 4800);
+    Command2 = button(
+        QStringLiteral("Save Game Defintion"), Frame1, QStringLiteral("Command2"), 240, &Form14::Command2_Click);
+    Command1 = button(QStringLiteral("Exit"), Frame1, QStringLiteral("Command1"), 4800, &Form14::Command1_Click);
 
     // Winning combinations page: two columns of prize categories.
     Frame4 = placeControl(
@@ -123,29 +126,31 @@ void Form14::buildControls()
         Check1[static_cast<size_t>(i)] = box;
         connect(box, &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
     }
-    Command3 = button(QStringLiteral("Save Wiinning Lines"), Frame4, QStringLiteral("Command3"), 240);
-    Command4 = button(QStringLiteral("Exit"), Frame4, QStringLiteral("Command4"), 4800);
+    Command3 = button(
+        QStringLiteral("Save Wiinning Lines"), Frame4, QStringLiteral("Command3"), 240, &Form14::Command3_Click);
+    Command4 = button(QStringLiteral("Exit"), Frame4, QStringLiteral("Command4"), 4800, &Form14::Command4_Click);
 
     // Draw days page.
-    Frame2 = placeControl(new QGroupBox(QStringLiteral("Click on Days that Draw is made"), central),
-        QStringLiteral("Frame2"), 120, 120, 6255, 4695);
+    Frame2 = placeFrame(
+        central, QStringLiteral("Click on Days that Draw is made"), QStringLiteral("Frame2"), 120, 120, 6255, 4695);
     static const char *const days[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     for (int k = 0; k < 7; ++k)
         Check2[static_cast<size_t>(k)] = placeControl(new QCheckBox(QLatin1String(days[k]), Frame2),
             QStringLiteral("Check2(%1)").arg(k), 240, 360 + 420 * k, 2775, 255);
-    Command6 = button(QStringLiteral("Save Draw Days"), Frame2, QStringLiteral("Command6"), 240);
-    Command5 = button(QStringLiteral("Exit"), Frame2, QStringLiteral("Command5"), 4800);
+    Command6
+        = button(QStringLiteral("Save Draw Days"), Frame2, QStringLiteral("Command6"), 240, &Form14::Command6_Click);
+    Command5 = button(QStringLiteral("Exit"), Frame2, QStringLiteral("Command5"), 4800, &Form14::Command5_Click);
 
     // Preferences page.
-    Frame6 = placeControl(new QGroupBox(central), QStringLiteral("Frame6"), 120, 120, 6255, 4695);
-    Frame5 = placeControl(
-        new QGroupBox(QStringLiteral("Preferences Ball Color"), Frame6), QStringLiteral("Frame5"), 120, 120, 6015, 975);
+    Frame6 = placeFrame(central, QString(), QStringLiteral("Frame6"), 120, 120, 6255, 4695);
+    Frame5
+        = placeFrame(Frame6, QStringLiteral("Preferences Ball Color"), QStringLiteral("Frame5"), 120, 120, 6015, 975);
     Option4 = placeControl(new QRadioButton(QStringLiteral("Red Main Ball (any Bonus/Extra Ball White)"), Frame5),
         QStringLiteral("Option4"), 120, 300, 5775, 255);
     Option5 = placeControl(new QRadioButton(QStringLiteral("White Main Ball (any Bonus/Extra Ball Red)"), Frame5),
         QStringLiteral("Option5"), 120, 630, 5775, 255);
     Option5->setChecked(true);
-    Frame7 = placeControl(new QGroupBox(QStringLiteral("Preferences Extra/Bonus Ball Two-Character Display"), Frame6),
+    Frame7 = placeFrame(Frame6, QStringLiteral("Preferences Extra/Bonus Ball Two-Character Display"),
         QStringLiteral("Frame7"), 120, 1200, 6015, 2295);
     Option6 = placeControl(
         new QRadioButton(QStringLiteral("EB = Extra Ball"), Frame7), QStringLiteral("Option6"), 120, 300, 3615, 255);
@@ -166,17 +171,9 @@ void Form14::buildControls()
         new QLineEdit(QStringLiteral("Bonus Ball"), Frame7), QStringLiteral("Text9"), 2760, 1620, 2055, 315);
     Text9->setMaxLength(10);
     Text9->setAccessibleName(QStringLiteral("Other Specify name"));
-    Command7 = button(QStringLiteral("Save Preferences"), Frame6, QStringLiteral("Command7"), 240);
-    Command8 = button(QStringLiteral("Exit"), Frame6, QStringLiteral("Command8"), 4800);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    Command7
+        = button(QStringLiteral("Save Preferences"), Frame6, QStringLiteral("Command7"), 240, &Form14::Command7_Click);
+    Command8 = button(QStringLiteral("Exit"), Frame6, QStringLiteral("Command8"), 4800, &Form14::Command8_Click);
 }
 
 void Form14::buildMenu()
@@ -356,7 +353,7 @@ void Form14::Command2_Click()
     const PreferencesSave preferences = savePreferences();
     if (preferences != PreferencesSave::Failed)
         platform::MsgBox(GameSavedMessage);
-    emit closed();
+    emit done();
 }
 
 void Form14::Command3_Click()
@@ -451,7 +448,6 @@ void Form14::Command8_Click()
 
 void Form14::exitWindow()
 {
-    m_main.enableAgain();
     unload();
 }
 

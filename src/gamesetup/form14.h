@@ -21,9 +21,8 @@ namespace vx {
 // The game definition window: defines or changes the game of one game file. Four pages, chosen
 // from its menu, each with its own Save and Exit: Game Definition, Winning Combinations, Draw
 // Days and Preferences. Each Save reads record 1 of the game file, changes only the fields of its
-// page and writes the record back. Saving the game definition lets the opener go on (closed())
-// while the window stays open; Exit (or the title-bar close) enables the main window again and
-// unloads the window.
+// page and writes the record back. Saving the game definition lets the opener go on (done())
+// while the window stays open; Exit (or the title-bar close) unloads the window.
 class Form14 : public ToolWindow
 {
     Q_OBJECT
@@ -54,7 +53,12 @@ public:
     QString LoadedName;
     bool LinesChanged = false;
 
-    // Controls, named as the program names them.
+protected:
+    // The title-bar close is an Exit.
+    void titleBarClose() override { exitWindow(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr; // game definition
     QGroupBox *Frame3 = nullptr; // bonus source
     QGroupBox *Frame4 = nullptr; // winning combinations
@@ -106,11 +110,6 @@ public:
     QAction *mnuPreferences = nullptr;
     QMenuBar *menuBar = nullptr;
 
-protected:
-    // The title-bar close is an Exit.
-    void titleBarClose() override { exitWindow(); }
-
-private:
     enum class PreferencesSave { Saved, Refused, Failed };
 
     void buildControls();

@@ -13,7 +13,10 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 
 namespace {
 constexpr int ClientWidth = 6000;
@@ -26,9 +29,8 @@ Form10::Form10(const QString &appFolder, MainWindowLink &main, QWidget *parent)
     , m_appFolder(appFolder)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("Load Downloaded Result Files"));
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+    buildFrame(this, QStringLiteral("Form10"), QStringLiteral("Load Downloaded Result Files"),
+        TwipsSize::client(ClientWidth, ClientHeight));
 
     Label1 = placeControl(new QLabel(QStringLiteral("Just display the files in the bottom list and click OK"), this),
         "Label1", 120, 120, 5760, 255);
@@ -38,8 +40,10 @@ Form10::Form10(const QString &appFolder, MainWindowLink &main, QWidget *parent)
     Dir1->setAccessibleName(QStringLiteral("Folder"));
     File1 = placeControl(new QListWidget(this), "File1", 120, 3180, 5760, 1440);
     File1->setAccessibleName(Label1->text());
-    Command1 = placeControl(new QPushButton(QStringLiteral("OK"), this), "Command1", 1560, 4740, 1335, 375);
-    Command2 = placeControl(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 3105, 4740, 1335, 375);
+    Command1
+        = placeButton(this, this, QStringLiteral("OK"), "Command1", 1560, 4740, 1335, 375, &Form10::Command1_Click);
+    Command2
+        = placeButton(this, this, QStringLiteral("Cancel"), "Command2", 3105, 4740, 1335, 375, &Form10::Command2_Click);
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
     connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
@@ -51,8 +55,6 @@ Form10::Form10(const QString &appFolder, MainWindowLink &main, QWidget *parent)
         else
             platform::MsgBox(QStringLiteral("The folder %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
     });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
 void Form10::Form_Load()
@@ -151,7 +153,6 @@ void Form10::Command2_Click()
 
 void Form10::closeWindow()
 {
-    m_main.enableAgain(true);
     unload();
 }
 

@@ -12,7 +12,7 @@ namespace vx {
 
 // "Load Downloaded Result Files": the player shows the folder holding results files obtained
 // elsewhere (WKL followed by a game name and ".rtl"), and OK copies the known ones over the history
-// files in the application folder. Every way of closing enables the main window and ends its wait.
+// files in the application folder. Every way of closing ends its opener's wait.
 class Form10 : public ToolWindow
 {
     Q_OBJECT
@@ -27,6 +27,11 @@ public:
 
     QString dirPath() const { return m_dirPath; } // the folder Dir1 shows
 
+protected:
+    void titleBarClose() override { Command2_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Label1 = nullptr;
     QComboBox *Drive1 = nullptr; // the mounted volumes, each item's data its root folder
     QListWidget *Dir1 = nullptr; // the shown folder's ancestors, itself and its subfolders
@@ -34,10 +39,6 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
-protected:
-    void titleBarClose() override { Command2_Click(); }
-
-private:
     // Shows a folder in Dir1 and its WKL files in File1; false, changing nothing, when it cannot be read.
     bool showFolder(const QString &path);
     void closeWindow();

@@ -12,7 +12,10 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 const QStringList RDL::GameNames = {QStringLiteral("Weekly"), QStringLiteral("Midweek"), QStringLiteral("Saturday"),
@@ -23,9 +26,7 @@ RDL::RDL(const QString &appFolder, MainWindowLink &main, QWidget *parent)
     , m_appFolder(appFolder)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("RDL"));
-    setWindowTitle(QStringLiteral("Update Results"));
-    setFixedSize(twipsToPixels(4800), twipsToPixels(4440));
+    buildFrame(this, QStringLiteral("RDL"), QStringLiteral("Update Results"), TwipsSize::client(4800, 4440));
 
     Label1 = placeControl(new QLabel(QStringLiteral("Results to download"), this), "Label1", 120, 120, 4560, 255);
     List1 = placeControl(new QListWidget(this), "List1", 120, 420, 2880, 1920);
@@ -40,14 +41,13 @@ RDL::RDL(const QString &appFolder, MainWindowLink &main, QWidget *parent)
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     Label2 = placeControl(new QLabel(this), "Label2", 120, 3000, 4560, 255);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Download"), this), "Command1", 3240, 420, 1215, 375);
-    Command2 = placeControl(new QPushButton(QStringLiteral("Cancel"), this), "Command2", 3240, 900, 1215, 375);
-    Command3 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command3", 1792, 3840, 1215, 375);
+    Command1
+        = placeButton(this, this, QStringLiteral("Download"), "Command1", 3240, 420, 1215, 375, &RDL::Command1_Click);
+    Command2
+        = placeButton(this, this, QStringLiteral("Cancel"), "Command2", 3240, 900, 1215, 375, &RDL::Command2_Click);
+    Command3
+        = placeButton(this, this, QStringLiteral("Close"), "Command3", 1792, 3840, 1215, 375, &RDL::Command3_Click);
     Command2->setEnabled(false);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
 void RDL::setDownloading(bool downloading)
@@ -110,7 +110,6 @@ void RDL::Command2_Click()
 
 void RDL::Command3_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

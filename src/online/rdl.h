@@ -32,6 +32,12 @@ public:
 
     bool downloading() const { return m_downloading; }
 
+protected:
+    // Closing from the title bar during a download cancels it first.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Label1 = nullptr;
     QListWidget *List1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
@@ -40,11 +46,6 @@ public:
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
 
-protected:
-    // Closing from the title bar during a download cancels it first.
-    void titleBarClose() override;
-
-private:
     void setDownloading(bool downloading);
 
     const QString m_appFolder;

@@ -12,23 +12,25 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 UpgradeCheckWindow::UpgradeCheckWindow(MainWindowLink &main, QWidget *parent)
     : ToolWindow(parent)
     , m_main(main)
 {
-    setObjectName(QStringLiteral("UpgradeCheckWindow"));
-    setWindowTitle(QStringLiteral("Check for Upgrade"));
-    setFixedSize(twipsToPixels(4800), twipsToPixels(1695));
+    buildFrame(
+        this, QStringLiteral("UpgradeCheckWindow"), QStringLiteral("Check for Upgrade"), TwipsSize::client(4800, 1695));
 
     Label1 = placeControl(new QLabel(this), "Label1", 120, 120, 4560, 255);
     ProgressBar1 = placeControl(new QProgressBar(this), "ProgressBar1", 120, 480, 4560, 375);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
-    Command1 = placeControl(new QPushButton(QStringLiteral("Cancel"), this), "Command1", 1792, 1080, 1215, 375);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Command1 = placeButton(
+        this, this, QStringLiteral("Cancel"), "Command1", 1792, 1080, 1215, 375, &UpgradeCheckWindow::Command1_Click);
 }
 
 bool UpgradeCheckWindow::run(const QString &appFolder)
@@ -45,7 +47,6 @@ bool UpgradeCheckWindow::run(const QString &appFolder)
         ProgressBar1->setValue(int(std::min(received, expected)));
     };
     const bool started = online::checkForUpgrade(appFolder, m_http, progress);
-    m_main.enableAgain();
     unload();
     return started;
 }

@@ -19,19 +19,20 @@ class UpgradeCheckWindow : public ToolWindow
 public:
     explicit UpgradeCheckWindow(MainWindowLink &main, QWidget *parent = nullptr);
 
-    // Runs the check (online::checkForUpgrade), then enables the main window again and unloads.
+    // Runs the check (online::checkForUpgrade), then unloads.
     // True when the updater has started and the program must end.
     bool run(const QString &appFolder);
     void Command1_Click(); // Cancel
-
-    QLabel *Label1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *Command1 = nullptr;
 
 protected:
     void titleBarClose() override; // cancels a check under way
 
 private:
+    // Controls, named as the program names them; tests find them by object name.
+    QLabel *Label1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *Command1 = nullptr;
+
     MainWindowLink &m_main;
     platform::HttpTransfer m_http;
 };

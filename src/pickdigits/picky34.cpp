@@ -18,13 +18,15 @@
 
 namespace vx {
 
+using platform::buildFrame;
 using platform::listFont;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 using platform::twipsToPixels;
 
 namespace {
-Picky34 *g_instance = nullptr;
-
 // A row of four one-digit boxes named like "Text1(0)" ... "Text1(3)".
 std::array<QLineEdit *, 4> digitBoxes(QWidget *parent, const QString &name, const QString &spoken, int top)
 {
@@ -48,58 +50,42 @@ Picky34::Picky34(int pickType, bool printingEnabled, const QString &appFolder, M
     , m_appFolder(appFolder)
     , m_main(main)
 {
-    g_instance = this;
-    setObjectName(QStringLiteral("Picky34"));
+    buildFrame(this, QStringLiteral("Picky34"), QStringLiteral("Pick %1").arg(pickType), TwipsSize::client(5430, 5400));
     buildControls();
     Form_Load();
 }
 
-Picky34::~Picky34()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-Picky34 *Picky34::instance()
-{
-    return g_instance;
-}
-
 void Picky34::buildControls()
 {
-    setFixedSize(twipsToPixels(5430), twipsToPixels(5400));
-
     // The lines, with Delete and Save under them.
     Label1 = placeControl(new QLabel(QStringLiteral("My Lines"), this), QStringLiteral("Label1"), 120, 120, 2295, 255);
     List1 = placeControl(new QListWidget(this), QStringLiteral("List1"), 120, 390, 2295, 4335);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     List1->setFont(listFont());
-    Command2 = placeControl(
-        new QPushButton(QStringLiteral("Delete"), this), QStringLiteral("Command2"), 120, 4860, 1095, 375);
-    Command5 = placeControl(
-        new QPushButton(QStringLiteral("Save"), this), QStringLiteral("Command5"), 1320, 4860, 1095, 375);
+    Command2 = placeButton(this, this, QStringLiteral("Delete"), QStringLiteral("Command2"), 120, 4860, 1095, 375,
+        &Picky34::Command2_Click);
+    Command5 = placeButton(this, this, QStringLiteral("Save"), QStringLiteral("Command5"), 1320, 4860, 1095, 375,
+        &Picky34::Command5_Click);
 
     // A typed line.
-    Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Enter a Line"), this), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
+    Frame1 = placeFrame(this, QStringLiteral("Enter a Line"), QStringLiteral("Frame1"), 2535, 120, 2775, 855);
     Text1 = digitBoxes(Frame1, QStringLiteral("Text1"), QStringLiteral("Line digit %1"), 330);
-    Command1
-        = placeControl(new QPushButton(QStringLiteral("Add"), Frame1), QStringLiteral("Command1"), 1920, 330, 735, 375);
+    Command1 = placeButton(
+        this, Frame1, QStringLiteral("Add"), QStringLiteral("Command1"), 1920, 330, 735, 375, &Picky34::Command1_Click);
 
     // Random lines.
-    Frame2 = placeControl(
-        new QGroupBox(QStringLiteral("Random Lines"), this), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
+    Frame2 = placeFrame(this, QStringLiteral("Random Lines"), QStringLiteral("Frame2"), 2535, 1080, 2775, 855);
     Label2 = placeControl(new QLabel(QStringLiteral("Lines"), Frame2), QStringLiteral("Label2"), 120, 390, 600, 255);
     Text3 = placeControl(new QLineEdit(QStringLiteral("1"), Frame2), QStringLiteral("Text3"), 780, 330, 735, 375);
-    Command3 = placeControl(
-        new QPushButton(QStringLiteral("Generate"), Frame2), QStringLiteral("Command3"), 1620, 330, 1035, 375);
+    Command3 = placeButton(this, Frame2, QStringLiteral("Generate"), QStringLiteral("Command3"), 1620, 330, 1035, 375,
+        &Picky34::Command3_Click);
 
     // The draw and the winning lines.
-    Frame3 = placeControl(new QGroupBox(QStringLiteral("Check Against the Draw"), this), QStringLiteral("Frame3"), 2535,
-        2040, 2775, 2685);
+    Frame3
+        = placeFrame(this, QStringLiteral("Check Against the Draw"), QStringLiteral("Frame3"), 2535, 2040, 2775, 2685);
     Text2 = digitBoxes(Frame3, QStringLiteral("Text2"), QStringLiteral("Draw digit %1"), 330);
-    Command4 = placeControl(
-        new QPushButton(QStringLiteral("Check"), Frame3), QStringLiteral("Command4"), 1920, 330, 735, 375);
+    Command4 = placeButton(this, Frame3, QStringLiteral("Check"), QStringLiteral("Command4"), 1920, 330, 735, 375,
+        &Picky34::Command4_Click);
     Label3 = placeControl(
         new QLabel(QStringLiteral("Winning Lines"), Frame3), QStringLiteral("Label3"), 120, 795, 1500, 255);
     List2 = placeControl(new QListWidget(Frame3), QStringLiteral("List2"), 120, 1065, 2535, 1155);
@@ -114,18 +100,10 @@ void Picky34::buildControls()
     List2->setAccessibleName(Label3->text());
     Text4->setAccessibleName(Label4->text());
 
-    Command6 = placeControl(
-        new QPushButton(QStringLiteral("Print"), this), QStringLiteral("Command6"), 2535, 4860, 1275, 375);
-    Command7 = placeControl(
-        new QPushButton(QStringLiteral("Close"), this), QStringLiteral("Command7"), 4035, 4860, 1275, 375);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    Command6 = placeButton(this, this, QStringLiteral("Print"), QStringLiteral("Command6"), 2535, 4860, 1275, 375,
+        &Picky34::Command6_Click);
+    Command7 = placeButton(this, this, QStringLiteral("Close"), QStringLiteral("Command7"), 4035, 4860, 1275, 375,
+        &Picky34::Command7_Click);
 }
 
 QString Picky34::filePath() const
@@ -316,9 +294,6 @@ void Picky34::titleBarClose()
         // The lines could not be saved: stay open rather than lose them.
         return;
     }
-    if (g_instance == this)
-        g_instance = nullptr;
-    m_main.enableAgain();
     unload();
 }
 

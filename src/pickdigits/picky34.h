@@ -18,17 +18,13 @@ namespace vx {
 // The Pick 3 / Pick 4 window: the player's daily-number lines of one game (the pick type it is
 // given), kept in Pick3.lot or Pick4.lot in the application folder. Lines are typed or generated, checked against a
 // typed draw for straight and box wins, saved and printed. The main window stays disabled while
-// it is open; closing it in any way enables the main window again.
+// it is open; closing it in any way gives the main window back.
 class Picky34 : public ToolWindow
 {
     Q_OBJECT
 public:
     Picky34(
         int pickType, bool printingEnabled, const QString &appFolder, MainWindowLink &main, QWidget *parent = nullptr);
-    ~Picky34() override;
-
-    // The open window, or nullptr when none exists.
-    static Picky34 *instance();
 
     void Form_Load();
     void Command1_Click(); // Add the typed line
@@ -43,6 +39,12 @@ public:
     const std::vector<PickLine> &lines() const { return m_lines; }
     bool hasUnsavedChanges() const { return m_lines != m_savedLines; }
 
+protected:
+    // The Close button and the title bar alike.
+    void titleBarClose() override;
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr; // the line to add
     QGroupBox *Frame2 = nullptr; // random lines
     QGroupBox *Frame3 = nullptr; // the draw and the winning lines
@@ -64,11 +66,6 @@ public:
     QPushButton *Command6 = nullptr;
     QPushButton *Command7 = nullptr;
 
-protected:
-    // The Close button and the title bar alike.
-    void titleBarClose() override;
-
-private:
     void buildControls();
     // The digits typed into the used boxes of a row; nullopt after telling the player which box
     // is wrong.

@@ -1,7 +1,5 @@
 #include "platform/toolwindow.h"
 
-#include "platform/twips.h"
-
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
@@ -9,19 +7,27 @@
 namespace vx {
 
 namespace {
-// The fixed border of a dialog window, both sides together.
-constexpr int BorderTwips = 90;
-
-// Deletes a tool window that is still there when the main window goes.
-class WindowKeeper : public QObject
+// Gives the main window back once the tool window has closed or is gone, and deletes a tool window
+// that is still there when the main window goes. A child of the main window, so it never touches
+// a main window that is being destroyed.
+class OpenedWindow : public QObject
 {
 public:
-    WindowKeeper(QObject *owner, QWidget *window)
-        : QObject(owner)
+    OpenedWindow(QWidget *mainWindow, ToolWindow *window, MainWindowWhileOpen whileOpen)
+        : QObject(mainWindow)
+        , m_mainWindow(mainWindow)
         , m_window(window)
+        , m_whileOpen(whileOpen)
     {
+        connect(window, &ToolWindow::closed, this, &OpenedWindow::giveBack);
+        connect(window, &QObject::destroyed, this, [this] {
+            giveBack();
+            deleteLater();
+        });
+        if (whileOpen == MainWindowWhileOpen::Disabled || whileOpen == MainWindowWhileOpen::DisabledStaysBehind)
+            mainWindow->setEnabled(false);
     }
-    ~WindowKeeper() override
+    ~OpenedWindow() override
     {
         if (m_window) {
             m_window->disconnect(this);
@@ -30,7 +36,26 @@ public:
     }
 
 private:
+    void giveBack()
+    {
+        if (m_givenBack)
+            return;
+        m_givenBack = true;
+        // A main window kept enabled was not disabled by this window; another window may have
+        // disabled it since, and only that window may enable it again.
+        if (m_whileOpen == MainWindowWhileOpen::Disabled || m_whileOpen == MainWindowWhileOpen::DisabledStaysBehind)
+            m_mainWindow->setEnabled(true);
+        if (m_whileOpen == MainWindowWhileOpen::Disabled || m_whileOpen == MainWindowWhileOpen::Enabled) {
+            m_mainWindow->show();
+            m_mainWindow->raise();
+            m_mainWindow->activateWindow();
+        }
+    }
+
+    QWidget *const m_mainWindow;
     QPointer<QWidget> m_window;
+    const MainWindowWhileOpen m_whileOpen;
+    bool m_givenBack = false;
 };
 } // namespace
 
@@ -57,25 +82,17 @@ void ToolWindow::closeEvent(QCloseEvent *event)
     titleBarClose();
 }
 
-void ToolWindow::setClientSizeTwips(int outerWidth, int clientHeight)
+void openToolWindow(QWidget *mainWindow, ToolWindow *window, OpenMode mode, MainWindowWhileOpen whileOpen)
 {
-    setFixedSize(platform::twipsToPixels(outerWidth - BorderTwips), platform::twipsToPixels(clientHeight));
-}
-
-void openToolWindow(QWidget *mainWindow, ToolWindow *window, OpenMode mode, bool keepEnabled)
-{
-    if (mainWindow) {
-        auto *keeper = new WindowKeeper(mainWindow, window);
-        QObject::connect(window, &QObject::destroyed, keeper, &QObject::deleteLater);
-        if (!keepEnabled)
-            mainWindow->setEnabled(false);
-    }
+    if (mainWindow)
+        new OpenedWindow(mainWindow, window, whileOpen);
     if (mode == OpenMode::NoWait) {
         window->show();
         return;
     }
     QEventLoop loop;
     QObject::connect(window, &ToolWindow::closed, &loop, &QEventLoop::quit);
+    QObject::connect(window, &ToolWindow::done, &loop, &QEventLoop::quit);
     QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
     window->show();
     loop.exec();

@@ -14,7 +14,10 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 
 namespace {
 constexpr int ClientWidth = 4200;
@@ -26,15 +29,15 @@ Form11::Form11(const StartupValues &startup, MainWindowLink &mainWindow, QWidget
     , m_startup(startup)
     , m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("Select Printer"));
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+    buildFrame(
+        this, QStringLiteral("Form11"), QStringLiteral("Select Printer"), TwipsSize::client(ClientWidth, ClientHeight));
 
     Label1 = placeControl(new QLabel(QStringLiteral("Installed printers:"), this), "Label1", 120, 120, 3960, 255);
     List1 = placeControl(new QListWidget(this), "List1", 120, 420, 3960, 2040);
     List1->setAccessibleName(Label1->text());
     Label1->setBuddy(List1);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 2880, 2580, 1200, 375);
+    Command1
+        = placeButton(this, this, QStringLiteral("Close"), "Command1", 2880, 2580, 1200, 375, &Form11::Command1_Click);
     Command1->setDefault(true);
 
     const QString current = platform::CurrentPrinterName();
@@ -50,14 +53,12 @@ Form11::Form11(const StartupValues &startup, MainWindowLink &mainWindow, QWidget
         m_chosen = selected.isEmpty() ? QString() : selected.first()->text();
     });
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { Command1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form11::Command1_Click()
 {
     if (!m_chosen.isEmpty() && useChosenPrinter(m_chosen) && !m_startup.PrintingEnabled)
         m_mainWindow.printingEnabledAgain();
-    m_mainWindow.enableAgain();
     unload();
 }
 

@@ -24,14 +24,15 @@ public:
 
     void Command1_Click(); // Close
 
-    QLabel *Label1 = nullptr;
-    QListWidget *List1 = nullptr;
-    QPushButton *Command1 = nullptr;
-
 protected:
     void titleBarClose() override { Command1_Click(); }
 
 private:
+    // Controls, named as the program names them; tests find them by object name.
+    QLabel *Label1 = nullptr;
+    QListWidget *List1 = nullptr;
+    QPushButton *Command1 = nullptr;
+
     // Makes the chosen printer current and saves it; false when it is no longer installed.
     bool useChosenPrinter(const QString &name);
 

@@ -12,7 +12,10 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 
 namespace {
 constexpr int ClientWidth = 4800;
@@ -23,9 +26,8 @@ adjust::adjust(SlipLayout &layout, QWidget *parent)
     : ToolWindow(parent)
     , m_layout(layout)
 {
-    setObjectName(QStringLiteral("adjust"));
-    setWindowTitle(QStringLiteral("Adjust the Slip Layout"));
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+    buildFrame(this, QStringLiteral("adjust"), QStringLiteral("Adjust the Slip Layout"),
+        TwipsSize::client(ClientWidth, ClientHeight));
 
     Label1 = placeControl(new QLabel(QStringLiteral("Step"), this), "Label1", 120, 150, 900, 285);
     Text1 = placeControl(new QDoubleSpinBox(this), "Text1", 1080, 120, 1320, 315);
@@ -44,17 +46,17 @@ adjust::adjust(SlipLayout &layout, QWidget *parent)
     Combo1->setAccessibleName(Label3->text());
     for (int b = 1; b <= m_layout.boardsPerSlip; ++b)
         Combo1->addItem(QStringLiteral("Board %1").arg(b));
-    Command5 = placeControl(new QPushButton(QStringLiteral("Test Print"), this), "Command5", 2520, 2010, 1140, 375);
+    Command5 = placeButton(
+        this, this, QStringLiteral("Test Print"), "Command5", 2520, 2010, 1140, 375, &adjust::Command5_Click);
     Command5->setToolTip(QStringLiteral("Prints the chosen board with every box marked."));
-    Command6 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command6", 3720, 2490, 960, 375);
+    Command6
+        = placeButton(this, this, QStringLiteral("Close"), "Command6", 3720, 2490, 960, 375, &adjust::Command6_Click);
     showMoved();
 
     connect(Command1, &QPushButton::clicked, this, [this] { shift(0, -1); });
     connect(Command2, &QPushButton::clicked, this, [this] { shift(0, 1); });
     connect(Command3, &QPushButton::clicked, this, [this] { shift(-1, 0); });
     connect(Command4, &QPushButton::clicked, this, [this] { shift(1, 0); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
 }
 
 void adjust::shift(float dxSteps, float dySteps)

@@ -23,6 +23,11 @@ public:
     void Command5_Click(); // Test Print
     void Command6_Click(); // Close
 
+protected:
+    void titleBarClose() override { Command6_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Label1 = nullptr;
     QDoubleSpinBox *Text1 = nullptr;
     QPushButton *Command1 = nullptr; // up
@@ -35,10 +40,6 @@ public:
     QPushButton *Command5 = nullptr;
     QPushButton *Command6 = nullptr;
 
-protected:
-    void titleBarClose() override { Command6_Click(); }
-
-private:
     void showMoved();
 
     SlipLayout &m_layout;

@@ -18,7 +18,10 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::TwipsSize;
 
 namespace {
 
@@ -54,9 +57,8 @@ configure::configure(const CurrentGame &game, const QString &appFolder, MainWind
     , m_path(slipLayoutPath(appFolder, game.GameName))
     , m_main(main)
 {
-    setObjectName(QStringLiteral("configure"));
-    setWindowTitle(QStringLiteral("Calibrate the Bet Slip"));
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
+    buildFrame(this, QStringLiteral("configure"), QStringLiteral("Calibrate the Bet Slip"),
+        TwipsSize::client(ClientWidth, ClientHeight));
 
     auto label = [this](const char *name, const QString &text, int top) {
         return placeControl(new QLabel(text, this), name, 120, top, 1800, 285);
@@ -89,7 +91,8 @@ configure::configure(const CurrentGame &game, const QString &appFolder, MainWind
     Text10 = placeControl(millimetres(this, -50, 50), "Text10", 2955, 3930, 885, 315);
     Text9->setValue(5);
     Text10->setValue(5);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Fill Grid"), this), "Command1", 2040, 4380, 1800, 375);
+    Command1 = placeButton(
+        this, this, QStringLiteral("Fill Grid"), "Command1", 2040, 4380, 1800, 375, &configure::Command1_Click);
     Command1->setToolTip(QStringLiteral("Places the listed numbers' boxes in rows from the first box."));
 
     Option1 = placeControl(new QRadioButton(QStringLiteral("Main numbers"), this), "Option1", 4080, 120, 1800, 285);
@@ -101,10 +104,13 @@ configure::configure(const CurrentGame &game, const QString &appFolder, MainWind
     Text4 = placeControl(millimetres(this, -SlipLayout::MaxMm, SlipLayout::MaxMm), "Text4", 5400, 3870, 2280, 315);
     Label12 = placeControl(new QLabel(QStringLiteral("Box down"), this), "Label12", 4080, 4320, 1200, 285);
     Text5 = placeControl(millimetres(this, -SlipLayout::MaxMm, SlipLayout::MaxMm), "Text5", 5400, 4290, 2280, 315);
-    Command2 = placeControl(new QPushButton(QStringLiteral("Save"), this), "Command2", 4080, 5040, 1140, 375);
-    Command3 = placeControl(new QPushButton(QStringLiteral("Adjust"), this), "Command3", 5310, 5040, 1140, 375);
+    Command2 = placeButton(
+        this, this, QStringLiteral("Save"), "Command2", 4080, 5040, 1140, 375, &configure::Command2_Click);
+    Command3 = placeButton(
+        this, this, QStringLiteral("Adjust"), "Command3", 5310, 5040, 1140, 375, &configure::Command3_Click);
     Command3->setToolTip(QStringLiteral("Moves the whole layout and test-prints a board."));
-    Command4 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command4", 6540, 5040, 1140, 375);
+    Command4 = placeButton(
+        this, this, QStringLiteral("Close"), "Command4", 6540, 5040, 1140, 375, &configure::Command4_Click);
 
     // Boxes lie from their board's origin; the fields say so for screen readers.
     const std::pair<QWidget *, QLabel *> named[] = {{Text1, Label1}, {Combo1, Label2}, {Text2, Label3}, {Text3, Label4},
@@ -129,10 +135,6 @@ configure::configure(const CurrentGame &game, const QString &appFolder, MainWind
     connect(Option3, &QRadioButton::toggled, this, [this] { markChange(); });
     connect(Option1, &QRadioButton::toggled, this, [this] { poolClick(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 }
 
 void configure::Form_Load()
@@ -284,11 +286,9 @@ bool configure::Command2_Click()
 void configure::Command3_Click()
 {
     auto *window = new adjust(m_layout); // a window of its own: this one is disabled while it is open
-    connect(window, &ToolWindow::closed, this, [this] {
-        setEnabled(true);
-        showLayout();
-    });
-    openToolWindow(this, window, OpenMode::NoWait);
+    openToolWindow(this, window, OpenMode::NoWait, MainWindowWhileOpen::DisabledStaysBehind);
+    // After the opener has enabled this window again: the layout as adjusted.
+    connect(window, &ToolWindow::closed, this, &configure::showLayout);
 }
 
 void configure::Command4_Click()
@@ -296,7 +296,6 @@ void configure::Command4_Click()
     if (m_layout != m_saved && platform::AskYesNo(QStringLiteral("Save the changes to the slip layout?"))
         && !Command2_Click())
         return;
-    m_main.enableAgain();
     unload();
 }
 

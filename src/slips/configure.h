@@ -40,6 +40,11 @@ public:
 
     const SlipLayout &layout() const { return m_layout; }
 
+protected:
+    void titleBarClose() override { Command4_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QLabel *Label1 = nullptr;
     QSpinBox *Text1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -75,10 +80,6 @@ public:
     QPushButton *Command3 = nullptr;
     QPushButton *Command4 = nullptr;
 
-protected:
-    void titleBarClose() override { Command4_Click(); }
-
-private:
     std::vector<MmPoint> &boxes(); // of the pool listed
     QString boxLine(int number) const;
     void showLayout(); // every control from m_layout

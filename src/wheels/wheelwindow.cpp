@@ -17,7 +17,11 @@
 
 namespace vx {
 
+using platform::buildFrame;
+using platform::placeButton;
 using platform::placeControl;
+using platform::placeFrame;
+using platform::TwipsSize;
 
 namespace {
 constexpr int ClientWidth = 6600;
@@ -52,14 +56,9 @@ WheelWindow::WheelWindow(int pick, const StartupValues &startup, const CurrentGa
     , m_files(files)
     , m_main(main)
 {
-    setObjectName(windowName(m_pick));
-    setWindowTitle(m_game.GameName);
-
     const int typeCount = static_cast<int>(m_types.size());
     const int frame1Height = 360 + OptionPitch * typeCount;
-    Frame1 = placeControl(
-        new QGroupBox(QStringLiteral("Wheel Type"), this), "Frame1", 120, 120, ClientWidth - 240, frame1Height);
-    Frame1->setAccessibleName(Frame1->title());
+    Frame1 = placeFrame(this, QStringLiteral("Wheel Type"), "Frame1", 120, 120, ClientWidth - 240, frame1Height);
     for (int i = 0; i < typeCount; ++i) {
         auto *option = placeControl(new QRadioButton(m_types[static_cast<size_t>(i)].caption(), Frame1),
             QStringLiteral("Option1(%1)").arg(i), 240, 300 + OptionPitch * i, ClientWidth - 600, 255);
@@ -69,9 +68,7 @@ WheelWindow::WheelWindow(int pick, const StartupValues &startup, const CurrentGa
 
     const int frame2Top = 120 + frame1Height + 120;
     const int frame2Height = 2400;
-    Frame2 = placeControl(
-        new QGroupBox(QStringLiteral("Your Group"), this), "Frame2", 120, frame2Top, ClientWidth - 240, frame2Height);
-    Frame2->setAccessibleName(Frame2->title());
+    Frame2 = placeFrame(this, QStringLiteral("Your Group"), "Frame2", 120, frame2Top, ClientWidth - 240, frame2Height);
     Label1 = placeControl(new QLabel(QStringLiteral("Balls in the group"), Frame2), "Label1", 240, 330, 1800, 255);
     Combo1 = placeControl(new QComboBox(Frame2), "Combo1", 2160, 300, 1095, 315);
     Combo1->setAccessibleName(Label1->text());
@@ -88,20 +85,19 @@ WheelWindow::WheelWindow(int pick, const StartupValues &startup, const CurrentGa
     Label2->setAccessibleName(QStringLiteral("Lines of the wheel"));
 
     const int buttonTop = frame2Top + frame2Height + 180;
-    Command3
-        = placeControl(new QPushButton(QStringLiteral("Save Wheel"), this), "Command3", 1000, buttonTop, 1455, 375);
+    Command3 = placeButton(
+        this, this, QStringLiteral("Save Wheel"), "Command3", 1000, buttonTop, 1455, 375, &WheelWindow::Command3_Click);
     Command3->setToolTip(QStringLiteral("Saves the wheel as an entry file of this game."));
-    Command2
-        = placeControl(new QPushButton(QStringLiteral("Print Cover"), this), "Command2", 2575, buttonTop, 1455, 375);
+    Command2 = placeButton(this, this, QStringLiteral("Print Cover"), "Command2", 2575, buttonTop, 1455, 375,
+        &WheelWindow::Command2_Click);
     Command2->setToolTip(QStringLiteral("Prints a cover sheet for the wheel."));
     Command2->setEnabled(m_startup.PrintingEnabled);
-    Command1 = placeControl(new QPushButton(QStringLiteral("Close"), this), "Command1", 4150, buttonTop, 1455, 375);
-    setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(buttonTop + 375 + 180));
+    Command1 = placeButton(
+        this, this, QStringLiteral("Close"), "Command1", 4150, buttonTop, 1455, 375, &WheelWindow::Command1_Click);
+    // The height follows the number of wheel types of the pick size.
+    buildFrame(this, windowName(m_pick), m_game.GameName, TwipsSize::client(ClientWidth, buttonTop + 375 + 180));
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void WheelWindow::Form_Load()
@@ -283,7 +279,6 @@ void WheelWindow::Command2_Click()
 
 void WheelWindow::Command1_Click()
 {
-    m_main.enableAgain();
     unload();
 }
 

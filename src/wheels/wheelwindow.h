@@ -47,6 +47,11 @@ public:
     const std::vector<WheelType> &types() const { return m_types; }
     const std::vector<int16_t> &suggestion() const { return m_suggestion; }
 
+protected:
+    void titleBarClose() override { Command1_Click(); }
+
+private:
+    // Controls, named as the program names them; tests find them by object name.
     QGroupBox *Frame1 = nullptr;
     QList<QRadioButton *> Option1; // one per wheel type, type 1 first
     QGroupBox *Frame2 = nullptr;
@@ -58,10 +63,6 @@ public:
     QPushButton *Command2 = nullptr;
     QPushButton *Command1 = nullptr;
 
-protected:
-    void titleBarClose() override { Command1_Click(); }
-
-private:
     WheelType chosenType() const;
     int groupSize() const; // 0 when the type has no design at all
     void showGroupSizes(); // the sizes with a design for the chosen type

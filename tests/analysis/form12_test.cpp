@@ -32,16 +32,17 @@ protected:
             }
         });
         timer.start(0);
-        form().mnuFilter->trigger();
+        findIn<QAction>(form(), "mnuFilter")->trigger();
         flushDeletes();
         return opened;
     }
     static QString marks(const Form12 &w)
     {
         QString m;
-        for (int k = 0; k < w.List1->count(); ++k)
-            m += w.List1->item(k)->checkState() == Qt::Checked ? 'x' : '-';
-        return m + " " + w.Text1->text() + "/" + w.Text2->text() + "/" + w.Text3->text();
+        for (int k = 0; k < findIn<QListWidget>(w, "List1")->count(); ++k)
+            m += findIn<QListWidget>(w, "List1")->item(k)->checkState() == Qt::Checked ? 'x' : '-';
+        return m + " " + findIn<QLineEdit>(w, "Text1")->text() + "/" + findIn<QLineEdit>(w, "Text2")->text() + "/"
+            + findIn<QLineEdit>(w, "Text3")->text();
     }
 };
 } // namespace
@@ -56,33 +57,37 @@ TEST_F(FilterTest, CheckMarksByTotalAndOverlapAndRemoveRewritesTheDatedFile)
         {entryRecord({3, 12, 25, 40}, 7), entryRecord({3, 12, 25, 41}, 8), entryRecord({1, 2, 3, 48}, 1),
             entryRecord({10, 20, 30, 45}, 2), entryRecord({1, 2, 4, 48}, 3)});
     const QByteArray before = folder.bytes(lot);
-    start().DTPicker2->setValue(QDate(2005, 11, 5));
+    findIn<platform::DatePicker>(start(), "DTPicker2")->setValue(QDate(2005, 11, 5));
     ASSERT_TRUE(filter([&](Form12 &w) {
         EXPECT_EQ(w.windowTitle(), "Filter for Lotto");
-        EXPECT_TRUE(!w.Option1->isVisibleTo(&w) && w.Option2->text() + w.Option3->text() + w.Option4->text() == "234"
-            && w.Option3->isChecked() && !w.Command4->isEnabled());
+        EXPECT_TRUE(!findIn<QRadioButton>(w, "Option1")->isVisibleTo(&w));
+        EXPECT_TRUE(findIn<QRadioButton>(w, "Option2")->text() + findIn<QRadioButton>(w, "Option3")->text()
+                + findIn<QRadioButton>(w, "Option4")->text()
+            == "234");
+        EXPECT_TRUE(findIn<QRadioButton>(w, "Option3")->isChecked());
+        EXPECT_TRUE(!findIn<QPushButton>(w, "Command4")->isEnabled());
         expectFits(&w);
-        w.Command1->click();
+        findIn<QPushButton>(w, "Command1")->click();
         EXPECT_EQ(Script::last(), "No filter has been specified");
-        w.Check1->setChecked(true);
-        w.Check2->setChecked(true);
-        w.Command1->click();
-        EXPECT_EQ(lines(w.List1),
+        findIn<QCheckBox>(w, "Check1")->setChecked(true);
+        findIn<QCheckBox>(w, "Check2")->setChecked(true);
+        findIn<QPushButton>(w, "Command1")->click();
+        EXPECT_EQ(lines(findIn<QListWidget>(w, "List1")),
             QStringList({"03 12 25 40 PB 07", "03 12 25 41 PB 08", "01 02 03 48 PB 01", "10 20 30 45 PB 02",
                 "01 02 04 48 PB 03"}));
         EXPECT_EQ(marks(w), "-xx-- 5/2/3");
-        w.List1->item(1)->setCheckState(Qt::Unchecked);
-        w.List1->item(3)->setCheckState(Qt::Checked);
+        findIn<QListWidget>(w, "List1")->item(1)->setCheckState(Qt::Unchecked);
+        findIn<QListWidget>(w, "List1")->item(3)->setCheckState(Qt::Checked);
         EXPECT_EQ(marks(w), "--xx- 5/2/3");
-        w.List1->item(0)->setCheckState(Qt::Checked);
+        findIn<QListWidget>(w, "List1")->item(0)->setCheckState(Qt::Checked);
         EXPECT_EQ(marks(w), "x-xx- 5/3/2");
-        w.Command2->click();
+        findIn<QPushButton>(w, "Command2")->click();
         EXPECT_EQ(folder.bytes(lot), QByteArray("\2\0\0\0", 4) + before.mid(34, 26) + before.mid(120, 30));
         EXPECT_EQ(marks(w), "-- 2/0/2");
-        w.Command3->click();
+        findIn<QPushButton>(w, "Command3")->click();
     }));
     EXPECT_TRUE(form().isEnabled() && !folder.exists("temp.lot"));
-    EXPECT_EQ(lines(form().List1), QStringList({"03 12 25 41 PB 08 ", "01 02 04 48 PB 03 "}));
+    EXPECT_EQ(lines(findIn<QListWidget>(form(), "List1")), QStringList({"03 12 25 41 PB 08 ", "01 02 04 48 PB 03 "}));
 }
 
 TEST_F(FilterTest, AWheelIsAskedAboutAndAFailedRemoveLeavesItWhole)
@@ -104,22 +109,22 @@ TEST_F(FilterTest, AWheelIsAskedAboutAndAFailedRemoveLeavesItWhole)
         "If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?");
     Script::answer(true);
     ASSERT_TRUE(filter([&](Form12 &w) {
-        w.Check2->setChecked(true);
-        w.Command1->click();
+        findIn<QCheckBox>(w, "Check2")->setChecked(true);
+        findIn<QPushButton>(w, "Command1")->click();
         EXPECT_EQ(marks(w), "-x- 3/1/2");
         {
             const FailingFileWrites full(40, wheel);
-            w.Command2->click();
+            findIn<QPushButton>(w, "Command2")->click();
         }
         EXPECT_TRUE(Script::last().startsWith(
             "The checked entries were not removed. The file Lotto-6-5-3.lot could not be written: "));
         EXPECT_TRUE(folder.bytes(wheel) == before && marks(w) == "-x- 3/1/2");
-        w.Option2->setChecked(true); // four shared numbers: entry 3 goes too
-        w.Command1->click();
-        w.Command2->click();
+        findIn<QRadioButton>(w, "Option2")->setChecked(true); // four shared numbers: entry 3 goes too
+        findIn<QPushButton>(w, "Command1")->click();
+        findIn<QPushButton>(w, "Command2")->click();
         EXPECT_EQ(folder.bytes(wheel), QByteArray("\1\0\0\0", 4) + before.mid(4, 26));
         w.close();
     }));
     EXPECT_TRUE(form().files().EntryFile == folder.file(wheel) && form().files().OpenWheelType == 7);
-    EXPECT_EQ(lines(form().List1), QStringList({"01 02 03 04 05 06 "}));
+    EXPECT_EQ(lines(findIn<QListWidget>(form(), "List1")), QStringList({"01 02 03 04 05 06 "}));
 }

@@ -33,16 +33,18 @@ protected:
         writeGame(folder, 1, game);
         writeNumbersFile(folder.file("Weekly.rtl"), draws, true);
         writeNumbersFile(folder.file("Weekly05NOV2005.lot"), entries);
-        start().DTPicker2->setValue(QDate(2005, 11, 5));
-        form().Command12->click();
+        findIn<platform::DatePicker>(start(), "DTPicker2")->setValue(QDate(2005, 11, 5));
+        findIn<QPushButton>(form(), "Command12")->click();
         return openWindow<Form6>();
     }
     static QStringList totals(Form6 *w)
     {
         QStringList t;
         for (int k = 1; k <= 15; ++k)
-            if (w->Text[size_t(k)]->isVisibleTo(w) && w->Text[size_t(k)]->text() != "0")
-                t << w->Label[size_t(k)]->text() + "=" + w->Text[size_t(k)]->text();
+            if (findIn<QLineEdit>(w, QStringLiteral("Text%1").arg(size_t(k)))->isVisibleTo(w)
+                && findIn<QLineEdit>(w, QStringLiteral("Text%1").arg(size_t(k)))->text() != "0")
+                t << findIn<QLabel>(w, QStringLiteral("Label%1").arg(size_t(k)))->text() + "="
+                        + findIn<QLineEdit>(w, QStringLiteral("Text%1").arg(size_t(k)))->text();
         return t;
     }
 };
@@ -55,15 +57,15 @@ TEST_F(HistoryTest, TheHistoryButtonRefusesWithoutWinningLinesEntriesOrResults)
     writeGame(folder, 1, none);
     writeGame(folder, 2, makeGame("Weekly", 5, 0, 49, 2, 0, 0));
     writeNumbersFile(folder.file("Weekly05NOV2005.lot"), {entryRecord({1, 2, 3, 4, 5})});
-    start().DTPicker2->setValue(QDate(2005, 11, 5));
-    form().Command12->click();
+    findIn<platform::DatePicker>(start(), "DTPicker2")->setValue(QDate(2005, 11, 5));
+    findIn<QPushButton>(form(), "Command12")->click();
     EXPECT_EQ(last(), "You cannot do a history check you have no winning entries defined for Nowins");
-    form().Option[2]->click();
-    form().DTPicker2->setValue(QDate(2005, 11, 6));
-    form().Command12->click();
+    findIn<QRadioButton>(form(), "Option2")->click();
+    findIn<platform::DatePicker>(form(), "DTPicker2")->setValue(QDate(2005, 11, 6));
+    findIn<QPushButton>(form(), "Command12")->click();
     EXPECT_EQ(last(), "You do not have any entries listed to check against the draw history!");
-    form().DTPicker2->setValue(QDate(2005, 11, 5));
-    form().Command12->click();
+    findIn<platform::DatePicker>(form(), "DTPicker2")->setValue(QDate(2005, 11, 5));
+    findIn<QPushButton>(form(), "Command12")->click();
     EXPECT_EQ(last(), "There are no results in the results file - you cannot do a history check!");
     EXPECT_TRUE(openWindow<Form6>() == nullptr && form().isEnabled());
 }
@@ -75,31 +77,37 @@ TEST_F(HistoryTest, CheckListsEachDrawWithItsWinnersAndTotalsTheEnabledCategorie
     Form6 *w = open(game, {{1, 2, 3, 4, 5}, {10, 11, 12, 13, 14}, {1, 2, 3, 20, 21}},
         {entryRecord({1, 2, 3, 4, 5}, 7), entryRecord({1, 2, 3, 30, 31}, 9), entryRecord({40, 41, 42, 43, 44}, 8)}, 7);
     ASSERT_TRUE(w && !form().isEnabled());
-    EXPECT_TRUE(w->windowTitle() == "History Check Against Weekly Entry" && w->DTPicker1->Value() == QDate(2005, 11, 5)
-        && w->DTPicker2->Value() == platform::CurrentDate());
-    w->Command2->click();
+    EXPECT_TRUE(w->windowTitle() == "History Check Against Weekly Entry");
+    EXPECT_TRUE(findIn<platform::DatePicker>(w, "DTPicker1")->Value() == QDate(2005, 11, 5));
+    EXPECT_TRUE(findIn<platform::DatePicker>(w, "DTPicker2")->Value() == platform::CurrentDate());
+    findIn<QPushButton>(w, "Command2")->click();
     expectFits(w);
-    EXPECT_EQ(lines(w->List1[0]),
+    EXPECT_EQ(lines(findIn<QListWidget>(w, "List1(0)")),
         QStringList({"05 NOV 2005", "01 02 03 04 05 PB 07 Match 5+PB", "01 02 03 30 31 PB 09 Match 3", "12 NOV 2005",
             "40 41 42 43 44 PB 08 Match 0+PB", "19 NOV 2005", "01 02 03 04 05 PB 07 Match 3",
             "01 02 03 30 31 PB 09 Match 3+PB"}));
     EXPECT_EQ(totals(w), QStringList({"Match 5+PB=1", "Match 3+PB=1", "Match 3=2", "Match PB=1"}));
-    EXPECT_TRUE(w->List1[0]->isVisible() && !w->List1[1]->isVisible() && !w->Text[15]->isVisible());
-    EXPECT_EQ(w->Label[16]->text(), "Check 3 entries against 3 results.");
+    EXPECT_TRUE(findIn<QListWidget>(w, "List1(0)")->isVisible());
+    EXPECT_TRUE(!findIn<QListWidget>(w, "List1(1)")->isVisible());
+    EXPECT_TRUE(!findIn<QLineEdit>(w, "Text15")->isVisible());
+    EXPECT_EQ(findIn<QLabel>(w, "Label16")->text(), "Check 3 entries against 3 results.");
 
-    w->DTPicker1->setValue(QDate(2005, 11, 12));
-    w->DTPicker2->setValue(QDate(2005, 11, 12));
-    w->Command2->click();
-    EXPECT_TRUE(lines(w->List1[0]).size() == 2 && w->ProgressBar1->maximum() == 1);
-    w->DTPicker2->setValue(QDate(2005, 11, 18));
-    w->DTPicker1->setValue(QDate(2005, 11, 13));
-    w->Command2->click();
-    EXPECT_TRUE(w->List1[0]->count() == 0 && w->Text[4]->text().isEmpty() && w->Command2->isEnabled());
-    EXPECT_EQ(w->Label[16]->text(), "No results in specified date range");
-    w->DTPicker1->setValue(QDate(2005, 11, 19));
-    w->Command2->click();
+    findIn<platform::DatePicker>(w, "DTPicker1")->setValue(QDate(2005, 11, 12));
+    findIn<platform::DatePicker>(w, "DTPicker2")->setValue(QDate(2005, 11, 12));
+    findIn<QPushButton>(w, "Command2")->click();
+    EXPECT_TRUE(lines(findIn<QListWidget>(w, "List1(0)")).size() == 2);
+    EXPECT_TRUE(findIn<QProgressBar>(w, "ProgressBar1")->maximum() == 1);
+    findIn<platform::DatePicker>(w, "DTPicker2")->setValue(QDate(2005, 11, 18));
+    findIn<platform::DatePicker>(w, "DTPicker1")->setValue(QDate(2005, 11, 13));
+    findIn<QPushButton>(w, "Command2")->click();
+    EXPECT_TRUE(findIn<QListWidget>(w, "List1(0)")->count() == 0);
+    EXPECT_TRUE(findIn<QLineEdit>(w, "Text4")->text().isEmpty());
+    EXPECT_TRUE(findIn<QPushButton>(w, "Command2")->isEnabled());
+    EXPECT_EQ(findIn<QLabel>(w, "Label16")->text(), "No results in specified date range");
+    findIn<platform::DatePicker>(w, "DTPicker1")->setValue(QDate(2005, 11, 19));
+    findIn<QPushButton>(w, "Command2")->click();
     EXPECT_EQ(last(), "Your start date must be before your end date");
-    w->Command1->click();
+    findIn<QPushButton>(w, "Command1")->click();
     EXPECT_TRUE(form().isEnabled() && openWindow<Form6>() == nullptr);
 }
 
@@ -113,8 +121,8 @@ TEST_F(HistoryTest, PagesOverflowIntoTheNoteAndCancelStopsAfterTheDrawInHand)
         {entryRecord({40, 41, 42, 43, 44}), entryRecord({9, 10, 11, 12, 13})});
     ASSERT_TRUE(w);
     w->ListLimit = 4;
-    w->Command3->click(); // nothing runs: forgotten
-    w->Command2->click();
+    findIn<QPushButton>(w, "Command3")->click(); // nothing runs: forgotten
+    findIn<QPushButton>(w, "Command2")->click();
     EXPECT_EQ(last(),
         "Please note that not all the entries have been displayed in the list on the left. This is due "
         "to there being 131000 entries which is the limit. However the summary on the right has been "
@@ -123,20 +131,28 @@ TEST_F(HistoryTest, PagesOverflowIntoTheNoteAndCancelStopsAfterTheDrawInHand)
     const QString a = "40 41 42 43 44 Match 0", b = "09 10 11 12 13 Match 0";
     const QStringList pages[] = {{"05 NOV 2005", a, b, "12 NOV 2005"}, {a, b, "19 NOV 2005", a},
         {b, "26 NOV 2005", a, b}, {"03 DEC 2005", a, b, "10 DEC 2005"}};
-    for (int p = 0; p < 4; ++p, w->Command4->click())
-        EXPECT_TRUE(lines(w->List1[size_t(p)]) == pages[p] && w->List1[size_t(p)]->isVisible()) << p;
-    w->Command4->click(); // past the last page: nothing
-    for (int p = 3; p >= 0; --p, w->Command5->click())
-        EXPECT_TRUE(w->List1[size_t(p)]->isVisible()) << p;
-    EXPECT_TRUE(w->List1[0]->isVisible() && !w->List1[1]->isVisible());
+    for (int p = 0; p < 4; ++p, findIn<QPushButton>(w, "Command4")->click()) {
+        QListWidget *page = findIn<QListWidget>(w, QStringLiteral("List1(%1)").arg(p));
+        EXPECT_EQ(lines(page), pages[p]) << p;
+        EXPECT_TRUE(page->isVisible()) << p;
+    }
+    findIn<QPushButton>(w, "Command4")->click(); // past the last page: nothing
+    for (int p = 3; p >= 0; --p, findIn<QPushButton>(w, "Command5")->click())
+        EXPECT_TRUE(findIn<QListWidget>(w, QStringLiteral("List1(%1)").arg(size_t(p)))->isVisible()) << p;
+    EXPECT_TRUE(findIn<QListWidget>(w, "List1(0)")->isVisible());
+    EXPECT_TRUE(!findIn<QListWidget>(w, "List1(1)")->isVisible());
     bool closeDisabled = false;
     QTimer::singleShot(0, w, [&] {
-        closeDisabled = !w->Command1->isEnabled() && !w->Command2->isEnabled() && w->ProgressBar1->value() == 1;
-        w->Command3->click();
+        closeDisabled = !findIn<QPushButton>(w, "Command1")->isEnabled()
+            && !findIn<QPushButton>(w, "Command2")->isEnabled()
+            && findIn<QProgressBar>(w, "ProgressBar1")->value() == 1;
+        findIn<QPushButton>(w, "Command3")->click();
     });
-    w->Command2->click();
-    EXPECT_TRUE(closeDisabled && w->Command1->isEnabled() && w->ProgressBar1->value() == 0);
-    EXPECT_EQ(lines(w->List1[0]), QStringList({"05 NOV 2005", a, b}));
+    findIn<QPushButton>(w, "Command2")->click();
+    EXPECT_TRUE(closeDisabled);
+    EXPECT_TRUE(findIn<QPushButton>(w, "Command1")->isEnabled());
+    EXPECT_TRUE(findIn<QProgressBar>(w, "ProgressBar1")->value() == 0);
+    EXPECT_EQ(lines(findIn<QListWidget>(w, "List1(0)")), QStringList({"05 NOV 2005", a, b}));
     EXPECT_EQ(totals(w), QStringList({"Match 0=2"}));
 }
 
@@ -154,13 +170,16 @@ TEST_F(HistoryTest, AnEntryFileEmptiedOrDeletedMeanwhileChecksToNoWinners)
             ASSERT_TRUE(QFile::remove(folder.file("Weekly05NOV2005.lot")));
         else
             folder.writeBytes("Weekly05NOV2005.lot", QByteArray());
-        w->Command2->click();
-        EXPECT_EQ(lines(w->List1[0]), QStringList({"05 NOV 2005", "12 NOV 2005"}));
+        findIn<QPushButton>(w, "Command2")->click();
+        EXPECT_EQ(lines(findIn<QListWidget>(w, "List1(0)")), QStringList({"05 NOV 2005", "12 NOV 2005"}));
         for (int k = 1; k <= 15; ++k)
-            EXPECT_TRUE(w->Text[size_t(k)]->text() == "0" || !w->Text[size_t(k)]->isVisibleTo(w)) << k;
-        EXPECT_TRUE(w->Text[15]->isVisibleTo(w));
-        EXPECT_TRUE(w->Command1->isEnabled() && w->Command2->isEnabled());
-        w->Command1->click();
+            EXPECT_TRUE(findIn<QLineEdit>(w, QStringLiteral("Text%1").arg(size_t(k)))->text() == "0"
+                || !findIn<QLineEdit>(w, QStringLiteral("Text%1").arg(size_t(k)))->isVisibleTo(w))
+                << k;
+        EXPECT_TRUE(findIn<QLineEdit>(w, "Text15")->isVisibleTo(w));
+        EXPECT_TRUE(findIn<QPushButton>(w, "Command1")->isEnabled());
+        EXPECT_TRUE(findIn<QPushButton>(w, "Command2")->isEnabled());
+        findIn<QPushButton>(w, "Command1")->click();
         EXPECT_TRUE(form().isEnabled());
     }
 }

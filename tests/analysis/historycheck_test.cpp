@@ -110,9 +110,8 @@ TEST(HistoryCheck, EngineTotalsEqualPairCountingOverRandomGames)
         std::generate(draws.begin(), draws.end(), record);
         draws[0].main[1] = draws[0].main[0];
 
-        bool full = true;
         const HistoryEntries prepared(entries, rules);
-        HistoryCheck check(prepared, rules, full), counting(prepared, rules, full, HistoryListLimit, false);
+        HistoryCheck check(prepared, rules), counting(prepared, rules, HistoryListLimit, false);
         std::array<double, 16> expected {};
         QStringList expectedLines;
         for (const NumbersRecord &d : draws) {
@@ -127,7 +126,10 @@ TEST(HistoryCheck, EngineTotalsEqualPairCountingOverRandomGames)
                     expectedLines << historyLineText(e.main, e.extra[0], historyCategoryText(k, "PB"), "PB");
             }
         }
-        EXPECT_TRUE(check.WinTotals() == expected && counting.WinTotals() == expected && !full) << round;
+        EXPECT_EQ(check.WinTotals(), expected) << round;
+        EXPECT_EQ(counting.WinTotals(), expected) << round;
+        EXPECT_FALSE(check.HistoryListFull()) << round;
+        EXPECT_FALSE(counting.HistoryListFull()) << round;
         EXPECT_EQ(check.takeLines(0), expectedLines) << round;
     }
 }
@@ -138,12 +140,12 @@ TEST(HistoryCheck, FourFullPagesThenNothingIsListedButEverythingCounted)
 {
     const HistoryRules rules {6, 0, 0, 0, only({15}), "BB"};
     const HistoryEntries entries(std::vector<NumbersRecord>(32729, entryRecord({1, 2, 3, 4, 5, 6})), rules);
-    bool full = false;
-    HistoryCheck check(entries, rules, full);
+    HistoryCheck check(entries, rules);
     for (int draw = 1; draw <= 5; ++draw) {
         check.addLine(QString::number(draw));
         check.checkandprintentries(numbers({11, 12, 13, 14, 15, 16}));
-        EXPECT_TRUE(full == (draw == 5) && check.ListPage() == std::min(draw - 1, 3)) << draw;
+        EXPECT_EQ(check.HistoryListFull(), draw == 5) << draw;
+        EXPECT_EQ(check.ListPage(), std::min(draw - 1, 3)) << draw;
         const QStringList page = check.takeLines(std::min(draw - 1, 3)); // nothing more on page 3 after draw 4
         EXPECT_EQ(page.size(), draw <= 4 ? 32730 : 0);
         EXPECT_TRUE(draw == 5 || (page.front() == QString::number(draw) && page.back() == "01 02 03 04 05 06 Match 0"));
@@ -159,15 +161,14 @@ TEST(HistoryCheck, NoEntriesGiveNoLinesAndNoCounts)
     for (const HistoryRules &rules : rulesOf) {
         for (const bool listing : {true, false}) {
             const HistoryEntries entries({}, rules);
-            bool full = true;
-            HistoryCheck check(entries, rules, full, HistoryListLimit, listing);
+            HistoryCheck check(entries, rules, HistoryListLimit, listing);
             for (const CheckNumbers &draw : {numbers({1, 2, 3, 4, 5, 6}, 7, 8), numbers({1, 1, 2, 3, 4, 5})}) {
                 check.addLine("date");
                 check.checkandprintentries(draw);
             }
             EXPECT_EQ(check.WinTotals(), (std::array<double, 16> {}));
             EXPECT_EQ(check.takeLines(0), listing ? QStringList({"date", "date"}) : QStringList());
-            EXPECT_FALSE(full);
+            EXPECT_FALSE(check.HistoryListFull());
         }
     }
 }

@@ -39,44 +39,46 @@ TEST_F(LinkProcessTest, OptimizedEntriesAreAppendedToTheShownDateAfterTheQuestio
     writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
     writeNumbersFile(folder.file("Lotto05NOV2005.lot"), {entryRecord({10, 11, 12, 13, 14, 15}, 16)});
     const QByteArray before = folder.bytes("Lotto05NOV2005.lot");
-    start().DTPicker2->setValue(QDate(2005, 11, 5));
+    findIn<platform::DatePicker>(start(), "DTPicker2")->setValue(QDate(2005, 11, 5));
 
     QPointer<LinkProcess> w;
     QTimer::singleShot(0, [&] {
         w = openWindow<LinkProcess>();
         ASSERT_TRUE(w && form().isEnabled());
-        form().mnuOptCreate->trigger(); // brings the open one forward, without waiting again
+        findIn<QAction>(form(), "mnuOptCreate")->trigger(); // brings the open one forward, without waiting again
         EXPECT_EQ(w->windowTitle(), "Optimizer for Lotto");
-        EXPECT_EQ(w->Frame1->title(), "Enter number from 1 to 3");
+        EXPECT_EQ(findIn<QGroupBox>(w, "Frame1")->title(), "Enter number from 1 to 3");
         expectFits(w);
         const auto process = [&](const QString &typed) {
-            w->Text1->setText(typed);
-            w->Command1->click();
+            findIn<QLineEdit>(w, "Text1")->setText(typed);
+            findIn<QPushButton>(w, "Command1")->click();
             return Script::last();
         };
         EXPECT_EQ(process("0"), "Your entry is outside the permitted draw range");
-        EXPECT_TRUE(process("3") == "Last 3 draws have been link processed" && w->Command2->isEnabled());
+        EXPECT_TRUE(process("3") == "Last 3 draws have been link processed");
+        EXPECT_TRUE(findIn<QPushButton>(w, "Command2")->isEnabled());
         writeNumbersFile(folder.file("Lotto.rtl"), {draws[0], draws[1]}, true);
-        w->Command1->click();
+        findIn<QPushButton>(w, "Command1")->click();
         EXPECT_EQ(Script::last(), "Your entry is outside the permitted draw range");
-        EXPECT_FALSE(w->Command2->isEnabled());
+        EXPECT_FALSE(findIn<QPushButton>(w, "Command2")->isEnabled());
         writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
         process("3");
         EXPECT_EQ(process("1"), "Last 1 draws have been link processed");
 
-        w->DTPicker1->setValue(QDate(2005, 11, 5));
+        findIn<platform::DatePicker>(w, "DTPicker1")->setValue(QDate(2005, 11, 5));
         Script::answers({false, false, true});
-        w->Command2->click(); // No to the append question
+        findIn<QPushButton>(w, "Command2")->click(); // No to the append question
         EXPECT_EQ(folder.bytes("Lotto05NOV2005.lot"), before);
-        w->Command3->click(); // No to the close question, else the last Create would write nothing
-        w->Command2->click();
+        findIn<QPushButton>(w, "Command3")
+            ->click(); // No to the close question, else the last Create would write nothing
+        findIn<QPushButton>(w, "Command2")->click();
         EXPECT_TRUE(Script::last().startsWith("Done - 1 entries added to draw "));
-        w->Command3->click();
+        findIn<QPushButton>(w, "Command3")->click();
     });
-    form().mnuOptCreate->trigger();
+    findIn<QAction>(form(), "mnuOptCreate")->trigger();
     EXPECT_TRUE(w.isNull() || !w->isVisible());
     EXPECT_EQ(folder.bytes("Lotto05NOV2005.lot"),
         littleEndian({2}, 4) + before.mid(4) + littleEndian({0}, 4)
             + littleEndian({0, 5, 11, 2005, 1, 2, 3, 4, 5, 7, 0, 9, 0}));
-    EXPECT_EQ(lines(form().List1).size(), 2);
+    EXPECT_EQ(lines(findIn<QListWidget>(form(), "List1")).size(), 2);
 }

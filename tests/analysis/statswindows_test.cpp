@@ -33,12 +33,14 @@ protected:
     {
         QMouseEvent release(
             QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form().Image3, &release);
+        QApplication::sendEvent(findIn<QLabel>(form(), "Image3"), &release);
         return openWindow<Form4>();
     }
     static QString figures(const Form26 *w)
     {
-        return QStringList {w->Text5->text(), w->Text1->text(), w->Text2->text(), w->Text4->text(), w->Text3->text()}
+        return QStringList {findIn<QLineEdit>(w, "Text5")->text(), findIn<QLineEdit>(w, "Text1")->text(),
+            findIn<QLineEdit>(w, "Text2")->text(), findIn<QLineEdit>(w, "Text4")->text(),
+            findIn<QLineEdit>(w, "Text3")->text()}
             .join('|');
     }
 };
@@ -52,35 +54,39 @@ TEST_F(StatsWindowsTest, ChartsSortingAndBallFiguresChainTheirWindows)
     expectFits(stats);
     EXPECT_FALSE(form().isEnabled());
     EXPECT_EQ(stats->windowTitle(), "Draw Statistics for Weekly Main");
-    EXPECT_EQ(stats->Text2->text(), "3");
-    EXPECT_EQ(std::tuple(stats->MSChart1->rowCount(), stats->MSChart1->rowLabel(7), stats->MSChart1->rowValue(7)),
+    EXPECT_EQ(findIn<QLineEdit>(stats, "Text2")->text(), "3");
+    EXPECT_EQ(std::tuple(findIn<platform::BarChart>(stats, "MSChart1")->rowCount(),
+                  findIn<platform::BarChart>(stats, "MSChart1")->rowLabel(7),
+                  findIn<platform::BarChart>(stats, "MSChart1")->rowValue(7)),
         std::tuple(49, QString(" 7"), 3));
-    EXPECT_TRUE(stats->mnuTSB->isVisible() && stats->mnuBoth->text() == "Main and Bonus Ball");
+    EXPECT_TRUE(findIn<QAction>(stats, "mnuTSB")->isVisible());
+    EXPECT_TRUE(findIn<QAction>(stats, "mnuBoth")->text() == "Main and Bonus Ball");
 
-    stats->mnusortedyes->trigger();
-    stats->mnuBoth->trigger();
+    findIn<QAction>(stats, "mnusortedyes")->trigger();
+    findIn<QAction>(stats, "mnuBoth")->trigger();
     EXPECT_EQ(stats->windowTitle(), "Draw Statistics for Weekly Main and Bonus Ball (Sorted)");
-    EXPECT_EQ(std::tuple(stats->MSChart1->rowLabel(1), stats->MSChart1->rowLabel(2)),
+    EXPECT_EQ(std::tuple(findIn<platform::BarChart>(stats, "MSChart1")->rowLabel(1),
+                  findIn<platform::BarChart>(stats, "MSChart1")->rowLabel(2)),
         std::tuple(QString(" 7"), QString(" 3")));
-    stats->MSChart1->clickRow(2); // the bar of ball 3, not ball 2
+    findIn<platform::BarChart>(stats, "MSChart1")->clickRow(2); // the bar of ball 3, not ball 2
     Form26 *ball = openWindow<Form26>();
     ASSERT_NE(ball, nullptr);
     expectFits(ball);
     EXPECT_FALSE(stats->isEnabled() || form().isEnabled());
     EXPECT_EQ(figures(ball),
         "Draw Statistics for Weekly Main and Bonus Ball (Sorted) <Ball  3> All 3 Draws|1|2|7 MAR 2005|1");
-    ball->Command1->click();
+    findIn<QPushButton>(ball, "Command1")->click();
     EXPECT_TRUE(stats->isEnabled() && stats->isVisible() && !form().isEnabled());
 
     // Info over the last draws typed: ball 9 was drawn as a bonus ball only.
-    stats->mnusortedno->trigger();
-    stats->mnuLM->trigger();
-    stats->Text1->setText("50");
-    stats->Command4->click();
+    findIn<QAction>(stats, "mnusortedno")->trigger();
+    findIn<QAction>(stats, "mnuLM")->trigger();
+    findIn<QLineEdit>(stats, "Text1")->setText("50");
+    findIn<QPushButton>(stats, "Command4")->click();
     EXPECT_EQ(last(), "You must enter a number between 1 and 49");
-    stats->Text2->setText("2");
-    stats->Text1->setText("9");
-    stats->Command4->click();
+    findIn<QLineEdit>(stats, "Text2")->setText("2");
+    findIn<QLineEdit>(stats, "Text1")->setText("9");
+    findIn<QPushButton>(stats, "Command4")->click();
     ball = openWindow<Form26>();
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(figures(ball), "Draw Statistics for Weekly Main <Ball 9> Last 2 Draws|1|0|Never|Not Drawn");
@@ -88,27 +94,29 @@ TEST_F(StatsWindowsTest, ChartsSortingAndBallFiguresChainTheirWindows)
     EXPECT_TRUE(stats->isEnabled());
 
     // Show the last 2, then All keeps charting every draw for the bonus chart; too many draws are cut.
-    stats->Command3->click();
-    EXPECT_EQ(stats->MSChart1->rowValue(7), 2);
-    stats->Command5->click();
-    stats->mnuTSB->trigger();
-    EXPECT_EQ(std::tuple(stats->windowTitle(), stats->Text2->text(), stats->MSChart1->rowValue(9)),
+    findIn<QPushButton>(stats, "Command3")->click();
+    EXPECT_EQ(findIn<platform::BarChart>(stats, "MSChart1")->rowValue(7), 2);
+    findIn<QPushButton>(stats, "Command5")->click();
+    findIn<QAction>(stats, "mnuTSB")->trigger();
+    EXPECT_EQ(std::tuple(stats->windowTitle(), findIn<QLineEdit>(stats, "Text2")->text(),
+                  findIn<platform::BarChart>(stats, "MSChart1")->rowValue(9)),
         std::tuple(QString("Draw Statistics for Weekly Bonus Ball"), QString("3"), 1));
-    stats->Command2->click();
-    stats->Text2->setText("4");
-    stats->Command3->click();
+    findIn<QPushButton>(stats, "Command2")->click();
+    findIn<QLineEdit>(stats, "Text2")->setText("4");
+    findIn<QPushButton>(stats, "Command3")->click();
     EXPECT_EQ(last(), "Your value for last draws exceed the number of actual draws. Setting to actual draws.");
-    EXPECT_EQ(stats->Text2->text(), "3");
+    EXPECT_EQ(findIn<QLineEdit>(stats, "Text2")->text(), "3");
 
     const int narrow = stats->width();
     for (int i = 0; i < 3; ++i)
-        stats->mnuWider->trigger();
-    EXPECT_EQ(std::tuple(stats->WidthStep, stats->MSChart1->width()), std::tuple(3, platform::twipsToPixels(14895)));
-    stats->mnuNarrower->trigger();
-    stats->mnuNarrower->trigger();
-    stats->mnuNarrower->trigger();
+        findIn<QAction>(stats, "mnuWider")->trigger();
+    EXPECT_EQ(std::tuple(stats->WidthStep, findIn<platform::BarChart>(stats, "MSChart1")->width()),
+        std::tuple(3, platform::twipsToPixels(14895)));
+    findIn<QAction>(stats, "mnuNarrower")->trigger();
+    findIn<QAction>(stats, "mnuNarrower")->trigger();
+    findIn<QAction>(stats, "mnuNarrower")->trigger();
     EXPECT_EQ(std::tuple(stats->WidthStep, stats->width()), std::tuple(1, narrow));
-    stats->Command1->click();
+    findIn<QPushButton>(stats, "Command1")->click();
     EXPECT_TRUE(form().isEnabled() && openWindow<Form4>() == nullptr);
 }
 
@@ -124,8 +132,9 @@ TEST_F(StatsWindowsTest, ABallOutsideTheGameKeepsTheWindowShutAndAGameWithoutBon
     form().Option1_Click();
     Form4 *stats = openStats();
     ASSERT_NE(stats, nullptr);
-    EXPECT_FALSE(stats->mnuLM->isVisible() || stats->mnuTSB->isVisible() || stats->mnuBoth->isVisible());
-    EXPECT_EQ(stats->MSChart1->rowValue(50), 1);
+    EXPECT_FALSE(findIn<QAction>(stats, "mnuLM")->isVisible() || findIn<QAction>(stats, "mnuTSB")->isVisible()
+        || findIn<QAction>(stats, "mnuBoth")->isVisible());
+    EXPECT_EQ(findIn<platform::BarChart>(stats, "MSChart1")->rowValue(50), 1);
 }
 
 // A history whose count is beyond what a file can hold says so, not that a ball is out of range.

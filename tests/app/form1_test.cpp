@@ -35,14 +35,14 @@ protected:
         writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1, "PB"));
         writeGame(folder, 2, makeGame("Daily", 5, 0, 39, 2, 0, 0));
         writeNumbersFile(folder.file("Lotto05NOV2025.lot"), {entry(0), entry(1), entry(2), entry(3), entry(4)});
-        start().DTPicker2->setValue(QDate(2025, 11, 5));
+        findIn<platform::DatePicker>(start(), "DTPicker2")->setValue(QDate(2025, 11, 5));
         return form();
     }
     // Selects lines of the entry list, then clicks the button or triggers the item; Yes to a question.
     void act(QObject *control, std::initializer_list<int> rows = {}, bool yes = false)
     {
         for (int row : rows)
-            form().List1->item(row)->setSelected(true);
+            findIn<QListWidget>(form(), "List1")->item(row)->setSelected(true);
         if (yes)
             platform::MessageScript::answer(true);
         if (control)
@@ -65,12 +65,17 @@ protected:
         f.setEnabled(false); // as while a tool window is open: nothing may come back on after it
         f.setEnabled(true);
         for (int n = 1; n <= 6; ++n)
-            EXPECT_EQ(QStringList({f.Option[n]->text(), f.mnuName[n]->text(), f.Option[n]->isEnabled() ? "on" : ""}),
+            EXPECT_EQ(QStringList({findIn<QRadioButton>(f, QStringLiteral("Option%1").arg(n))->text(),
+                          findIn<QAction>(f, QStringLiteral("mnuName%1").arg(n))->text(),
+                          findIn<QRadioButton>(f, QStringLiteral("Option%1").arg(n))->isEnabled() ? "on" : ""}),
                 QStringList({captions[n - 1], captions[n - 1], enabled.contains(n) ? "on" : ""}));
-        EXPECT_EQ(QList<bool>({f.Frame5->isEnabled(), f.Frame3->isEnabled(), f.mnuWheels->menuAction()->isEnabled(),
-                      f.mnuStand->menuAction()->isEnabled(), f.mnuOpt->menuAction()->isEnabled(),
-                      f.mnuFilter->isEnabled(), f.mnuImport->isEnabled(),
-                      f.mnuTicketPrinting->menuAction()->isEnabled() || (!f.startup().PrintingEnabled && panels)}),
+        EXPECT_EQ(QList<bool>({findIn<QGroupBox>(f, "Frame5")->isEnabled(), findIn<QGroupBox>(f, "Frame3")->isEnabled(),
+                      findIn<QMenu>(f, "mnuWheels")->menuAction()->isEnabled(),
+                      findIn<QMenu>(f, "mnuStand")->menuAction()->isEnabled(),
+                      findIn<QMenu>(f, "mnuOpt")->menuAction()->isEnabled(),
+                      findIn<QAction>(f, "mnuFilter")->isEnabled(), findIn<QAction>(f, "mnuImport")->isEnabled(),
+                      findIn<QMenu>(f, "mnuTicketPrinting")->menuAction()->isEnabled()
+                          || (!f.startup().PrintingEnabled && panels)}),
             QList<bool>(8, panels));
     }
 };
@@ -102,7 +107,7 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
     f.Option3_Click();
     expectGames(captions, {4, 6}, true);
     const QString entryFile = f.files().EntryFile;
-    f.Option[6]->click(); // the button goes off, and the current game stays
+    findIn<QRadioButton>(f, "Option6")->click(); // the button goes off, and the current game stays
     expectGames(captions, {4}, false);
     EXPECT_EQ(f.game().GameName + f.files().EntryFile, "PoolOne" + entryFile);
 
@@ -138,18 +143,19 @@ TEST_F(Form1Test, TheDatesShowTheirDrawAndEntriesAndDamagedCountsAreReportedWith
     EXPECT_EQ(f.windowTitle() + f.startup().HelpFile, "Vexmora NX" + folder.path() + "/Calvenor.chm");
     EXPECT_TRUE(folder.exists("game6.dat") && folder.bytes("game6.dat").isEmpty()); // created empty
     expectGames({"Lotto", "Daily", "Game3", "Game4", "Game5", "Game6"}, {1, 2}, true);
-    f.DTPicker1->setValue(QDate(2006, 3, 10));
+    findIn<platform::DatePicker>(f, "DTPicker1")->setValue(QDate(2006, 3, 10));
     EXPECT_EQ(f.files().DrawnBalls, (std::array<int16_t, 10> {0, 10, 11, 12, 13, 14, 15, 0, 8, 0}));
-    f.DTPicker1->setValue(QDate(2006, 3, 11));
-    EXPECT_EQ(std::ranges::count_if(f.Image2, &QWidget::isVisible), 0);
+    findIn<platform::DatePicker>(f, "DTPicker1")->setValue(QDate(2006, 3, 11));
+    EXPECT_EQ(std::ranges::count_if(findSeries<QLabel>(f, QStringLiteral("Image2(%1)")), &QWidget::isVisible), 0);
     // Numbers outside 1 to 60 show a grey ball, the same in either colour.
-    f.DTPicker1->setValue(QDate(2006, 3, 12));
-    EXPECT_EQ(std::ranges::count_if(f.Image2, &QWidget::isVisible), 7);
-    EXPECT_EQ(f.Image2[0]->pixmap().toImage(), f.ImageList2.picture(75).toImage());
-    EXPECT_EQ(f.Image2[6]->pixmap().toImage(), f.ImageList1.picture(99).toImage());
-    f.DTPicker2->setValue(d);
-    EXPECT_EQ(lines(f.List1), (QStringList {"01 02 03 04 05 06 PB 01 ", "07 08 09 10 11 12 PB 02 "}));
-    EXPECT_EQ(f.Text2->text(), "2");
+    findIn<platform::DatePicker>(f, "DTPicker1")->setValue(QDate(2006, 3, 12));
+    EXPECT_EQ(std::ranges::count_if(findSeries<QLabel>(f, QStringLiteral("Image2(%1)")), &QWidget::isVisible), 7);
+    EXPECT_EQ(findIn<QLabel>(f, "Image2(0)")->pixmap().toImage(), f.ImageList2.picture(75).toImage());
+    EXPECT_EQ(findIn<QLabel>(f, "Image2(6)")->pixmap().toImage(), f.ImageList1.picture(99).toImage());
+    findIn<platform::DatePicker>(f, "DTPicker2")->setValue(d);
+    EXPECT_EQ(
+        lines(findIn<QListWidget>(f, "List1")), (QStringList {"01 02 03 04 05 06 PB 01 ", "07 08 09 10 11 12 PB 02 "}));
+    EXPECT_EQ(findIn<QLineEdit>(f, "Text2")->text(), "2");
     EXPECT_EQ(messages().mid(3), (QStringList {damaged, damaged, damaged, damagedEntries}));
     EXPECT_EQ(folder.bytes("Lotto.rtl") + folder.bytes(today), history + entries);
 }
@@ -159,29 +165,33 @@ TEST_F(Form1Test, TheCheckSelectsTheWinnersAndDeleteMovesLaterRecordsDown)
 {
     Form1 &f = startWithEntries();
     writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 10, 1, {1, 2, 3, 4, 5, 6}, {1})});
-    f.DTPicker1->setValue(QDate(2025, 10, 1));
-    act(f.Command14); // all of entry 0: the sound plays
-    EXPECT_EQ(lines(f.List2), QStringList {"01 02 03 04 05 06 PB 01(6+PB)"});
+    findIn<platform::DatePicker>(f, "DTPicker1")->setValue(QDate(2025, 10, 1));
+    act(findIn<QPushButton>(f, "Command14")); // all of entry 0: the sound plays
+    EXPECT_EQ(lines(findIn<QListWidget>(f, "List2")), QStringList {"01 02 03 04 05 06 PB 01(6+PB)"});
     act(nullptr, {1, 4}); // the check's selection replaces the user's
     writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 10, 2, {1, 2, 3, 13, 14, 15}, {9})});
-    f.DTPicker1->setValue(QDate(2025, 10, 2));
-    act(f.Command14);
-    EXPECT_EQ(lines(f.List2), (QStringList {"01 02 03 04 05 06 PB 01(3)", "13 14 15 16 17 18 PB 03(3)"}));
-    EXPECT_EQ(f.Text3->text(), " 2");
-    EXPECT_EQ(selectedRows(f.List1), (QList<int> {0, 2}));
+    findIn<platform::DatePicker>(f, "DTPicker1")->setValue(QDate(2025, 10, 2));
+    act(findIn<QPushButton>(f, "Command14"));
+    EXPECT_EQ(lines(findIn<QListWidget>(f, "List2")),
+        (QStringList {"01 02 03 04 05 06 PB 01(3)", "13 14 15 16 17 18 PB 03(3)"}));
+    EXPECT_EQ(findIn<QLineEdit>(f, "Text3")->text(), " 2");
+    EXPECT_EQ(selectedRows(findIn<QListWidget>(f, "List1")), (QList<int> {0, 2}));
     EXPECT_EQ(platform::SoundRecorder::played(), QStringList {folder.file("tada.wav")});
-    act(f.Command5, {}, true);
+    act(findIn<QPushButton>(f, "Command5"), {}, true);
     EXPECT_EQ(last(), "Are you sure you want to delete the 2 selected entries?");
     EXPECT_EQ(datedFile(), "150 bytes, 3: 1 3 4 4 4"); // the copies past the count stay
-    EXPECT_EQ(lines(f.List1).join('|'), "07 08 09 10 11 12 PB 02 |19 20 21 22 23 24 PB 04 |25 26 27 28 29 30 PB 05 ");
-    EXPECT_EQ(f.Text2->text() + f.Text3->text() + QString::number(f.List2->count()), "300");
-    act(f.Command5, {1}, true);
+    EXPECT_EQ(lines(findIn<QListWidget>(f, "List1")).join('|'),
+        "07 08 09 10 11 12 PB 02 |19 20 21 22 23 24 PB 04 |25 26 27 28 29 30 PB 05 ");
+    EXPECT_EQ(findIn<QLineEdit>(f, "Text2")->text() + findIn<QLineEdit>(f, "Text3")->text()
+            + QString::number(findIn<QListWidget>(f, "List2")->count()),
+        "300");
+    act(findIn<QPushButton>(f, "Command5"), {1}, true);
     EXPECT_EQ(last(), "Are you sure you want to delete the selected entry?");
     EXPECT_EQ(datedFile(), "150 bytes, 2: 1 4 4 4 4");
-    act(f.Command5, {0, 1}, true);
+    act(findIn<QPushButton>(f, "Command5"), {0, 1}, true);
     EXPECT_EQ(last(), "Done");
     EXPECT_EQ(datedFile(), "150 bytes, 0: 4 4 4 4 4");
-    f.DTPicker2->setValue(QDate(2025, 11, 6));
+    findIn<platform::DatePicker>(f, "DTPicker2")->setValue(QDate(2025, 11, 6));
     EXPECT_FALSE(folder.exists("Lotto05NOV2025.lot"));
 }
 
@@ -193,30 +203,38 @@ TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheel
     writeNumbersFile(folder.file("Lotto-6-5-3.lot"), {entry(0), entry(1)});
     const QByteArray dated = folder.bytes("Lotto05NOV2025.lot"), wheelFile = folder.bytes("Lotto-6-5-3.lot");
     const QString wheel = " a wheel entry can change the guarantee of the wheel. Are you sure you want to continue?";
-    QAction *wheelItem = f.wheelItems()[11].action, *save = f.mnustandcreate, *open = f.mnuStandOpen;
+    QAction *wheelItem = f.wheelItems()[11].action, *save = findIn<QAction>(f, "mnustandcreate"),
+            *open = findIn<QAction>(f, "mnuStandOpen");
     const struct {
         QObject *shown; // what opens the entry file: the entry date (null), a wheel or the standing entry
         std::initializer_list<int> rows;
         QObject *control;
         QString message;
-    } cases[] = {{nullptr, {}, f.Command5, "You have not selected any entries for deletion."},
-        {nullptr, {0, 2, 4}, f.Command5, "Are you sure you want to delete the 3 selected entries?"},
-        {wheelItem, {0}, f.Command5, "Modifying" + wheel}, {wheelItem, {}, f.Command4, "Modifying" + wheel},
-        {nullptr, {}, f.Command6, "You have not selected an entry to edit."},
-        {wheelItem, {0}, f.Command6, "Editing" + wheel},
+    } cases[] = {{nullptr, {}, findIn<QPushButton>(f, "Command5"), "You have not selected any entries for deletion."},
+        {nullptr, {0, 2, 4}, findIn<QPushButton>(f, "Command5"),
+            "Are you sure you want to delete the 3 selected entries?"},
+        {wheelItem, {0}, findIn<QPushButton>(f, "Command5"), "Modifying" + wheel},
+        {wheelItem, {}, findIn<QPushButton>(f, "Command4"), "Modifying" + wheel},
+        {nullptr, {}, findIn<QPushButton>(f, "Command6"), "You have not selected an entry to edit."},
+        {wheelItem, {0}, findIn<QPushButton>(f, "Command6"), "Editing" + wheel},
         {nullptr, {}, f.wheelItems()[5].action, "You have not yet created this wheel"},
-        {nullptr, {}, f.Command14, "You do not have any draw result listed to check against!"},
+        {nullptr, {}, findIn<QPushButton>(f, "Command14"), "You do not have any draw result listed to check against!"},
         {nullptr, {}, open, "You do not have a standing entry for this game!"}, {nullptr, {}, save, "Done!"},
         {nullptr, {}, save,
             "You already have a standing for this game. Only one standing entry is allowed per game. Do you want to "
             "continue and overwrite your existing file?"},
-        {open, {}, save, "Done."}, {f.Command3, {}, f.Command5, "There are no entries to delete"},
-        {f.Command3, {}, f.Command6, "There are no entries displayed to edit."},
-        {f.Command3, {}, f.Command14, "You do not have any entries listed to check!"},
-        {f.Command3, {}, save, "You do not have any entries displayed to save as a standing entry"}};
+        {open, {}, save, "Done."},
+        {findIn<QPushButton>(f, "Command3"), {}, findIn<QPushButton>(f, "Command5"), "There are no entries to delete"},
+        {findIn<QPushButton>(f, "Command3"), {}, findIn<QPushButton>(f, "Command6"),
+            "There are no entries displayed to edit."},
+        {findIn<QPushButton>(f, "Command3"), {}, findIn<QPushButton>(f, "Command14"),
+            "You do not have any entries listed to check!"},
+        {findIn<QPushButton>(f, "Command3"), {}, save,
+            "You do not have any entries displayed to save as a standing entry"}};
     for (const auto &c : cases) {
-        f.DTPicker2->setValue(c.shown == f.Command3 ? QDate(2025, 11, 7) : QDate(2025, 11, 5));
-        act(c.shown ? c.shown : f.Command3);
+        findIn<platform::DatePicker>(f, "DTPicker2")
+            ->setValue(c.shown == findIn<QPushButton>(f, "Command3") ? QDate(2025, 11, 7) : QDate(2025, 11, 5));
+        act(c.shown ? c.shown : findIn<QPushButton>(f, "Command3"));
         act(c.control, c.rows);
         EXPECT_EQ(last(), c.message);
     }
@@ -228,13 +246,14 @@ TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheel
         const QString n = item.name, file = QString("Lotto-%1-%2-%3.lot").arg(n[3]).arg(n[4]).arg(n[5]);
         writeNumbersFile(folder.file(file), {entry(0), entry(1), entry(2)});
         act(item.action);
-        EXPECT_EQ(f.files().EntryFile + f.Text2->text(), folder.file(file) + "3");
+        EXPECT_EQ(f.files().EntryFile + findIn<QLineEdit>(f, "Text2")->text(), folder.file(file) + "3");
         EXPECT_EQ(f.files().OpenWheelType, ++types[n[3].digitValue()]) << item.name;
         QFile::remove(folder.file(file));
     }
-    EXPECT_FALSE(folder.exists("Lotto07NOV2025.lot") || f.DTPicker2->isVisible());
-    act(f.Command3);
-    EXPECT_TRUE(f.DTPicker2->isVisible() && f.files().OpenWheelType == 0);
+    EXPECT_FALSE(folder.exists("Lotto07NOV2025.lot") || findIn<platform::DatePicker>(f, "DTPicker2")->isVisible());
+    act(findIn<QPushButton>(f, "Command3"));
+    EXPECT_TRUE(findIn<platform::DatePicker>(f, "DTPicker2")->isVisible());
+    EXPECT_TRUE(f.files().OpenWheelType == 0);
 }
 
 // Two slots take turns, so that whatever a shape leaves behind shows up. Each draw holds main balls
@@ -251,9 +270,11 @@ TEST_F(Form1Test, EveryShapeShowsItsBallsTagsCaptionsAndNamesWholeAndApart)
             std::fill(draw.main.begin() + main, draw.main.end(), 0);
             std::fill(draw.extra.begin() + extras, draw.extra.end(), 0);
             writeNumbersFile(folder.file("Shape.rtl"), {draw});
-            f.Option[slot]->click();
-            EXPECT_EQ(std::ranges::count_if(f.Image2, &QWidget::isVisible), main + extras);
-            EXPECT_EQ(f.Label3->isVisible() + 2 * f.Label7->isVisible(), extras == 2 ? 3 : extras); // the tags
+            findIn<QRadioButton>(f, QStringLiteral("Option%1").arg(slot))->click();
+            EXPECT_EQ(std::ranges::count_if(findSeries<QLabel>(f, QStringLiteral("Image2(%1)")), &QWidget::isVisible),
+                main + extras);
+            EXPECT_EQ(findIn<QLabel>(f, "Label3")->isVisible() + 2 * findIn<QLabel>(f, "Label7")->isVisible(),
+                extras == 2 ? 3 : extras); // the tags
             std::vector<QRect> taken;
             for (QWidget *w : f.findChildren<QWidget *>()) {
                 const QString text = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
@@ -263,24 +284,29 @@ TEST_F(Form1Test, EveryShapeShowsItsBallsTagsCaptionsAndNamesWholeAndApart)
                 EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), w->width());
                 for (const QWidget *p = w; p != &f; p = p->parentWidget())
                     EXPECT_TRUE(p->parentWidget()->rect().contains(p->geometry())) << p->objectName().toStdString();
-                EXPECT_TRUE((w != f.Label3 && w != f.Label7) // a tag lies under the strip
-                    || (w->x() >= f.Picture1->x() && w->geometry().right() <= f.Picture1->geometry().right()));
-                if (qobject_cast<QLabel *>(w) && w->parentWidget() != f.Frame3) {
+                EXPECT_TRUE(
+                    (w != findIn<QLabel>(f, "Label3") && w != findIn<QLabel>(f, "Label7")) // a tag lies under the strip
+                    || (w->x() >= findIn<QWidget>(f, "Picture1")->x()
+                        && w->geometry().right() <= findIn<QWidget>(f, "Picture1")->geometry().right()));
+                if (qobject_cast<QLabel *>(w) && w->parentWidget() != findIn<QGroupBox>(f, "Frame3")) {
                     const QRect r(w->mapTo(&f, QPoint()), w->size());
                     EXPECT_TRUE(std::ranges::none_of(taken, [&](const QRect &other) { return r.intersects(other); }));
                     taken.push_back(r);
                 }
             }
             for (int i = 0; i < main + extras; ++i)
-                EXPECT_EQ(f.Image2[i]->accessibleName(),
+                EXPECT_EQ(findIn<QLabel>(f, QStringLiteral("Image2(%1)").arg(i))->accessibleName(),
                     i < main ? QString("Ball %1").arg(i + 1) : QString("Bonus ball %1").arg(8 + i - main));
             for (const Form1::WheelItem &item : f.wheelItems())
                 EXPECT_TRUE(main == 3 || item.action->isVisible() == (item.name[3] - '0' == main)) << item.name;
-            EXPECT_EQ(f.mnuWheels->menuAction()->isEnabled(), main != 3);
+            EXPECT_EQ(findIn<QMenu>(f, "mnuWheels")->menuAction()->isEnabled(), main != 3);
         }
-    const std::pair<QWidget *, QString> names[] = {{f.Text2, "Entries"}, {f.Text3, "Total Wins"},
-        {f.DTPicker1, "Draw Date"}, {f.DTPicker2, "Entry date"}, {f.List1, "My Enties for Shape"},
-        {f.List2, "Winning Lines for Shape"}, {f.Image1, "History"}, {f.Image3, "Stats"}};
+    const std::pair<QWidget *, QString> names[] = {{findIn<QLineEdit>(f, "Text2"), "Entries"},
+        {findIn<QLineEdit>(f, "Text3"), "Total Wins"}, {findIn<platform::DatePicker>(f, "DTPicker1"), "Draw Date"},
+        {findIn<platform::DatePicker>(f, "DTPicker2"), "Entry date"},
+        {findIn<QListWidget>(f, "List1"), "My Enties for Shape"},
+        {findIn<QListWidget>(f, "List2"), "Winning Lines for Shape"}, {findIn<QLabel>(f, "Image1"), "History"},
+        {findIn<QLabel>(f, "Image3"), "Stats"}};
     for (const auto &[widget, name] : names)
         EXPECT_EQ(widget->accessibleName(), name) << widget->objectName().toStdString();
 }

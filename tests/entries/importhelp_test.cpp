@@ -29,7 +29,7 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
     folder.writeBytes("mine.txt", "03 12 25 33 41 47 09\r\n47 03 25 33 41 12 02\r\n");
     folder.writeBytes("bad.txt", "03 12 25 33 41 47 09\n03 12 25 33 41 47 11\n");
     start();
-    const QDate today = form().DTPicker2->Value(), tomorrow = today.addDays(1);
+    const QDate today = findIn<platform::DatePicker>(form(), "DTPicker2")->Value(), tomorrow = today.addDays(1);
     // Opens the import window from the menu, runs the steps while the main window waits, and
     // returns once the window has closed.
     const auto runImport = [this](const std::function<void(Form30 &)> &steps) {
@@ -38,10 +38,10 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
             Form30 *window = openWindow<Form30>();
             ASSERT_TRUE(window && !form().isEnabled());
             steps(*window);
-            window->Command1->click();
+            findIn<QPushButton>(window, "Command1")->click();
             ran = true;
         });
-        form().mnuImport->trigger();
+        findIn<QAction>(form(), "mnuImport")->trigger();
         EXPECT_TRUE(ran && form().isEnabled());
         flushDeletes();
     };
@@ -59,64 +59,67 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
         w.show();
         expectFits(&w);
         EXPECT_EQ(w.windowTitle(), "Import TXT Entry for Lotto");
-        EXPECT_EQ(lines(w.File1), QStringList({"bad.txt", "mine.txt"}));
-        w.Command3->click();
+        EXPECT_EQ(lines(findIn<QListWidget>(w, "File1")), QStringList({"bad.txt", "mine.txt"}));
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(last(), "You have not selected a file");
-        click(w.File1, 0);
-        w.Command3->click();
+        click(findIn<QListWidget>(w, "File1"), 0);
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(last(), "One or more of your numbers are out of range - or your file is not in the correct format");
-        click(w.File1, 1);
-        EXPECT_EQ(lines(w.List2), QStringList({"03 12 25 33 41 47 09", "47 03 25 33 41 12 02"}));
-        w.DTPicker1->setValue(tomorrow);
-        w.Command3->click();
+        click(findIn<QListWidget>(w, "File1"), 1);
+        EXPECT_EQ(
+            lines(findIn<QListWidget>(w, "List2")), QStringList({"03 12 25 33 41 47 09", "47 03 25 33 41 12 02"}));
+        findIn<platform::DatePicker>(w, "DTPicker1")->setValue(tomorrow);
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(last(), "Entry imported successfully");
-        EXPECT_FALSE(w.Command3->isEnabled());
+        EXPECT_FALSE(findIn<QPushButton>(w, "Command3")->isEnabled());
     });
-    EXPECT_EQ(form().List1->count(), 0);
+    EXPECT_EQ(findIn<QListWidget>(form(), "List1")->count(), 0);
     expectImported(tomorrow);
 
     // To the shown date: listed after Close. The date picked again is refused: it has entries now.
     runImport([&](Form30 &w) {
-        click(w.File1, 1);
-        w.DTPicker1->setValue(tomorrow);
-        w.Command3->click();
+        click(findIn<QListWidget>(w, "File1"), 1);
+        findIn<platform::DatePicker>(w, "DTPicker1")->setValue(tomorrow);
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(last(), "You already have a date entry for this date, please choose another date");
-        w.DTPicker1->setValue(today);
-        w.Command3->click();
+        findIn<platform::DatePicker>(w, "DTPicker1")->setValue(today);
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(last(), "Entry imported successfully");
     });
-    EXPECT_EQ(lines(form().List1).size(), 2);
+    EXPECT_EQ(lines(findIn<QListWidget>(form(), "List1")).size(), 2);
     expectImported(today);
 
     platform::MessageScript::clear();
     namespace desktop = platform::DesktopScript;
 
     // One box however often it is asked for; the main window stays enabled.
-    form().mnuAbout->trigger();
-    form().mnuAbout->trigger();
+    findIn<QAction>(form(), "mnuAbout")->trigger();
+    findIn<QAction>(form(), "mnuAbout")->trigger();
     QPointer<frmAbout> box = openWindow<frmAbout>();
     ASSERT_TRUE(box && form().isEnabled());
     EXPECT_EQ(
         std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget *w) { return qobject_cast<frmAbout *>(w); }),
         1);
     // The disclaimer wraps: all its lines fit; the rest as in every window.
-    EXPECT_LE(box->lblDisclaimer->heightForWidth(box->lblDisclaimer->width()), box->lblDisclaimer->height());
-    box->lblDisclaimer->hide();
+    EXPECT_LE(findIn<QLabel>(box, "lblDisclaimer")->heightForWidth(findIn<QLabel>(box, "lblDisclaimer")->width()),
+        findIn<QLabel>(box, "lblDisclaimer")->height());
+    findIn<QLabel>(box, "lblDisclaimer")->hide();
     expectFits(box);
-    EXPECT_EQ(box->windowTitle() + " " + box->lblVersion->text(), "Vexmora Version 1.0.0");
+    EXPECT_EQ(box->windowTitle() + " " + findIn<QLabel>(box, "lblVersion")->text(), "Vexmora Version 1.0.0");
 
     // System Info: no program, one that will not start, one that starts.
-    box->cmdSysInfo->click();
+    findIn<QPushButton>(box, "cmdSysInfo")->click();
     desktop::setSystemInfoProgram("/usr/bin/hardinfo");
     desktop::setStartsOk(false);
-    box->cmdSysInfo->click();
+    findIn<QPushButton>(box, "cmdSysInfo")->click();
     desktop::setStartsOk(true);
-    box->cmdSysInfo->click();
+    findIn<QPushButton>(box, "cmdSysInfo")->click();
     EXPECT_EQ(shown(), QStringList(2, "System Information Is Unavailable At This Time"));
     EXPECT_EQ(desktop::started(), QStringList(2, "/usr/bin/hardinfo"));
-    box->cmdOK->click();
+    findIn<QPushButton>(box, "cmdOK")->click();
     flushDeletes();
-    EXPECT_TRUE(box.isNull() && !frmAbout::instance());
+    EXPECT_TRUE(box.isNull());
+    EXPECT_EQ(openWindow<frmAbout>(), nullptr);
 
     // Help: opened, no application for the type, the file missing.
     platform::MessageScript::clear();
@@ -124,7 +127,7 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
     desktop::answerOpen(platform::OpenResult::NoApplication);
     desktop::answerOpen(platform::OpenResult::Failed);
     for (int k = 0; k < 3; ++k)
-        form().mnuHelp->trigger();
+        findIn<QAction>(form(), "mnuHelp")->trigger();
     EXPECT_EQ(desktop::opened(), QStringList(3, folder.file("Calvenor.chm")));
     EXPECT_EQ(shown(),
         QStringList({"The help file is windows html help. You cannot read files of this type as you have "
@@ -147,32 +150,33 @@ TEST_F(ImportHelpTest, AHugeOneLineTextIsRefusedAtOnce)
     QTimer::singleShot(0, [&] {
         Form30 *w = openWindow<Form30>();
         ASSERT_TRUE(w);
-        ASSERT_EQ(lines(w->File1), QStringList({"huge.txt", "long.txt"}));
+        ASSERT_EQ(lines(findIn<QListWidget>(w, "File1")), QStringList({"huge.txt", "long.txt"}));
         const QString tooLarge = importMessage(ImportCode::TooLarge);
         for (int row = 0; row < 2; ++row) {
             platform::MessageScript::clear();
             QElapsedTimer clock;
             clock.start();
-            QTest::mouseClick(
-                w->File1->viewport(), Qt::LeftButton, {}, w->File1->visualItemRect(w->File1->item(row)).center());
+            QTest::mouseClick(findIn<QListWidget>(w, "File1")->viewport(), Qt::LeftButton, {},
+                findIn<QListWidget>(w, "File1")->visualItemRect(findIn<QListWidget>(w, "File1")->item(row)).center());
             w->repaint();
             QApplication::processEvents();
-            w->Command3->click();
+            findIn<QPushButton>(w, "Command3")->click();
             EXPECT_LT(clock.elapsed(), 1000) << row;
             if (row == 0) {
                 EXPECT_EQ(shown(), QStringList({tooLarge, tooLarge}));
-                EXPECT_EQ(w->List2->count(), 0);
+                EXPECT_EQ(findIn<QListWidget>(w, "List2")->count(), 0);
             } else {
                 EXPECT_EQ(shown(),
                     QStringList(
                         {"One or more of your numbers are out of range - or your file is not in the correct format"}));
-                EXPECT_EQ(lines(w->List2), QStringList({QString::fromLatin1(huge.left(MaxImportLineLength))}));
+                EXPECT_EQ(lines(findIn<QListWidget>(w, "List2")),
+                    QStringList({QString::fromLatin1(huge.left(MaxImportLineLength))}));
             }
         }
-        w->Command1->click();
+        findIn<QPushButton>(w, "Command1")->click();
         ran = true;
     });
-    form().mnuImport->trigger();
+    findIn<QAction>(form(), "mnuImport")->trigger();
     EXPECT_TRUE(ran);
     for (const QString &name : QDir(folder.path()).entryList({"*.lot"}, QDir::Files))
         EXPECT_EQ(folder.bytes(name), QByteArray()) << name.toStdString(); // nothing imported

@@ -42,7 +42,7 @@ TEST_F(ListWindowsTest, TheResultsListShowsEveryDrawAndADoubleClickSelectsIt)
         {drawRecord(2005, 11, 5, {3, 5, 7, 12, 22}, {4}), drawRecord(2005, 11, 12, {1, 2, 3, 4, 5}, {9}),
             drawRecord(2005, 13, 0, {6, 7, 8, 9, 10}, {1})},
         true);
-    start().DTPicker1->setValue(QDate(2005, 11, 20));
+    findIn<platform::DatePicker>(start(), "DTPicker1")->setValue(QDate(2005, 11, 20));
     const QStringList lines = {"00001 05 11 2005: 03 05 07 12 22 BB 04", "00002 12 11 2005: 01 02 03 04 05 BB 09",
         "00003 00 13 2005: 06 07 08 09 10 BB 01"};
 
@@ -52,14 +52,16 @@ TEST_F(ListWindowsTest, TheResultsListShowsEveryDrawAndADoubleClickSelectsIt)
         ASSERT_TRUE(window && !form().isEnabled());
         expectFits(window);
         EXPECT_EQ(window->windowTitle(), "Draw Results for Weekly");
-        EXPECT_EQ(window->List1->width(), platform::twipsToPixels(5535)); // five balls, an extra and its tag
-        EXPECT_EQ(MainWindowTest::lines(window->List1), lines);
+        EXPECT_EQ(findIn<QListWidget>(window, "List1")->width(),
+            platform::twipsToPixels(5535)); // five balls, an extra and its tag
+        EXPECT_EQ(MainWindowTest::lines(findIn<QListWidget>(window, "List1")), lines);
         for (const int row : {1, 2}) { // the damaged date of line 2 changes nothing
-            click(window->List1, row, true);
-            EXPECT_TRUE(form().DTPicker1->Value() == QDate(2005, 11, 12) && form().drawShown()
-                && form().files().DrawRecord == 2);
+            click(findIn<QListWidget>(window, "List1"), row, true);
+            EXPECT_TRUE(findIn<platform::DatePicker>(form(), "DTPicker1")->Value() == QDate(2005, 11, 12));
+            EXPECT_TRUE(form().drawShown());
+            EXPECT_TRUE(form().files().DrawRecord == 2);
         }
-        window->Command2->click();
+        findIn<QPushButton>(window, "Command2")->click();
         QString error;
         ASSERT_TRUE(waitForPrintout("Lists", &error)) << error.toStdString();
         QStringList words; // the printout's words, page starts left out
@@ -70,7 +72,7 @@ TEST_F(ListWindowsTest, TheResultsListShowsEveryDrawAndADoubleClickSelectsIt)
         writeNumbersFile(folder.file("Weekly.rtl"), {drawRecord(2005, 11, 12, {1, 2, 3, 4, 5}, {9})}, true);
         window->close();
     });
-    QTest::mouseClick(form().Image1, Qt::LeftButton);
+    QTest::mouseClick(findIn<QLabel>(form(), "Image1"), Qt::LeftButton);
     EXPECT_TRUE((!window || !window->isVisible()) && form().isEnabled() && form().drawShown()
         && form().files().DrawRecord == 1);
 }
@@ -84,25 +86,29 @@ TEST_F(ListWindowsTest, TheFileDeletionWindowShowsEachFileAndDeletesAllButTheOpe
     writeNumbersFile(folder.file("StandWeekly.lot"), {entryRecord({1, 2, 3, 4, 5})});
     form().refreshEntryPanel();
 
-    form().mnuDelete->trigger();
+    findIn<QAction>(form(), "mnuDelete")->trigger();
     Form8 *w = openWindow<Form8>();
     ASSERT_TRUE(w && !form().isEnabled());
     expectFits(w);
-    EXPECT_EQ(lines(w->File1), QStringList({"StandWeekly.lot", dated}));
-    click(w->File1, 1); // the game's tag is MB, the marker PB
+    EXPECT_EQ(lines(findIn<QListWidget>(w, "File1")), QStringList({"StandWeekly.lot", dated}));
+    click(findIn<QListWidget>(w, "File1"), 1); // the game's tag is MB, the marker PB
     const QStringList entries = {"03 12 25 33 40 PB 07", "01 02 00 "};
-    EXPECT_EQ(lines(w->List2), entries);
-    w->Command3->click();
+    EXPECT_EQ(lines(findIn<QListWidget>(w, "List2")), entries);
+    findIn<QPushButton>(w, "Command3")->click();
     EXPECT_EQ(shown().last(), "You cannot delete this file, you currently have it opened in the main program");
-    EXPECT_TRUE(folder.exists(dated) && lines(w->List2) == entries);
+    EXPECT_TRUE(folder.exists(dated));
+    EXPECT_TRUE(lines(findIn<QListWidget>(w, "List2")) == entries);
 
-    click(w->File1, 0);
+    click(findIn<QListWidget>(w, "File1"), 0);
     platform::MessageScript::answers({false, true});
-    w->Command3->click();
-    EXPECT_TRUE(folder.exists("StandWeekly.lot") && lines(w->List2) == QStringList {"01 02 03 04 05 "});
-    w->Command3->click();
+    findIn<QPushButton>(w, "Command3")->click();
+    EXPECT_TRUE(folder.exists("StandWeekly.lot"));
+    EXPECT_TRUE(lines(findIn<QListWidget>(w, "List2")) == QStringList {"01 02 03 04 05 "});
+    findIn<QPushButton>(w, "Command3")->click();
     EXPECT_EQ(shown().last(), "Are you sure you want to delete this lottery selection file?");
-    EXPECT_TRUE(!folder.exists("StandWeekly.lot") && lines(w->File1) == QStringList {dated} && w->List2->count() == 0);
+    EXPECT_TRUE(!folder.exists("StandWeekly.lot"));
+    EXPECT_TRUE(lines(findIn<QListWidget>(w, "File1")) == QStringList {dated});
+    EXPECT_TRUE(findIn<QListWidget>(w, "List2")->count() == 0);
 
     w->close(); // the title bar's close is Close
     EXPECT_TRUE(form().isEnabled() && !w->isVisible());

@@ -33,10 +33,12 @@ GameDefinition storedGame(const QString &name = "Lotto", int mainDrawn = 6)
 // Types name, main drawn, bonus drawn, main pool, bonus pool, main picked and bonus picked, and saves.
 void saveDefinition(Form14 &w, const QStringList &boxes, QRadioButton *source)
 {
-    for (int i = 0; QLineEdit * box : {w.Text1, w.Text2, w.Text3, w.Text4, w.Text6, w.Text7, w.Text8})
+    for (int i = 0; QLineEdit * box : {findIn<QLineEdit>(w, "Text1"), findIn<QLineEdit>(w, "Text2"),
+                        findIn<QLineEdit>(w, "Text3"), findIn<QLineEdit>(w, "Text4"), findIn<QLineEdit>(w, "Text6"),
+                        findIn<QLineEdit>(w, "Text7"), findIn<QLineEdit>(w, "Text8")})
         box->setText(boxes[i++]);
     source->setChecked(true);
-    w.Command2->click();
+    findIn<QPushButton>(w, "Command2")->click();
 }
 
 QByteArray int16s(std::initializer_list<int> values)
@@ -59,9 +61,10 @@ TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
     Form14 w(folder.path(), "game1.dat", main);
     {
         const FailingFileWrites full(40, "game1.dat");
-        for (QPushButton *save : {w.Command3, w.Command6, w.Command7})
+        for (QPushButton *save : {findIn<QPushButton>(w, "Command3"), findIn<QPushButton>(w, "Command6"),
+                 findIn<QPushButton>(w, "Command7")})
             save->click();
-        saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
+        saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, findIn<QRadioButton>(w, "Option2"));
     }
     EXPECT_EQ(folder.bytes("game1.dat"), before);
     ASSERT_EQ(Script::shown().size(), 4);
@@ -72,20 +75,21 @@ TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
             << message.toStdString();
 
     Script::clear();
-    saveDefinition(w, {"Lotto 6", "5", "1", "59", "26", "5", "1"}, w.Option1);
+    saveDefinition(w, {"Lotto 6", "5", "1", "59", "26", "5", "1"}, findIn<QRadioButton>(w, "Option1"));
     EXPECT_EQ(folder.bytes("game1.dat"), before);
-    w.Text5->setText("X"); // refused preferences, but the rest is saved
-    saveDefinition(w, {"Powerball", "5", "1", "59", "26", "5", "1"}, w.Option11);
+    findIn<QLineEdit>(w, "Text5")->setText("X"); // refused preferences, but the rest is saved
+    saveDefinition(w, {"Powerball", "5", "1", "59", "26", "5", "1"}, findIn<QRadioButton>(w, "Option11"));
     const QByteArray saved = folder.bytes("game1.dat");
     EXPECT_EQ(saved, "Powerball   " + int16s({5, 1, 59, 0, 26, 5, 1}) + before.mid(26));
     // Lines saved before and after a click on a line box, then days, then preferences.
-    for (QAbstractButton *b : std::initializer_list<QAbstractButton *> {
-             w.Command3, w.Check1[0], w.Check1[14], w.Command3, w.Check2[0], w.Check2[1], w.Command6})
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *> {findIn<QPushButton>(w, "Command3"),
+             findIn<QCheckBox>(w, "Check1(0)"), findIn<QCheckBox>(w, "Check1(14)"), findIn<QPushButton>(w, "Command3"),
+             findIn<QCheckBox>(w, "Check2(0)"), findIn<QCheckBox>(w, "Check2(1)"), findIn<QPushButton>(w, "Command6")})
         b->click();
-    w.Option5->setChecked(true);
-    w.Text5->setText("sb");
-    w.Text9->setText(" Superball ");
-    w.Command7->click();
+    findIn<QRadioButton>(w, "Option5")->setChecked(true);
+    findIn<QLineEdit>(w, "Text5")->setText("sb");
+    findIn<QLineEdit>(w, "Text9")->setText(" Superball ");
+    findIn<QPushButton>(w, "Command7")->click();
     const QString restart = "You will need to close and restart the lottery program for these changes to take effect";
     EXPECT_EQ(Script::shown(),
         (QStringList {"You must only use letters in the game name - spaces not allowed!",
@@ -102,7 +106,7 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
 {
     FakeMainWindow main;
     folder.writeBytes("game1.dat", storedGame().toBytes().left(26)); // damaged: cut after the counts
-    EXPECT_EQ(Form14(folder.path(), "game1.dat", main).Text4->text(), "49");
+    EXPECT_EQ(findIn<QLineEdit>(Form14(folder.path(), "game1.dat", main), "Text4")->text(), "49");
     EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"));
     const QString amend = "WARNING - If you amend an existing game all results and entries for that existing game will "
                           "be deleted. If you have changed the Game Name, you will also not be able to download "
@@ -119,10 +123,14 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
         const QByteArray before = folder.bytes("game1.dat");
         Form14 w(folder.path(), "game1.dat   ", main);
         w.show();
-        EXPECT_EQ(QStringList({w.Text1->text(), w.Text4->text(), w.Text5->text(), w.Text9->text()}),
+        EXPECT_EQ(QStringList({findIn<QLineEdit>(w, "Text1")->text(), findIn<QLineEdit>(w, "Text4")->text(),
+                      findIn<QLineEdit>(w, "Text5")->text(), findIn<QLineEdit>(w, "Text9")->text()}),
             QStringList({name, "49", "BB", "Star"}));
-        EXPECT_TRUE(w.Option2->isChecked() && w.Option4->isChecked() && w.Option11->isChecked());
-        for (QAction *page : {w.mnuWC, w.mnuDays, w.mnuPreferences, w.mnuGD}) {
+        EXPECT_TRUE(findIn<QRadioButton>(w, "Option2")->isChecked());
+        EXPECT_TRUE(findIn<QRadioButton>(w, "Option4")->isChecked());
+        EXPECT_TRUE(findIn<QRadioButton>(w, "Option11")->isChecked());
+        for (QAction *page : {findIn<QAction>(w, "mnuWC"), findIn<QAction>(w, "mnuDays"),
+                 findIn<QAction>(w, "mnuPreferences"), findIn<QAction>(w, "mnuGD")}) {
             page->trigger();
             expectFits(&w);
         }
@@ -130,12 +138,15 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
         for (int k : {1, 2, 3, 4, 6, 7, 8})
             EXPECT_EQ(w.findChild<QLineEdit *>(QString("Text%1").arg(k))->accessibleName() + (k == 1 ? ":" : ""),
                 w.findChild<QLabel *>(QString("Label%1").arg(k))->text());
-        EXPECT_EQ(w.Text5->accessibleName() + ":|" + w.Text9->accessibleName(), "Other Specify:|Other Specify name");
+        EXPECT_EQ(
+            findIn<QLineEdit>(w, "Text5")->accessibleName() + ":|" + findIn<QLineEdit>(w, "Text9")->accessibleName(),
+            "Other Specify:|Other Specify name");
         Script::clear();
         Script::answers({false, true});
-        saveDefinition(w, {"Lotto", "6", "1", "49", "0", "6", "1"}, w.Option2); // a damaged name typed again
+        saveDefinition(w, {"Lotto", "6", "1", "49", "0", "6", "1"},
+            findIn<QRadioButton>(w, "Option2")); // a damaged name typed again
         EXPECT_EQ(folder.bytes("game1.dat"), before);
-        saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, w.Option2);
+        saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, findIn<QRadioButton>(w, "Option2"));
         EXPECT_EQ(Script::shown(), (QStringList {amend, "Changes not saved", amend, GameSaved}));
         for (const QString &file : gone + kept)
             EXPECT_EQ(folder.exists(file), kept.contains(file)) << file.toStdString();
@@ -143,7 +154,7 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
         // boxes kept their ticks for the next save.
         EXPECT_EQ(folder.bytes("game1.dat"),
             "Lotto       " + int16s({6, 1, 45, 1, 0, 6, 1}) + QByteArray(48, 0) + int16s({1}) + "BBStar      ");
-        w.Command3->click();
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(folder.bytes("game1.dat").mid(26, 32), int16s({0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
     }
 }
@@ -157,10 +168,12 @@ TEST_F(Form14Test, ConfigureGameGoesOnOnlyOnceTheWindowClosedOrSaved)
     const QDate today = platform::CurrentDate();
     const std::vector<NumbersRecord> draw = {drawRecord(today.year(), today.month(), today.day(), {1, 2, 3, 4, 5, 6})};
     const QString entries = folder.file(datedEntryFileName("Lotto", today, form().startup().MonthNames));
-    const auto panels
-        = [&](bool shown) { return form().drawShown() == shown && (form().List1->count() == 1) == shown; };
-    const std::pair<int, QPushButton * Form14::*> ways[] = {{1, &Form14::Command1}, {2, &Form14::Command4},
-        {3, &Form14::Command5}, {4, &Form14::Command8}, {5, nullptr}, {6, &Form14::Command2}};
+    const auto panels = [&](bool shown) {
+        return form().drawShown() == shown && (findIn<QListWidget>(form(), "List1")->count() == 1) == shown;
+    };
+    static const char *const Save = "Command2";
+    const std::pair<int, const char *> ways[]
+        = {{1, "Command1"}, {2, "Command4"}, {3, "Command5"}, {4, "Command8"}, {5, nullptr}, {6, Save}};
     for (bool there = true; const auto &[n, way] : ways) {
         SCOPED_TRACE(n);
         QPointer<Form14> window;
@@ -171,17 +184,19 @@ TEST_F(Form14Test, ConfigureGameGoesOnOnlyOnceTheWindowClosedOrSaved)
             // A draw and an entry of today come and go while the window is open.
             for (const QString &file : {folder.file("Lotto.rtl"), entries})
                 writeNumbersFile(file, there ? draw : std::vector<NumbersRecord>());
-            way == &Form14::Command2 ? saveDefinition(*window, {"Keno", "7", "0", "35", "0", "7", "0"}, window->Option3)
-                : way                ? (window->*way)->click()
-                                     : void(window->close());
+            way == Save ? saveDefinition(
+                *window, {"Keno", "7", "0", "35", "0", "7", "0"}, findIn<QRadioButton>(window, "Option3"))
+                : way ? findIn<QPushButton>(window, way)->click()
+                      : void(window->close());
             EXPECT_TRUE(panels(!there));
         });
-        form().mnuName[size_t(n)]->trigger();
+        findIn<QAction>(form(), QStringLiteral("mnuName%1").arg(size_t(n)))->trigger();
         ASSERT_FALSE(window.isNull());
         EXPECT_TRUE(panels(there));
-        EXPECT_TRUE(window->isVisible() == (way == &Form14::Command2) && form().isEnabled() != window->isVisible());
+        EXPECT_TRUE(window->isVisible() == (way == Save));
+        EXPECT_TRUE(form().isEnabled() != window->isVisible());
         if (window->isVisible())
-            window->Command1->click(); // a save leaves it open until its Exit
+            findIn<QPushButton>(window, "Command1")->click(); // a save leaves it open until its Exit
         EXPECT_TRUE(form().isEnabled());
         flushDeletes();
         there = !there;

@@ -14,7 +14,7 @@ using namespace vx::test;
 TEST_F(MainWindowTest, LoadDownloadedResultsCopiesTheKnownFilesOfTheShownFolder)
 {
     writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 1));
-    const QDate d = start().DTPicker1->Value();
+    const QDate d = findIn<platform::DatePicker>(start(), "DTPicker1")->Value();
     const auto kept = drawRecord(d.year(), d.month(), d.day(), {1, 2, 3}, {7}).toBytes().replace(0, 1, "\1");
     const QByteArray offered = drawRecord(2001, 1, 1, {1, 2, 3}).toBytes().replace(0, 1, "\1");
     TestFolder downloads;
@@ -31,28 +31,34 @@ TEST_F(MainWindowTest, LoadDownloadedResultsCopiesTheKnownFilesOfTheShownFolder)
             steps(*w);
             w->close(); // the title bar; a window already closed ignores it
         });
-        form().mnuLoadRTLs->trigger();
+        findIn<QAction>(form(), "mnuLoadRTLs")->trigger();
         EXPECT_TRUE(form().isEnabled());
         flushDeletes();
     };
-    const auto balls = [&] { return std::ranges::count_if(form().Image2, &QWidget::isVisible); };
+    const auto balls = [&] {
+        return std::ranges::count_if(findSeries<QLabel>(form(), QStringLiteral("Image2(%1)")), &QWidget::isVisible);
+    };
 
     load([&](Form10 &w) {
         w.show();
         expectFits(&w);
-        w.Command2->click();
+        findIn<QPushButton>(w, "Command2")->click();
     });
     EXPECT_EQ(folder.bytes("Lotto.rtl") + folder.bytes("Cash5.rtl"), kept);
     EXPECT_EQ(balls(), 4);
 
     load([&](Form10 &w) {
-        w.Command1->click();
+        findIn<QPushButton>(w, "Command1")->click();
         const QString name = QDir(downloads.path()).dirName();
-        const QPoint at = w.Dir1->visualItemRect(w.Dir1->findItems(name, Qt::MatchEndsWith).value(0)).center();
-        QTest::mouseClick(w.Dir1->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(w.Dir1->viewport(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(lines(w.File1), QStringList({"WKLCash5.rtl", "WKLLotto.rtl", "WKLOther.rtl"}));
-        w.Command1->click();
+        const QPoint at
+            = findIn<QListWidget>(w, "Dir1")
+                  ->visualItemRect(findIn<QListWidget>(w, "Dir1")->findItems(name, Qt::MatchEndsWith).value(0))
+                  .center();
+        QTest::mouseClick(findIn<QListWidget>(w, "Dir1")->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(findIn<QListWidget>(w, "Dir1")->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(
+            lines(findIn<QListWidget>(w, "File1")), QStringList({"WKLCash5.rtl", "WKLLotto.rtl", "WKLOther.rtl"}));
+        findIn<QPushButton>(w, "Command1")->click();
     });
     EXPECT_EQ(
         platform::MessageScript::shown(), QStringList({"You have not displayed the results files you downloaded"}));

@@ -99,12 +99,12 @@ protected:
     RDL *download(const QStringList &games, const std::function<void(RDL *)> &prepare = {})
     {
         auto *window = new RDL(folder.path(), main);
-        window->show();
+        openToolWindow(&main.window, window, OpenMode::NoWait);
         if (prepare)
             prepare(window);
-        for (int i = 0; i < window->List1->count(); ++i)
-            if (games.contains(window->List1->item(i)->text()))
-                window->List1->item(i)->setCheckState(Qt::Checked);
+        for (int i = 0; i < findIn<QListWidget>(window, "List1")->count(); ++i)
+            if (games.contains(findIn<QListWidget>(window, "List1")->item(i)->text()))
+                findIn<QListWidget>(window, "List1")->item(i)->setCheckState(Qt::Checked);
         window->Command1_Click();
         return window;
     }
@@ -139,13 +139,14 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
         server.requested.clear();
         MessageScript::clear();
         RDL *window = download({"Weekly", "Midweek"}, [&](RDL *window) {
-            QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window, [&, window](int value) {
-                if (value > 0 && c.answer.stall) {
-                    EXPECT_EQ(window->ProgressBar1->maximum(), New.size());
-                    EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
-                    window->Command2->click();
-                }
-            });
+            QObject::connect(findIn<QProgressBar>(window, "ProgressBar1"), &QProgressBar::valueChanged, window,
+                [&, window](int value) {
+                    if (value > 0 && c.answer.stall) {
+                        EXPECT_EQ(findIn<QProgressBar>(window, "ProgressBar1")->maximum(), New.size());
+                        EXPECT_EQ(folder.bytes("temp.rtl"), Old); // the backup while the download runs
+                        findIn<QPushButton>(window, "Command2")->click();
+                    }
+                });
         });
         ASSERT_EQ(MessageScript::shown().size(), c.answer.stall ? 1 : 2);
         EXPECT_EQ(server.requested.size(), c.answer.stall ? 1 : 2);
@@ -154,8 +155,9 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
         EXPECT_EQ(MessageScript::unansweredQuestions(), 0);
         EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
         EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
-        EXPECT_TRUE(window->Command3->isEnabled());
-        EXPECT_EQ(window->Label2->text(), c.answer.stall ? "Cancelled." : "Not downloaded: Weekly, Midweek.");
+        EXPECT_TRUE(findIn<QPushButton>(window, "Command3")->isEnabled());
+        EXPECT_EQ(findIn<QLabel>(window, "Label2")->text(),
+            c.answer.stall ? "Cancelled." : "Not downloaded: Weekly, Midweek.");
     }
 
     // A sound download replaces a history only after Yes.
@@ -173,9 +175,9 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
     EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
     EXPECT_EQ(folder.bytes("Daily.rtl"), Old + Old);
     EXPECT_FALSE(folder.exists("temp.rtl"));
-    EXPECT_EQ(window->ProgressBar1->maximum(), 1); // back at rest
-    EXPECT_EQ(window->Label2->text(), "Done.");
-    window->Command3->click();
+    EXPECT_EQ(findIn<QProgressBar>(window, "ProgressBar1")->maximum(), 1); // back at rest
+    EXPECT_EQ(findIn<QLabel>(window, "Label2")->text(), "Done.");
+    findIn<QPushButton>(window, "Command3")->click();
     EXPECT_EQ(main.enabled, 1);
     EXPECT_FALSE(window->isVisible());
 }
@@ -245,8 +247,8 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatches
     QTimer::singleShot(0, [this] {
         RDL *window = openWindow<RDL>();
         ASSERT_TRUE(window && !form().isEnabled());
-        window->List1->item(0)->setCheckState(Qt::Checked);
-        window->Command1->click();
+        findIn<QListWidget>(window, "List1")->item(0)->setCheckState(Qt::Checked);
+        findIn<QPushButton>(window, "Command1")->click();
         window->close(); // the title bar's close does what Close does
     });
     form().mnuResults_Click();
@@ -280,7 +282,7 @@ TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowe
     EXPECT_TRUE(elsewhere.requested.isEmpty());
     EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
     EXPECT_FALSE(folder.exists("temp.rtl"));
-    window->Command3->click();
+    findIn<QPushButton>(window, "Command3")->click();
 
     // Check for Upgrade: the version file sent on elsewhere is not read, nothing is asked or run.
     start();
@@ -323,7 +325,7 @@ TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowe
     EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
     EXPECT_EQ(
         server.requested.mid(server.requested.size() - 2), QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/moved.rtl"}));
-    window->Command3->click();
+    findIn<QPushButton>(window, "Command3")->click();
 }
 
 // A server that stalls: the check shows its window with the busy bar and the hourglass, the main
@@ -356,12 +358,14 @@ TEST_F(OnlineTest, CheckForUpgradeOnAStalledServerIsBusyWithTheMainWindowDisable
             seen = true;
             expectFits(window);
             EXPECT_FALSE(form().isEnabled());
-            EXPECT_EQ(window->ProgressBar1->maximum(), 0); // busy: nothing has come yet
+            EXPECT_EQ(findIn<QProgressBar>(window, "ProgressBar1")->maximum(), 0); // busy: nothing has come yet
             EXPECT_TRUE(
                 QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
-            EXPECT_TRUE(window->Label1->text().startsWith(
-                QString(stalled) == "/nxupd.exe" ? "Downloading version" : "Checking for a newer"));
-            window->Command1->click();
+            EXPECT_TRUE(
+                findIn<QLabel>(window, "Label1")
+                    ->text()
+                    .startsWith(QString(stalled) == "/nxupd.exe" ? "Downloading version" : "Checking for a newer"));
+            findIn<QPushButton>(window, "Command1")->click();
         });
         waiting.start(20);
         QElapsedTimer clock;

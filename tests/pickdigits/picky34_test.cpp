@@ -24,7 +24,12 @@ class PickWindowTest : public MainWindowTest
 {
 protected:
     static QByteArray rec(int32_t count, PickLine line) { return PickRecord {count, line}.toBytes(); }
-    Picky34 &open(int t, bool p = {}) { return (new Picky34(t, p, folder.path(), link))->show(), *Picky34::instance(); }
+    Picky34 &open(int t, bool p = {})
+    {
+        auto *window = new Picky34(t, p, folder.path(), link);
+        openToolWindow(&link.window, window, OpenMode::NoWait);
+        return *window;
+    }
     static QStringList listed(Picky34 &w, const char *l = "List1") { return lines(w.findChild<QListWidget *>(l)); }
     static void type(QLineEdit *box, const QString &text) { box->clear(), QTest::keyClicks(box, text); }
     // What the player does, a word a step: "+112" types a line (one digit a box, "_" leaves a box empty) and
@@ -103,7 +108,7 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
             if (const QStringList p = shown[i].split('*');
                 p.size() == 2 && seen[i].startsWith(p[0]) && seen[i].endsWith(p[1]))
                 seen[i] = shown[i];
-        EXPECT_EQ(std::tuple(seen, !Picky34::instance(), folder.exists(file) ? folder.bytes(file) : ""),
+        EXPECT_EQ(std::tuple(seen, !openWindow<Picky34>(), folder.exists(file) ? folder.bytes(file) : ""),
             std::tuple(shown, true, after));
         QDir(folder.path()).rmdir(file) || QFile::remove(folder.file(file));
         script::clear();
@@ -115,14 +120,15 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
 TEST_F(PickWindowTest, TheMenuOpensTheWindowWhileTheMainWindowWaitsAndPrintingNeedsAPrinter)
 {
     start();
-    form().mnupick4->trigger();
-    Picky34 &w = *Picky34::instance();
+    findIn<QAction>(form(), "mnupick4")->trigger();
+    Picky34 &w = *openWindow<Picky34>();
     EXPECT_EQ(std::tuple(w.windowTitle(), form().isEnabled(), w.findChild<QPushButton *>("Command6")->isEnabled()),
         std::tuple(QString("Pick 4"), false, false)); // no printer in the test's world
     expectFits(&w);
-    EXPECT_EQ(QStringList({w.Text1[3]->accessibleName(), w.Text2[0]->accessibleName(), w.List1->accessibleName(),
-                  w.Text4->accessibleName()}),
+    EXPECT_EQ(QStringList({findIn<QLineEdit>(w, "Text1(3)")->accessibleName(),
+                  findIn<QLineEdit>(w, "Text2(0)")->accessibleName(), findIn<QListWidget>(w, "List1")->accessibleName(),
+                  findIn<QLineEdit>(w, "Text4")->accessibleName()}),
         QStringList({"Line digit 4", "Draw digit 1", "My Lines", "Total Wins"}));
     play(w, "X");
-    EXPECT_EQ(std::pair(form().isEnabled(), !Picky34::instance()), std::pair(true, true));
+    EXPECT_EQ(std::pair(form().isEnabled(), !openWindow<Picky34>()), std::pair(true, true));
 }

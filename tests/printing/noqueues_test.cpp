@@ -50,11 +50,11 @@ TEST_F(NoPrinterTest, StartUpDisablesThePrintingControlsAndGoesOn)
     Form1 &form = start();
     EXPECT_EQ(shown(), QStringList {NoPrinterMessage});
     EXPECT_FALSE(form.startup().PrintingEnabled);
-    EXPECT_FALSE(form.Command9->isEnabled());
-    EXPECT_FALSE(form.Command10->isEnabled());
-    EXPECT_FALSE(form.mnuTicketPrinting->menuAction()->isEnabled());
+    EXPECT_FALSE(findIn<QPushButton>(form, "Command9")->isEnabled());
+    EXPECT_FALSE(findIn<QPushButton>(form, "Command10")->isEnabled());
+    EXPECT_FALSE(findIn<QMenu>(form, "mnuTicketPrinting")->menuAction()->isEnabled());
     // The rest of the window works: game 1 is selected and its panels are usable.
-    EXPECT_TRUE(form.Option[1]->isEnabled());
-    EXPECT_TRUE(form.Frame5->isEnabled());
-    EXPECT_TRUE(form.Command4->isEnabled());
+    EXPECT_TRUE(findIn<QRadioButton>(form, "Option1")->isEnabled());
+    EXPECT_TRUE(findIn<QGroupBox>(form, "Frame5")->isEnabled());
+    EXPECT_TRUE(findIn<QPushButton>(form, "Command4")->isEnabled());
 }

@@ -29,21 +29,23 @@ TEST_F(PrinterChoiceTest, APrinterChosenWhilePrintingWasOffIsSavedAndEnablesTheP
                 "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd"});
     // Close without a choice, then the title bar's close after choosing Beta.
     for (const bool choose : {false, true}) {
-        form.mnuprinters->trigger();
+        findIn<QAction>(form, "mnuprinters")->trigger();
         Form11 *window = openWindow<Form11>();
         ASSERT_TRUE(window && !form.isEnabled());
         expectFits(window);
-        EXPECT_EQ(lines(window->List1), QStringList({"Alpha", "Beta"}));
-        EXPECT_TRUE(window->List1->selectedItems().isEmpty()); // no printer is current
+        EXPECT_EQ(lines(findIn<QListWidget>(window, "List1")), QStringList({"Alpha", "Beta"}));
+        EXPECT_TRUE(findIn<QListWidget>(window, "List1")->selectedItems().isEmpty()); // no printer is current
         if (choose)
-            window->List1->setCurrentRow(1);
-        choose ? void(window->close()) : window->Command1->click();
+            findIn<QListWidget>(window, "List1")->setCurrentRow(1);
+        choose ? void(window->close()) : findIn<QPushButton>(window, "Command1")->click();
         EXPECT_EQ(folder.bytes("print.dat"), QByteArray(choose ? "Beta" : "Removed").leftJustified(255));
         EXPECT_EQ(platform::CurrentPrinterName(), choose ? "Beta" : "");
         EXPECT_EQ(form.startup().PrintingEnabled, choose);
-        EXPECT_EQ(form.Command9->isEnabled() && form.Command10->isEnabled(), choose);
-        form.Option[1]->click(); // selecting a game again does not bring it back either
-        EXPECT_FALSE(form.mnuTicketPrinting->menuAction()->isEnabled()); // until the next start
+        EXPECT_EQ(
+            findIn<QPushButton>(form, "Command9")->isEnabled() && findIn<QPushButton>(form, "Command10")->isEnabled(),
+            choose);
+        findIn<QRadioButton>(form, "Option1")->click(); // selecting a game again does not bring it back either
+        EXPECT_FALSE(findIn<QMenu>(form, "mnuTicketPrinting")->menuAction()->isEnabled()); // until the next start
         EXPECT_TRUE(form.isEnabled() && !openWindow<Form11>());
         flushDeletes();
     }

@@ -106,9 +106,9 @@ TEST_F(TwoPrintersTest, TheSavedPrinterIsChosenOtherwiseTheLastAndPrintingIsEnab
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(platform::CurrentPrinterName(), "Alpha");
     EXPECT_TRUE(form.startup().PrintingEnabled);
-    EXPECT_TRUE(form.Command9->isEnabled());
-    EXPECT_TRUE(form.Command10->isEnabled());
-    EXPECT_TRUE(form.mnuTicketPrinting->menuAction()->isEnabled());
+    EXPECT_TRUE(findIn<QPushButton>(form, "Command9")->isEnabled());
+    EXPECT_TRUE(findIn<QPushButton>(form, "Command10")->isEnabled());
+    EXPECT_TRUE(findIn<QMenu>(form, "mnuTicketPrinting")->menuAction()->isEnabled());
 }
 
 TEST_F(TwoPrintersTest, PrintingTheEntriesPutsEveryLineUnderThreeEmptyLinesAndGoesOnAtTheNextPagesTop)
@@ -116,11 +116,11 @@ TEST_F(TwoPrintersTest, PrintingTheEntriesPutsEveryLineUnderThreeEmptyLinesAndGo
     prepareEntries(120); // more than one page
     ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
     Form1 &form = start();
-    const QStringList entries = lines(form.List1);
+    const QStringList entries = lines(findIn<QListWidget>(form, "List1"));
     ASSERT_EQ(entries.size(), 120);
     ASSERT_EQ(entries.first(), "03 15 22 31 40 PB 07 ");
 
-    form.Command9->click();
+    findIn<QPushButton>(form, "Command9")->click();
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     const QStringList paper = printout("Alpha");
@@ -143,10 +143,10 @@ TEST_F(TwoPrintersTest, PrintingTheWinningLinesGoesToTheLastPrinterWhenTheSavedO
     ASSERT_TRUE(SavePrinterName(folder.path(), "Removed Printer"));
     Form1 &form = start();
     ASSERT_EQ(platform::CurrentPrinterName(), "Beta");
-    const QStringList wins = lines(form.List2);
+    const QStringList wins = lines(findIn<QListWidget>(form, "List2"));
     ASSERT_EQ(wins, QStringList({"02 62 66 67 68 PB 02(3+PB)", "03 63 66 67 68 PB 03(4)"}));
 
-    form.Command10->click();
+    findIn<QPushButton>(form, "Command10")->click();
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(printout("Beta"), onPaper(wins));
@@ -160,13 +160,13 @@ TEST_F(TwoPrintersTest, AnEmptyListOrARefusedJobIsReportedAndThePointerRestored)
     Form1 &form = start();
     const auto jobsTaken = [] { return runTool("lpstat", {"-W", "all", "-o"}).count('\n'); };
     const qsizetype jobsBefore = jobsTaken();
-    form.Command10->click(); // no winning lines
+    findIn<QPushButton>(form, "Command10")->click(); // no winning lines
     EXPECT_EQ(shown(), QStringList {"There is no list to print!"});
     EXPECT_EQ(jobsTaken(), jobsBefore);
     platform::MessageScript::clear();
 
     runTool("cupsreject", {"Alpha"});
-    form.Command9->click();
+    findIn<QPushButton>(form, "Command9")->click();
     EXPECT_TRUE(shown().size() == 1 && shown().last().startsWith("The list could not be printed.")
         && shown().last().contains("not accepting"))
         << shown().join('\n').toStdString();
@@ -175,7 +175,7 @@ TEST_F(TwoPrintersTest, AnEmptyListOrARefusedJobIsReportedAndThePointerRestored)
     // Once the printer takes jobs again, the same button prints.
     runTool("cupsaccept", {"Alpha"});
     platform::MessageScript::clear();
-    form.Command9->click();
+    findIn<QPushButton>(form, "Command9")->click();
     EXPECT_TRUE(shown().isEmpty());
-    EXPECT_EQ(printout("Alpha"), onPaper(lines(form.List1)));
+    EXPECT_EQ(printout("Alpha"), onPaper(lines(findIn<QListWidget>(form, "List1"))));
 }

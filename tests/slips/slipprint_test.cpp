@@ -80,29 +80,31 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
 {
     writeGame(folder, 1, makeGame("Lotto", 5, 1, 69, 0, 26, 1, "PB"));
     Form1 &form = start();
-    form.mnuCalibrate->trigger();
+    findIn<QAction>(form, "mnuCalibrate")->trigger();
     auto *window = openWindow<configure>();
     ASSERT_TRUE(window && !form.isEnabled());
     expectFits(window);
 
     // Two boards; the second board's origin; the main boxes in rows of ten, 4.5 mm apart from
     // (2, 3), then box 7 put right by hand; the bonus boxes in two rows; marks down, 0.6 by 2.5 mm.
-    window->Text1->setValue(2);
-    window->Combo1->setCurrentIndex(1);
-    for (const auto &[box, mm] : {std::pair {window->Text2, 60.}, {window->Text3, 30.25}, {window->Text7, 2.},
-             {window->Text8, 3.}, {window->Text9, 4.5}, {window->Text10, 4.5}})
+    findIn<QSpinBox>(window, "Text1")->setValue(2);
+    findIn<QComboBox>(window, "Combo1")->setCurrentIndex(1);
+    for (const auto &[box, mm] :
+        {std::pair {findIn<QDoubleSpinBox>(window, "Text2"), 60.}, {findIn<QDoubleSpinBox>(window, "Text3"), 30.25},
+            {findIn<QDoubleSpinBox>(window, "Text7"), 2.}, {findIn<QDoubleSpinBox>(window, "Text8"), 3.},
+            {findIn<QDoubleSpinBox>(window, "Text9"), 4.5}, {findIn<QDoubleSpinBox>(window, "Text10"), 4.5}})
         box->setValue(mm);
-    window->Command1->click();
-    window->List1->setCurrentRow(6);
-    window->Text4->setValue(31);
-    window->Option2->click();
-    window->Text6->setValue(13);
-    window->Text8->setValue(40);
-    window->Command1->click();
-    window->Option4->click();
-    window->Text11->setValue(0.6);
-    window->Text12->setValue(2.5);
-    EXPECT_EQ(window->List1->item(25)->text(), "PB 26   56.00 mm across,  44.50 mm down");
+    findIn<QPushButton>(window, "Command1")->click();
+    findIn<QListWidget>(window, "List1")->setCurrentRow(6);
+    findIn<QDoubleSpinBox>(window, "Text4")->setValue(31);
+    findIn<QRadioButton>(window, "Option2")->click();
+    findIn<QSpinBox>(window, "Text6")->setValue(13);
+    findIn<QDoubleSpinBox>(window, "Text8")->setValue(40);
+    findIn<QPushButton>(window, "Command1")->click();
+    findIn<QRadioButton>(window, "Option4")->click();
+    findIn<QDoubleSpinBox>(window, "Text11")->setValue(0.6);
+    findIn<QDoubleSpinBox>(window, "Text12")->setValue(2.5);
+    EXPECT_EQ(findIn<QListWidget>(window, "List1")->item(25)->text(), "PB 26   56.00 mm across,  44.50 mm down");
 
     SlipLayout expected = defaultSlipLayout(69, 26);
     expected.boardsPerSlip = 2;
@@ -113,38 +115,38 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     expected.orientation = 1;
     expected.markWidth = 0.6f;
     expected.markLength = 2.5f;
-    window->Command2->click();
+    findIn<QPushButton>(window, "Command2")->click();
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(expected));
 
     // Adjust: one step left and three down, 0.5 mm each; the test print of board 2 marks every box there.
-    window->Command3->click();
+    findIn<QPushButton>(window, "Command3")->click();
     auto *tuning = openWindow<adjust>();
     ASSERT_TRUE(tuning);
     expectFits(tuning);
-    tuning->Command3->click();
+    findIn<QPushButton>(tuning, "Command3")->click();
     for (int i = 0; i < 3; ++i)
-        tuning->Command2->click();
-    EXPECT_EQ(tuning->Label2->text(), "Moved -0.50 mm right and 1.50 mm down");
-    tuning->Combo1->setCurrentIndex(1);
-    tuning->Command5->click();
+        findIn<QPushButton>(tuning, "Command2")->click();
+    EXPECT_EQ(findIn<QLabel>(tuning, "Label2")->text(), "Moved -0.50 mm right and 1.50 mm down");
+    findIn<QComboBox>(tuning, "Combo1")->setCurrentIndex(1);
+    findIn<QPushButton>(tuning, "Command5")->click();
     EXPECT_EQ(shown(), QStringList());
     const SlipLayout moved = expected.shifted(-0.5f, 1.5f);
     expectMarksOnPaper(moved, boardTestMarks(moved, 2));
-    tuning->Command6->click();
+    findIn<QPushButton>(tuning, "Command6")->click();
     flushDeletes();
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(window->Text3->value(), 31.75);
+    EXPECT_EQ(findIn<QDoubleSpinBox>(window, "Text3")->value(), 31.75);
 
     // Closing asks to save the moved layout; Yes writes it and gives the main window back.
     platform::MessageScript::answer(true);
-    window->Command4->click();
+    findIn<QPushButton>(window, "Command4")->click();
     EXPECT_EQ(shown(), QStringList({"Save the changes to the slip layout?"}));
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
     EXPECT_TRUE(form.isEnabled() && !openWindow<configure>());
 
     // Printing the tickets: none without entries; the listed ones on their boards, two a slip; none with
     // the layout damaged or missing.
-    form.mnuPrintTickets->trigger();
+    findIn<QAction>(form, "mnuPrintTickets")->trigger();
     EXPECT_EQ(platform::MessageScript::last(), "There are no entries listed to print!");
     platform::MessageScript::clear();
     const std::vector<NumbersRecord> entries
@@ -152,7 +154,7 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     writeNumbersFile(
         folder.file(datedEntryFileName("Lotto", platform::CurrentDate(), form.startup().MonthNames)), entries);
     form.refreshEntryPanel();
-    form.mnuPrintTickets->trigger();
+    findIn<QAction>(form, "mnuPrintTickets")->trigger();
     EXPECT_EQ(shown(), QStringList());
     QString problem;
     const std::vector<SlipMark> marks = slipMarks(moved, entries, &problem);
@@ -160,11 +162,11 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     expectMarksOnPaper(moved, marks);
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
     folder.writeBytes("Lotto.dat", slipLayoutBytes(moved).chopped(8));
-    form.mnuPrintTickets->trigger();
+    findIn<QAction>(form, "mnuPrintTickets")->trigger();
     ASSERT_EQ(shown().size(), 1);
     EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
     QFile::remove(folder.file("Lotto.dat"));
-    form.mnuPrintTickets->trigger();
+    findIn<QAction>(form, "mnuPrintTickets")->trigger();
     EXPECT_TRUE(shown().last().contains("has not been calibrated"));
     EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
 }

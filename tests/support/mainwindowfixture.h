@@ -3,8 +3,10 @@
 #include "app/form1.h"
 #include "gamedata/mainwindowlink.h"
 #include "support/testfolder.h"
+#include "support/windowhelpers.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QListWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,7 +45,30 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
-// A main window that keeps the entry count it is given and counts the times it is enabled again.
+// Stands for the window a tool window is opened from (openToolWindow) and counts the times it is
+// enabled again.
+class OpenerWidget : public QWidget
+{
+public:
+    explicit OpenerWidget(int &enabled)
+        : m_enabled(enabled)
+    {
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::EnabledChange && isEnabled())
+            ++m_enabled;
+        QWidget::changeEvent(event);
+    }
+
+private:
+    int &m_enabled;
+};
+
+// A main window that keeps the entry count it is given; tool windows opened from its window count
+// the times it is enabled again.
 class FakeMainWindow : public MainWindowLink
 {
 public:
@@ -58,17 +83,16 @@ public:
     void refreshDrawPanel() override { }
     void setDrawDate(const QDate &date) override { drawDates << date; }
     void clearWinningLines() override { }
-    void enableAgain(bool show = true) override { ++enabled, shown = show; }
     void printingEnabledAgain() override { ++printingEnabled; }
 
     QStringList entryLines;
     QList<QDate> drawDates; // every draw date set, in order
     int entryCount = 0;
     int enabled = 0; // times the main window was enabled again
-    bool shown = false; // and shown the last time
     int printingEnabled = 0; // times printing was switched on again
     int cleared = 0; // times the entry display and the shown draw were cleared
     int closed = 0; // times the entry file was closed
+    OpenerWidget window {enabled}; // what tool windows are opened from
 };
 
 } // namespace vx::test

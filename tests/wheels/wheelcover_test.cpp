@@ -29,16 +29,16 @@ TEST_F(WheelCoverTest, TheCoverSheetNamesTheGameTheTypeTheGroupAndTheEntryFile)
     folder.writeBytes("wheels/5-4-3-7.whl", "1 2 3 4 5\n1 2 3 6 7\n1 4 5 6 7\n2 3 4 5 6\n2 3 4 5 7\n");
     Form1 &f = start();
     ASSERT_TRUE(f.startup().PrintingEnabled);
-    f.mnuWheelCreate->trigger();
+    findIn<QAction>(f, "mnuWheelCreate")->trigger();
     WheelWindow *w = openWindow<WheelWindow>();
     ASSERT_TRUE(w);
-    ASSERT_TRUE(w->Command2->isEnabled());
-    w->Option1[4]->click(); // 5-4-3
-    ASSERT_EQ(w->Combo1->currentText(), "7");
+    ASSERT_TRUE(findIn<QPushButton>(w, "Command2")->isEnabled());
+    findIn<QRadioButton>(w, "Option1(4)")->click(); // 5-4-3
+    ASSERT_EQ(findIn<QComboBox>(w, "Combo1")->currentText(), "7");
     const QStringList group = {"3", "38", "12", "7", "21", "9", "30"};
     for (int i = 0; i < group.size(); ++i)
-        w->Text1[i]->setText(group[i]);
-    w->Command2->click();
+        findIn<QLineEdit>(w, QStringLiteral("Text1(%1)").arg(i))->setText(group[i]);
+    findIn<QPushButton>(w, "Command2")->click();
 
     QString error;
     ASSERT_TRUE(waitForPrintout("Covers", &error)) << error.toStdString();

@@ -71,14 +71,14 @@ protected:
 
     WheelWindow *create()
     {
-        form().mnuWheelCreate->trigger();
+        findIn<QAction>(form(), "mnuWheelCreate")->trigger();
         return openWindow<WheelWindow>();
     }
 
     static QStringList boxes(const WheelWindow &w)
     {
         QStringList shown;
-        for (QLineEdit *box : w.Text1)
+        for (QLineEdit *box : findSeries<QLineEdit>(w, QStringLiteral("Text1(%1)")))
             if (!box->isHidden())
                 shown << box->text();
         return shown;
@@ -86,8 +86,8 @@ protected:
 
     static void choose(WheelWindow &w, int typeNumber, int group)
     {
-        QTest::mouseClick(w.Option1[typeNumber - 1], Qt::LeftButton);
-        w.Combo1->setCurrentText(QString::number(group));
+        QTest::mouseClick(findIn<QRadioButton>(w, QStringLiteral("Option1(%1)").arg(typeNumber - 1)), Qt::LeftButton);
+        findIn<QComboBox>(w, "Combo1")->setCurrentText(QString::number(group));
         w.Combo1_Click();
     }
 };
@@ -141,7 +141,7 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
             if (item.pickSize == c.pick && item.wheelType == c.type)
                 item.action->trigger();
         ASSERT_EQ(f.files().OpenWheelType, c.type);
-        ASSERT_EQ(f.List1->count(), 1);
+        ASSERT_EQ(findIn<QListWidget>(f, "List1")->count(), 1);
 
         WheelWindow *w = create();
         ASSERT_TRUE(w);
@@ -149,20 +149,22 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
         EXPECT_EQ(w->windowTitle(), stem);
         expectFits(w);
         EXPECT_FALSE(f.isEnabled());
-        ASSERT_EQ(static_cast<size_t>(w->Option1.size()), wheelTypesOfPick(c.pick).size());
-        for (qsizetype i = 0; i < w->Option1.size(); ++i)
-            EXPECT_EQ(w->Option1[i]->text(), wheelTypesOfPick(c.pick)[static_cast<size_t>(i)].caption());
-        EXPECT_TRUE(w->Option1.first()->isChecked());
-        ASSERT_EQ(w->Combo1->count(), 2);
-        EXPECT_EQ(w->Combo1->currentText().toInt(), c.pick + 2); // the size nearest ten
+        const QList<QRadioButton *> types = findSeries<QRadioButton>(*w, QStringLiteral("Option1(%1)"));
+        ASSERT_EQ(static_cast<size_t>(types.size()), wheelTypesOfPick(c.pick).size());
+        for (qsizetype i = 0; i < types.size(); ++i)
+            EXPECT_EQ(findIn<QRadioButton>(w, QStringLiteral("Option1(%1)").arg(i))->text(),
+                wheelTypesOfPick(c.pick)[static_cast<size_t>(i)].caption());
+        EXPECT_TRUE(types.first()->isChecked());
+        ASSERT_EQ(findIn<QComboBox>(w, "Combo1")->count(), 2);
+        EXPECT_EQ(findIn<QComboBox>(w, "Combo1")->currentText().toInt(), c.pick + 2); // the size nearest ten
         EXPECT_EQ(boxes(*w).join(','), c.suggested);
-        EXPECT_EQ(
-            w->Label2->text(), QString("This wheel has %1 lines (tickets).").arg(combinations(c.pick + 2, c.pick)));
+        EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(),
+            QString("This wheel has %1 lines (tickets).").arg(combinations(c.pick + 2, c.pick)));
 
         choose(*w, c.type, c.pick + 1);
         EXPECT_EQ(boxes(*w).join(','), c.suggested.section(',', 0, c.pick));
-        EXPECT_EQ(
-            w->Label2->text(), QString("This wheel has %1 lines (tickets).").arg(combinations(c.pick + 1, c.pick)));
+        EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(),
+            QString("This wheel has %1 lines (tickets).").arg(combinations(c.pick + 1, c.pick)));
         const QByteArray before = folder.bytes(wheelName);
         const int maxBall = c.game.mainPool;
         for (const auto &[box0, box1, message] : {
@@ -170,24 +172,25 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
                      QString("Every ball of the group must be a whole number from 1 to %1.").arg(maxBall)},
                  std::tuple {QString("9"), QString("09"), QString("Ball 9 is in the group twice.")},
              }) {
-            w->Text1[0]->setText(box0);
-            w->Text1[1]->setText(box1);
-            w->Command3->click();
+            findIn<QLineEdit>(w, "Text1(0)")->setText(box0);
+            findIn<QLineEdit>(w, "Text1(1)")->setText(box1);
+            findIn<QPushButton>(w, "Command3")->click();
             EXPECT_EQ(script::last(), message);
             EXPECT_EQ(folder.bytes(wheelName), before);
             EXPECT_EQ(f.files().OpenWheelType, c.type);
         }
         const std::vector<int> group = {3, 17, 9, 14, 11, 2, 8, 5}; // positions 1 to pick + 1
         for (int i = 0; i <= c.pick; ++i)
-            w->Text1[i]->setText(QString::number(group[static_cast<size_t>(i)]));
-        w->Command3->click();
+            findIn<QLineEdit>(w, QStringLiteral("Text1(%1)").arg(i))
+                ->setText(QString::number(group[static_cast<size_t>(i)]));
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(script::last(),
             QString("Your wheel of %1 lines has been saved as %2. Open it from Wheels > Open.")
                 .arg(c.pick + 1)
                 .arg(wheelName));
         // The main window no longer lists the wheel it showed; only the pick-4 window hides the draw.
-        EXPECT_EQ(f.List1->count(), 0);
-        EXPECT_EQ(f.Text2->text(), "0");
+        EXPECT_EQ(findIn<QListWidget>(f, "List1")->count(), 0);
+        EXPECT_EQ(findIn<QLineEdit>(f, "Text2")->text(), "0");
         EXPECT_EQ(f.files().EntryFile, "");
         EXPECT_EQ(f.files().OpenWheelType, 0);
         EXPECT_EQ(f.drawShown(), c.pick != 4);
@@ -220,7 +223,7 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
         EXPECT_EQ(lines.size(), static_cast<size_t>(c.pick + 1));
 
         // Close hands the main window back; the saved wheel opens from Wheels > Open.
-        w->Command1->click();
+        findIn<QPushButton>(w, "Command1")->click();
         flushDeletes();
         EXPECT_TRUE(f.isEnabled());
         EXPECT_FALSE(openWindow<WheelWindow>());
@@ -228,8 +231,8 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
             if (item.pickSize == c.pick && item.wheelType == c.type)
                 item.action->trigger();
         EXPECT_EQ(f.files().EntryFile, folder.file(wheelName));
-        EXPECT_EQ(f.List1->count(), c.pick + 1);
-        EXPECT_EQ(f.Text2->text().trimmed(), QString::number(c.pick + 1));
+        EXPECT_EQ(findIn<QListWidget>(f, "List1")->count(), c.pick + 1);
+        EXPECT_EQ(findIn<QLineEdit>(f, "Text2")->text().trimmed(), QString::number(c.pick + 1));
         TearDown();
         SetUp();
     }
@@ -268,10 +271,10 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
     EXPECT_LE(*balls.rbegin(), 12);
 
     choose(*w, 2, 9); // 6-6-5 at 9
-    EXPECT_EQ(w->Combo1->count(), 3); // 7, 8 and 9
-    w->Text1[3]->clear();
-    w->Text1[7]->clear();
-    w->Command3->click();
+    EXPECT_EQ(findIn<QComboBox>(w, "Combo1")->count(), 3); // 7, 8 and 9
+    findIn<QLineEdit>(w, "Text1(3)")->clear();
+    findIn<QLineEdit>(w, "Text1(7)")->clear();
+    findIn<QPushButton>(w, "Command3")->click();
     group = boxes(*w);
     balls.clear();
     for (const QString &b : group)
@@ -281,7 +284,7 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
     EXPECT_LE(*balls.rbegin(), 12);
     EXPECT_TRUE(folder.exists("Lotto-6-6-5.lot"));
     EXPECT_EQ(f.files().OpenWheelType, 1); // another type: the main window keeps its wheel
-    EXPECT_EQ(f.List1->count(), 1);
+    EXPECT_EQ(findIn<QListWidget>(f, "List1")->count(), 1);
 
     const struct {
         int group;
@@ -297,17 +300,17 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
             "not saved."},
     };
     choose(*w, 7, 8); // 6-5-3 at 8: every combination
-    EXPECT_EQ(w->Combo1->count(), 4);
+    EXPECT_EQ(findIn<QComboBox>(w, "Combo1")->count(), 4);
     for (const auto &r : refusals) {
         choose(*w, 7, r.group);
-        EXPECT_EQ(w->Label2->text(), r.label);
-        w->Command3->click();
+        EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(), r.label);
+        findIn<QPushButton>(w, "Command3")->click();
         EXPECT_EQ(script::last(), r.message);
         EXPECT_FALSE(folder.exists("Lotto-6-5-3.lot"));
     }
     choose(*w, 7, 8);
     QFile::remove(folder.file("wheels/6-5-3-8.whl"));
-    w->Command3->click();
+    findIn<QPushButton>(w, "Command3")->click();
     EXPECT_EQ(script::last(),
         "The wheel design wheels/6-5-3-8.whl is missing: there is no wheel of this type for a "
         "group of 8 balls. The wheel was not saved.");
