@@ -54,10 +54,21 @@ struct Prepared {
         writeNumbersFile(folder.file("Lotto.rtl"), {drawRecord(2025, 11, 5, {3, 11, 19, 27, 35, 43}, {4})}, true);
         form = std::make_unique<Form1>();
         form->Form_Load();
-        form->DTPicker1->setValue(EntryDate);
-        form->DTPicker2->setValue(EntryDate);
+        bench::control<platform::DatePicker>(&*form, "DTPicker1")->setValue(EntryDate);
+        bench::control<platform::DatePicker>(&*form, "DTPicker2")->setValue(EntryDate);
     }
 };
+// Six of 49 and a bonus of 10, every category paying, against one draw.
+DrawChecker sixAndABonusChecker()
+{
+    CheckRules rules;
+    rules.mainDrawn = 6;
+    rules.bonusDrawn = 1;
+    rules.bonusPool = 10;
+    rules.winLines.fill(1);
+    rules.bonusTag = "PB";
+    return DrawChecker(CheckNumbers {0, 3, 11, 19, 27, 35, 43, 0, 4, 0}, rules);
+}
 } // namespace
 
 // The check of a full entry file against the shown draw, listing its winners.
@@ -66,7 +77,7 @@ static void BM_CheckFullEntryFile(benchmark::State &state)
     Prepared p(MaxNumbersRecords);
     for (auto _ : state)
         p.form->Command14_Click();
-    state.counters["winners"] = p.form->List2->count();
+    state.counters["winners"] = bench::control<QListWidget>(&*p.form, "List2")->count();
 }
 BENCHMARK(BM_CheckFullEntryFile)->Unit(benchmark::kMillisecond);
 
@@ -74,13 +85,7 @@ BENCHMARK(BM_CheckFullEntryFile)->Unit(benchmark::kMillisecond);
 static void BM_ClassifyFullEntryFile(benchmark::State &state)
 {
     const std::vector<NumbersRecord> entries = randomEntries(MaxNumbersRecords);
-    CheckRules rules;
-    rules.mainDrawn = 6;
-    rules.bonusDrawn = 1;
-    rules.bonusPool = 10;
-    rules.winLines.fill(1);
-    rules.bonusTag = "PB";
-    const DrawChecker checker(CheckNumbers {0, 3, 11, 19, 27, 35, 43, 0, 4, 0}, rules);
+    const DrawChecker checker = sixAndABonusChecker();
     for (auto _ : state) {
         int wins = 0;
         for (const NumbersRecord &rec : entries)
@@ -96,13 +101,7 @@ static void BM_ClassifyFullEntryFileRecords(benchmark::State &state)
     QByteArray records;
     for (const NumbersRecord &rec : randomEntries(MaxNumbersRecords))
         records += rec.toBytes();
-    CheckRules rules;
-    rules.mainDrawn = 6;
-    rules.bonusDrawn = 1;
-    rules.bonusPool = 10;
-    rules.winLines.fill(1);
-    rules.bonusTag = "PB";
-    const DrawChecker checker(CheckNumbers {0, 3, 11, 19, 27, 35, 43, 0, 4, 0}, rules);
+    const DrawChecker checker = sixAndABonusChecker();
     std::vector<uint8_t> categories(MaxNumbersRecords);
     for (auto _ : state) {
         checker.classifyRecords(records.constData(), MaxNumbersRecords, categories.data());
@@ -120,7 +119,7 @@ static void BM_Delete100Of10000(benchmark::State &state)
         state.PauseTiming();
         Prepared p(10000);
         for (int i = 0; i < 100; ++i)
-            p.form->List1->item(i * 97)->setSelected(true);
+            bench::control<QListWidget>(&*p.form, "List1")->item(i * 97)->setSelected(true);
         platform::MessageScript::answer(true);
         state.ResumeTiming();
         p.form->Command5_Click();

@@ -97,8 +97,8 @@ Prepared &prepared()
 
     p.form = std::make_unique<Form1>();
     p.form->Form_Load();
-    p.form->DTPicker2->setValue(EntryDate);
-    p.form->DTPicker1->setValue(LastDraw);
+    bench::control<platform::DatePicker>(&*p.form, "DTPicker2")->setValue(EntryDate);
+    bench::control<platform::DatePicker>(&*p.form, "DTPicker1")->setValue(LastDraw);
     return p;
 }
 
@@ -107,9 +107,10 @@ void BM_ListFullEntryFile(benchmark::State &state)
     Form1 &f = *prepared().form;
     for (auto _ : state) {
         f.DTPicker2_Change();
-        benchmark::DoNotOptimize(f.List1->count());
+        benchmark::DoNotOptimize(bench::control<QListWidget>(&f, "List1")->count());
     }
-    if (f.List1->count() != MaxNumbersRecords || f.Text2->text() != QStringLiteral("32767"))
+    if (bench::control<QListWidget>(&f, "List1")->count() != MaxNumbersRecords
+        || bench::control<QLineEdit>(&f, "Text2")->text() != QStringLiteral("32767"))
         state.SkipWithError("the entry file was not listed completely");
 }
 BENCHMARK(BM_ListFullEntryFile)->Unit(benchmark::kMillisecond);

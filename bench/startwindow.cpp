@@ -8,6 +8,7 @@
 // Messages are recorded rather than shown (a machine without a printer says so at start-up), so
 // that nothing waits for a click; a window that does not show the files ends with exit code 3.
 #include "app/form1.h"
+#include "bench/benchmain.h"
 #include "bench/firstpaint.h"
 #include "gamedata/entryfiles.h"
 #include "gamedata/gamedefinition.h"
@@ -120,9 +121,11 @@ int main(int argc, char **argv)
     if (!form.Form_Load())
         return 1;
     new bench::QuitAfterFirstPaint(&form, [&form] {
-        if (form.List1->count() != EntryCount || form.List2->count() == 0 || !form.drawShown()) {
+        if (bench::control<QListWidget>(&form, "List1")->count() != EntryCount
+            || bench::control<QListWidget>(&form, "List2")->count() == 0 || !form.drawShown()) {
             std::fprintf(stderr, "start-up did not list, show and check the files: %d entries, %d winners\n",
-                int(form.List1->count()), int(form.List2->count()));
+                int(bench::control<QListWidget>(&form, "List1")->count()),
+                int(bench::control<QListWidget>(&form, "List2")->count()));
             std::fflush(nullptr);
             std::_Exit(3);
         }

@@ -63,27 +63,29 @@ void BM_Additional2500ThroughTheWindow(benchmark::State &state)
         if (!form.files().EntryFile.isEmpty())
             QFile::remove(form.files().EntryFile); // the previous run's entries
         form.DTPicker2_Change();
-        form.Command4->click();
+        bench::control<QPushButton>(&form, "Command4")->click();
         Form5 *window = openWindow<Form5>();
-        window->Text8->setText(QStringLiteral("2500"));
-        window->Option2->setChecked(true);
+        bench::control<QLineEdit>(window, "Text8")->setText(QStringLiteral("2500"));
+        bench::control<QRadioButton>(window, "Option2")->setChecked(true);
         platform::DoEvents(); // the window on view, as the player has it before clicking Add
         state.ResumeTiming();
 
-        window->Command4->click();
+        bench::control<QPushButton>(window, "Command4")->click();
 
         state.PauseTiming();
-        if (form.List1->count() != 2500 || !platform::MessageScript::shown().isEmpty()) {
-            const QByteArray why = (QStringLiteral("the run did not add 2500 entries: %1 ").arg(form.List1->count())
+        if (bench::control<QListWidget>(&form, "List1")->count() != 2500
+            || !platform::MessageScript::shown().isEmpty()) {
+            const QByteArray why = (QStringLiteral("the run did not add 2500 entries: %1 ")
+                                        .arg(bench::control<QListWidget>(&form, "List1")->count())
                 + platform::MessageScript::shown().join(QLatin1Char('|')))
                                        .toUtf8();
             state.SkipWithError(why.constData());
             break;
         }
-        window->Command3->click();
+        bench::control<QPushButton>(window, "Command3")->click();
         flushDeletes();
-        form.List1->clear();
-        form.Text2->setText(QStringLiteral("0"));
+        bench::control<QListWidget>(&form, "List1")->clear();
+        bench::control<QLineEdit>(&form, "Text2")->setText(QStringLiteral("0"));
         state.ResumeTiming();
     }
     platform::MessageScript::end();
