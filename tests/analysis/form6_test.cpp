@@ -15,7 +15,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 
 namespace {
 class HistoryTest : public MainWindowTest
@@ -57,14 +56,15 @@ TEST_F(HistoryTest, TheHistoryButtonRefusesWithoutWinningLinesEntriesOrResults)
     writeNumbersFile(folder.file("Weekly05NOV2005.lot"), {entryRecord({1, 2, 3, 4, 5})});
     start().DTPicker2->setValue(QDate(2005, 11, 5));
     form().Command12->click();
-    EXPECT_EQ(last(), "You cannot do a history check you have no winning entries defined for Nowins");
+    EXPECT_EQ(
+        testMode().messages.last(), "You cannot do a history check you have no winning entries defined for Nowins");
     form().Option[2]->click();
     form().DTPicker2->setValue(QDate(2005, 11, 6));
     form().Command12->click();
-    EXPECT_EQ(last(), "You do not have any entries listed to check against the draw history!");
+    EXPECT_EQ(testMode().messages.last(), "You do not have any entries listed to check against the draw history!");
     form().DTPicker2->setValue(QDate(2005, 11, 5));
     form().Command12->click();
-    EXPECT_EQ(last(), "There are no results in the results file - you cannot do a history check!");
+    EXPECT_EQ(testMode().messages.last(), "There are no results in the results file - you cannot do a history check!");
     EXPECT_TRUE(openWindow<Form6>() == nullptr && form().isEnabled());
 }
 
@@ -98,7 +98,7 @@ TEST_F(HistoryTest, CheckListsEachDrawWithItsWinnersAndTotalsTheEnabledCategorie
     EXPECT_EQ(w->Label[16]->text(), "No results in specified date range");
     w->DTPicker1->setValue(QDate(2005, 11, 19));
     w->Command2->click();
-    EXPECT_EQ(last(), "Your start date must be before your end date");
+    EXPECT_EQ(testMode().messages.last(), "Your start date must be before your end date");
     w->Command1->click();
     EXPECT_TRUE(form().isEnabled() && openWindow<Form6>() == nullptr);
 }
@@ -115,7 +115,7 @@ TEST_F(HistoryTest, PagesOverflowIntoTheNoteAndCancelStopsAfterTheDrawInHand)
     w->ListLimit = 4;
     w->Command3->click(); // nothing runs: forgotten
     w->Command2->click();
-    EXPECT_EQ(last(),
+    EXPECT_EQ(testMode().messages.last(),
         "Please note that not all the entries have been displayed in the list on the left. This is due "
         "to there being 131000 entries which is the limit. However the summary on the right has been "
         "completed. If you want details of the missing items you should change the your search dates.");

@@ -14,7 +14,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace Script = vx::platform::MessageScript;
 using LinkProcessTest = MainWindowTest;
 
 namespace {
@@ -52,25 +51,25 @@ TEST_F(LinkProcessTest, OptimizedEntriesAreAppendedToTheShownDateAfterTheQuestio
         const auto process = [&](const QString &typed) {
             w->Text1->setText(typed);
             w->Command1->click();
-            return Script::last();
+            return testMode().messages.last();
         };
         EXPECT_EQ(process("0"), "Your entry is outside the permitted draw range");
         EXPECT_TRUE(process("3") == "Last 3 draws have been link processed" && w->Command2->isEnabled());
         writeNumbersFile(folder.file("Lotto.rtl"), {draws[0], draws[1]}, true);
         w->Command1->click();
-        EXPECT_EQ(Script::last(), "Your entry is outside the permitted draw range");
+        EXPECT_EQ(testMode().messages.last(), "Your entry is outside the permitted draw range");
         EXPECT_FALSE(w->Command2->isEnabled());
         writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
         process("3");
         EXPECT_EQ(process("1"), "Last 1 draws have been link processed");
 
         w->DTPicker1->setValue(QDate(2005, 11, 5));
-        Script::answers({false, false, true});
+        testMode().messages.answers({false, false, true});
         w->Command2->click(); // No to the append question
         EXPECT_EQ(folder.bytes("Lotto05NOV2005.lot"), before);
         w->Command3->click(); // No to the close question, else the last Create would write nothing
         w->Command2->click();
-        EXPECT_TRUE(Script::last().startsWith("Done - 1 entries added to draw "));
+        EXPECT_TRUE(testMode().messages.last().startsWith("Done - 1 entries added to draw "));
         w->Command3->click();
     });
     form().mnuOptCreate->trigger();

@@ -18,7 +18,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::shown;
 
 namespace {
 [[maybe_unused]] const bool scheduler = UseCupsScheduler({"Lists"});
@@ -93,15 +92,16 @@ TEST_F(ListWindowsTest, TheFileDeletionWindowShowsEachFileAndDeletesAllButTheOpe
     const QStringList entries = {"03 12 25 33 40 PB 07", "01 02 00 "};
     EXPECT_EQ(lines(w->List2), entries);
     w->Command3->click();
-    EXPECT_EQ(shown().last(), "You cannot delete this file, you currently have it opened in the main program");
+    EXPECT_EQ(testMode().messages.shown().last(),
+        "You cannot delete this file, you currently have it opened in the main program");
     EXPECT_TRUE(folder.exists(dated) && lines(w->List2) == entries);
 
     click(w->File1, 0);
-    platform::MessageScript::answers({false, true});
+    testMode().messages.answers({false, true});
     w->Command3->click();
     EXPECT_TRUE(folder.exists("StandWeekly.lot") && lines(w->List2) == QStringList {"01 02 03 04 05 "});
     w->Command3->click();
-    EXPECT_EQ(shown().last(), "Are you sure you want to delete this lottery selection file?");
+    EXPECT_EQ(testMode().messages.shown().last(), "Are you sure you want to delete this lottery selection file?");
     EXPECT_TRUE(!folder.exists("StandWeekly.lot") && lines(w->File1) == QStringList {dated} && w->List2->count() == 0);
 
     w->close(); // the title bar's close is Close
