@@ -85,7 +85,7 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
                 Question},
             {}},
     };
-    RndTesting::setClock([] { return 3600.5; });
+    testMode().clock.setTime(QTime(1, 0, 0, 500)); // 3600.5 seconds since midnight
     for (const auto &[type, before, steps, lines, winners, shown, after] : rows) {
         SCOPED_TRACE(steps);
         const QString file = QStringLiteral("Pick%1.lot").arg(type);
@@ -107,7 +107,6 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
         QDir(folder.path()).rmdir(file) || QFile::remove(folder.file(file));
         testMode().messages.clear();
     }
-    RndTesting::setClock({});
     EXPECT_EQ(link.enabled, int(std::size(rows)));
 }
 
