@@ -41,11 +41,11 @@ std::vector<NumbersRecord> randomEntries(int count)
 
 struct Prepared {
     TestFolder folder;
+    platform::TestMode mode {folder.path(), ScriptedNow};
     std::unique_ptr<Form1> form;
 
     explicit Prepared(int entries)
     {
-        beginScriptedPlatform(folder.path());
         GameDefinition game = makeGame("Lotto", 6, 1, 49, 0, 10, 1, "PB");
         for (size_t k = 1; k <= 15; ++k)
             game.winLines[k] = 1;
@@ -120,7 +120,7 @@ static void BM_Delete100Of10000(benchmark::State &state)
         Prepared p(10000);
         for (int i = 0; i < 100; ++i)
             bench::control<QListWidget>(&*p.form, "List1")->item(i * 97)->setSelected(true);
-        platform::MessageScript::answer(true);
+        testMode().messages.answer(true);
         state.ResumeTiming();
         p.form->Command5_Click();
         state.PauseTiming();

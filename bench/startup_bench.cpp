@@ -41,6 +41,7 @@ void writeRecords(const QString &path, const std::vector<NumbersRecord> &records
 
 struct Prepared {
     QTemporaryDir dir;
+    std::unique_ptr<platform::TestMode> mode;
     std::unique_ptr<Form1> form;
 };
 
@@ -50,7 +51,7 @@ Prepared &prepared()
     if (p.form)
         return p;
     const QString folder = p.dir.path();
-    test::beginScriptedPlatform(folder);
+    p.mode = std::make_unique<platform::TestMode>(folder, test::ScriptedNow);
     vx::bench::atExit([] { prepared().form.reset(); });
 
     GameDefinition g;

@@ -18,6 +18,7 @@
 #include "platform/events.h"
 #include "platform/localemonths.h"
 #include "platform/messages.h"
+#include "platform/testmode.h"
 
 #include <QApplication>
 #include <QDir>
@@ -111,8 +112,9 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    platform::SetProgramFolderForTesting(QDir(args[1]).absolutePath());
-    platform::MessageScript::begin();
+    // Messages are recorded, not shown; the files were prepared with the machine's clock and month names.
+    platform::TestMode mode(QDir(args[1]).absolutePath(), platform::CurrentDateTime());
+    mode.locale.setMonthNames(std::nullopt);
 
     // What main() does, up to the window on view, where the files must be listed, shown and
     // checked. Then the program quits as the empty window does; closing its window ends it at once

@@ -45,7 +45,6 @@ void writeHistory(const TestFolder &folder, int draws)
 
 void prepare(const TestFolder &folder)
 {
-    beginScriptedPlatform(folder.path());
     writeGame(folder, 1, makeGame(QStringLiteral("Lotto"), 6, 0, 49, 2, 0, 0));
     writeHistory(folder, 2000);
 }
@@ -53,11 +52,12 @@ void prepare(const TestFolder &folder)
 void BM_Additional2500ThroughTheWindow(benchmark::State &state)
 {
     TestFolder folder;
+    platform::TestMode mode(folder.path(), ScriptedNow);
     prepare(folder);
     Form1 form;
     form.Form_Load();
     form.show();
-    platform::MessageScript::clear(); // start-up notes, such as a missing printer
+    mode.messages.clear(); // start-up notes, such as a missing printer
     for (auto _ : state) {
         state.PauseTiming();
         if (!form.files().EntryFile.isEmpty())
@@ -73,11 +73,10 @@ void BM_Additional2500ThroughTheWindow(benchmark::State &state)
         bench::control<QPushButton>(window, "Command4")->click();
 
         state.PauseTiming();
-        if (bench::control<QListWidget>(&form, "List1")->count() != 2500
-            || !platform::MessageScript::shown().isEmpty()) {
+        if (bench::control<QListWidget>(&form, "List1")->count() != 2500 || !testMode().messages.shown().isEmpty()) {
             const QByteArray why = (QStringLiteral("the run did not add 2500 entries: %1 ")
                                         .arg(bench::control<QListWidget>(&form, "List1")->count())
-                + platform::MessageScript::shown().join(QLatin1Char('|')))
+                + testMode().messages.shown().join(QLatin1Char('|')))
                                        .toUtf8();
             state.SkipWithError(why.constData());
             break;
@@ -88,7 +87,6 @@ void BM_Additional2500ThroughTheWindow(benchmark::State &state)
         bench::control<QLineEdit>(&form, "Text2")->setText(QStringLiteral("0"));
         state.ResumeTiming();
     }
-    platform::MessageScript::end();
 }
 BENCHMARK(BM_Additional2500ThroughTheWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 

@@ -8,7 +8,6 @@ namespace vx {
 
 namespace {
 uint64_t g_state = 0x853c49e6748fea9bULL;
-std::function<double()> g_clock;
 
 uint64_t mix(uint64_t z)
 {
@@ -35,8 +34,6 @@ void Randomize(double seed)
 
 double SecondsSinceMidnight()
 {
-    if (g_clock)
-        return g_clock();
     return platform::SecondsSinceMidnight();
 }
 
@@ -49,10 +46,6 @@ namespace RndTesting {
 void setState(uint64_t state)
 {
     g_state = state;
-}
-void setClock(std::function<double()> secondsNow)
-{
-    g_clock = std::move(secondsNow);
 }
 } // namespace RndTesting
 

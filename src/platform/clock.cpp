@@ -1,27 +1,13 @@
 #include "platform/clock.h"
 
+#include "platform/testmode.h"
+
 namespace vx::platform {
-
-namespace {
-struct ScriptState {
-    bool active = false;
-    QDateTime now;
-    int readings = 0;
-};
-
-ScriptState &script()
-{
-    static ScriptState state;
-    return state;
-}
-} // namespace
 
 QDateTime CurrentDateTime()
 {
-    if (script().active) {
-        ++script().readings;
-        return script().now;
-    }
+    if (TestMode *mode = TestMode::current())
+        return mode->clock.read();
     return QDateTime::currentDateTime();
 }
 
@@ -37,7 +23,7 @@ QTime CurrentTime()
 
 double SecondsSinceMidnight()
 {
-    if (script().active)
+    if (TestMode::current())
         return CurrentTime().msecsSinceStartOfDay() / 1000.0;
     static LocalTimeOfDay timeOfDay;
     return timeOfDay.msecsSinceMidnight(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
@@ -65,28 +51,5 @@ int LocalTimeOfDay::msecsSinceMidnight(qint64 msecsSinceEpoch)
     const qint64 local = msecsSinceEpoch + m_offset;
     return static_cast<int>(local - floorDiv(local, MsecsPerDay) * MsecsPerDay);
 }
-
-namespace ClockScript {
-void begin(const QDateTime &now)
-{
-    script() = ScriptState {true, now, 0};
-}
-void set(const QDateTime &now)
-{
-    script().now = now;
-}
-void end()
-{
-    script() = ScriptState {};
-}
-bool active()
-{
-    return script().active;
-}
-int readings()
-{
-    return script().readings;
-}
-} // namespace ClockScript
 
 } // namespace vx::platform

@@ -1,6 +1,6 @@
 #include "platform/desktop.h"
 
-#include "platform/testscript.h"
+#include "platform/testmode.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -12,15 +12,6 @@
 namespace vx::platform {
 
 namespace {
-TestScript<OpenResult, QString> &script()
-{
-    static TestScript<OpenResult, QString> state;
-    return state;
-}
-QString g_systemInfo;
-bool g_startsOk = true;
-QStringList g_started;
-
 // False only when the desktop's own lookup says plainly that no application takes the type; where
 // the lookup tool is missing the open is tried anyway.
 bool hasApplicationFor(const QString &path)
@@ -39,8 +30,8 @@ bool hasApplicationFor(const QString &path)
 
 OpenResult OpenDocument(const QString &path)
 {
-    if (script().active)
-        return script().take(path).value_or(OpenResult::Failed);
+    if (TestMode *mode = TestMode::current())
+        return mode->desktop.open(path);
     if (!QFileInfo(path).isFile())
         return OpenResult::Failed;
     if (!hasApplicationFor(path))
@@ -50,8 +41,8 @@ OpenResult OpenDocument(const QString &path)
 
 QString SystemInfoProgram()
 {
-    if (script().active)
-        return g_systemInfo;
+    if (TestMode *mode = TestMode::current())
+        return mode->desktop.systemInfoProgram();
     for (const char *name : {"hardinfo2", "hardinfo"}) {
         const QString path = QStandardPaths::findExecutable(QLatin1String(name));
         if (!path.isEmpty())
@@ -62,52 +53,9 @@ QString SystemInfoProgram()
 
 bool StartProgram(const QString &path)
 {
-    if (script().active) {
-        g_started << path;
-        return g_startsOk;
-    }
+    if (TestMode *mode = TestMode::current())
+        return mode->desktop.start(path);
     return QProcess::startDetached(path, {});
 }
-
-namespace DesktopScript {
-void begin()
-{
-    script().begin();
-    g_systemInfo.clear();
-    g_startsOk = true;
-    g_started.clear();
-}
-void end()
-{
-    script().end();
-    g_systemInfo.clear();
-    g_startsOk = true;
-    g_started.clear();
-}
-bool active()
-{
-    return script().active;
-}
-void answerOpen(OpenResult result)
-{
-    script().answers.push_back(result);
-}
-void setSystemInfoProgram(const QString &path)
-{
-    g_systemInfo = path;
-}
-void setStartsOk(bool ok)
-{
-    g_startsOk = ok;
-}
-QStringList opened()
-{
-    return script().asked;
-}
-QStringList started()
-{
-    return g_started;
-}
-} // namespace DesktopScript
 
 } // namespace vx::platform

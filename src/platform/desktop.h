@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // Handing files and programs to the desktop: opening a document with the application the desktop
-// has for its type, finding and starting the system information program.
+// has for its type, finding and starting the system information program. While a TestMode stands
+// (testmode.h) nothing is opened or started.
 namespace vx::platform {
 
 enum class OpenResult {
@@ -21,20 +21,5 @@ QString SystemInfoProgram();
 
 // Starts a program without waiting for it; false when it cannot be started.
 bool StartProgram(const QString &path);
-
-// Test seam. While scripting is on nothing is opened or started: each document asked for is
-// recorded and takes the next queued result (Failed when the script has run out); the system
-// information program is the one given (none unless set); each program started is recorded and
-// starts when startsOk.
-namespace DesktopScript {
-void begin();
-void end();
-bool active();
-void answerOpen(OpenResult result);
-void setSystemInfoProgram(const QString &path);
-void setStartsOk(bool ok);
-QStringList opened(); // documents asked for, oldest first
-QStringList started(); // programs asked for, oldest first
-} // namespace DesktopScript
 
 } // namespace vx::platform

@@ -1,5 +1,7 @@
 #include "platform/events.h"
 
+#include "platform/testmode.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QThread>
@@ -7,16 +9,6 @@
 #include <cstdlib>
 
 namespace vx::platform {
-
-namespace {
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
-bool g_recordOnly = false;
-bool g_ended = false;
-} // namespace
 
 void DoEvents()
 {
@@ -30,40 +22,21 @@ void SleepMs(int milliseconds)
 
 QString ProgramFolder()
 {
-    if (!folderOverride().isEmpty())
-        return folderOverride();
+    if (const TestMode *mode = TestMode::current(); mode && !mode->program.folder().isEmpty())
+        return mode->program.folder();
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
-}
-
-void SetProgramFolderForTesting(const QString &folder)
-{
-    folderOverride() = folder;
 }
 
 void EndProgram()
 {
-    g_ended = true;
-    if (g_recordOnly)
+    if (TestMode *mode = TestMode::current()) {
+        mode->program.end();
         return;
+    }
     // Every window goes without its close handlers running. Every operation of the program
     // closes its files before it returns, so nothing is left half written.
     std::fflush(nullptr);
     std::_Exit(0);
-}
-
-bool ProgramEnded()
-{
-    return g_ended;
-}
-
-void SetEndProgramRecordsOnly(bool recordOnly)
-{
-    g_recordOnly = recordOnly;
-}
-
-void ResetProgramEnded()
-{
-    g_ended = false;
 }
 
 } // namespace vx::platform

@@ -12,14 +12,11 @@ void DoEvents();
 // Suspends the thread for the given milliseconds.
 void SleepMs(int milliseconds);
 
-// The folder of the program file, without a trailing separator. Tests point it elsewhere.
+// The folder of the program file, without a trailing separator. A TestMode (testmode.h) points it
+// elsewhere.
 QString ProgramFolder();
-void SetProgramFolderForTesting(const QString &folder); // empty: the real folder again
 
-// Ends the program at once, without asking any window. Under test it only records the call.
+// Ends the program at once, without asking any window. Under a TestMode it only records the call.
 void EndProgram();
-bool ProgramEnded();
-void SetEndProgramRecordsOnly(bool recordOnly);
-void ResetProgramEnded();
 
 } // namespace vx::platform

@@ -1,7 +1,5 @@
 #include "platform/httptransfer.h"
 
-#include "platform/testscript.h"
-
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -9,12 +7,6 @@
 namespace vx::platform {
 
 namespace {
-TestScript<HttpScript::Answer, QUrl> &script()
-{
-    static TestScript<HttpScript::Answer, QUrl> state;
-    return state;
-}
-
 QString shown(const QUrl &url)
 {
     return url.toDisplayString();
@@ -60,8 +52,8 @@ void HttpTransfer::get(const QUrl &url)
     if (generation != m_generation)
         return; // a listener has already started another transfer
 
-    if (script().active) {
-        const std::optional<HttpScript::Answer> answer = script().take(url);
+    if (TestMode *mode = TestMode::current(); mode && mode->http.scripted()) {
+        const std::optional<TestMode::HttpAnswer> answer = mode->http.take(url);
         QMetaObject::invokeMethod(
             this, [this, generation, answer] { runScripted(generation, answer); }, Qt::QueuedConnection);
         return;
@@ -126,7 +118,7 @@ void HttpTransfer::finishReply()
         setState(TransferState::ResponseCompleted);
 }
 
-void HttpTransfer::runScripted(quint64 generation, const std::optional<HttpScript::Answer> &scripted)
+void HttpTransfer::runScripted(quint64 generation, const std::optional<TestMode::HttpAnswer> &scripted)
 {
     if (generation != m_generation)
         return;
@@ -134,7 +126,7 @@ void HttpTransfer::runScripted(quint64 generation, const std::optional<HttpScrip
         fail(QStringLiteral("The download of %1 failed: nothing answers in this test.").arg(shown(m_url)));
         return;
     }
-    HttpScript::Answer answer = *scripted;
+    TestMode::HttpAnswer answer = *scripted;
     if (!answer.failure.isEmpty()) {
         fail(QStringLiteral("The download of %1 failed: %2").arg(shown(m_url), answer.failure));
         return;
@@ -250,44 +242,5 @@ QString HttpTransfer::errorString() const
 {
     return m_error;
 }
-
-namespace HttpScript {
-void begin()
-{
-    script().begin();
-}
-void end()
-{
-    script().end();
-}
-bool active()
-{
-    return script().active;
-}
-void respond(const Answer &answer)
-{
-    script().answers.push_back(answer);
-}
-void respond(int status, const QByteArray &body)
-{
-    respond(Answer {status, {}, body, {}});
-}
-void fail(const QString &reason)
-{
-    respond(Answer {0, {}, {}, reason});
-}
-QList<QUrl> requested()
-{
-    return script().asked;
-}
-int pendingAnswers()
-{
-    return script().pending();
-}
-int unanswered()
-{
-    return script().unanswered;
-}
-} // namespace HttpScript
 
 } // namespace vx::platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/testmode.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -14,7 +16,10 @@ class QNetworkReply;
 
 // An HTTP download, watched the way the results downloader and the update check watch theirs:
 // start a GET, follow the transfer state until it is complete or has failed, read a header, then
-// take the body in chunks.
+// take the body in chunks. While a TestMode stands (testmode.h) no transfer touches the network
+// unless the test lets it: each GET takes the next answer the test queued, delivered as the
+// network would deliver it (after get() has returned); a GET with nothing queued fails, and one
+// cancelled before its answer arrives has still used it up.
 namespace vx::platform {
 
 // The transfer states, numbered as the program's download loops know them. Qt reports no host
@@ -35,28 +40,6 @@ enum class TransferState {
     Error = 11,
     ResponseCompleted = 12,
 };
-
-// Test seam. While scripting is on no transfer touches the network: each GET takes the next
-// queued answer, delivered as the network would deliver it (after get() has returned), and every
-// URL asked for is recorded. A GET with nothing queued fails and counts as unanswered; a GET
-// cancelled before its answer arrives has still used it up.
-namespace HttpScript {
-struct Answer {
-    int status = 200;
-    QList<QPair<QByteArray, QByteArray>> headers; // a Content-Length is added when missing
-    QByteArray body;
-    QString failure; // not empty: the transfer fails with this reason, without an answer
-};
-void begin(); // start scripting with nothing queued or recorded
-void end(); // back to the network
-bool active();
-void respond(const Answer &answer);
-void respond(int status, const QByteArray &body);
-void fail(const QString &reason);
-QList<QUrl> requested(); // every URL asked for, oldest first
-int pendingAnswers();
-int unanswered();
-} // namespace HttpScript
 
 class HttpTransfer : public QObject
 {
@@ -92,7 +75,7 @@ private:
     void fail(const QString &reason);
     void receiveHeaders(int status, const QList<QPair<QByteArray, QByteArray>> &headers);
     void receiveBody(const QByteArray &bytes);
-    void runScripted(quint64 generation, const std::optional<HttpScript::Answer> &answer);
+    void runScripted(quint64 generation, const std::optional<TestMode::HttpAnswer> &answer);
     void redirect(QNetworkReply *reply, const QUrl &target);
     void finishReply();
 

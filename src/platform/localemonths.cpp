@@ -1,5 +1,7 @@
 #include "platform/localemonths.h"
 
+#include "platform/testmode.h"
+
 #include <QStringDecoder>
 #include <algorithm>
 #include <langinfo.h>
@@ -7,21 +9,14 @@
 
 namespace vx::platform {
 
-namespace {
-std::optional<QStringList> &namesOverride()
-{
-    static std::optional<QStringList> names;
-    return names;
-}
-bool g_unreadable = false;
-} // namespace
-
 std::optional<QStringList> SystemAbbreviatedMonthNames()
 {
-    if (g_unreadable)
-        return std::nullopt;
-    if (namesOverride())
-        return namesOverride();
+    if (const TestMode *mode = TestMode::current()) {
+        if (mode->locale.unreadable())
+            return std::nullopt;
+        if (mode->locale.monthNames())
+            return mode->locale.monthNames();
+    }
 
     // A private locale object: the process-wide locale of the program is left as it is. When the
     // environment names a locale that is not installed, the C library goes on with its default
@@ -44,16 +39,6 @@ std::optional<QStringList> SystemAbbreviatedMonthNames()
     if (std::all_of(names.cbegin(), names.cend(), [](const QString &name) { return name.isEmpty(); }))
         return std::nullopt;
     return names;
-}
-
-void SetMonthNamesForTesting(std::optional<QStringList> names)
-{
-    namesOverride() = std::move(names);
-}
-
-void SetLocaleUnreadableForTesting(bool unreadable)
-{
-    g_unreadable = unreadable;
 }
 
 } // namespace vx::platform

@@ -1,5 +1,7 @@
 #include "platform/sound.h"
 
+#include "platform/testmode.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -7,9 +9,6 @@
 namespace vx::platform {
 
 namespace {
-bool g_recording = false;
-QStringList g_played;
-
 using PlayFunction = void (*)(const QString &);
 
 // Qt Multimedia and the sound server's libraries come with the module that plays (soundmodule.cpp),
@@ -27,8 +26,8 @@ PlayFunction player()
 
 void PlaySoundAsync(const QString &path)
 {
-    if (g_recording) {
-        g_played << path;
+    if (TestMode *mode = TestMode::current()) {
+        mode->sound.play(path);
         return;
     }
     if (!QFileInfo::exists(path))
@@ -36,22 +35,5 @@ void PlaySoundAsync(const QString &path)
     if (const PlayFunction play = player())
         play(path);
 }
-
-namespace SoundRecorder {
-void begin()
-{
-    g_recording = true;
-    g_played.clear();
-}
-void end()
-{
-    g_recording = false;
-    g_played.clear();
-}
-QStringList played()
-{
-    return g_played;
-}
-} // namespace SoundRecorder
 
 } // namespace vx::platform

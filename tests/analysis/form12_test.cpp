@@ -13,7 +13,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace Script = vx::platform::MessageScript;
 
 namespace {
 class FilterTest : public MainWindowTest
@@ -68,7 +67,7 @@ TEST_F(FilterTest, CheckMarksByTotalAndOverlapAndRemoveRewritesTheDatedFile)
         EXPECT_TRUE(!findIn<QPushButton>(w, "Command4")->isEnabled());
         expectFits(&w);
         findIn<QPushButton>(w, "Command1")->click();
-        EXPECT_EQ(Script::last(), "No filter has been specified");
+        EXPECT_EQ(testMode().messages.last(), "No filter has been specified");
         findIn<QCheckBox>(w, "Check1")->setChecked(true);
         findIn<QCheckBox>(w, "Check2")->setChecked(true);
         findIn<QPushButton>(w, "Command1")->click();
@@ -99,15 +98,15 @@ TEST_F(FilterTest, AWheelIsAskedAboutAndAFailedRemoveLeavesItWhole)
     const QByteArray before = folder.bytes(wheel);
     start();
     EXPECT_FALSE(filter([](Form12 &) {}));
-    EXPECT_EQ(Script::last(), "You have no entries displayed to filter.");
+    EXPECT_EQ(testMode().messages.last(), "You have no entries displayed to filter.");
     for (const auto &item : form().wheelItems())
         if (QString(item.name) == "mnu653")
             item.action->trigger();
-    Script::answer(false);
+    testMode().messages.answer(false);
     EXPECT_FALSE(filter([](Form12 &) {}));
-    EXPECT_EQ(Script::last(),
+    EXPECT_EQ(testMode().messages.last(),
         "If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?");
-    Script::answer(true);
+    testMode().messages.answer(true);
     ASSERT_TRUE(filter([&](Form12 &w) {
         findIn<QCheckBox>(w, "Check2")->setChecked(true);
         findIn<QPushButton>(w, "Command1")->click();
@@ -116,7 +115,7 @@ TEST_F(FilterTest, AWheelIsAskedAboutAndAFailedRemoveLeavesItWhole)
             const FailingFileWrites full(40, wheel);
             findIn<QPushButton>(w, "Command2")->click();
         }
-        EXPECT_TRUE(Script::last().startsWith(
+        EXPECT_TRUE(testMode().messages.last().startsWith(
             "The checked entries were not removed. The file Lotto-6-5-3.lot could not be written: "));
         EXPECT_TRUE(folder.bytes(wheel) == before && marks(w) == "-x- 3/1/2");
         findIn<QRadioButton>(w, "Option2")->setChecked(true); // four shared numbers: entry 3 goes too

@@ -15,7 +15,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 
 namespace {
 class HistoryTest : public MainWindowTest
@@ -59,14 +58,15 @@ TEST_F(HistoryTest, TheHistoryButtonRefusesWithoutWinningLinesEntriesOrResults)
     writeNumbersFile(folder.file("Weekly05NOV2005.lot"), {entryRecord({1, 2, 3, 4, 5})});
     findIn<platform::DatePicker>(start(), "DTPicker2")->setValue(QDate(2005, 11, 5));
     findIn<QPushButton>(form(), "Command12")->click();
-    EXPECT_EQ(last(), "You cannot do a history check you have no winning entries defined for Nowins");
+    EXPECT_EQ(
+        testMode().messages.last(), "You cannot do a history check you have no winning entries defined for Nowins");
     findIn<QRadioButton>(form(), "Option2")->click();
     findIn<platform::DatePicker>(form(), "DTPicker2")->setValue(QDate(2005, 11, 6));
     findIn<QPushButton>(form(), "Command12")->click();
-    EXPECT_EQ(last(), "You do not have any entries listed to check against the draw history!");
+    EXPECT_EQ(testMode().messages.last(), "You do not have any entries listed to check against the draw history!");
     findIn<platform::DatePicker>(form(), "DTPicker2")->setValue(QDate(2005, 11, 5));
     findIn<QPushButton>(form(), "Command12")->click();
-    EXPECT_EQ(last(), "There are no results in the results file - you cannot do a history check!");
+    EXPECT_EQ(testMode().messages.last(), "There are no results in the results file - you cannot do a history check!");
     EXPECT_TRUE(openWindow<Form6>() == nullptr && form().isEnabled());
 }
 
@@ -106,7 +106,7 @@ TEST_F(HistoryTest, CheckListsEachDrawWithItsWinnersAndTotalsTheEnabledCategorie
     EXPECT_EQ(findIn<QLabel>(w, "Label16")->text(), "No results in specified date range");
     findIn<platform::DatePicker>(w, "DTPicker1")->setValue(QDate(2005, 11, 19));
     findIn<QPushButton>(w, "Command2")->click();
-    EXPECT_EQ(last(), "Your start date must be before your end date");
+    EXPECT_EQ(testMode().messages.last(), "Your start date must be before your end date");
     findIn<QPushButton>(w, "Command1")->click();
     EXPECT_TRUE(form().isEnabled() && openWindow<Form6>() == nullptr);
 }
@@ -123,7 +123,7 @@ TEST_F(HistoryTest, PagesOverflowIntoTheNoteAndCancelStopsAfterTheDrawInHand)
     w->ListLimit = 4;
     findIn<QPushButton>(w, "Command3")->click(); // nothing runs: forgotten
     findIn<QPushButton>(w, "Command2")->click();
-    EXPECT_EQ(last(),
+    EXPECT_EQ(testMode().messages.last(),
         "Please note that not all the entries have been displayed in the list on the left. This is due "
         "to there being 131000 entries which is the limit. However the summary on the right has been "
         "completed. If you want details of the missing items you should change the your search dates.");

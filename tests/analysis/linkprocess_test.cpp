@@ -14,7 +14,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace Script = vx::platform::MessageScript;
 using LinkProcessTest = MainWindowTest;
 
 namespace {
@@ -52,27 +51,27 @@ TEST_F(LinkProcessTest, OptimizedEntriesAreAppendedToTheShownDateAfterTheQuestio
         const auto process = [&](const QString &typed) {
             findIn<QLineEdit>(w, "Text1")->setText(typed);
             findIn<QPushButton>(w, "Command1")->click();
-            return Script::last();
+            return testMode().messages.last();
         };
         EXPECT_EQ(process("0"), "Your entry is outside the permitted draw range");
         EXPECT_TRUE(process("3") == "Last 3 draws have been link processed");
         EXPECT_TRUE(findIn<QPushButton>(w, "Command2")->isEnabled());
         writeNumbersFile(folder.file("Lotto.rtl"), {draws[0], draws[1]}, true);
         findIn<QPushButton>(w, "Command1")->click();
-        EXPECT_EQ(Script::last(), "Your entry is outside the permitted draw range");
+        EXPECT_EQ(testMode().messages.last(), "Your entry is outside the permitted draw range");
         EXPECT_FALSE(findIn<QPushButton>(w, "Command2")->isEnabled());
         writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
         process("3");
         EXPECT_EQ(process("1"), "Last 1 draws have been link processed");
 
         findIn<platform::DatePicker>(w, "DTPicker1")->setValue(QDate(2005, 11, 5));
-        Script::answers({false, false, true});
+        testMode().messages.answers({false, false, true});
         findIn<QPushButton>(w, "Command2")->click(); // No to the append question
         EXPECT_EQ(folder.bytes("Lotto05NOV2005.lot"), before);
         findIn<QPushButton>(w, "Command3")
             ->click(); // No to the close question, else the last Create would write nothing
         findIn<QPushButton>(w, "Command2")->click();
-        EXPECT_TRUE(Script::last().startsWith("Done - 1 entries added to draw "));
+        EXPECT_TRUE(testMode().messages.last().startsWith("Done - 1 entries added to draw "));
         findIn<QPushButton>(w, "Command3")->click();
     });
     findIn<QAction>(form(), "mnuOptCreate")->trigger();

@@ -13,7 +13,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 
 namespace {
 class StatsWindowsTest : public MainWindowTest
@@ -83,7 +82,7 @@ TEST_F(StatsWindowsTest, ChartsSortingAndBallFiguresChainTheirWindows)
     findIn<QAction>(stats, "mnuLM")->trigger();
     findIn<QLineEdit>(stats, "Text1")->setText("50");
     findIn<QPushButton>(stats, "Command4")->click();
-    EXPECT_EQ(last(), "You must enter a number between 1 and 49");
+    EXPECT_EQ(testMode().messages.last(), "You must enter a number between 1 and 49");
     findIn<QLineEdit>(stats, "Text2")->setText("2");
     findIn<QLineEdit>(stats, "Text1")->setText("9");
     findIn<QPushButton>(stats, "Command4")->click();
@@ -104,7 +103,8 @@ TEST_F(StatsWindowsTest, ChartsSortingAndBallFiguresChainTheirWindows)
     findIn<QPushButton>(stats, "Command2")->click();
     findIn<QLineEdit>(stats, "Text2")->setText("4");
     findIn<QPushButton>(stats, "Command3")->click();
-    EXPECT_EQ(last(), "Your value for last draws exceed the number of actual draws. Setting to actual draws.");
+    EXPECT_EQ(testMode().messages.last(),
+        "Your value for last draws exceed the number of actual draws. Setting to actual draws.");
     EXPECT_EQ(findIn<QLineEdit>(stats, "Text2")->text(), "3");
 
     const int narrow = stats->width();
@@ -125,7 +125,8 @@ TEST_F(StatsWindowsTest, ABallOutsideTheGameKeepsTheWindowShutAndAGameWithoutBon
     writeNumbersFile(folder.file("Weekly.rtl"), {drawRecord(2005, 3, 5, {7, 2, 3, 4, 50}, {9})});
     start();
     EXPECT_EQ(openStats(), nullptr);
-    EXPECT_TRUE(last().startsWith("A ball number in the results file is not in the ball range of the game."));
+    EXPECT_TRUE(testMode().messages.last().startsWith(
+        "A ball number in the results file is not in the ball range of the game."));
     EXPECT_TRUE(form().isEnabled());
 
     writeGame(folder, 1, makeGame("Weekly", 5, 0, 50, 2, 0, 0));
@@ -145,7 +146,7 @@ TEST_F(StatsWindowsTest, ACountBeyondTheMostAFileHoldsIsNamedAndKeepsTheWindowSh
     folder.writeBytes("Weekly.rtl", bytes);
     start();
     EXPECT_EQ(openStats(), nullptr);
-    EXPECT_EQ(last(),
+    EXPECT_EQ(testMode().messages.last(),
         "The results file Weekly.rtl is damaged: it says it holds 32768 results, more than the 32767 a results file "
         "can hold. No statistics can be drawn from it.");
     EXPECT_TRUE(form().isEnabled());

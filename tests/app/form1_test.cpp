@@ -11,7 +11,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 
 namespace {
 NumbersRecord entry(int k) // entry k: six numbers from 6k + 1 on, extra k + 1
@@ -22,7 +21,7 @@ NumbersRecord entry(int k) // entry k: six numbers from 6k + 1 on, extra k + 1
 // Messages other than the printer lookup's, which depends on the machine.
 QStringList messages()
 {
-    return platform::MessageScript::shown().filter(QRegularExpression("^(?!.*no printer drivers)"));
+    return testMode().messages.shown().filter(QRegularExpression("^(?!.*no printer drivers)"));
 }
 
 class Form1Test : public MainWindowTest
@@ -44,7 +43,7 @@ protected:
         for (int row : rows)
             findIn<QListWidget>(form(), "List1")->item(row)->setSelected(true);
         if (yes)
-            platform::MessageScript::answer(true);
+            testMode().messages.answer(true);
         if (control)
             QMetaObject::invokeMethod(control, qobject_cast<QAction *>(control) ? "trigger" : "click");
     }
@@ -85,9 +84,9 @@ protected:
 // long (4: used), too short (5), no main balls (6: undefined when selected).
 TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLeavesUndefinedGamesOff)
 {
-    platform::SetLocaleUnreadableForTesting(true);
-    EXPECT_FALSE(Form1().Form_Load() || folder.exists("game1.dat") || !platform::ProgramEnded());
-    platform::SetLocaleUnreadableForTesting(false);
+    testMode().locale.setUnreadable(true);
+    EXPECT_FALSE(Form1().Form_Load() || folder.exists("game1.dat") || !testMode().program.ended());
+    testMode().locale.setUnreadable(false);
     EXPECT_EQ(messages(), QStringList {"Cannot establish the date system used on your PC - sorry!"});
 
     const QByteArray fiver = makeGame("Fiver", 5, 1, 40, 0, 12, 1).toBytes();
@@ -97,7 +96,7 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
     folder.writeBytes("game4.dat", fiver + QByteArray(10, 'x'));
     folder.writeBytes("game5.dat", fiver.left(14));
     writeGame(folder, 6, makeGame("DrawnZero", 0, 0, 39, 2, 0, 0));
-    platform::MessageScript::clear();
+    testMode().messages.clear();
     Form1 &f = start();
     EXPECT_EQ(messages().replaceInStrings(QRegularExpression("(?<=opened: ).+|(?<=it is )(\\d+) .*"), "\\1"),
         (QStringList {"The file game1.dat could not be opened: ", "The file game2.dat could not be opened: ",
@@ -111,8 +110,8 @@ TEST_F(Form1Test, StartUpReportsTheLocaleAndEachUnreadableOrDamagedGameFileAndLe
     expectGames(captions, {4}, false);
     EXPECT_EQ(f.game().GameName + f.files().EntryFile, "PoolOne" + entryFile);
 
-    platform::SetProgramFolderForTesting(folder.file("game4.dat"));
-    platform::MessageScript::clear();
+    testMode().program.setFolder(folder.file("game4.dat"));
+    testMode().messages.clear();
     start();
     EXPECT_EQ(messages(),
         QStringList {"The application folder " + folder.file("game4.dat")
@@ -176,9 +175,9 @@ TEST_F(Form1Test, TheCheckSelectsTheWinnersAndDeleteMovesLaterRecordsDown)
         (QStringList {"01 02 03 04 05 06 PB 01(3)", "13 14 15 16 17 18 PB 03(3)"}));
     EXPECT_EQ(findIn<QLineEdit>(f, "Text3")->text(), " 2");
     EXPECT_EQ(selectedRows(findIn<QListWidget>(f, "List1")), (QList<int> {0, 2}));
-    EXPECT_EQ(platform::SoundRecorder::played(), QStringList {folder.file("tada.wav")});
+    EXPECT_EQ(testMode().sound.played(), QStringList {folder.file("tada.wav")});
     act(findIn<QPushButton>(f, "Command5"), {}, true);
-    EXPECT_EQ(last(), "Are you sure you want to delete the 2 selected entries?");
+    EXPECT_EQ(testMode().messages.last(), "Are you sure you want to delete the 2 selected entries?");
     EXPECT_EQ(datedFile(), "150 bytes, 3: 1 3 4 4 4"); // the copies past the count stay
     EXPECT_EQ(lines(findIn<QListWidget>(f, "List1")).join('|'),
         "07 08 09 10 11 12 PB 02 |19 20 21 22 23 24 PB 04 |25 26 27 28 29 30 PB 05 ");
@@ -186,10 +185,10 @@ TEST_F(Form1Test, TheCheckSelectsTheWinnersAndDeleteMovesLaterRecordsDown)
             + QString::number(findIn<QListWidget>(f, "List2")->count()),
         "300");
     act(findIn<QPushButton>(f, "Command5"), {1}, true);
-    EXPECT_EQ(last(), "Are you sure you want to delete the selected entry?");
+    EXPECT_EQ(testMode().messages.last(), "Are you sure you want to delete the selected entry?");
     EXPECT_EQ(datedFile(), "150 bytes, 2: 1 4 4 4 4");
     act(findIn<QPushButton>(f, "Command5"), {0, 1}, true);
-    EXPECT_EQ(last(), "Done");
+    EXPECT_EQ(testMode().messages.last(), "Done");
     EXPECT_EQ(datedFile(), "150 bytes, 0: 4 4 4 4 4");
     findIn<platform::DatePicker>(f, "DTPicker2")->setValue(QDate(2025, 11, 6));
     EXPECT_FALSE(folder.exists("Lotto05NOV2025.lot"));
@@ -236,7 +235,7 @@ TEST_F(Form1Test, RefusalsAndQuestionsOfTheEntryPanelTheStandingEntryAndTheWheel
             ->setValue(c.shown == findIn<QPushButton>(f, "Command3") ? QDate(2025, 11, 7) : QDate(2025, 11, 5));
         act(c.shown ? c.shown : findIn<QPushButton>(f, "Command3"));
         act(c.control, c.rows);
-        EXPECT_EQ(last(), c.message);
+        EXPECT_EQ(testMode().messages.last(), c.message);
     }
     EXPECT_EQ(folder.bytes("Lotto05NOV2025.lot") + folder.bytes("StandLotto.lot") + folder.bytes("Lotto-6-5-3.lot"),
         dated + dated + wheelFile);

@@ -18,8 +18,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
-using platform::MessageScript::shown;
 
 using ImportHelpTest = MainWindowTest;
 
@@ -61,16 +59,17 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
         EXPECT_EQ(w.windowTitle(), "Import TXT Entry for Lotto");
         EXPECT_EQ(lines(findIn<QListWidget>(w, "File1")), QStringList({"bad.txt", "mine.txt"}));
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(last(), "You have not selected a file");
+        EXPECT_EQ(testMode().messages.last(), "You have not selected a file");
         click(findIn<QListWidget>(w, "File1"), 0);
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(last(), "One or more of your numbers are out of range - or your file is not in the correct format");
+        EXPECT_EQ(testMode().messages.last(),
+            "One or more of your numbers are out of range - or your file is not in the correct format");
         click(findIn<QListWidget>(w, "File1"), 1);
         EXPECT_EQ(
             lines(findIn<QListWidget>(w, "List2")), QStringList({"03 12 25 33 41 47 09", "47 03 25 33 41 12 02"}));
         findIn<platform::DatePicker>(w, "DTPicker1")->setValue(tomorrow);
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(last(), "Entry imported successfully");
+        EXPECT_EQ(testMode().messages.last(), "Entry imported successfully");
         EXPECT_FALSE(findIn<QPushButton>(w, "Command3")->isEnabled());
     });
     EXPECT_EQ(findIn<QListWidget>(form(), "List1")->count(), 0);
@@ -81,16 +80,17 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
         click(findIn<QListWidget>(w, "File1"), 1);
         findIn<platform::DatePicker>(w, "DTPicker1")->setValue(tomorrow);
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(last(), "You already have a date entry for this date, please choose another date");
+        EXPECT_EQ(
+            testMode().messages.last(), "You already have a date entry for this date, please choose another date");
         findIn<platform::DatePicker>(w, "DTPicker1")->setValue(today);
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(last(), "Entry imported successfully");
+        EXPECT_EQ(testMode().messages.last(), "Entry imported successfully");
     });
     EXPECT_EQ(lines(findIn<QListWidget>(form(), "List1")).size(), 2);
     expectImported(today);
 
-    platform::MessageScript::clear();
-    namespace desktop = platform::DesktopScript;
+    testMode().messages.clear();
+    platform::TestMode::Desktop &desktop = testMode().desktop;
 
     // One box however often it is asked for; the main window stays enabled.
     findIn<QAction>(form(), "mnuAbout")->trigger();
@@ -109,27 +109,27 @@ TEST_F(ImportHelpTest, ImportsATextFileAsTheEntriesOfADateAndAboutAndHelpGoThrou
 
     // System Info: no program, one that will not start, one that starts.
     findIn<QPushButton>(box, "cmdSysInfo")->click();
-    desktop::setSystemInfoProgram("/usr/bin/hardinfo");
-    desktop::setStartsOk(false);
+    desktop.setSystemInfoProgram("/usr/bin/hardinfo");
+    desktop.setStartsOk(false);
     findIn<QPushButton>(box, "cmdSysInfo")->click();
-    desktop::setStartsOk(true);
+    desktop.setStartsOk(true);
     findIn<QPushButton>(box, "cmdSysInfo")->click();
-    EXPECT_EQ(shown(), QStringList(2, "System Information Is Unavailable At This Time"));
-    EXPECT_EQ(desktop::started(), QStringList(2, "/usr/bin/hardinfo"));
+    EXPECT_EQ(testMode().messages.shown(), QStringList(2, "System Information Is Unavailable At This Time"));
+    EXPECT_EQ(desktop.started(), QStringList(2, "/usr/bin/hardinfo"));
     findIn<QPushButton>(box, "cmdOK")->click();
     flushDeletes();
     EXPECT_TRUE(box.isNull());
     EXPECT_EQ(openWindow<frmAbout>(), nullptr);
 
     // Help: opened, no application for the type, the file missing.
-    platform::MessageScript::clear();
-    desktop::answerOpen(platform::OpenResult::Opened);
-    desktop::answerOpen(platform::OpenResult::NoApplication);
-    desktop::answerOpen(platform::OpenResult::Failed);
+    testMode().messages.clear();
+    desktop.answerOpen(platform::OpenResult::Opened);
+    desktop.answerOpen(platform::OpenResult::NoApplication);
+    desktop.answerOpen(platform::OpenResult::Failed);
     for (int k = 0; k < 3; ++k)
         findIn<QAction>(form(), "mnuHelp")->trigger();
-    EXPECT_EQ(desktop::opened(), QStringList(3, folder.file("Calvenor.chm")));
-    EXPECT_EQ(shown(),
+    EXPECT_EQ(desktop.opened(), QStringList(3, folder.file("Calvenor.chm")));
+    EXPECT_EQ(testMode().messages.shown(),
         QStringList({"The help file is windows html help. You cannot read files of this type as you have "
                      "no application to read these file types.",
             "The help file " + folder.file("Calvenor.chm") + " is missing."}));
@@ -153,7 +153,7 @@ TEST_F(ImportHelpTest, AHugeOneLineTextIsRefusedAtOnce)
         ASSERT_EQ(lines(findIn<QListWidget>(w, "File1")), QStringList({"huge.txt", "long.txt"}));
         const QString tooLarge = importMessage(ImportCode::TooLarge);
         for (int row = 0; row < 2; ++row) {
-            platform::MessageScript::clear();
+            testMode().messages.clear();
             QElapsedTimer clock;
             clock.start();
             QTest::mouseClick(findIn<QListWidget>(w, "File1")->viewport(), Qt::LeftButton, {},
@@ -163,10 +163,10 @@ TEST_F(ImportHelpTest, AHugeOneLineTextIsRefusedAtOnce)
             findIn<QPushButton>(w, "Command3")->click();
             EXPECT_LT(clock.elapsed(), 1000) << row;
             if (row == 0) {
-                EXPECT_EQ(shown(), QStringList({tooLarge, tooLarge}));
+                EXPECT_EQ(testMode().messages.shown(), QStringList({tooLarge, tooLarge}));
                 EXPECT_EQ(findIn<QListWidget>(w, "List2")->count(), 0);
             } else {
-                EXPECT_EQ(shown(),
+                EXPECT_EQ(testMode().messages.shown(),
                     QStringList(
                         {"One or more of your numbers are out of range - or your file is not in the correct format"}));
                 EXPECT_EQ(lines(findIn<QListWidget>(w, "List2")),

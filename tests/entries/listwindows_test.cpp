@@ -18,7 +18,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::shown;
 
 namespace {
 [[maybe_unused]] const bool scheduler = UseCupsScheduler({"Lists"});
@@ -95,17 +94,18 @@ TEST_F(ListWindowsTest, TheFileDeletionWindowShowsEachFileAndDeletesAllButTheOpe
     const QStringList entries = {"03 12 25 33 40 PB 07", "01 02 00 "};
     EXPECT_EQ(lines(findIn<QListWidget>(w, "List2")), entries);
     findIn<QPushButton>(w, "Command3")->click();
-    EXPECT_EQ(shown().last(), "You cannot delete this file, you currently have it opened in the main program");
+    EXPECT_EQ(testMode().messages.shown().last(),
+        "You cannot delete this file, you currently have it opened in the main program");
     EXPECT_TRUE(folder.exists(dated));
     EXPECT_TRUE(lines(findIn<QListWidget>(w, "List2")) == entries);
 
     click(findIn<QListWidget>(w, "File1"), 0);
-    platform::MessageScript::answers({false, true});
+    testMode().messages.answers({false, true});
     findIn<QPushButton>(w, "Command3")->click();
     EXPECT_TRUE(folder.exists("StandWeekly.lot"));
     EXPECT_TRUE(lines(findIn<QListWidget>(w, "List2")) == QStringList {"01 02 03 04 05 "});
     findIn<QPushButton>(w, "Command3")->click();
-    EXPECT_EQ(shown().last(), "Are you sure you want to delete this lottery selection file?");
+    EXPECT_EQ(testMode().messages.shown().last(), "Are you sure you want to delete this lottery selection file?");
     EXPECT_TRUE(!folder.exists("StandWeekly.lot"));
     EXPECT_TRUE(lines(findIn<QListWidget>(w, "File1")) == QStringList {dated});
     EXPECT_TRUE(findIn<QListWidget>(w, "List2")->count() == 0);

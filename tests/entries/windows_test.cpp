@@ -14,7 +14,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::last;
 
 namespace {
 class EntriesTest : public MainWindowTest
@@ -95,15 +94,16 @@ TEST_F(EntriesTest, ResultsChangesAndAddsThroughTheMainWindowWriteTheirFiles)
     findIn<platform::DatePicker>(form(), "DTPicker2")->setValue(QDate(2005, 11, 5));
 
     findIn<QPushButton>(form(), "Command2")->click();
-    EXPECT_EQ(last(), "There is no draw displayed to delete");
+    EXPECT_EQ(testMode().messages.last(), "There is no draw displayed to delete");
     EXPECT_EQ(
         open<Form2>(findIn<QPushButton>(form(), "Command1"), QDate(2006, 3, 8)), nullptr); // a Wednesday, answered No
-    EXPECT_EQ(last(), "You are entering a draw that has not been defined as a draw day. Do you want to continue");
-    platform::MessageScript::answer(true);
+    EXPECT_EQ(testMode().messages.last(),
+        "You are entering a draw that has not been defined as a draw day. Do you want to continue");
+    testMode().messages.answer(true);
     Form2 *result = open<Form2>(findIn<QPushButton>(form(), "Command1"), QDate(2006, 3, 15));
     enter(findSeries<QLineEdit>(*result, QStringLiteral("Text%1"), 1).data(), findIn<QPushButton>(result, "Command1"),
         {"7a", "3", "40", "12", "7", "22"});
-    EXPECT_EQ(last(), "You have duplicate main numbers");
+    EXPECT_EQ(testMode().messages.last(), "You have duplicate main numbers");
     result->close(); // the title bar's close cancels
     EXPECT_TRUE(form().isEnabled() && file("Weekly.rtl").isEmpty());
     for (const auto &[day, values] : {std::pair(18, QStringList {"5", "3", "40", "12", "7a", "26"}),
@@ -120,16 +120,16 @@ TEST_F(EntriesTest, ResultsChangesAndAddsThroughTheMainWindowWriteTheirFiles)
     first.number = second.count = 1;
     EXPECT_EQ(bytes, first.toBytes() + second.toBytes());
     EXPECT_EQ(open<Form2>(findIn<QPushButton>(form(), "Command1"), QDate(2006, 3, 11)), nullptr);
-    EXPECT_EQ(last(),
+    EXPECT_EQ(testMode().messages.last(),
         "There is already a draw result for this date and game. Delete the draw first if you want to change it.");
-    platform::MessageScript::answers({true});
+    testMode().messages.answers({true});
     findIn<QPushButton>(form(), "Command2")->click();
-    EXPECT_EQ(last(), "Do you really want to delete this draw?");
+    EXPECT_EQ(testMode().messages.last(), "Do you really want to delete this draw?");
     EXPECT_TRUE(!form().drawShown());
     EXPECT_TRUE(findIn<QLineEdit>(form(), "Text3")->text() == "0");
     second.number = 1;
     EXPECT_EQ(file("Weekly.rtl"), second.toBytes() + bytes.mid(30)); // the last record stays behind as a copy
-    platform::MessageScript::answers({true});
+    testMode().messages.answers({true});
     open<Form2>(findIn<QPushButton>(form(), "Command2"), QDate(2006, 3, 18));
     EXPECT_FALSE(folder.exists("Weekly.rtl")); // the only draw goes with its file
 
@@ -137,14 +137,15 @@ TEST_F(EntriesTest, ResultsChangesAndAddsThroughTheMainWindowWriteTheirFiles)
     findIn<QListWidget>(form(), "List1")->item(0)->setSelected(true);
     findIn<QListWidget>(form(), "List1")->item(2)->setSelected(true);
     EXPECT_EQ(open<editEntry>(findIn<QPushButton>(form(), "Command6")), nullptr);
-    EXPECT_EQ(last(), "You have more than one entry selected. You must only select one entry at a time for editing.");
+    EXPECT_EQ(testMode().messages.last(),
+        "You have more than one entry selected. You must only select one entry at a time for editing.");
     findIn<QListWidget>(form(), "List1")->clearSelection();
     findIn<QListWidget>(form(), "List1")->item(1)->setSelected(true);
     editEntry *edit = open<editEntry>(findIn<QPushButton>(form(), "Command6"));
     EXPECT_EQ(edit->Text1[5]->text(), "07");
     enter(findSeries<QLineEdit>(*edit, QStringLiteral("Text1(%1)")).data(), findIn<QPushButton>(edit, "Command6"),
         {"1", "2", "3", "4", "5", "0"});
-    EXPECT_EQ(last(), "One or more of your entries is not a number!");
+    EXPECT_EQ(testMode().messages.last(), "One or more of your entries is not a number!");
     enter(findSeries<QLineEdit>(*edit, QStringLiteral("Text1(%1)")).data(), findIn<QPushButton>(edit, "Command6"),
         {"40", "2", "33", "9", "18", "5"});
     EXPECT_EQ(file(), before.left(30) + entryRecord({2, 9, 18, 33, 40}, 5).toBytes() + before.mid(60));
@@ -157,7 +158,7 @@ TEST_F(EntriesTest, ResultsChangesAndAddsThroughTheMainWindowWriteTheirFiles)
     EXPECT_EQ(adder->windowTitle(), "Weekly Entries for 5 NOV 2005");
     enter(findSeries<QLineEdit>(*adder, QStringLiteral("Text1(%1)")).data(), findIn<QPushButton>(adder, "Command6"),
         {"4.6", "5.4", "25", "12", "40", "7"}); // both stored as 5
-    EXPECT_EQ(last(), "One or more of your numbers are the same!");
+    EXPECT_EQ(testMode().messages.last(), "One or more of your numbers are the same!");
     enter(findSeries<QLineEdit>(*adder, QStringLiteral("Text1(%1)")).data(), findIn<QPushButton>(adder, "Command6"),
         {"44", "3", "25", "12", "40", "7"});
     NumbersRecord added = entryRecord({3, 12, 25, 40, 44}, 7);
@@ -172,9 +173,9 @@ TEST_F(EntriesTest, ResultsChangesAndAddsThroughTheMainWindowWriteTheirFiles)
             {"2497.5", true, 2497, nullptr}, {"3.5", false, 2497, "You are limited to a maximum of 2500 entries"},
             {"3", false, 2500, nullptr}};
     for (const auto &[typed, total, count, message] : steps) {
-        platform::MessageScript::clear();
+        testMode().messages.clear();
         suggest(adder, typed, total);
-        EXPECT_EQ(platform::MessageScript::shown(), message ? QStringList {message} : QStringList()) << typed;
+        EXPECT_EQ(testMode().messages.shown(), message ? QStringList {message} : QStringList()) << typed;
         EXPECT_EQ(fileCount(), count) << typed;
     }
     EXPECT_TRUE(findIn<QLineEdit>(form(), "Text2")->text() == " 2500");
@@ -203,7 +204,7 @@ TEST_F(EntriesTest, CancelStopsARunAfterTheEntryInHandAndAnExhaustedRunSaysSo)
     suggest(&window, "3", false);
     EXPECT_EQ(fileCount("Tiny.lot"), 2);
     suggest(&window, "12", false);
-    EXPECT_EQ(last(),
+    EXPECT_EQ(testMode().messages.last(),
         "No further entry can be suggested: every new combination shares too many numbers with an entry "
         "already in the file. 8 of the 12 entries asked for were added.");
     EXPECT_TRUE(fileCount("Tiny.lot") == 10);
@@ -228,14 +229,14 @@ TEST_F(EntriesTest, AddAndSuggestOnAFullDiskKeepTheEntryFileWhole)
         enter(findSeries<QLineEdit>(*adder, QStringLiteral("Text1(%1)")).data(), findIn<QPushButton>(adder, "Command6"),
             {"44", "3", "25", "12", "40", "7"});
     }
-    EXPECT_EQ(last(), full);
+    EXPECT_EQ(testMode().messages.last(), full);
     EXPECT_EQ(file(), before);
     EXPECT_EQ(findIn<QListWidget>(form(), "List1")->count(), 1);
     {
         const FailingFileWrites disk(5 * NumbersRecord::Size + 17, "Weekly05NOV2005.lot"); // two and a half
         suggest(adder, "5", false);
     }
-    EXPECT_EQ(last(), full);
+    EXPECT_EQ(testMode().messages.last(), full);
     const QByteArray bytes = file();
     EXPECT_TRUE(bytes.size() == 3 * NumbersRecord::Size && fileCount() == 3 && bytes.mid(4, 26) == before.mid(4));
     EXPECT_EQ(findIn<QListWidget>(form(), "List1")->count(), 3);

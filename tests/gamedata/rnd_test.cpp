@@ -1,4 +1,5 @@
 #include "gamedata/rnd.h"
+#include "support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,10 @@ TEST(Rnd, SpreadsOverZeroToOneAndReseedsByMixingTheSeedIn)
         EXPECT_NEAR(b, 10000, 600);
 
     // The same state and time of day give the same numbers, another time others.
+    const platform::TestMode mode(QString(), test::ScriptedNow);
     const auto after = [](uint64_t state, double time) {
         RndTesting::setState(state);
-        RndTesting::setClock([time] { return time; });
+        test::testMode().clock.setTime(QTime::fromMSecsSinceStartOfDay(qRound(time * 1000)));
         RandomizeFromTime();
         return std::vector<float> {Rnd(), Rnd(), Rnd()};
     };
@@ -30,5 +32,4 @@ TEST(Rnd, SpreadsOverZeroToOneAndReseedsByMixingTheSeedIn)
     RandomizeFromTime();
     EXPECT_NE((std::vector<float> {Rnd(), Rnd(), Rnd()}), once);
     EXPECT_EQ(SecondsSinceMidnight(), 1234.5);
-    RndTesting::setClock({});
 }

@@ -15,7 +15,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace Script = vx::platform::MessageScript;
 using Form14Test = MainWindowTest;
 
 namespace {
@@ -67,14 +66,14 @@ TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
         saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, findIn<QRadioButton>(w, "Option2"));
     }
     EXPECT_EQ(folder.bytes("game1.dat"), before);
-    ASSERT_EQ(Script::shown().size(), 4);
-    for (const QString &message : Script::shown())
+    ASSERT_EQ(testMode().messages.shown().size(), 4);
+    for (const QString &message : testMode().messages.shown())
         EXPECT_TRUE(
             message.startsWith("The game definition could not be saved. The file game1.dat could not be written: ")
             && message.endsWith("Nothing was changed in it."))
             << message.toStdString();
 
-    Script::clear();
+    testMode().messages.clear();
     saveDefinition(w, {"Lotto 6", "5", "1", "59", "26", "5", "1"}, findIn<QRadioButton>(w, "Option1"));
     EXPECT_EQ(folder.bytes("game1.dat"), before);
     findIn<QLineEdit>(w, "Text5")->setText("X"); // refused preferences, but the rest is saved
@@ -91,7 +90,7 @@ TEST_F(Form14Test, ASaveOnAFullDiskSaysSoAndLeavesTheGameFileAsItWas)
     findIn<QLineEdit>(w, "Text9")->setText(" Superball ");
     findIn<QPushButton>(w, "Command7")->click();
     const QString restart = "You will need to close and restart the lottery program for these changes to take effect";
-    EXPECT_EQ(Script::shown(),
+    EXPECT_EQ(testMode().messages.shown(),
         (QStringList {"You must only use letters in the game name - spaces not allowed!",
             "You must enter a two character identity for the extra/bonus ball on your Preferences options", GameSaved,
             "Done", restart, restart}));
@@ -107,7 +106,8 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
     FakeMainWindow main;
     folder.writeBytes("game1.dat", storedGame().toBytes().left(26)); // damaged: cut after the counts
     EXPECT_EQ(findIn<QLineEdit>(Form14(folder.path(), "game1.dat", main), "Text4")->text(), "49");
-    EXPECT_TRUE(Script::last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"));
+    EXPECT_TRUE(
+        testMode().messages.last().startsWith("The game file game1.dat is damaged: it is 26 bytes long instead of 88"));
     const QString amend = "WARNING - If you amend an existing game all results and entries for that existing game will "
                           "be deleted. If you have changed the Game Name, you will also not be able to download "
                           "results from the web for that game. Are you sure you want to save changes to this game?";
@@ -141,13 +141,13 @@ TEST_F(Form14Test, AmendingAskedYesDeletesTheGamesFilesEvenForNamesLikeResourceP
         EXPECT_EQ(
             findIn<QLineEdit>(w, "Text5")->accessibleName() + ":|" + findIn<QLineEdit>(w, "Text9")->accessibleName(),
             "Other Specify:|Other Specify name");
-        Script::clear();
-        Script::answers({false, true});
+        testMode().messages.clear();
+        testMode().messages.answers({false, true});
         saveDefinition(w, {"Lotto", "6", "1", "49", "0", "6", "1"},
             findIn<QRadioButton>(w, "Option2")); // a damaged name typed again
         EXPECT_EQ(folder.bytes("game1.dat"), before);
         saveDefinition(w, {"Lotto", "6", "1", "45", "0", "6", "1"}, findIn<QRadioButton>(w, "Option2"));
-        EXPECT_EQ(Script::shown(), (QStringList {amend, "Changes not saved", amend, GameSaved}));
+        EXPECT_EQ(testMode().messages.shown(), (QStringList {amend, "Changes not saved", amend, GameSaved}));
         for (const QString &file : gone + kept)
             EXPECT_EQ(folder.exists(file), kept.contains(file)) << file.toStdString();
         // The amended record starts empty (lines, days), the preferences written again; the line

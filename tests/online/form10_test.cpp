@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, LoadDownloadedResultsCopiesTheKnownFilesOfTheShownFolder)
     folder.writeBytes("MegaMillions.rtl", "old");
     QDir::setCurrent(QDir::tempPath()); // where the folder list starts
     const auto load = [&](const std::function<void(Form10 &)> &steps) {
-        platform::MessageScript::clear();
+        testMode().messages.clear();
         QTimer::singleShot(0, [&] {
             QPointer<Form10> w = openWindow<Form10>();
             ASSERT_TRUE(w && !form().isEnabled());
@@ -60,8 +60,7 @@ TEST_F(MainWindowTest, LoadDownloadedResultsCopiesTheKnownFilesOfTheShownFolder)
             lines(findIn<QListWidget>(w, "File1")), QStringList({"WKLCash5.rtl", "WKLLotto.rtl", "WKLOther.rtl"}));
         findIn<QPushButton>(w, "Command1")->click();
     });
-    EXPECT_EQ(
-        platform::MessageScript::shown(), QStringList({"You have not displayed the results files you downloaded"}));
+    EXPECT_EQ(testMode().messages.shown(), QStringList({"You have not displayed the results files you downloaded"}));
     EXPECT_EQ(folder.bytes("Lotto.rtl") + folder.bytes("Cash5.rtl") + folder.bytes("MegaMillions.rtl"),
         offered + offered + "old");
     EXPECT_FALSE(folder.exists("TwoStep.rtl") || folder.exists("Other.rtl"));

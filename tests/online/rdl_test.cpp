@@ -27,7 +27,6 @@
 using namespace vx;
 using namespace vx::test;
 using vx::test::TestSigner;
-namespace MessageScript = vx::platform::MessageScript;
 
 namespace {
 // An HTTP server on the loopback address that answers each path as told, faults included.
@@ -81,7 +80,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        platform::HttpScript::end(); // these downloads go to a real server
+        testMode().http.useNetwork(); // these downloads go to a real server
         online::SetDownloadServerForTesting(server.url());
         online::SetUpdatePublicKeyForTesting(maker.publicKey());
         online::SetConnectionForTesting(online::Connection::Online);
@@ -137,7 +136,7 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
         server.answers["/dwnld/NXLWeekly.rtl"] = c.answer;
         server.answers["/dwnld/NXLMidweek.rtl"] = c.answer;
         server.requested.clear();
-        MessageScript::clear();
+        testMode().messages.clear();
         RDL *window = download({"Weekly", "Midweek"}, [&](RDL *window) {
             QObject::connect(findIn<QProgressBar>(window, "ProgressBar1"), &QProgressBar::valueChanged, window,
                 [&, window](int value) {
@@ -148,11 +147,11 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
                     }
                 });
         });
-        ASSERT_EQ(MessageScript::shown().size(), c.answer.stall ? 1 : 2);
+        ASSERT_EQ(testMode().messages.shown().size(), c.answer.stall ? 1 : 2);
         EXPECT_EQ(server.requested.size(), c.answer.stall ? 1 : 2);
-        EXPECT_TRUE(MessageScript::shown()[0].contains(c.said)) << MessageScript::shown()[0].toStdString();
-        EXPECT_TRUE(MessageScript::shown()[0].endsWith("The Weekly history has not been changed."));
-        EXPECT_EQ(MessageScript::unansweredQuestions(), 0);
+        EXPECT_TRUE(testMode().messages.shown()[0].contains(c.said)) << testMode().messages.shown()[0].toStdString();
+        EXPECT_TRUE(testMode().messages.shown()[0].endsWith("The Weekly history has not been changed."));
+        EXPECT_EQ(testMode().messages.unansweredQuestions(), 0);
         EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
         EXPECT_FALSE(folder.exists("Midweek.rtl") || folder.exists("temp.rtl"));
         EXPECT_TRUE(findIn<QPushButton>(window, "Command3")->isEnabled());
@@ -161,15 +160,15 @@ TEST_F(OnlineTest, AFailedUnsoundOrCancelledDownloadLeavesTheHistoryAsItWasAndAG
     }
 
     // A sound download replaces a history only after Yes.
-    MessageScript::clear();
+    testMode().messages.clear();
     server.requested.clear();
     server.answers["/dwnld/NXLWeekly.rtl"] = {200, New};
     server.answers["/dwnld/NXLDaily.rtl"] = {200, New};
-    MessageScript::answers({true, false});
+    testMode().messages.answers({true, false});
     RDL *window = download({"Weekly", "Daily"});
     expectFits(window);
     EXPECT_EQ(server.requested, QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/NXLDaily.rtl"}));
-    EXPECT_EQ(MessageScript::shown(),
+    EXPECT_EQ(testMode().messages.shown(),
         QStringList({"Replace the Weekly history with the 3 results downloaded?",
             "Replace the Daily history with the 3 results downloaded?"}));
     EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
@@ -217,33 +216,32 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatches
     for (const auto &c : cases) {
         SCOPED_TRACE(c.said.toStdString());
         server.requested.clear();
-        MessageScript::begin();
-        platform::ResetProgramEnded();
-        platform::DesktopScript::begin();
+        testMode().messages.reset();
+        testMode().program.reset();
+        testMode().desktop.reset();
         folder.writeBytes("nxupd.exe", "left over");
         server.answers["/CNXversion.rtl"] = {200, versionFileText({c.version, c.digest, c.signature})};
         server.answers["/nxupd.exe"] = {200, c.served};
-        MessageScript::answer(true);
+        testMode().messages.answer(true);
         form().mnuUpgrade_Click();
         EXPECT_EQ(server.requested.size(), c.ask == Asked ? 2 : 1);
-        EXPECT_EQ(MessageScript::pendingAnswers(), c.ask == Asked ? 0 : 1);
-        EXPECT_EQ(
-            platform::DesktopScript::started(), c.started ? QStringList {folder.file("nxupd.exe")} : QStringList {});
-        EXPECT_EQ(platform::ProgramEnded(), c.started);
-        EXPECT_TRUE(MessageScript::last().contains(c.said)) << MessageScript::last().toStdString();
-        EXPECT_TRUE(c.started || MessageScript::last().endsWith("not started.")
-            || MessageScript::last().endsWith("Nothing was downloaded or started.") || c.ask == NotAsked);
+        EXPECT_EQ(testMode().messages.pendingAnswers(), c.ask == Asked ? 0 : 1);
+        EXPECT_EQ(testMode().desktop.started(), c.started ? QStringList {folder.file("nxupd.exe")} : QStringList {});
+        EXPECT_EQ(testMode().program.ended(), c.started);
+        EXPECT_TRUE(testMode().messages.last().contains(c.said)) << testMode().messages.last().toStdString();
+        EXPECT_TRUE(c.started || testMode().messages.last().endsWith("not started.")
+            || testMode().messages.last().endsWith("Nothing was downloaded or started.") || c.ask == NotAsked);
         EXPECT_EQ(folder.bytes("nxupd.exe"), c.started ? updater : QByteArray(c.ask == NotAsked ? "left over" : ""));
         EXPECT_TRUE(form().isEnabled() && !openWindow<UpgradeCheckWindow>());
     }
     server.answers.clear();
     form().mnuUpgrade_Click();
-    EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The server answered 404"));
+    EXPECT_TRUE(testMode().messages.last().startsWith("The check for a newer version failed. The server answered 404"));
 
     // Offline: Update Results waits for its window, whose Download, like the check, fetches nothing.
     online::SetConnectionForTesting(online::Connection::Offline);
     server.requested.clear();
-    MessageScript::clear();
+    testMode().messages.clear();
     QTimer::singleShot(0, [this] {
         RDL *window = openWindow<RDL>();
         ASSERT_TRUE(window && !form().isEnabled());
@@ -254,7 +252,7 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatches
     form().mnuResults_Click();
     EXPECT_TRUE(form().isEnabled());
     form().mnuUpgrade_Click();
-    EXPECT_EQ(MessageScript::shown(), QStringList(2, online::NoConnectionMessage));
+    EXPECT_EQ(testMode().messages.shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
 }
 
@@ -269,16 +267,16 @@ TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowe
     elsewhere.answers["/CNXversion.rtl"] = {200, versionFileText({QVersionNumber(99), QByteArray(32, 'x')})};
     const QByteArray foreign = elsewhere.url().toEncoded() + "/NXLWeekly.rtl";
     server.answers["/dwnld/NXLWeekly.rtl"] = {302, "moved", -1, -1, false, foreign};
-    MessageScript::answers({true});
+    testMode().messages.answers({true});
     RDL *window = download({"Weekly"});
-    EXPECT_EQ(MessageScript::shown(),
+    EXPECT_EQ(testMode().messages.shown(),
         QStringList({"The download of " + server.url().toString()
             + "/dwnld/NXLWeekly.rtl was refused: the server "
               "sent it on to "
             + QString::fromLatin1(foreign)
             + ", which is not the download server. Nothing "
               "was taken from there. The Weekly history has not been changed."}));
-    EXPECT_EQ(MessageScript::pendingAnswers(), 1); // no question asked
+    EXPECT_EQ(testMode().messages.pendingAnswers(), 1); // no question asked
     EXPECT_TRUE(elsewhere.requested.isEmpty());
     EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
     EXPECT_FALSE(folder.exists("temp.rtl"));
@@ -287,15 +285,15 @@ TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowe
     // Check for Upgrade: the version file sent on elsewhere is not read, nothing is asked or run.
     start();
     server.answers["/CNXversion.rtl"] = {302, "", -1, -1, false, elsewhere.url().toEncoded() + "/CNXversion.rtl"};
-    MessageScript::begin();
-    platform::DesktopScript::begin();
-    MessageScript::answer(true);
+    testMode().messages.reset();
+    testMode().desktop.reset();
+    testMode().messages.answer(true);
     form().mnuUpgrade_Click();
-    EXPECT_TRUE(MessageScript::last().startsWith("The check for a newer version failed. The download of "
+    EXPECT_TRUE(testMode().messages.last().startsWith("The check for a newer version failed. The download of "
         + server.url().toString() + "/CNXversion.rtl was refused"))
-        << MessageScript::last().toStdString();
-    EXPECT_EQ(MessageScript::pendingAnswers(), 1);
-    EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+        << testMode().messages.last().toStdString();
+    EXPECT_EQ(testMode().messages.pendingAnswers(), 1);
+    EXPECT_TRUE(testMode().desktop.started().isEmpty() && !testMode().program.ended());
     EXPECT_TRUE(elsewhere.requested.isEmpty());
 
     // The updater sent on elsewhere is not taken either, however well it is signed.
@@ -306,22 +304,22 @@ TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowe
             QCryptographicHash::hash(updater, QCryptographicHash::Sha256), maker.sign(updater)})};
     server.answers["/nxupd.exe"] = {302, "", -1, -1, false, elsewhere.url().toEncoded() + "/nxupd.exe"};
     elsewhere.answers["/nxupd.exe"] = {200, updater};
-    MessageScript::begin();
-    MessageScript::answer(true);
+    testMode().messages.reset();
+    testMode().messages.answer(true);
     form().mnuUpgrade_Click();
-    EXPECT_TRUE(MessageScript::last().startsWith("The download of the new version failed. The download of "
+    EXPECT_TRUE(testMode().messages.last().startsWith("The download of the new version failed. The download of "
         + server.url().toString() + "/nxupd.exe was refused"))
-        << MessageScript::last().toStdString();
-    EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+        << testMode().messages.last().toStdString();
+    EXPECT_TRUE(testMode().desktop.started().isEmpty() && !testMode().program.ended());
     EXPECT_TRUE(elsewhere.requested.isEmpty() && !folder.exists("nxupd.exe"));
 
     // A redirect that stays on the server is followed.
     server.answers["/dwnld/NXLWeekly.rtl"] = {301, "", -1, -1, false, "/dwnld/moved.rtl"};
     server.answers["/dwnld/moved.rtl"] = {200, New};
-    MessageScript::begin();
-    MessageScript::answers({true});
+    testMode().messages.reset();
+    testMode().messages.answers({true});
     window = download({"Weekly"});
-    EXPECT_EQ(MessageScript::shown(), QStringList({"Replace the Weekly history with the 3 results downloaded?"}));
+    EXPECT_EQ(testMode().messages.shown(), QStringList({"Replace the Weekly history with the 3 results downloaded?"}));
     EXPECT_EQ(folder.bytes("Weekly.rtl"), New);
     EXPECT_EQ(
         server.requested.mid(server.requested.size() - 2), QStringList({"/dwnld/NXLWeekly.rtl", "/dwnld/moved.rtl"}));
@@ -344,10 +342,10 @@ TEST_F(OnlineTest, CheckForUpgradeOnAStalledServerIsBusyWithTheMainWindowDisable
                 {newer, QCryptographicHash::hash(updater, QCryptographicHash::Sha256), maker.sign(updater)})};
         server.answers["/nxupd.exe"] = {200, updater};
         server.answers[stalled] = {200, updater, -1, 0, true};
-        MessageScript::begin();
-        MessageScript::answer(true);
-        platform::DesktopScript::begin();
-        platform::ResetProgramEnded();
+        testMode().messages.reset();
+        testMode().messages.answer(true);
+        testMode().desktop.reset();
+        testMode().program.reset();
         bool seen = false;
         QTimer waiting;
         QObject::connect(&waiting, &QTimer::timeout, [&] {
@@ -373,9 +371,9 @@ TEST_F(OnlineTest, CheckForUpgradeOnAStalledServerIsBusyWithTheMainWindowDisable
         form().mnuUpgrade_Click();
         EXPECT_LT(clock.elapsed(), 10000);
         EXPECT_TRUE(seen);
-        EXPECT_TRUE(MessageScript::last().contains(server.url().toString() + stalled + " was cancelled."))
-            << MessageScript::last().toStdString();
-        EXPECT_TRUE(platform::DesktopScript::started().isEmpty() && !platform::ProgramEnded());
+        EXPECT_TRUE(testMode().messages.last().contains(server.url().toString() + stalled + " was cancelled."))
+            << testMode().messages.last().toStdString();
+        EXPECT_TRUE(testMode().desktop.started().isEmpty() && !testMode().program.ended());
         EXPECT_TRUE(form().isEnabled() && !openWindow<UpgradeCheckWindow>());
         EXPECT_FALSE(QGuiApplication::overrideCursor());
         server.requested.clear();

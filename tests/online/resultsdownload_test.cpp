@@ -1,4 +1,5 @@
 #include "online/resultsdownload.h"
+#include "support/scriptedplatform.h"
 #include "support/testfolder.h"
 
 #include <QCoreApplication>
@@ -6,7 +7,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace HttpScript = vx::platform::HttpScript;
 
 namespace {
 const QByteArray Old = numbersFileBytes({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
@@ -50,16 +50,16 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
         QString told; // what the one message starts with; empty: none
         QString summary;
     } cases[] = {
-        {"a sound file and Yes", true, [] { HttpScript::respond(200, New); }, true, New, "", "Done."},
-        {"a sound file and No", true, [] { HttpScript::respond(200, New); }, false, Old, "", "Done."},
-        {"a new history", false, [] { HttpScript::respond(200, New); }, true, New, "", "Done."},
-        {"no new history after No", false, [] { HttpScript::respond(200, New); }, false, {}, "", "Done."},
-        {"a server error", true, [] { HttpScript::respond(404, "gone"); }, true, Old, "The server answered 404",
+        {"a sound file and Yes", true, [] { testMode().http.respond(200, New); }, true, New, "", "Done."},
+        {"a sound file and No", true, [] { testMode().http.respond(200, New); }, false, Old, "", "Done."},
+        {"a new history", false, [] { testMode().http.respond(200, New); }, true, New, "", "Done."},
+        {"no new history after No", false, [] { testMode().http.respond(200, New); }, false, {}, "", "Done."},
+        {"a server error", true, [] { testMode().http.respond(404, "gone"); }, true, Old, "The server answered 404",
             "Not downloaded: Weekly."},
-        {"a dropped connection", false, [] { HttpScript::fail("Connection closed"); }, true, {},
+        {"a dropped connection", false, [] { testMode().http.fail("Connection closed"); }, true, {},
             "The download of http://downloads.vexmora.net/dwnld/NXLWeekly.rtl failed: Connection closed",
             "Not downloaded: Weekly."},
-        {"an unsound file", true, [] { HttpScript::respond(200, New.chopped(1)); }, true, Old,
+        {"an unsound file", true, [] { testMode().http.respond(200, New.chopped(1)); }, true, Old,
             "The file NXLWeekly.rtl is not a results file", "Not downloaded: Weekly."},
     };
     for (const auto &c : cases) {
@@ -67,7 +67,7 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
         TestFolder folder;
         if (c.existed)
             folder.writeBytes("Weekly.rtl", Old);
-        HttpScript::begin();
+        const platform::TestMode mode(folder.path(), ScriptedNow);
         c.serve();
         platform::HttpTransfer http;
         Shown shown;
@@ -86,15 +86,14 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
         EXPECT_FALSE(folder.exists("temp.rtl"));
         EXPECT_EQ(run.summary(), c.summary);
         EXPECT_FALSE(run.cancelled());
-        HttpScript::end();
     }
 
     // A history that cannot be written after a Yes stays as it was, and the player is told why.
     {
         TestFolder folder;
         folder.writeBytes("Weekly.rtl", Old);
-        HttpScript::begin();
-        HttpScript::respond(200, New);
+        platform::TestMode mode(folder.path(), ScriptedNow);
+        mode.http.respond(200, New);
         platform::HttpTransfer http;
         Shown shown;
         shown.answers = {true};
@@ -108,14 +107,13 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
                          "not been changed."}));
         EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
         EXPECT_EQ(run.summary(), "Not downloaded: Weekly.");
-        HttpScript::end();
     }
 
     // Two games, the first failing: the second is still fetched, and the status names the first.
     TestFolder folder;
-    HttpScript::begin();
-    HttpScript::respond(500, "busy");
-    HttpScript::respond(200, New);
+    platform::TestMode mode(folder.path(), ScriptedNow);
+    mode.http.respond(500, "busy");
+    mode.http.respond(200, New);
     platform::HttpTransfer http;
     Shown shown;
     shown.answers = {true};
@@ -128,9 +126,9 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
 
     // A cancel while a file arrives stops it and the games after it, and leaves the history.
     folder.writeBytes("Weekly.rtl", Old);
-    HttpScript::begin();
-    HttpScript::respond(200, New);
-    HttpScript::respond(200, New);
+    mode.http.reset();
+    mode.http.respond(200, New);
+    mode.http.respond(200, New);
     online::DownloadPrompts prompts = recording(shown);
     online::ResultsDownload *running = nullptr;
     prompts.progress = [&running](qint64, qint64) { running->cancel(); };
@@ -138,10 +136,9 @@ TEST(ResultsDownload, ReplacesOnlyAfterYesKeepsTheHistoryOtherwiseAndSaysWhatFai
     running = &cancelled;
     EXPECT_FALSE(cancelled.step([] { return true; }));
     EXPECT_FALSE(cancelled.step([] { return true; }));
-    EXPECT_EQ(HttpScript::requested().size(), 1);
+    EXPECT_EQ(mode.http.requested().size(), 1);
     EXPECT_TRUE(cancelled.cancelled() && cancelled.failed().isEmpty());
     EXPECT_EQ(cancelled.summary(), "Cancelled.");
     EXPECT_EQ(folder.bytes("Weekly.rtl"), Old);
     EXPECT_FALSE(folder.exists("temp.rtl"));
-    HttpScript::end();
 }

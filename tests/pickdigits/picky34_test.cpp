@@ -14,7 +14,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace script = platform::MessageScript;
 
 const QString BadLine = "Each number of your line must be a single digit from 0 to 9.",
               Question = "You have not saved your changes. Do you want to save before exiting?",
@@ -48,7 +47,7 @@ protected:
             else if (step[0] == 's')
                 w.findChild<QListWidget *>("List1")->item(step.mid(1).toInt())->setSelected(true);
             else
-                script::answer(step == "y");
+                testMode().messages.answer(step == "y");
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -91,7 +90,7 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
                 Question},
             {}},
     };
-    RndTesting::setClock([] { return 3600.5; });
+    testMode().clock.setTime(QTime(1, 0, 0, 500)); // 3600.5 seconds since midnight
     for (const auto &[type, before, steps, lines, winners, shown, after] : rows) {
         SCOPED_TRACE(steps);
         const QString file = QStringLiteral("Pick%1.lot").arg(type);
@@ -103,7 +102,7 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
         EXPECT_EQ(std::tuple(listed(w), listed(w, "List2"), w.findChild<QLineEdit *>("Text4")->text()),
             std::tuple(lines, winners, QString::number(winners.size())));
         play(w, "X");
-        QStringList seen = script::shown(); // "*" stands for any text
+        QStringList seen = testMode().messages.shown(); // "*" stands for any text
         for (qsizetype i = 0; i < std::min(seen.size(), shown.size()); ++i)
             if (const QStringList p = shown[i].split('*');
                 p.size() == 2 && seen[i].startsWith(p[0]) && seen[i].endsWith(p[1]))
@@ -111,9 +110,8 @@ TEST_F(PickWindowTest, WhatThePlayerDoesAndSeesAndWhatTheFileHoldsAfterClose)
         EXPECT_EQ(std::tuple(seen, !openWindow<Picky34>(), folder.exists(file) ? folder.bytes(file) : ""),
             std::tuple(shown, true, after));
         QDir(folder.path()).rmdir(file) || QFile::remove(folder.file(file));
-        script::clear();
+        testMode().messages.clear();
     }
-    RndTesting::setClock({});
     EXPECT_EQ(link.enabled, int(std::size(rows)));
 }
 

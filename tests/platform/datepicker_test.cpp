@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/datepicker.h"
+#include "platform/testmode.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -8,9 +9,8 @@ using namespace vx::platform;
 
 TEST(DatePicker, StartsTodayHoldsNineteenFiftyToTwentyFiftyAndSignalsChangesByProgram)
 {
-    ClockScript::begin(QDateTime(QDate(2031, 2, 28), QTime(23, 59)));
+    TestMode mode(QString(), QDateTime(QDate(2031, 2, 28), QTime(23, 59)));
     DatePicker picker;
-    ClockScript::end();
     EXPECT_EQ(
         std::pair(picker.Value(), picker.displayFormat()), std::pair(QDate(2031, 2, 28), QString("dd MMMM yyyy")));
     QSignalSpy spy(&picker, &QDateEdit::dateChanged);

@@ -2,6 +2,8 @@
 #include "platform/clock.h"
 #include "platform/filechooser.h"
 #include "platform/httptransfer.h"
+#include "platform/testmode.h"
+#include "support/scriptedplatform.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -27,32 +29,29 @@ QList<int> fetch(HttpTransfer &http, const QString &url)
 
 TEST(Scripts, TheClockAndTheFileChoosersAnswerAsScripted)
 {
-    ClockScript::begin(QDateTime(QDate(2031, 2, 28), QTime(12, 0, 0, 500)));
+    TestMode mode(QString(), QDateTime(QDate(2031, 2, 28), QTime(12, 0, 0, 500)));
     vx::RndTesting::setState(7);
     vx::RandomizeFromTime();
     const float fromClock = vx::Rnd();
     vx::RndTesting::setState(7);
     vx::Randomize(43200.5); // the seconds since midnight, milliseconds included
     EXPECT_EQ(vx::Rnd(), fromClock);
-    ClockScript::end();
-    using FileChooserScript::Kind;
-    FileChooserScript::begin();
-    FileChooserScript::answer("/results");
-    FileChooserScript::cancel();
+    using Kind = TestMode::ChooserRequest::Kind;
+    mode.fileChooser.choose("/results");
+    mode.fileChooser.cancel();
     EXPECT_EQ(ChooseFolder("Results folder", "/home"), "/results");
     EXPECT_EQ(ChooseSaveFile("Save layout", "/app", "Layouts (*.dat)"), "");
-    EXPECT_EQ(FileChooserScript::asked(),
-        QList<FileChooserScript::Request>({{Kind::Folder, "Results folder", "/home", ""},
+    EXPECT_EQ(mode.fileChooser.asked(),
+        QList<TestMode::ChooserRequest>({{Kind::Folder, "Results folder", "/home", ""},
             {Kind::SaveFile, "Save layout", "/app", "Layouts (*.dat)"}}));
-    FileChooserScript::end();
 }
 
 TEST(HttpTransfer, AScriptedAnswerArrivesLikeANetworkOneAndFailuresSayWhy)
 {
-    HttpScript::begin();
-    HttpScript::respond(200, Body);
-    HttpScript::respond(404, "gone");
-    HttpScript::fail("Host unreachable");
+    TestMode mode(QString(), vx::test::ScriptedNow);
+    mode.http.respond(200, Body);
+    mode.http.respond(404, "gone");
+    mode.http.fail("Host unreachable");
     HttpTransfer http;
     EXPECT_EQ(fetch(http, "http://example.test/dwnld/NXLLotto.rtl"), QList<int>({3, 6, 7, 8, 12}));
     EXPECT_EQ(QByteArrayList({http.getChunk(), http.getChunk(), http.getChunk(), http.getChunk()}),
@@ -61,8 +60,7 @@ TEST(HttpTransfer, AScriptedAnswerArrivesLikeANetworkOneAndFailuresSayWhy)
     EXPECT_EQ(http.errorString(), "The server answered 404 for http://example.test/a.");
     EXPECT_EQ(fetch(http, "http://example.test/b"), QList<int>({3, 11}));
     EXPECT_EQ(http.errorString(), "The download of http://example.test/b failed: Host unreachable");
-    EXPECT_EQ(HttpScript::requested().first(), QUrl("http://example.test/dwnld/NXLLotto.rtl"));
-    HttpScript::end();
+    EXPECT_EQ(mode.http.requested().first(), QUrl("http://example.test/dwnld/NXLLotto.rtl"));
 }
 
 TEST(HttpTransfer, ARealGetReadsTheServersAnswerAndARefusedConnectionFails)

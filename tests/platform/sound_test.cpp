@@ -1,4 +1,5 @@
 #include "platform/sound.h"
+#include "support/scriptedplatform.h"
 
 #include <QLibrary>
 #include <gtest/gtest.h>
@@ -8,8 +9,7 @@ TEST(Sound, TheModuleBesideTheProgramOffersWhatThePlayerCalls)
 {
     QLibrary module(QStringLiteral(VX_SOUND_MODULE));
     EXPECT_NE(module.resolve("vxPlaySound"), nullptr) << module.errorString().toStdString();
-    vx::platform::SoundRecorder::begin(); // the tests record the sounds instead
+    vx::platform::TestMode mode(QString(), vx::test::ScriptedNow); // the tests record the sounds instead
     vx::platform::PlaySoundAsync(QStringLiteral("/nowhere/tada.wav"));
-    EXPECT_EQ(vx::platform::SoundRecorder::played(), QStringList {QStringLiteral("/nowhere/tada.wav")});
-    vx::platform::SoundRecorder::end();
+    EXPECT_EQ(mode.sound.played(), QStringList {QStringLiteral("/nowhere/tada.wav")});
 }

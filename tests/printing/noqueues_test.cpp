@@ -12,7 +12,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::shown;
 using NoPrinterTest = MainWindowTest;
 
 namespace {
@@ -25,14 +24,14 @@ TEST_F(NoPrinterTest, LookupFindsNothingSaysSoAndKeepsTheSavedName)
 {
     EXPECT_TRUE(platform::InstalledPrinterNames().isEmpty());
     EXPECT_FALSE(SelectSavedPrinter(folder.path()));
-    EXPECT_EQ(shown(), QStringList {NoPrinterMessage});
+    EXPECT_EQ(testMode().messages.shown(), QStringList {NoPrinterMessage});
     EXPECT_TRUE(platform::CurrentPrinterName().isEmpty());
     ASSERT_TRUE(folder.exists("print.dat"));
     EXPECT_EQ(folder.bytes("print.dat"), QByteArray());
 
     ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
     EXPECT_FALSE(SelectSavedPrinter(folder.path()));
-    EXPECT_EQ(shown(), QStringList({NoPrinterMessage, NoPrinterMessage}));
+    EXPECT_EQ(testMode().messages.shown(), QStringList({NoPrinterMessage, NoPrinterMessage}));
     EXPECT_EQ(SavedPrinterName(folder.path()), "Alpha");
 
     // Printing without a printer fails with a reason, and the pointer is restored.
@@ -40,7 +39,8 @@ TEST_F(NoPrinterTest, LookupFindsNothingSaysSoAndKeepsTheSavedName)
     EXPECT_FALSE(PrintList({"01 02 03 "}, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(PrintListCommand({"01 02 03 "}));
-    EXPECT_TRUE(shown().last().startsWith("The list could not be printed.")) << shown().last().toStdString();
+    EXPECT_TRUE(testMode().messages.shown().last().startsWith("The list could not be printed."))
+        << testMode().messages.shown().last().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -48,7 +48,7 @@ TEST_F(NoPrinterTest, StartUpDisablesThePrintingControlsAndGoesOn)
 {
     writeGame(folder, 1, makeGame("Lotto", 6, 0, 49, 2, 0, 0));
     Form1 &form = start();
-    EXPECT_EQ(shown(), QStringList {NoPrinterMessage});
+    EXPECT_EQ(testMode().messages.shown(), QStringList {NoPrinterMessage});
     EXPECT_FALSE(form.startup().PrintingEnabled);
     EXPECT_FALSE(findIn<QPushButton>(form, "Command9")->isEnabled());
     EXPECT_FALSE(findIn<QPushButton>(form, "Command10")->isEnabled());

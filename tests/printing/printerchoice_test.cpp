@@ -49,5 +49,5 @@ TEST_F(PrinterChoiceTest, APrinterChosenWhilePrintingWasOffIsSavedAndEnablesTheP
         EXPECT_TRUE(form.isEnabled() && !openWindow<Form11>());
         flushDeletes();
     }
-    EXPECT_EQ(platform::MessageScript::shown().size(), 1); // only start-up's word about the missing printer
+    EXPECT_EQ(testMode().messages.shown().size(), 1); // only start-up's word about the missing printer
 }

@@ -16,7 +16,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::shown;
 
 namespace {
 const bool scheduler = UseCupsScheduler({"Alpha", "Beta"});
@@ -103,7 +102,7 @@ TEST_F(TwoPrintersTest, TheSavedPrinterIsChosenOtherwiseTheLastAndPrintingIsEnab
     prepareEntries(1);
     ASSERT_TRUE(SavePrinterName(folder.path(), "Alpha"));
     Form1 &form = start();
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(testMode().messages.shown().isEmpty());
     EXPECT_EQ(platform::CurrentPrinterName(), "Alpha");
     EXPECT_TRUE(form.startup().PrintingEnabled);
     EXPECT_TRUE(findIn<QPushButton>(form, "Command9")->isEnabled());
@@ -121,7 +120,7 @@ TEST_F(TwoPrintersTest, PrintingTheEntriesPutsEveryLineUnderThreeEmptyLinesAndGo
     ASSERT_EQ(entries.first(), "03 15 22 31 40 PB 07 ");
 
     findIn<QPushButton>(form, "Command9")->click();
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(testMode().messages.shown().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     const QStringList paper = printout("Alpha");
     QStringList expected = onPaper(entries); // wherever a page ends, the next goes on at its top
@@ -147,7 +146,7 @@ TEST_F(TwoPrintersTest, PrintingTheWinningLinesGoesToTheLastPrinterWhenTheSavedO
     ASSERT_EQ(wins, QStringList({"02 62 66 67 68 PB 02(3+PB)", "03 63 66 67 68 PB 03(4)"}));
 
     findIn<QPushButton>(form, "Command10")->click();
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(testMode().messages.shown().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(printout("Beta"), onPaper(wins));
     EXPECT_FALSE(QFile::exists(printoutFile("Alpha")));
@@ -161,21 +160,22 @@ TEST_F(TwoPrintersTest, AnEmptyListOrARefusedJobIsReportedAndThePointerRestored)
     const auto jobsTaken = [] { return runTool("lpstat", {"-W", "all", "-o"}).count('\n'); };
     const qsizetype jobsBefore = jobsTaken();
     findIn<QPushButton>(form, "Command10")->click(); // no winning lines
-    EXPECT_EQ(shown(), QStringList {"There is no list to print!"});
+    EXPECT_EQ(testMode().messages.shown(), QStringList {"There is no list to print!"});
     EXPECT_EQ(jobsTaken(), jobsBefore);
-    platform::MessageScript::clear();
+    testMode().messages.clear();
 
     runTool("cupsreject", {"Alpha"});
     findIn<QPushButton>(form, "Command9")->click();
-    EXPECT_TRUE(shown().size() == 1 && shown().last().startsWith("The list could not be printed.")
-        && shown().last().contains("not accepting"))
-        << shown().join('\n').toStdString();
+    EXPECT_TRUE(testMode().messages.shown().size() == 1
+        && testMode().messages.shown().last().startsWith("The list could not be printed.")
+        && testMode().messages.shown().last().contains("not accepting"))
+        << testMode().messages.shown().join('\n').toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     // Once the printer takes jobs again, the same button prints.
     runTool("cupsaccept", {"Alpha"});
-    platform::MessageScript::clear();
+    testMode().messages.clear();
     findIn<QPushButton>(form, "Command9")->click();
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(testMode().messages.shown().isEmpty());
     EXPECT_EQ(printout("Alpha"), onPaper(lines(findIn<QListWidget>(form, "List1"))));
 }

@@ -24,7 +24,6 @@
 
 using namespace vx;
 using namespace vx::test;
-using platform::MessageScript::shown;
 
 namespace {
 const bool scheduler = UseCupsScheduler({"Slips"});
@@ -129,7 +128,7 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     EXPECT_EQ(findIn<QLabel>(tuning, "Label2")->text(), "Moved -0.50 mm right and 1.50 mm down");
     findIn<QComboBox>(tuning, "Combo1")->setCurrentIndex(1);
     findIn<QPushButton>(tuning, "Command5")->click();
-    EXPECT_EQ(shown(), QStringList());
+    EXPECT_EQ(testMode().messages.shown(), QStringList());
     const SlipLayout moved = expected.shifted(-0.5f, 1.5f);
     expectMarksOnPaper(moved, boardTestMarks(moved, 2));
     findIn<QPushButton>(tuning, "Command6")->click();
@@ -138,24 +137,24 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     EXPECT_EQ(findIn<QDoubleSpinBox>(window, "Text3")->value(), 31.75);
 
     // Closing asks to save the moved layout; Yes writes it and gives the main window back.
-    platform::MessageScript::answer(true);
+    testMode().messages.answer(true);
     findIn<QPushButton>(window, "Command4")->click();
-    EXPECT_EQ(shown(), QStringList({"Save the changes to the slip layout?"}));
+    EXPECT_EQ(testMode().messages.shown(), QStringList({"Save the changes to the slip layout?"}));
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
     EXPECT_TRUE(form.isEnabled() && !openWindow<configure>());
 
     // Printing the tickets: none without entries; the listed ones on their boards, two a slip; none with
     // the layout damaged or missing.
     findIn<QAction>(form, "mnuPrintTickets")->trigger();
-    EXPECT_EQ(platform::MessageScript::last(), "There are no entries listed to print!");
-    platform::MessageScript::clear();
+    EXPECT_EQ(testMode().messages.last(), "There are no entries listed to print!");
+    testMode().messages.clear();
     const std::vector<NumbersRecord> entries
         = {entryRecord({3, 15, 22, 31, 40}, 7), entryRecord({1, 69, 10, 11, 60}, 26), entryRecord({59, 2, 3, 4, 5}, 1)};
     writeNumbersFile(
         folder.file(datedEntryFileName("Lotto", platform::CurrentDate(), form.startup().MonthNames)), entries);
     form.refreshEntryPanel();
     findIn<QAction>(form, "mnuPrintTickets")->trigger();
-    EXPECT_EQ(shown(), QStringList());
+    EXPECT_EQ(testMode().messages.shown(), QStringList());
     QString problem;
     const std::vector<SlipMark> marks = slipMarks(moved, entries, &problem);
     ASSERT_EQ(marks.size(), 18u);
@@ -163,10 +162,11 @@ TEST_F(SlipPrintTest, ThePlayerCalibratesAndTestPrintsABoardThenTheEntriesAreMar
     EXPECT_EQ(folder.bytes("Lotto.dat"), slipLayoutBytes(moved));
     folder.writeBytes("Lotto.dat", slipLayoutBytes(moved).chopped(8));
     findIn<QAction>(form, "mnuPrintTickets")->trigger();
-    ASSERT_EQ(shown().size(), 1);
-    EXPECT_TRUE(shown().first().contains("is damaged")) << shown().first().toStdString();
+    ASSERT_EQ(testMode().messages.shown().size(), 1);
+    EXPECT_TRUE(testMode().messages.shown().first().contains("is damaged"))
+        << testMode().messages.shown().first().toStdString();
     QFile::remove(folder.file("Lotto.dat"));
     findIn<QAction>(form, "mnuPrintTickets")->trigger();
-    EXPECT_TRUE(shown().last().contains("has not been calibrated"));
+    EXPECT_TRUE(testMode().messages.shown().last().contains("has not been calibrated"));
     EXPECT_FALSE(QFile::exists(printoutFile("Slips")));
 }

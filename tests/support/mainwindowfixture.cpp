@@ -1,13 +1,6 @@
 #include "support/mainwindowfixture.h"
 
-#include "support/scriptedplatform.h"
-
 namespace vx::test {
-
-void MainWindowTest::SetUp()
-{
-    beginScriptedPlatform(folder.path());
-}
 
 void MainWindowTest::TearDown()
 {
@@ -17,7 +10,6 @@ void MainWindowTest::TearDown()
             top->hide();
     m_form.reset();
     QApplication::processEvents();
-    endScriptedPlatform();
 }
 
 Form1 &MainWindowTest::start()

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "gamedata/mainwindowlink.h"
+#include "support/scriptedplatform.h"
 #include "support/testfolder.h"
 #include "support/windowhelpers.h"
 
@@ -13,12 +14,11 @@
 
 namespace vx::test {
 
-// A main window on a prepared application folder, the platform scripted (beginScriptedPlatform).
-// Prepare the folder, then call start().
+// A main window on a prepared application folder, the platform in its test mode for that folder
+// with the clock at ScriptedNow (testMode() reaches it). Prepare the folder, then call start().
 class MainWindowTest : public ::testing::Test
 {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Creates Form1 and runs its start-up; the window is shown (offscreen).
@@ -42,6 +42,7 @@ protected:
     TestFolder folder;
 
 private:
+    platform::TestMode m_testMode {folder.path(), ScriptedNow};
     std::unique_ptr<Form1> m_form;
 };
 

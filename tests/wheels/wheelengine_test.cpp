@@ -1,4 +1,5 @@
 #include "gamedata/rnd.h"
+#include "support/scriptedplatform.h"
 #include "support/testfolder.h"
 #include "wheels/wheelengine.h"
 
@@ -32,7 +33,7 @@ TEST(WheelEngine, TheMostDrawnBallsComeFirstTiesByNumber)
 
 TEST(WheelEngine, AShortGroupIsPaddedWithDistinctRandomBallsAfterAReseed)
 {
-    RndTesting::setClock([] { return 3600.5; });
+    platform::TestMode mode(QString(), QDateTime(ScriptedToday, QTime(1, 0, 0, 500))); // 3600.5 s since midnight
     for (int maxBall : {6, 12, 49, 60}) {
         for (int typed = 0; typed < 6; ++typed) {
             RndTesting::setState(99);
@@ -51,12 +52,12 @@ TEST(WheelEngine, AShortGroupIsPaddedWithDistinctRandomBallsAfterAReseed)
             padGroup(again, 20, maxBall);
             EXPECT_EQ(again, group);
             RndTesting::setState(99);
-            RndTesting::setClock([] { return 7200.25; });
+            mode.clock.setTime(QTime(2, 0, 0, 250));
             again = before;
             padGroup(again, 20, maxBall);
             if (maxBall - typed > 3)
                 EXPECT_NE(again, group) << maxBall << " " << typed;
-            RndTesting::setClock([] { return 3600.5; });
+            mode.clock.setTime(QTime(1, 0, 0, 500));
         }
     }
     // A full group leaves the generator alone.
@@ -66,7 +67,6 @@ TEST(WheelEngine, AShortGroupIsPaddedWithDistinctRandomBallsAfterAReseed)
     EXPECT_EQ(full.size(), 7u);
     const float next = Rnd();
     EXPECT_EQ(next, nextFrom(7));
-    RndTesting::setClock({});
 }
 
 TEST(WheelEngine, TypedGroupsAreWholeNumbersOfThePoolEachOnce)

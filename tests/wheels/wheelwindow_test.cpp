@@ -23,7 +23,6 @@
 
 using namespace vx;
 using namespace vx::test;
-namespace script = platform::MessageScript;
 
 namespace {
 const QDate Today = ScriptedToday;
@@ -175,7 +174,7 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
             findIn<QLineEdit>(w, "Text1(0)")->setText(box0);
             findIn<QLineEdit>(w, "Text1(1)")->setText(box1);
             findIn<QPushButton>(w, "Command3")->click();
-            EXPECT_EQ(script::last(), message);
+            EXPECT_EQ(testMode().messages.last(), message);
             EXPECT_EQ(folder.bytes(wheelName), before);
             EXPECT_EQ(f.files().OpenWheelType, c.type);
         }
@@ -184,7 +183,7 @@ TEST_F(WheelWindowTest, EachPickSizeBuildsSavesAndOpensItsWheels)
             findIn<QLineEdit>(w, QStringLiteral("Text1(%1)").arg(i))
                 ->setText(QString::number(group[static_cast<size_t>(i)]));
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(script::last(),
+        EXPECT_EQ(testMode().messages.last(),
             QString("Your wheel of %1 lines has been saved as %2. Open it from Wheels > Open.")
                 .arg(c.pick + 1)
                 .arg(wheelName));
@@ -255,10 +254,10 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
     writeNumbersFile(folder.file("Lotto-6-6-6.lot"), {entryRecord({1, 2, 3, 4, 5, 6})});
     f.wheelItems()[5].action->trigger(); // mnu666, type 1
     ASSERT_EQ(f.files().OpenWheelType, 1);
-    script::clear();
+    testMode().messages.clear();
     WheelWindow *w = create();
     ASSERT_TRUE(w);
-    EXPECT_TRUE(script::shown().isEmpty()) << script::last().toStdString();
+    EXPECT_TRUE(testMode().messages.shown().isEmpty()) << testMode().messages.last().toStdString();
 
     QStringList group = boxes(*w);
     ASSERT_EQ(group.size(), 8);
@@ -305,13 +304,13 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
         choose(*w, 7, r.group);
         EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(), r.label);
         findIn<QPushButton>(w, "Command3")->click();
-        EXPECT_EQ(script::last(), r.message);
+        EXPECT_EQ(testMode().messages.last(), r.message);
         EXPECT_FALSE(folder.exists("Lotto-6-5-3.lot"));
     }
     choose(*w, 7, 8);
     QFile::remove(folder.file("wheels/6-5-3-8.whl"));
     findIn<QPushButton>(w, "Command3")->click();
-    EXPECT_EQ(script::last(),
+    EXPECT_EQ(testMode().messages.last(),
         "The wheel design wheels/6-5-3-8.whl is missing: there is no wheel of this type for a "
         "group of 8 balls. The wheel was not saved.");
     EXPECT_FALSE(folder.exists("Lotto-6-5-3.lot"));
