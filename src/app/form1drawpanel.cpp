@@ -87,13 +87,9 @@ void Form1::ShowBall(int16_t pos, int16_t ball, int16_t kind)
 
 void Form1::ClearDrawDisplay()
 {
-    m_files.OpenWheelType = 0;
     for (QLabel *ball : Image2)
         ball->hide();
-    List1->clear();
-    List2->clear();
-    Text2->setText(QStringLiteral("0"));
-    m_files.EntryFile.clear();
+    closeEntryFile();
 }
 
 void Form1::Command1_Click()

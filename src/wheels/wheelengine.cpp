@@ -1,6 +1,7 @@
 #include "wheels/wheelengine.h"
 
 #include "gamedata/filemessages.h"
+#include "gamedata/numberlines.h"
 #include "gamedata/rnd.h"
 
 #include <algorithm>
@@ -10,11 +11,6 @@
 namespace vx {
 
 namespace {
-QString twoDigits(int ball)
-{
-    return QStringLiteral("%1").arg(ball, 2, 10, QLatin1Char('0'));
-}
-
 // A ball from 1 to pool for a value in [0, 1).
 int16_t ballFor(float value, int pool)
 {
