@@ -29,9 +29,11 @@ struct Options {
     uint64_t seed = 1;
     uint64_t millionWork = 200;
     bool restart = false;
+    bool progress = false; // say every smaller wheel found, written or not
     SearchOptions search;
     std::vector<std::string> only;
     std::vector<int> cycles; // a cyclic group to search over orbits of first, when given
+    int multiplier = 0; // with one prime cycle: the affine group of the shifts and this multiplier
 };
 
 std::mutex printLock;
@@ -166,12 +168,20 @@ void runCase(const WheelCase &wheel, const Options &options)
         std::string cyclesText;
         for (const int length : options.cycles)
             cyclesText += (cyclesText.empty() ? "" : ",") + std::to_string(length);
-        const std::string symmetricText = "orbits of the cyclic group with cycles " + cyclesText
+        const std::string groupText = options.multiplier != 0 ? "the affine group x -> a x + b modulo " + cyclesText
+                + " (a a power of " + std::to_string(options.multiplier) + ")"
+                                                              : "the cyclic group with cycles " + cyclesText;
+        const std::string symmetricText = "orbits of " + groupText
             + " on the first positions: greedy over orbits, then drop the orbit that alone covers the fewest sets and"
               " repair by weighted local search over orbits";
-        const PositionGroup positions = cyclicGroup(wheel.group, options.cycles);
+        const PositionGroup positions = options.multiplier != 0
+            ? affineGroup(wheel.group, options.cycles.front(), options.multiplier)
+            : cyclicGroup(wheel.group, options.cycles);
         const std::vector<uint32_t> symmetric = symmetricWheel(
             wheel, positions, search, [&](const std::vector<uint32_t> &lines) {
+                if (options.progress)
+                    say(caseName(wheel) + ": " + std::to_string(lines.size()) + " orbit lines ("
+                        + secondsText(elapsed()) + " s)");
                 if (shipped != 0 && lines.size() >= shipped)
                     return;
                 if (writeVerified(path, wheel, lines,
@@ -195,6 +205,8 @@ void runCase(const WheelCase &wheel, const Options &options)
             + (search.candidateLines > 0 ? ", " + std::to_string(search.candidateLines) + " candidate lines" : "")
             + ")";
     const std::vector<uint32_t> best = shrinkWheel(wheel, start, search, [&](const std::vector<uint32_t> &lines) {
+        if (options.progress)
+            say(caseName(wheel) + ": " + std::to_string(lines.size()) + " lines (" + secondsText(elapsed()) + " s)");
         if (shipped != 0 && lines.size() >= shipped)
             return;
         if (writeVerified(path, wheel, lines,
@@ -220,12 +232,23 @@ bool selected(const WheelCase &wheel, const Options &options)
     return false;
 }
 
+bool isPrime(int n)
+{
+    if (n < 2)
+        return false;
+    for (int d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return true;
+}
+
 void usage()
 {
-    std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart]\n"
+    std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart] [--progress]\n"
                  "                [--only P-D-M[-N],...] [--method weighted|anneal] [--tenure MOVES]\n"
                  "                [--candidates LINES]\n"
-                 "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...]\n";
+                 "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...]\n"
+                 "                [--multiplier M (with --symmetry PRIME)]\n";
 }
 
 } // namespace
@@ -270,8 +293,12 @@ int main(int argc, char **argv)
             std::stringstream list(value());
             for (std::string length; std::getline(list, length, ',');)
                 options.cycles.push_back(std::max(1, std::atoi(length.c_str())));
-        } else if (arg == "--restart")
+        } else if (arg == "--multiplier")
+            options.multiplier = std::max(0, std::atoi(value().c_str()));
+        else if (arg == "--restart")
             options.restart = true;
+        else if (arg == "--progress")
+            options.progress = true;
         else if (arg == "--only") {
             std::stringstream list(value());
             for (std::string name; std::getline(list, name, ',');)
@@ -280,6 +307,12 @@ int main(int argc, char **argv)
             usage();
             return 2;
         }
+    }
+    if (options.multiplier != 0
+        && (options.cycles.size() != 1 || !isPrime(options.cycles.front())
+            || options.multiplier % options.cycles.front() == 0)) {
+        std::cerr << "wheelgen: --multiplier needs --symmetry with one prime cycle, and not a multiple of it\n";
+        return 2;
     }
     fs::create_directories(options.folder);
 

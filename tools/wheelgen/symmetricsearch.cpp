@@ -9,6 +9,25 @@
 
 namespace wheelgen {
 
+PositionGroup generatedGroup(int group, const std::vector<std::vector<int>> &generators)
+{
+    std::vector<int> identity(static_cast<size_t>(group));
+    std::iota(identity.begin(), identity.end(), 0);
+    PositionGroup positions;
+    std::set<std::vector<int>> seen {identity};
+    positions.elements.push_back(identity);
+    for (size_t next = 0; next < positions.elements.size(); ++next) {
+        for (const std::vector<int> &generator : generators) {
+            std::vector<int> product(identity.size());
+            for (size_t p = 0; p < product.size(); ++p)
+                product[p] = generator[static_cast<size_t>(positions.elements[next][p])];
+            if (seen.insert(product).second)
+                positions.elements.push_back(product);
+        }
+    }
+    return positions;
+}
+
 PositionGroup cyclicGroup(int group, const std::vector<int> &cycleLengths)
 {
     std::vector<int> generator(static_cast<size_t>(group));
@@ -19,17 +38,19 @@ PositionGroup cyclicGroup(int group, const std::vector<int> &cycleLengths)
             generator[static_cast<size_t>(start + i)] = start + (i + 1) % length;
         start += length;
     }
-    PositionGroup positions;
-    std::vector<int> power(generator.size());
-    std::iota(power.begin(), power.end(), 0);
-    do {
-        positions.elements.push_back(power);
-        std::vector<int> next(power.size());
-        for (size_t p = 0; p < power.size(); ++p)
-            next[p] = generator[static_cast<size_t>(power[p])];
-        power = next;
-    } while (power != positions.elements.front());
-    return positions;
+    return generatedGroup(group, {generator});
+}
+
+PositionGroup affineGroup(int group, int modulus, int multiplier)
+{
+    std::vector<int> shift(static_cast<size_t>(group));
+    std::iota(shift.begin(), shift.end(), 0);
+    std::vector<int> scale = shift;
+    for (int x = 0; x < modulus && x < group; ++x) {
+        shift[static_cast<size_t>(x)] = (x + 1) % modulus;
+        scale[static_cast<size_t>(x)] = (x * multiplier) % modulus;
+    }
+    return generatedGroup(group, {shift, scale});
 }
 
 uint32_t applyPermutation(const std::vector<int> &permutation, uint32_t line)
@@ -40,15 +61,75 @@ uint32_t applyPermutation(const std::vector<int> &permutation, uint32_t line)
     return image;
 }
 
+namespace {
+
+// Marks for the lines met so far in one walk over a group: one bit for every line mask of up to 20
+// positions, cleared again after each walk.
+class LineMarks
+{
+public:
+    bool mark(uint32_t line)
+    {
+        uint64_t &word = m_bits[line >> 6];
+        const uint64_t bit = uint64_t {1} << (line & 63);
+        if (word & bit)
+            return false;
+        word |= bit;
+        m_marked.push_back(line);
+        return true;
+    }
+    void clear()
+    {
+        for (const uint32_t line : m_marked)
+            m_bits[line >> 6] = 0;
+        m_marked.clear();
+    }
+
+private:
+    std::vector<uint64_t> m_bits = std::vector<uint64_t>((size_t {1} << 20) / 64, 0);
+    std::vector<uint32_t> m_marked;
+};
+
+LineMarks &lineMarks()
+{
+    thread_local LineMarks marks;
+    return marks;
+}
+
+} // namespace
+
 std::vector<uint32_t> orbitOf(const PositionGroup &positions, uint32_t line)
 {
+    LineMarks &marks = lineMarks();
     std::vector<uint32_t> orbit;
     for (const std::vector<int> &element : positions.elements) {
         const uint32_t image = applyPermutation(element, line);
-        if (std::find(orbit.begin(), orbit.end(), image) == orbit.end())
+        if (marks.mark(image))
             orbit.push_back(image);
     }
+    marks.clear();
     return orbit;
+}
+
+std::vector<size_t> orbitElements(const PositionGroup &positions, uint32_t line)
+{
+    LineMarks &marks = lineMarks();
+    std::vector<size_t> elements;
+    for (size_t g = 0; g < positions.elements.size(); ++g)
+        if (marks.mark(applyPermutation(positions.elements[g], line)))
+            elements.push_back(g);
+    marks.clear();
+    return elements;
+}
+
+bool elementsSpanOrbit(const PositionGroup &positions, const std::vector<size_t> &elements, uint32_t line)
+{
+    LineMarks &marks = lineMarks();
+    bool distinct = true;
+    for (const size_t element : elements)
+        distinct = distinct && marks.mark(applyPermutation(positions.elements[element], line));
+    marks.clear();
+    return distinct && orbitOf(positions, line).size() == elements.size();
 }
 
 namespace {
@@ -66,14 +147,9 @@ public:
             Orbit orbit;
             orbit.representative = representative;
             orbit.first = m_state.lines().size();
-            std::vector<uint32_t> seen;
-            for (size_t g = 0; g < positions.elements.size(); ++g) {
-                const uint32_t image = applyPermutation(positions.elements[g], representative);
-                if (std::find(seen.begin(), seen.end(), image) != seen.end())
-                    continue;
-                seen.push_back(image);
-                orbit.elements.push_back(g);
-                m_state.addLine(image);
+            orbit.elements = orbitElements(positions, representative);
+            for (const size_t element : orbit.elements) {
+                m_state.addLine(applyPermutation(positions.elements[element], representative));
                 m_orbitOfLine.push_back(m_orbits.size());
             }
             m_orbits.push_back(orbit);
@@ -104,13 +180,11 @@ public:
         return m_positions->elements[orbit.elements[line - orbit.first]];
     }
 
-    // Whether the representative with `out` swapped for `in` keeps its orbit's size: only then do
-    // the same group elements give its lines (in a cyclic group, the stabiliser is the one subgroup
-    // of its order).
+    // Whether the orbit's lines can follow its representative giving up `out` for `in`.
     bool keepsOrbitSize(size_t orbit, uint32_t out, uint32_t in) const
     {
-        const uint32_t changed = (m_orbits[orbit].representative & ~out) | in;
-        return orbitOf(*m_positions, changed).size() == m_orbits[orbit].elements.size();
+        const Orbit &current = m_orbits[orbit];
+        return elementsSpanOrbit(*m_positions, current.elements, (current.representative & ~out) | in);
     }
 
     // Swaps representative position `out` for `in` in every line of the orbit; returns the change

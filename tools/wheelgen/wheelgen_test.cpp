@@ -12,6 +12,7 @@
 #include <bit>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <set>
 
 using namespace wheelgen;
@@ -249,12 +250,79 @@ TEST(WheelGenSymmetry, CyclicGroupsAndTheirOrbits)
     EXPECT_EQ(applyPermutation(twoSevens.elements[1], 0b1000001u), 0b0000011u);
 }
 
+TEST(WheelGenSymmetry, AffineAndGeneratedGroups)
+{
+    // x -> a x + b modulo 19 with a in {1, 7, 11} (7 has order 3): 57 maps, the 20th position fixed.
+    const PositionGroup affine = affineGroup(20, 19, 7);
+    ASSERT_EQ(affine.elements.size(), 57u);
+    std::set<std::vector<int>> distinct(affine.elements.begin(), affine.elements.end());
+    EXPECT_EQ(distinct.size(), 57u);
+    std::vector<int> identity(20);
+    std::iota(identity.begin(), identity.end(), 0);
+    EXPECT_EQ(affine.elements.front(), identity);
+    for (const std::vector<int> &element : affine.elements) {
+        EXPECT_EQ(element[19], 19);
+        const int b = element[0];
+        const int a = (element[1] - b + 19) % 19;
+        EXPECT_TRUE(a == 1 || a == 7 || a == 11) << a;
+        for (int x = 0; x < 19; ++x)
+            EXPECT_EQ(element[static_cast<size_t>(x)], (a * x + b) % 19);
+    }
+    // A multiplier of order 18 gives the whole affine group of 342 maps, transitive on pairs: every
+    // line of two of the 19 positions lies in one orbit.
+    const PositionGroup whole = affineGroup(19, 19, 2);
+    EXPECT_EQ(whole.elements.size(), 342u);
+    EXPECT_EQ(orbitOf(whole, 0b11u).size(), 171u);
+
+    // A transposition and a 3-cycle make all six permutations of three positions.
+    EXPECT_EQ(generatedGroup(3, {{1, 0, 2}, {1, 2, 0}}).elements.size(), 6u);
+    // One generator gives its powers in order, as the cyclic groups always have.
+    EXPECT_EQ(generatedGroup(5, {{1, 2, 3, 4, 0}}).elements, cyclicGroup(5, {5}).elements);
+}
+
+TEST(WheelGenSymmetry, AnOrbitFollowsItsRepresentativeOnlyWhenTheElementsStillSpanIt)
+{
+    // The dihedral group of 22 maps x -> +-x + b modulo 11: lines of two or three positions, each
+    // with every one-position change of itself, against the images counted one by one.
+    const PositionGroup dihedral = affineGroup(11, 11, 10);
+    ASSERT_EQ(dihedral.elements.size(), 22u);
+    int sameSizeRefused = 0;
+    for (const int size : {2, 3}) {
+        for (const uint32_t line : subsetsOfSize(0x7ffu, size)) {
+            const std::vector<size_t> elements = orbitElements(dihedral, line);
+            ASSERT_EQ(elements.size(), orbitOf(dihedral, line).size());
+            EXPECT_TRUE(elementsSpanOrbit(dihedral, elements, line));
+            for (uint32_t outs = line; outs != 0; outs &= outs - 1) {
+                for (uint32_t ins = 0x7ffu & ~line; ins != 0; ins &= ins - 1) {
+                    const uint32_t changed = (line & ~(outs & (~outs + 1))) | (ins & (~ins + 1));
+                    std::set<uint32_t> images;
+                    for (const size_t element : elements)
+                        images.insert(applyPermutation(dihedral.elements[element], changed));
+                    const std::vector<uint32_t> orbit = orbitOf(dihedral, changed);
+                    const bool spans
+                        = images.size() == elements.size() && images == std::set<uint32_t>(orbit.begin(), orbit.end());
+                    EXPECT_EQ(elementsSpanOrbit(dihedral, elements, changed), spans) << line << " " << changed;
+                    sameSizeRefused += !spans && orbit.size() == elements.size();
+                }
+            }
+        }
+    }
+    // Lines fixed by different reflections have orbits of one size that the same elements do not
+    // both give: a check of the orbit's size alone would let the lines of an orbit repeat.
+    EXPECT_GT(sameSizeRefused, 0);
+}
+
 TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
 {
-    const std::vector<std::pair<WheelCase, std::vector<int>>> cases
-        = {{{5, 3, 3, 10}, {5, 5}}, {{6, 4, 4, 11}, {11}}, {{6, 5, 3, 13}, {6, 6}}};
-    for (const auto &[wheel, cycles] : cases) {
-        const PositionGroup positions = cyclicGroup(wheel.group, cycles);
+    const std::vector<std::pair<WheelCase, PositionGroup>> cases = {
+        {{5, 3, 3, 10}, cyclicGroup(10, {5, 5})},
+        {{6, 4, 4, 11}, cyclicGroup(11, {11})},
+        {{6, 5, 3, 13}, cyclicGroup(13, {6, 6})},
+        // Affine orbits, where a changed line may keep its orbit's size but not its stabiliser.
+        {{5, 3, 3, 12}, affineGroup(12, 11, 10)},
+        {{4, 3, 3, 8}, affineGroup(8, 7, 2)},
+    };
+    for (const auto &[wheel, positions] : cases) {
         SearchOptions options;
         options.moveBudget = 2000;
         size_t found = 0;
