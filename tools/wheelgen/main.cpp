@@ -1,6 +1,6 @@
 // wheelgen: makes the guaranteed wheel designs shipped in wheels/. See README.md.
 #include "coversearch.h"
-#include "symmetricsearch.h"
+#include "orbitcover.h"
 #include "wheelcases.h"
 #include "wheels/wheeldesign.h"
 
@@ -172,12 +172,13 @@ void runCase(const WheelCase &wheel, const Options &options)
                 + " (a a power of " + std::to_string(options.multiplier) + ")"
                                                               : "the cyclic group with cycles " + cyclesText;
         const std::string symmetricText = "orbits of " + groupText
-            + " on the first positions: greedy over orbits, then drop the orbit that alone covers the fewest sets and"
-              " repair by weighted local search over orbits";
+            + " on the first positions, as a set cover of the orbits of drawn sets: greedy over orbits, then weighted"
+              " local search holding the lines one below the best (add the orbit covering the most uncovered weight"
+              " per line, take out those losing the least)";
         const PositionGroup positions = options.multiplier != 0
             ? affineGroup(wheel.group, options.cycles.front(), options.multiplier)
             : cyclicGroup(wheel.group, options.cycles);
-        const std::vector<uint32_t> symmetric = symmetricWheel(
+        const std::vector<uint32_t> symmetric = orbitCoverWheel(
             wheel, positions, search, [&](const std::vector<uint32_t> &lines) {
                 if (options.progress)
                     say(caseName(wheel) + ": " + std::to_string(lines.size()) + " orbit lines ("
@@ -190,12 +191,12 @@ void runCase(const WheelCase &wheel, const Options &options)
                             "seconds: " + secondsText(elapsed())}))
                     shipped = lines.size();
             });
-        say(caseName(wheel) + ": orbits of cycles " + cyclesText + " give " + std::to_string(symmetric.size())
-            + " lines (" + secondsText(elapsed()) + " s)");
+        say(caseName(wheel) + ": orbits of " + groupText + " give " + std::to_string(symmetric.size()) + " lines ("
+            + secondsText(elapsed()) + " s)");
         if (symmetric.size() < start.size()) {
             start = symmetric;
             priorSeconds = 0;
-            startText = "the orbit design of " + std::to_string(start.size()) + " lines (cycles " + cyclesText + ")";
+            startText = "the design of " + std::to_string(start.size()) + " lines from orbits of " + groupText;
         }
     }
 

@@ -2,8 +2,9 @@
 // annealed wheels against the exhaustive check, the same seed giving the same wheel, and the design
 // text read back by the program's reader.
 #include "coversearch.h"
+#include "orbitcover.h"
+#include "positiongroups.h"
 #include "referencesizes.h"
-#include "symmetricsearch.h"
 #include "wheelcases.h"
 #include "wheels/wheeldesign.h"
 
@@ -280,45 +281,13 @@ TEST(WheelGenSymmetry, AffineAndGeneratedGroups)
     EXPECT_EQ(generatedGroup(5, {{1, 2, 3, 4, 0}}).elements, cyclicGroup(5, {5}).elements);
 }
 
-TEST(WheelGenSymmetry, AnOrbitFollowsItsRepresentativeOnlyWhenTheElementsStillSpanIt)
-{
-    // The dihedral group of 22 maps x -> +-x + b modulo 11: lines of two or three positions, each
-    // with every one-position change of itself, against the images counted one by one.
-    const PositionGroup dihedral = affineGroup(11, 11, 10);
-    ASSERT_EQ(dihedral.elements.size(), 22u);
-    int sameSizeRefused = 0;
-    for (const int size : {2, 3}) {
-        for (const uint32_t line : subsetsOfSize(0x7ffu, size)) {
-            const std::vector<size_t> elements = orbitElements(dihedral, line);
-            ASSERT_EQ(elements.size(), orbitOf(dihedral, line).size());
-            EXPECT_TRUE(elementsSpanOrbit(dihedral, elements, line));
-            for (uint32_t outs = line; outs != 0; outs &= outs - 1) {
-                for (uint32_t ins = 0x7ffu & ~line; ins != 0; ins &= ins - 1) {
-                    const uint32_t changed = (line & ~(outs & (~outs + 1))) | (ins & (~ins + 1));
-                    std::set<uint32_t> images;
-                    for (const size_t element : elements)
-                        images.insert(applyPermutation(dihedral.elements[element], changed));
-                    const std::vector<uint32_t> orbit = orbitOf(dihedral, changed);
-                    const bool spans
-                        = images.size() == elements.size() && images == std::set<uint32_t>(orbit.begin(), orbit.end());
-                    EXPECT_EQ(elementsSpanOrbit(dihedral, elements, changed), spans) << line << " " << changed;
-                    sameSizeRefused += !spans && orbit.size() == elements.size();
-                }
-            }
-        }
-    }
-    // Lines fixed by different reflections have orbits of one size that the same elements do not
-    // both give: a check of the orbit's size alone would let the lines of an orbit repeat.
-    EXPECT_GT(sameSizeRefused, 0);
-}
-
 TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
 {
     const std::vector<std::pair<WheelCase, PositionGroup>> cases = {
         {{5, 3, 3, 10}, cyclicGroup(10, {5, 5})},
         {{6, 4, 4, 11}, cyclicGroup(11, {11})},
         {{6, 5, 3, 13}, cyclicGroup(13, {6, 6})},
-        // Affine orbits, where a changed line may keep its orbit's size but not its stabiliser.
+        // Affine orbits, of more than one size.
         {{5, 3, 3, 12}, affineGroup(12, 11, 10)},
         {{4, 3, 3, 8}, affineGroup(8, 7, 2)},
     };
@@ -327,9 +296,9 @@ TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
         options.moveBudget = 2000;
         size_t found = 0;
         const std::vector<uint32_t> best
-            = symmetricWheel(wheel, positions, options, [&](const std::vector<uint32_t> &lines) {
+            = orbitCoverWheel(wheel, positions, options, [&](const std::vector<uint32_t> &lines) {
                   EXPECT_EQ(vx::firstUncoveredSet(wheel.group, wheel.drawn, wheel.match, lines), 0u) << caseName(wheel);
-                  EXPECT_TRUE(found == 0 || lines.size() < found);
+                  EXPECT_TRUE(found == 0 || lines.size() < found) << caseName(wheel);
                   found = lines.size();
               });
         EXPECT_EQ(best.size(), found) << caseName(wheel);
@@ -337,7 +306,57 @@ TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
         for (const uint32_t line : best)
             for (const uint32_t image : orbitOf(positions, line))
                 EXPECT_TRUE(lines.count(image)) << caseName(wheel) << ": every image of a line is a line";
-        EXPECT_EQ(symmetricWheel(wheel, positions, options, [](const auto &) {}), best)
+        EXPECT_EQ(orbitCoverWheel(wheel, positions, options, [](const auto &) {}), best)
             << "the same seed, the same wheel";
     }
+}
+
+TEST(WheelGenSymmetry, OrbitCoverProblemMatchesTheLinesAndSets)
+{
+    // Against the lines and sets one by one: an orbit of lines covers an orbit of sets when some line
+    // of the one meets some set of the other in enough positions.
+    const std::vector<std::pair<WheelCase, PositionGroup>> cases = {
+        {{5, 3, 3, 10}, cyclicGroup(10, {5, 5})},
+        {{5, 4, 3, 9}, cyclicGroup(9, {})},
+        {{4, 4, 3, 9}, affineGroup(9, 7, 6)},
+    };
+    for (const auto &[wheel, positions] : cases) {
+        const OrbitCoverProblem problem = orbitCoverProblem(wheel, positions);
+        const uint32_t full = (1u << wheel.group) - 1;
+        const std::vector<uint32_t> sets = subsetsOfSize(full, wheel.drawn);
+        // The set orbits in the order their lowest sets come.
+        std::vector<std::vector<uint32_t>> setOrbits;
+        std::set<uint32_t> placed;
+        for (const uint32_t set : sets) {
+            if (placed.insert(set).second) {
+                setOrbits.push_back(orbitOf(positions, set));
+                placed.insert(setOrbits.back().begin(), setOrbits.back().end());
+            }
+        }
+        ASSERT_EQ(problem.coveredBy.size(), setOrbits.size()) << caseName(wheel);
+        int lines = 0;
+        for (size_t o = 0; o < problem.representatives.size(); ++o) {
+            const std::vector<uint32_t> orbit = orbitOf(positions, problem.representatives[o]);
+            EXPECT_EQ(problem.cost[o], static_cast<int>(orbit.size()));
+            EXPECT_EQ(problem.representatives[o], *std::min_element(orbit.begin(), orbit.end()));
+            lines += problem.cost[o];
+            for (size_t s = 0; s < setOrbits.size(); ++s) {
+                bool meets = false;
+                for (const uint32_t line : orbit)
+                    for (const uint32_t set : setOrbits[s])
+                        meets = meets || std::popcount(line & set) >= wheel.match;
+                const auto &covers = problem.covers[o];
+                EXPECT_EQ(std::binary_search(covers.begin(), covers.end(), static_cast<int>(s)), meets)
+                    << caseName(wheel) << " line orbit " << o << " set orbit " << s;
+                const auto &by = problem.coveredBy[s];
+                EXPECT_EQ(std::binary_search(by.begin(), by.end(), static_cast<int>(o)), meets);
+            }
+        }
+        EXPECT_EQ(static_cast<size_t>(lines), allLines(wheel.group, wheel.pick).size()) << "every line in one orbit";
+    }
+    // Without symmetry every line and set is its own orbit.
+    const OrbitCoverProblem plain = orbitCoverProblem({5, 4, 3, 9}, cyclicGroup(9, {}));
+    EXPECT_EQ(plain.representatives.size(), 126u);
+    EXPECT_EQ(plain.coveredBy.size(), 126u);
+    EXPECT_EQ(plain.covers.front().size(), setsMetByLine({5, 4, 3, 9}));
 }
