@@ -32,8 +32,8 @@ struct Options {
     bool progress = false; // say every smaller wheel found, written or not
     SearchOptions search;
     std::vector<std::string> only;
-    std::vector<int> cycles; // a cyclic group to search over orbits of first, when given
-    int multiplier = 0; // with one prime cycle: the affine group of the shifts and this multiplier
+    GroupChoice symmetry; // a group to search over orbits of first, when it has cycles
+    bool sweepGroups = false; // --symmetry auto: every group of the sweep, each a run of its own
 };
 
 std::mutex printLock;
@@ -93,7 +93,10 @@ bool writeVerified(const fs::path &path, const WheelCase &wheel, const std::vect
         say(caseName(wheel) + ": a found design failed the exhaustive check; not written");
         return false;
     }
-    // Another run may have written a smaller design since this one read it.
+    // Another run may have written a smaller design since this one read it; runs of one case in
+    // this process write one at a time.
+    static std::mutex writeLock;
+    std::lock_guard lock(writeLock);
     const Existing now = readExisting(path, wheel);
     if (now.ok && now.size <= lines.size())
         return false;
@@ -122,7 +125,8 @@ std::string secondsText(double seconds)
     return buffer;
 }
 
-void runCase(const WheelCase &wheel, const Options &options)
+// One case, first over orbits of `symmetry` when it has cycles.
+void runCase(const WheelCase &wheel, const Options &options, const GroupChoice &symmetry)
 {
     const auto started = std::chrono::steady_clock::now();
     const fs::path path = options.folder / (caseName(wheel) + ".whl");
@@ -164,20 +168,13 @@ void runCase(const WheelCase &wheel, const Options &options)
     // covering type at a few. Wheels of many lines need as many more moves to repair, which their
     // moves' scan over every line stretches in time.
     search.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + 16);
-    if (!options.cycles.empty()) {
-        std::string cyclesText;
-        for (const int length : options.cycles)
-            cyclesText += (cyclesText.empty() ? "" : ",") + std::to_string(length);
-        const std::string groupText = options.multiplier != 0 ? "the affine group x -> a x + b modulo " + cyclesText
-                + " (a a power of " + std::to_string(options.multiplier) + ")"
-                                                              : "the cyclic group with cycles " + cyclesText;
+    if (!symmetry.cycles.empty()) {
+        const std::string groupText = describeGroup(symmetry);
         const std::string symmetricText = "orbits of " + groupText
             + " on the first positions, as a set cover of the orbits of drawn sets: greedy over orbits, then weighted"
               " local search holding the lines one below the best (add the orbit covering the most uncovered weight"
               " per line, take out those losing the least)";
-        const PositionGroup positions = options.multiplier != 0
-            ? affineGroup(wheel.group, options.cycles.front(), options.multiplier)
-            : cyclicGroup(wheel.group, options.cycles);
+        const PositionGroup positions = groupOf(symmetry, wheel.group);
         const std::vector<uint32_t> symmetric = orbitCoverWheel(
             wheel, positions, search, [&](const std::vector<uint32_t> &lines) {
                 if (options.progress)
@@ -233,22 +230,12 @@ bool selected(const WheelCase &wheel, const Options &options)
     return false;
 }
 
-bool isPrime(int n)
-{
-    if (n < 2)
-        return false;
-    for (int d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
 void usage()
 {
     std::cerr << "usage: wheelgen [--wheels FOLDER] [-j JOBS] [--seed N] [--work MILLIONS] [--restart] [--progress]\n"
                  "                [--only P-D-M[-N],...] [--method weighted|anneal] [--tenure MOVES]\n"
                  "                [--candidates LINES]\n"
-                 "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...]\n"
+                 "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...|auto]\n"
                  "                [--multiplier M (with --symmetry PRIME)]\n";
 }
 
@@ -291,11 +278,13 @@ int main(int argc, char **argv)
         else if (arg == "--sweep")
             options.search.sweepMoves = std::strtoull(value().c_str(), nullptr, 10);
         else if (arg == "--symmetry") {
-            std::stringstream list(value());
+            const std::string text = value();
+            options.sweepGroups = text == "auto";
+            std::stringstream list(options.sweepGroups ? std::string() : text);
             for (std::string length; std::getline(list, length, ',');)
-                options.cycles.push_back(std::max(1, std::atoi(length.c_str())));
+                options.symmetry.cycles.push_back(std::atoi(length.c_str()));
         } else if (arg == "--multiplier")
-            options.multiplier = std::max(0, std::atoi(value().c_str()));
+            options.symmetry.multiplier = std::atoi(value().c_str());
         else if (arg == "--restart")
             options.restart = true;
         else if (arg == "--progress")
@@ -309,10 +298,9 @@ int main(int argc, char **argv)
             return 2;
         }
     }
-    if (options.multiplier != 0
-        && (options.cycles.size() != 1 || !isPrime(options.cycles.front())
-            || options.multiplier % options.cycles.front() == 0)) {
-        std::cerr << "wheelgen: --multiplier needs --symmetry with one prime cycle, and not a multiple of it\n";
+    if (!options.symmetry.cycles.empty() && !validGroupChoice(options.symmetry, 20)) {
+        std::cerr << "wheelgen: --symmetry needs cycle lengths of 1 or more, moving at most 20 positions;"
+                     " --multiplier needs one prime cycle and not a multiple of it\n";
         return 2;
     }
     fs::create_directories(options.folder);
@@ -326,12 +314,30 @@ int main(int argc, char **argv)
         return std::pair(a.group, a.drawn - a.match) > std::pair(b.group, b.drawn - b.match);
     });
 
+    // A run is a case with one group (or none); a sweep runs each case with every group of its size.
+    struct Run {
+        WheelCase wheel;
+        GroupChoice symmetry;
+    };
+    std::vector<Run> runs;
+    for (const WheelCase &wheel : cases) {
+        if (!options.sweepGroups) {
+            if (validGroupChoice(options.symmetry, wheel.group) || options.symmetry.cycles.empty())
+                runs.push_back({wheel, options.symmetry});
+            else
+                say(caseName(wheel) + ": the group does not fit in " + std::to_string(wheel.group) + " positions");
+            continue;
+        }
+        for (const GroupChoice &symmetry : sweepGroups(wheel.group))
+            runs.push_back({wheel, symmetry});
+    }
+
     std::atomic<size_t> next {0};
     std::vector<std::thread> workers;
-    for (unsigned j = 0; j < std::min<size_t>(options.jobs, cases.size()); ++j)
+    for (unsigned j = 0; j < std::min<size_t>(options.jobs, runs.size()); ++j)
         workers.emplace_back([&] {
-            for (size_t i = next++; i < cases.size(); i = next++)
-                runCase(cases[i], options);
+            for (size_t i = next++; i < runs.size(); i = next++)
+                runCase(runs[i].wheel, options, runs[i].symmetry);
         });
     for (std::thread &worker : workers)
         worker.join();

@@ -1,5 +1,6 @@
 #include "positiongroups.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -50,6 +51,87 @@ PositionGroup affineGroup(int group, int modulus, int multiplier)
         scale[static_cast<size_t>(x)] = (x * multiplier) % modulus;
     }
     return generatedGroup(group, {shift, scale});
+}
+
+bool isPrime(int n)
+{
+    if (n < 2)
+        return false;
+    for (int d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return true;
+}
+
+bool validGroupChoice(const GroupChoice &choice, int group)
+{
+    int moved = 0;
+    for (const int length : choice.cycles) {
+        if (length < 1)
+            return false;
+        moved += length;
+    }
+    if (choice.cycles.empty() || moved > group)
+        return false;
+    return choice.multiplier == 0
+        || (choice.cycles.size() == 1 && isPrime(choice.cycles.front()) && choice.multiplier > 0
+            && choice.multiplier % choice.cycles.front() != 0);
+}
+
+PositionGroup groupOf(const GroupChoice &choice, int group)
+{
+    return choice.multiplier != 0 ? affineGroup(group, choice.cycles.front(), choice.multiplier)
+                                  : cyclicGroup(group, choice.cycles);
+}
+
+std::string describeGroup(const GroupChoice &choice)
+{
+    std::string cycles;
+    for (const int length : choice.cycles)
+        cycles += (cycles.empty() ? "" : ",") + std::to_string(length);
+    if (choice.multiplier != 0)
+        return "the affine group x -> a x + b modulo " + cycles + " (a a power of " + std::to_string(choice.multiplier)
+            + ")";
+    return "the cyclic group with cycles " + cycles;
+}
+
+namespace {
+
+// The order of m in the multiplicative group modulo the prime p.
+int multiplicativeOrder(int m, int p)
+{
+    int order = 1;
+    for (int power = m % p; power != 1; power = power * m % p)
+        ++order;
+    return order;
+}
+
+} // namespace
+
+std::vector<GroupChoice> sweepGroups(int group)
+{
+    std::vector<GroupChoice> groups;
+    for (int length = group; length >= 5; --length)
+        groups.push_back({{length}, 0});
+    for (int count = 2; count <= group / 2; ++count)
+        for (int length = group / count; length >= 2 && count * length >= group - 8; --length)
+            groups.push_back({std::vector<int>(static_cast<size_t>(count), length), 0});
+    for (int sum = group; sum >= group - 4; --sum)
+        for (int shorter = 2; shorter < sum - shorter; ++shorter)
+            groups.push_back({{sum - shorter, shorter}, 0});
+    for (int prime = 7; prime <= group; ++prime) {
+        if (!isPrime(prime))
+            continue;
+        std::vector<int> orders;
+        for (int m = 2; m < prime; ++m) {
+            const int order = multiplicativeOrder(m, prime);
+            if (std::find(orders.begin(), orders.end(), order) != orders.end() || (order == prime - 1 && prime > 13))
+                continue;
+            orders.push_back(order);
+            groups.push_back({{prime}, m});
+        }
+    }
+    return groups;
 }
 
 uint32_t applyPermutation(const std::vector<int> &permutation, uint32_t line)

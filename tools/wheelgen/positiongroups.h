@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Groups of position permutations and the orbits of lines under them. Many of the smallest known
@@ -24,6 +25,28 @@ PositionGroup generatedGroup(int group, const std::vector<std::vector<int>> &gen
 // over the powers of `multiplier` (the rest of the positions fixed): a larger group than the shifts
 // alone, so fewer and larger orbits.
 PositionGroup affineGroup(int group, int modulus, int multiplier);
+
+// A group as the generator's options name it: cycles over the first positions, or, with a
+// multiplier, the affine group on the first cycle (a prime).
+struct GroupChoice {
+    std::vector<int> cycles;
+    int multiplier = 0;
+};
+
+bool isPrime(int n);
+// Whether the choice names a group: cycles of at least one position that fit in the group, and a
+// multiplier only with one prime cycle and not a multiple of it.
+bool validGroupChoice(const GroupChoice &choice, int group);
+PositionGroup groupOf(const GroupChoice &choice, int group);
+// "the cyclic group with cycles 5,5,5" or "the affine group x -> a x + b modulo 19 (a a power of 7)"
+std::string describeGroup(const GroupChoice &choice);
+
+// The groups a sweep tries on `group` positions: one cycle of every length from the group down to
+// 5, equal cycles moving all but up to 8 positions, two unequal cycles moving all but up to 4, and
+// the affine groups modulo every prime from 7 up with one multiplier of each order (the whole
+// group only up to 13). Which group gives the smallest wheel cannot be told beforehand; groups
+// fixing some positions often win.
+std::vector<GroupChoice> sweepGroups(int group);
 
 uint32_t applyPermutation(const std::vector<int> &permutation, uint32_t line);
 

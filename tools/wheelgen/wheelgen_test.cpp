@@ -281,6 +281,62 @@ TEST(WheelGenSymmetry, AffineAndGeneratedGroups)
     EXPECT_EQ(generatedGroup(5, {{1, 2, 3, 4, 0}}).elements, cyclicGroup(5, {5}).elements);
 }
 
+TEST(WheelGenSymmetry, GroupChoicesAndTheSweep)
+{
+    struct Row {
+        GroupChoice choice;
+        int group;
+        bool valid;
+    };
+    const std::vector<Row> rows = {
+        {{{5, 5, 5}, 0}, 18, true},
+        {{{10, 10}, 0}, 20, true},
+        {{{10, 10, 1}, 0}, 20, false}, // 21 positions
+        {{{0}, 0}, 12, false},
+        {{}, 12, false},
+        {{{19}, 18}, 20, true},
+        {{{19}, 7}, 19, true},
+        {{{19}, 38}, 20, false}, // the multiplier is 0 modulo 19
+        {{{18}, 5}, 20, false}, // not a prime
+        {{{7, 7}, 3}, 16, false}, // two cycles
+        {{{13}, -2}, 14, false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(validGroupChoice(row.choice, row.group), row.valid)
+            << describeGroup(row.choice) << " on " << row.group;
+    EXPECT_EQ(describeGroup({{5, 5, 5}, 0}), "the cyclic group with cycles 5,5,5");
+    EXPECT_EQ(describeGroup({{19}, 7}), "the affine group x -> a x + b modulo 19 (a a power of 7)");
+    EXPECT_EQ(groupOf({{19}, 7}, 20).elements.size(), 57u);
+    EXPECT_EQ(groupOf({{8, 8}, 0}, 20).elements.size(), 8u);
+
+    for (int group = 5; group <= 20; ++group) {
+        const std::vector<GroupChoice> groups = sweepGroups(group);
+        std::set<std::pair<std::vector<int>, int>> seen;
+        std::set<std::pair<int, size_t>> affineOrders; // (prime, order)
+        for (const GroupChoice &choice : groups) {
+            EXPECT_TRUE(validGroupChoice(choice, group)) << describeGroup(choice) << " on " << group;
+            EXPECT_TRUE(seen.insert({choice.cycles, choice.multiplier}).second) << describeGroup(choice) << " twice";
+            if (choice.multiplier != 0) {
+                const size_t order
+                    = groupOf(choice, group).elements.size() / static_cast<size_t>(choice.cycles.front());
+                EXPECT_TRUE(affineOrders.insert({choice.cycles.front(), order}).second)
+                    << describeGroup(choice) << ": a multiplier of an order already tried";
+                EXPECT_TRUE(choice.cycles.front() <= 13 || order < static_cast<size_t>(choice.cycles.front() - 1));
+            }
+        }
+        EXPECT_TRUE(seen.count({{group}, 0})) << "the cycle over every position";
+    }
+    // Groups that gave the smallest wheels are in the sweep.
+    const std::vector<std::pair<int, std::vector<int>>> winners
+        = {{18, {5, 5, 5}}, {20, {8, 8}}, {15, {3, 3, 3, 3, 3}}, {16, {7, 7}}, {15, {14}}, {18, {17}}};
+    for (const auto &[group, cycles] : winners) {
+        const std::vector<GroupChoice> groups = sweepGroups(group);
+        EXPECT_TRUE(std::any_of(groups.begin(), groups.end(),
+            [&](const GroupChoice &choice) { return choice.cycles == cycles && choice.multiplier == 0; }))
+            << describeGroup({cycles, 0}) << " on " << group;
+    }
+}
+
 TEST(WheelGenSymmetry, OrbitWheelsKeepTheGuaranteeAndTheGroup)
 {
     const std::vector<std::pair<WheelCase, PositionGroup>> cases = {
