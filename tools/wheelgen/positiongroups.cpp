@@ -116,9 +116,13 @@ std::vector<GroupChoice> sweepGroups(int group)
     for (int count = 2; count <= group / 2; ++count)
         for (int length = group / count; length >= 2 && count * length >= group - 8; --length)
             groups.push_back({std::vector<int>(static_cast<size_t>(count), length), 0});
-    for (int sum = group; sum >= group - 4; --sum)
+    for (int sum = group; sum >= 8; --sum)
         for (int shorter = 2; shorter < sum - shorter; ++shorter)
             groups.push_back({{sum - shorter, shorter}, 0});
+    for (int length = group / 2; length >= 3; --length)
+        for (int shorter = std::min(length - 1, group - 2 * length); shorter >= 2 && 2 * length + shorter >= group - 6;
+             --shorter)
+            groups.push_back({{length, length, shorter}, 0});
     for (int prime = 7; prime <= group; ++prime) {
         if (!isPrime(prime))
             continue;

@@ -42,10 +42,10 @@ PositionGroup groupOf(const GroupChoice &choice, int group);
 std::string describeGroup(const GroupChoice &choice);
 
 // The groups a sweep tries on `group` positions: one cycle of every length from the group down to
-// 5, equal cycles moving all but up to 8 positions, two unequal cycles moving all but up to 4, and
-// the affine groups modulo every prime from 7 up with one multiplier of each order (the whole
-// group only up to 13). Which group gives the smallest wheel cannot be told beforehand; groups
-// fixing some positions often win.
+// 5, equal cycles moving all but up to 8 positions, two unequal cycles moving 8 or more, two equal
+// cycles and a shorter one moving all but up to 6, and the affine groups modulo every prime from 7
+// up with one multiplier of each order (the whole group only up to 13). Which group gives the
+// smallest wheel cannot be told beforehand; groups fixing many positions often win.
 std::vector<GroupChoice> sweepGroups(int group);
 
 uint32_t applyPermutation(const std::vector<int> &permutation, uint32_t line);

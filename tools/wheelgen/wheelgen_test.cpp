@@ -328,7 +328,8 @@ TEST(WheelGenSymmetry, GroupChoicesAndTheSweep)
     }
     // Groups that gave the smallest wheels are in the sweep.
     const std::vector<std::pair<int, std::vector<int>>> winners
-        = {{18, {5, 5, 5}}, {20, {8, 8}}, {15, {3, 3, 3, 3, 3}}, {16, {7, 7}}, {15, {14}}, {18, {17}}};
+        = {{18, {5, 5, 5}}, {20, {8, 8}}, {15, {3, 3, 3, 3, 3}}, {16, {7, 7}}, {15, {14}}, {18, {17}}, {18, {6, 4}},
+            {18, {8, 2}}, {18, {6, 6, 3}}, {19, {6, 6, 3}}, {20, {6, 4}}};
     for (const auto &[group, cycles] : winners) {
         const std::vector<GroupChoice> groups = sweepGroups(group);
         EXPECT_TRUE(std::any_of(groups.begin(), groups.end(),
