@@ -236,7 +236,7 @@ void usage()
                  "                [--only P-D-M[-N],...] [--method weighted|anneal] [--tenure MOVES]\n"
                  "                [--candidates LINES]\n"
                  "                [--temperature START END] [--sweep MOVES] [--symmetry CYCLE,CYCLE,...|auto]\n"
-                 "                [--multiplier M (with --symmetry PRIME)]\n";
+                 "                [--multiplier M (with --symmetry LENGTH)]\n";
 }
 
 } // namespace
@@ -300,7 +300,7 @@ int main(int argc, char **argv)
     }
     if (!options.symmetry.cycles.empty() && !validGroupChoice(options.symmetry, 20)) {
         std::cerr << "wheelgen: --symmetry needs cycle lengths of 1 or more, moving at most 20 positions;"
-                     " --multiplier needs one prime cycle and not a multiple of it\n";
+                     " --multiplier needs one cycle, prime to its length and not 1 modulo it\n";
         return 2;
     }
     fs::create_directories(options.folder);

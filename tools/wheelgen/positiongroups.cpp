@@ -53,16 +53,6 @@ PositionGroup affineGroup(int group, int modulus, int multiplier)
     return generatedGroup(group, {shift, scale});
 }
 
-bool isPrime(int n)
-{
-    if (n < 2)
-        return false;
-    for (int d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
 bool validGroupChoice(const GroupChoice &choice, int group)
 {
     int moved = 0;
@@ -74,8 +64,9 @@ bool validGroupChoice(const GroupChoice &choice, int group)
     if (choice.cycles.empty() || moved > group)
         return false;
     return choice.multiplier == 0
-        || (choice.cycles.size() == 1 && isPrime(choice.cycles.front()) && choice.multiplier > 0
-            && choice.multiplier % choice.cycles.front() != 0);
+        || (choice.cycles.size() == 1 && choice.cycles.front() > 1 && choice.multiplier > 0
+            && std::gcd(choice.multiplier, choice.cycles.front()) == 1
+            && choice.multiplier % choice.cycles.front() != 1);
 }
 
 PositionGroup groupOf(const GroupChoice &choice, int group)
@@ -97,13 +88,22 @@ std::string describeGroup(const GroupChoice &choice)
 
 namespace {
 
-// The order of m in the multiplicative group modulo the prime p.
-int multiplicativeOrder(int m, int p)
+// The powers of m modulo n (m prime to n), sorted: the multipliers its affine group uses.
+std::vector<int> powersOf(int m, int n)
 {
-    int order = 1;
-    for (int power = m % p; power != 1; power = power * m % p)
-        ++order;
-    return order;
+    std::vector<int> powers {1};
+    for (int power = m % n; power != 1; power = power * m % n)
+        powers.push_back(power);
+    std::sort(powers.begin(), powers.end());
+    return powers;
+}
+
+int totient(int n)
+{
+    int count = 0;
+    for (int k = 1; k <= n; ++k)
+        count += std::gcd(k, n) == 1;
+    return count;
 }
 
 } // namespace
@@ -123,16 +123,17 @@ std::vector<GroupChoice> sweepGroups(int group)
         for (int shorter = std::min(length - 1, group - 2 * length); shorter >= 2 && 2 * length + shorter >= group - 6;
              --shorter)
             groups.push_back({{length, length, shorter}, 0});
-    for (int prime = 7; prime <= group; ++prime) {
-        if (!isPrime(prime))
-            continue;
-        std::vector<int> orders;
-        for (int m = 2; m < prime; ++m) {
-            const int order = multiplicativeOrder(m, prime);
-            if (std::find(orders.begin(), orders.end(), order) != orders.end() || (order == prime - 1 && prime > 13))
+    for (int modulus = 7; modulus <= group; ++modulus) {
+        std::vector<std::vector<int>> multipliers;
+        for (int m = 2; m < modulus; ++m) {
+            if (std::gcd(m, modulus) != 1)
                 continue;
-            orders.push_back(order);
-            groups.push_back({{prime}, m});
+            std::vector<int> powers = powersOf(m, modulus);
+            if (std::find(multipliers.begin(), multipliers.end(), powers) != multipliers.end()
+                || (static_cast<int>(powers.size()) == totient(modulus) && modulus > 13))
+                continue;
+            multipliers.push_back(std::move(powers));
+            groups.push_back({{modulus}, m});
         }
     }
     return groups;

@@ -21,21 +21,21 @@ PositionGroup cyclicGroup(int group, const std::vector<int> &cycleLengths);
 // rest in the order a breadth-first walk over the generators meets them.
 PositionGroup generatedGroup(int group, const std::vector<std::vector<int>> &generators);
 
-// The affine maps x -> a x + b modulo the prime `modulus` on the first `modulus` positions, a running
-// over the powers of `multiplier` (the rest of the positions fixed): a larger group than the shifts
-// alone, so fewer and larger orbits.
+// The affine maps x -> a x + b modulo `modulus` on the first `modulus` positions, a running over the
+// powers of `multiplier` (prime to the modulus; the rest of the positions fixed): a larger group
+// than the shifts alone, so fewer and larger orbits. Modulo 15 with multiplier 2 it is the Singer
+// cycle of the projective space of 15 points with the field's squaring.
 PositionGroup affineGroup(int group, int modulus, int multiplier);
 
 // A group as the generator's options name it: cycles over the first positions, or, with a
-// multiplier, the affine group on the first cycle (a prime).
+// multiplier, the affine group on the first cycle.
 struct GroupChoice {
     std::vector<int> cycles;
     int multiplier = 0;
 };
 
-bool isPrime(int n);
 // Whether the choice names a group: cycles of at least one position that fit in the group, and a
-// multiplier only with one prime cycle and not a multiple of it.
+// multiplier only with one cycle, prime to its length and not 1 modulo it.
 bool validGroupChoice(const GroupChoice &choice, int group);
 PositionGroup groupOf(const GroupChoice &choice, int group);
 // "the cyclic group with cycles 5,5,5" or "the affine group x -> a x + b modulo 19 (a a power of 7)"
@@ -43,8 +43,8 @@ std::string describeGroup(const GroupChoice &choice);
 
 // The groups a sweep tries on `group` positions: one cycle of every length from the group down to
 // 5, equal cycles moving all but up to 8 positions, two unequal cycles moving 8 or more, two equal
-// cycles and a shorter one moving all but up to 6, and the affine groups modulo every prime from 7
-// up with one multiplier of each order (the whole group only up to 13). Which group gives the
+// cycles and a shorter one moving all but up to 6, and the affine groups modulo every length from 7
+// up, one for each group of multipliers (all multipliers only up to 13). Which group gives the
 // smallest wheel cannot be told beforehand; groups fixing many positions often win.
 std::vector<GroupChoice> sweepGroups(int group);
 

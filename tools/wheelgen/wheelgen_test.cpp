@@ -297,7 +297,9 @@ TEST(WheelGenSymmetry, GroupChoicesAndTheSweep)
         {{{19}, 18}, 20, true},
         {{{19}, 7}, 19, true},
         {{{19}, 38}, 20, false}, // the multiplier is 0 modulo 19
-        {{{18}, 5}, 20, false}, // not a prime
+        {{{18}, 5}, 20, true}, // prime to 18
+        {{{18}, 4}, 20, false}, // not prime to 18
+        {{{19}, 20}, 20, false}, // 1 modulo 19: the shifts alone
         {{{7, 7}, 3}, 16, false}, // two cycles
         {{{13}, -2}, 14, false},
     };
@@ -312,16 +314,24 @@ TEST(WheelGenSymmetry, GroupChoicesAndTheSweep)
     for (int group = 5; group <= 20; ++group) {
         const std::vector<GroupChoice> groups = sweepGroups(group);
         std::set<std::pair<std::vector<int>, int>> seen;
-        std::set<std::pair<int, size_t>> affineOrders; // (prime, order)
+        std::set<std::set<std::vector<int>>> affineGroups;
         for (const GroupChoice &choice : groups) {
             EXPECT_TRUE(validGroupChoice(choice, group)) << describeGroup(choice) << " on " << group;
             EXPECT_TRUE(seen.insert({choice.cycles, choice.multiplier}).second) << describeGroup(choice) << " twice";
             if (choice.multiplier != 0) {
-                const size_t order
-                    = groupOf(choice, group).elements.size() / static_cast<size_t>(choice.cycles.front());
-                EXPECT_TRUE(affineOrders.insert({choice.cycles.front(), order}).second)
-                    << describeGroup(choice) << ": a multiplier of an order already tried";
-                EXPECT_TRUE(choice.cycles.front() <= 13 || order < static_cast<size_t>(choice.cycles.front() - 1));
+                const PositionGroup positions = groupOf(choice, group);
+                EXPECT_TRUE(
+                    affineGroups
+                        .insert(std::set<std::vector<int>>(positions.elements.begin(), positions.elements.end()))
+                        .second)
+                    << describeGroup(choice) << ": a group already tried";
+                // Above 13 positions the whole affine group has orbits too large to pick from.
+                const int modulus = choice.cycles.front();
+                int units = 0;
+                for (int k = 1; k <= modulus; ++k)
+                    units += std::gcd(k, modulus) == 1;
+                EXPECT_TRUE(modulus <= 13 || positions.elements.size() < static_cast<size_t>(modulus * units))
+                    << describeGroup(choice);
             }
         }
         EXPECT_TRUE(seen.count({{group}, 0})) << "the cycle over every position";
@@ -330,6 +340,11 @@ TEST(WheelGenSymmetry, GroupChoicesAndTheSweep)
     const std::vector<std::pair<int, std::vector<int>>> winners
         = {{18, {5, 5, 5}}, {20, {8, 8}}, {15, {3, 3, 3, 3, 3}}, {16, {7, 7}}, {15, {14}}, {18, {17}}, {18, {6, 4}},
             {18, {8, 2}}, {18, {6, 6, 3}}, {19, {6, 6, 3}}, {20, {6, 4}}};
+    // The projective space of 15 points: its Singer cycle with the field's squaring.
+    const std::vector<GroupChoice> fifteen = sweepGroups(15);
+    EXPECT_TRUE(std::any_of(fifteen.begin(), fifteen.end(),
+        [](const GroupChoice &choice) { return choice.cycles == std::vector<int> {15} && choice.multiplier == 2; }));
+    EXPECT_EQ(groupOf({{15}, 2}, 15).elements.size(), 60u);
     for (const auto &[group, cycles] : winners) {
         const std::vector<GroupChoice> groups = sweepGroups(group);
         EXPECT_TRUE(std::any_of(groups.begin(), groups.end(),
