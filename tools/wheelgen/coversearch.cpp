@@ -414,11 +414,10 @@ public:
                 std::swap(m_nearest[k], m_nearest[k + rng.below(static_cast<uint32_t>(candidates - k))]);
             candidates = m_options.candidateLines;
         }
-        int64_t best = 0;
+        RandomBest<int64_t> best(rng);
         size_t bestIndex = lines.size();
         uint32_t bestOut = 0;
         uint32_t bestIn = 0;
-        uint32_t ties = 0;
         for (size_t c = 0; c < candidates; ++c) {
             const size_t i = m_nearest[c];
             const uint32_t line = lines[i];
@@ -426,13 +425,8 @@ public:
                 const uint32_t out = outs & (~outs + 1);
                 for (uint32_t ins = set & ~line; ins != 0; ins &= ins - 1) {
                     const uint32_t in = ins & (~ins + 1);
-                    const int64_t delta = state.weightedSwapDelta(i, out, in, m_weight);
-                    if (bestIndex == lines.size() || delta < best) {
-                        best = delta;
-                        ties = 1;
-                    } else if (delta != best || rng.below(++ties) != 0) {
+                    if (!best.offer(state.weightedSwapDelta(i, out, in, m_weight)))
                         continue;
-                    }
                     bestIndex = i;
                     bestOut = out;
                     bestIn = in;

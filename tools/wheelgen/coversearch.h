@@ -29,6 +29,35 @@ private:
     uint64_t m_s[4];
 };
 
+// The best of a stream of candidates, lowest score first, chosen uniformly at random among equal
+// scores: the k-th equal one replaces the pick with probability 1/k, a random number drawn only on
+// such a tie.
+template <class Score> class RandomBest
+{
+public:
+    explicit RandomBest(Rng &rng)
+        : m_rng(rng)
+    {
+    }
+    // Whether the candidate with this score becomes the pick.
+    bool offer(Score score)
+    {
+        if (!m_any || score < m_best) {
+            m_any = true;
+            m_best = score;
+            m_ties = 1;
+            return true;
+        }
+        return score == m_best && m_rng.below(++m_ties) == 0;
+    }
+
+private:
+    Rng &m_rng;
+    bool m_any = false;
+    Score m_best {};
+    uint32_t m_ties = 0;
+};
+
 // Every subset of `mask` holding `size` of its positions, in increasing numeric order.
 void appendSubsetsOfSize(uint32_t mask, int size, std::vector<uint32_t> &out);
 std::vector<uint32_t> subsetsOfSize(uint32_t mask, int size);

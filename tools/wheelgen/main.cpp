@@ -168,6 +168,20 @@ void runCase(const WheelCase &wheel, const Options &options, const GroupChoice &
     // covering type at a few. Wheels of many lines need as many more moves to repair, which their
     // moves' scan over every line stretches in time.
     search.moveBudget = options.millionWork * 1000000 / (setsPerSwap(wheel) + 16);
+    // A smaller wheel from either search: said when asked, written when smaller than the file.
+    auto offer
+        = [&](const std::vector<uint32_t> &lines, const std::string &what, const std::string &method, double seconds) {
+              if (options.progress)
+                  say(caseName(wheel) + ": " + std::to_string(lines.size()) + " " + what + " (" + secondsText(elapsed())
+                      + " s)");
+              if (shipped != 0 && lines.size() >= shipped)
+                  return;
+              if (writeVerified(path, wheel, lines,
+                      {title + ": " + std::to_string(lines.size()) + " lines", "method: " + method,
+                          seedText + ", moves without progress before stopping: " + std::to_string(search.moveBudget),
+                          "seconds: " + secondsText(seconds)}))
+                  shipped = lines.size();
+          };
     if (!symmetry.cycles.empty()) {
         const std::string groupText = describeGroup(symmetry);
         const std::string symmetricText = "orbits of " + groupText
@@ -175,19 +189,8 @@ void runCase(const WheelCase &wheel, const Options &options, const GroupChoice &
               " local search holding the lines one below the best (add the orbit covering the most uncovered weight"
               " per line, take out those losing the least)";
         const PositionGroup positions = groupOf(symmetry, wheel.group);
-        const std::vector<uint32_t> symmetric = orbitCoverWheel(
-            wheel, positions, search, [&](const std::vector<uint32_t> &lines) {
-                if (options.progress)
-                    say(caseName(wheel) + ": " + std::to_string(lines.size()) + " orbit lines ("
-                        + secondsText(elapsed()) + " s)");
-                if (shipped != 0 && lines.size() >= shipped)
-                    return;
-                if (writeVerified(path, wheel, lines,
-                        {title + ": " + std::to_string(lines.size()) + " lines", "method: " + symmetricText,
-                            seedText + ", moves without progress before stopping: " + std::to_string(search.moveBudget),
-                            "seconds: " + secondsText(elapsed())}))
-                    shipped = lines.size();
-            });
+        const std::vector<uint32_t> symmetric = orbitCoverWheel(wheel, positions, search,
+            [&](const std::vector<uint32_t> &lines) { offer(lines, "orbit lines", symmetricText, elapsed()); });
         say(caseName(wheel) + ": orbits of " + groupText + " give " + std::to_string(symmetric.size()) + " lines ("
             + secondsText(elapsed()) + " s)");
         if (symmetric.size() < start.size()) {
@@ -202,19 +205,10 @@ void runCase(const WheelCase &wheel, const Options &options, const GroupChoice &
         : "weighted local search (tenure " + std::to_string(search.tenure)
             + (search.candidateLines > 0 ? ", " + std::to_string(search.candidateLines) + " candidate lines" : "")
             + ")";
-    const std::vector<uint32_t> best = shrinkWheel(wheel, start, search, [&](const std::vector<uint32_t> &lines) {
-        if (options.progress)
-            say(caseName(wheel) + ": " + std::to_string(lines.size()) + " lines (" + secondsText(elapsed()) + " s)");
-        if (shipped != 0 && lines.size() >= shipped)
-            return;
-        if (writeVerified(path, wheel, lines,
-                {title + ": " + std::to_string(lines.size()) + " lines",
-                    "method: " + methodText + " from " + startText
-                        + ": drop the line that alone covers the fewest sets, repair with one-position swaps",
-                    seedText + ", moves without progress before stopping: " + std::to_string(search.moveBudget),
-                    "seconds: " + secondsText(priorSeconds + elapsed())}))
-            shipped = lines.size();
-    });
+    const std::string shrinkText = methodText + " from " + startText
+        + ": drop the line that alone covers the fewest sets, repair with one-position swaps";
+    const std::vector<uint32_t> best = shrinkWheel(wheel, start, search,
+        [&](const std::vector<uint32_t> &lines) { offer(lines, "lines", shrinkText, priorSeconds + elapsed()); });
     say(caseName(wheel) + ": greedy " + std::to_string(greedy.size()) + ", start " + std::to_string(start.size())
         + ", now " + std::to_string(shipped) + " (" + secondsText(elapsed()) + " s)");
 }

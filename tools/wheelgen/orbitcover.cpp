@@ -76,18 +76,13 @@ public:
     int cost() const { return m_cost; }
     const std::vector<int> &uncovered() const { return m_uncovered; }
     int count(int set) const { return m_count[static_cast<size_t>(set)]; }
-    std::vector<int> chosenOrbits() const
-    {
-        std::vector<int> result;
-        for (size_t o = 0; o < m_chosen.size(); ++o)
-            if (m_chosen[o])
-                result.push_back(static_cast<int>(o));
-        return result;
-    }
+    // Ascending.
+    const std::vector<int> &chosenOrbits() const { return m_chosenList; }
 
     void add(int orbit)
     {
         m_chosen[static_cast<size_t>(orbit)] = 1;
+        m_chosenList.insert(std::lower_bound(m_chosenList.begin(), m_chosenList.end(), orbit), orbit);
         m_cost += m_problem.cost[static_cast<size_t>(orbit)];
         for (const int set : m_problem.covers[static_cast<size_t>(orbit)])
             if (m_count[static_cast<size_t>(set)]++ == 0)
@@ -97,6 +92,7 @@ public:
     void remove(int orbit)
     {
         m_chosen[static_cast<size_t>(orbit)] = 0;
+        m_chosenList.erase(std::lower_bound(m_chosenList.begin(), m_chosenList.end(), orbit));
         m_cost -= m_problem.cost[static_cast<size_t>(orbit)];
         for (const int set : m_problem.covers[static_cast<size_t>(orbit)])
             if (--m_count[static_cast<size_t>(set)] == 0)
@@ -120,7 +116,8 @@ private:
     }
 
     const OrbitCoverProblem &m_problem;
-    std::vector<char> m_chosen;
+    std::vector<char> m_chosen; // by orbit
+    std::vector<int> m_chosenList;
     std::vector<int> m_count;
     std::vector<int32_t> m_where;
     std::vector<int> m_uncovered;
@@ -179,7 +176,6 @@ std::vector<uint32_t> orbitCoverWheel(const WheelCase &wheel, const PositionGrou
     Rng rng(options.seed);
     std::vector<uint64_t> weight(problem.coveredBy.size(), 1);
     std::vector<uint64_t> restUntil(problem.representatives.size(), 0); // by orbit: the move it may move again
-    std::vector<int> candidates;
 
     // The weight only this chosen orbit covers, per line.
     auto lossPerLine = [&](int orbit) {
@@ -194,20 +190,10 @@ std::vector<uint32_t> orbitCoverWheel(const WheelCase &wheel, const PositionGrou
     auto fitBudget = [&](int keep, uint64_t move) {
         while (choice.cost() >= bestCost) {
             int chosenOrbit = -1;
-            double least = 0;
-            uint32_t ties = 0;
-            for (const int orbit : choice.chosenOrbits()) {
-                if (orbit == keep || restUntil[static_cast<size_t>(orbit)] > move)
-                    continue;
-                const double loss = lossPerLine(orbit);
-                if (chosenOrbit < 0 || loss < least) {
-                    least = loss;
-                    ties = 1;
-                } else if (loss != least || rng.below(++ties) != 0) {
-                    continue;
-                }
-                chosenOrbit = orbit;
-            }
+            RandomBest<double> least(rng);
+            for (const int orbit : choice.chosenOrbits())
+                if (orbit != keep && restUntil[static_cast<size_t>(orbit)] <= move && least.offer(lossPerLine(orbit)))
+                    chosenOrbit = orbit;
             if (chosenOrbit < 0)
                 return false;
             choice.remove(chosenOrbit);
@@ -237,8 +223,7 @@ std::vector<uint32_t> orbitCoverWheel(const WheelCase &wheel, const PositionGrou
         // per line.
         const int set = choice.uncovered()[rng.below(static_cast<uint32_t>(choice.uncovered().size()))];
         int added = -1;
-        double most = 0;
-        uint32_t ties = 0;
+        RandomBest<double> most(rng); // of the gain per line, negated
         for (const int orbit : problem.coveredBy[static_cast<size_t>(set)]) {
             if (choice.chosen(orbit) || restUntil[static_cast<size_t>(orbit)] > move)
                 continue;
@@ -246,14 +231,8 @@ std::vector<uint32_t> orbitCoverWheel(const WheelCase &wheel, const PositionGrou
             for (const int covered : problem.covers[static_cast<size_t>(orbit)])
                 if (choice.count(covered) == 0)
                     gain += weight[static_cast<size_t>(covered)];
-            const double perLine = static_cast<double>(gain) / problem.cost[static_cast<size_t>(orbit)];
-            if (added < 0 || perLine > most) {
-                most = perLine;
-                ties = 1;
-            } else if (perLine != most || rng.below(++ties) != 0) {
-                continue;
-            }
-            added = orbit;
+            if (most.offer(-static_cast<double>(gain) / problem.cost[static_cast<size_t>(orbit)]))
+                added = orbit;
         }
         if (added >= 0) {
             choice.add(added);
