@@ -163,33 +163,44 @@ QString NumbersFileRead::damageMessage() const
 
 FileResult NumbersFileRecords::open(const QString &path)
 {
-    m_bytes = {};
+    m_path = path;
+    m_bytes.clear();
     m_count = 0;
-    if (!m_file.open(path))
-        return openFailure(m_file);
-    m_damaged = m_file.isDamaged();
-    m_declared = m_file.declaredCount();
-    m_onDisk = m_file.recordsOnDisk();
-    m_count = m_file.usableCount();
-    m_bytes = m_file.records().viewRange(1, m_count);
+    m_damaged = false;
+    NumbersFile file;
+    if (!file.open(path))
+        return openFailure(file);
+    m_declared = file.declaredCount();
+    m_onDisk = file.recordsOnDisk();
+    m_damaged = file.isDamaged();
+    const int usable = file.usableCount();
+    m_bytes = file.records().readWholeRecords(1, usable);
+    m_count = static_cast<int>(m_bytes.size() / NumbersRecord::Size);
+    if (m_count < usable) { // cut short by another program since its size was taken
+        m_onDisk = m_count;
+        m_damaged = true;
+    }
     return {};
 }
 
 QString NumbersFileRecords::damageMessage() const
 {
-    return m_damaged ? damagedFileMessage(m_file.path(), m_declared, m_onDisk) : QString();
+    return m_damaged ? damagedFileMessage(m_path, m_declared, m_onDisk) : QString();
 }
 
 FileResult readNumbersFile(const QString &path, NumbersFileRead *read)
 {
-    NumbersFile file;
-    if (!file.open(path))
-        return openFailure(file);
-    read->damaged = file.isDamaged();
+    NumbersFileRecords file;
+    if (const FileResult opened = file.open(path); !opened.ok)
+        return opened;
+    read->damaged = file.damaged();
     read->declared = file.declaredCount();
     read->onDisk = file.recordsOnDisk();
     read->path = path;
-    read->records = file.readRange(1, file.usableCount());
+    read->records.clear();
+    read->records.reserve(static_cast<size_t>(file.count()));
+    for (int i = 0; i < file.count(); ++i)
+        read->records.push_back(NumbersRecord::fromBytes(file.record(i)));
     return {};
 }
 

@@ -97,20 +97,25 @@ struct NumbersFileRead {
 FileResult readNumbersFile(const QString &path, NumbersFileRead *read);
 
 // The same read for readers that look at a field or two of every record (a check, a search by
-// date): the records stay as they lie in the file, which stays open while the object lives, and a
-// reader converts only those it keeps.
+// date): the records stay as the file stores them, read in one go, and a reader converts only those
+// it keeps. A file cut short while it is read gives the records read whole, as a damaged file.
 class NumbersFileRecords
 {
 public:
     FileResult open(const QString &path); // a missing file is created empty, as for every reader
     int count() const { return m_count; } // records 1 to the usable count
-    const char *record(int index) const { return m_bytes.data() + qsizetype(index) * NumbersRecord::Size; } // from 0
+    const char *record(int index) const
+    {
+        return m_bytes.constData() + qsizetype(index) * NumbersRecord::Size;
+    } // from 0
     bool damaged() const { return m_damaged; }
+    int32_t declaredCount() const { return m_declared; }
+    qint64 recordsOnDisk() const { return m_onDisk; }
     QString damageMessage() const; // empty when the file is sound
 
 private:
-    NumbersFile m_file;
-    QByteArrayView m_bytes;
+    QString m_path;
+    QByteArray m_bytes;
     int m_count = 0;
     bool m_damaged = false;
     int32_t m_declared = 0;

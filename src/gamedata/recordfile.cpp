@@ -111,10 +111,6 @@ void RecordFile::close()
 {
     m_changing = false;
     m_overwritten.clear();
-    if (m_mapped)
-        m_file.unmap(m_mapped);
-    m_mapped = nullptr;
-    m_viewed.clear();
     m_device = nullptr;
     m_hooked.reset();
     if (m_file.isOpen())
@@ -154,22 +150,23 @@ QByteArray RecordFile::readRange(qint64 first, qint64 count)
     return bytes;
 }
 
-QByteArrayView RecordFile::viewRange(qint64 first, qint64 count)
+QByteArray RecordFile::readWholeRecords(qint64 first, qint64 count)
 {
-    if (m_mapped)
-        m_file.unmap(m_mapped);
-    m_mapped = nullptr;
-    m_viewed.clear();
-    const qint64 offset = (first - 1) * m_size;
-    const qint64 length = count * m_size;
-    // Only the file itself, not a device around it, and only records that are all there.
-    if (isOpen() && m_device == &m_file && first >= 1 && count >= 1 && offset + length <= m_file.size()) {
-        m_mapped = m_file.map(offset, length);
-        if (m_mapped)
-            return QByteArrayView(m_mapped, length);
+    QByteArray bytes;
+    if (!isOpen() || first < 1 || count < 1 || !m_device->seek((first - 1) * m_size))
+        return bytes;
+    bytes = QByteArray(static_cast<qsizetype>(count * m_size), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 now = m_device->read(bytes.data() + got, bytes.size() - got);
+        if (now < 0)
+            m_error = m_device->errorString();
+        if (now <= 0)
+            break;
+        got += now;
     }
-    m_viewed = readRange(first, count);
-    return m_viewed;
+    bytes.truncate(static_cast<qsizetype>(got - got % m_size));
+    return bytes;
 }
 
 QByteArray RecordFile::readAll()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 #include <cstdint>
@@ -43,10 +42,10 @@ public:
     // Records first .. first + count - 1 in one read, zeros beyond the end.
     QByteArray readRange(qint64 first, qint64 count);
     QByteArray readAll(); // every byte, a torn last record included
-    // The same bytes as readRange for a reader that looks at a field or two of every record:
-    // mapped into memory where the file allows it, so that nothing is copied, read otherwise.
-    // They stay valid until the file is closed or read from this way again.
-    QByteArrayView viewRange(qint64 first, qint64 count);
+    // Records first .. first + count - 1 as far as the file holds them whole when they are read, in
+    // one plain read: a file that another program cuts short meanwhile gives fewer records, never
+    // zeros in place of the missing ones. (A mapped view would fault on a file cut short under it.)
+    QByteArray readWholeRecords(qint64 first, qint64 count);
     bool write(qint64 n, const QByteArray &bytes);
     bool writeRange(qint64 first, const QByteArray &bytes); // whole records, one write
 
@@ -89,8 +88,6 @@ private:
     bool m_changing = false;
     qint64 m_lengthBefore = 0;
     std::vector<Overwritten> m_overwritten; // in the order written
-    uchar *m_mapped = nullptr; // what viewRange mapped
-    QByteArray m_viewed; // what viewRange read
 };
 
 // The writes to a record file while one of these lives are one change: unless keep() is called,

@@ -1,6 +1,9 @@
+#include "gamedata/drawcheck.h"
+#include "gamedata/numberlines.h"
 #include "gamedata/numbersfile.h"
 #include "support/testfolder.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <cstring>
@@ -377,4 +380,154 @@ TEST(NumbersFileBytes, FieldsReadWhereTheRecordsLieAgreeWithTheWholeRecord)
     EXPECT_FALSE(NumbersRecord::isDated(two.constData(), NumbersRecord::storedDate(11, 5, 2024)));
     EXPECT_TRUE(
         NumbersRecord::isDated(NumbersRecord::recordAt(two.constData(), 1), NumbersRecord::storedDate(11, 5, 2024)));
+}
+
+namespace {
+// Around a record file opened by path: at the first read of more than one record, another program
+// cuts the file to `cutTo` bytes (or lengthens it to that) before the read goes on.
+class ChangedWhileRead : public QIODevice
+{
+public:
+    ChangedWhileRead(QIODevice *inner, QString path, qint64 cutTo)
+        : m_inner(inner)
+        , m_path(std::move(path))
+        , m_cutTo(cutTo)
+    {
+        QIODevice::open(inner->openMode() | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_inner->size(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (maxSize > NumbersRecord::Size && m_cutTo >= 0) {
+            QFile other(m_path);
+            if (!other.open(QIODevice::ReadWrite) || !other.resize(m_cutTo))
+                return -1;
+            m_cutTo = -1;
+        }
+        return m_inner->seek(pos()) ? m_inner->read(data, maxSize) : -1;
+    }
+    qint64 writeData(const char *data, qint64 maxSize) override
+    {
+        return m_inner->seek(pos()) ? m_inner->write(data, maxSize) : -1;
+    }
+
+private:
+    QIODevice *m_inner;
+    QString m_path;
+    qint64 m_cutTo;
+};
+
+// While one lives, every numbers file opened by path is changed by another program as it is read.
+struct FilesChangedWhileRead {
+    explicit FilesChangedWhileRead(qint64 cutTo)
+    {
+        setFileDeviceHook([cutTo](const QString &path, QIODevice *file) {
+            return std::unique_ptr<QIODevice>(std::make_unique<ChangedWhileRead>(file, path, cutTo));
+        });
+    }
+    ~FilesChangedWhileRead() { setFileDeviceHook({}); }
+};
+
+std::vector<NumbersRecord> dailyDraws(int count)
+{
+    std::vector<NumbersRecord> draws;
+    for (int i = 0; i < count; ++i) {
+        const QDate d = QDate(2001, 1, 1).addDays(i);
+        draws.push_back(
+            drawRecord(d.year(), d.month(), d.day(), {1 + i % 40, 41 + i % 5, 47, 48, 49, 50}, {1 + i % 9}));
+    }
+    return draws;
+}
+} // namespace
+
+// Another program cuts a file short, or lengthens it, between its opening and the read of its
+// records: every reader gives the records that were read whole, and a file cut short is reported
+// as damaged with the number that could be read; one that grew is read as its count says.
+TEST(NumbersFileRecords, AFileChangedWhileItIsReadGivesTheRecordsReadWhole)
+{
+    const int stored = 500;
+    const std::vector<NumbersRecord> draws = dailyDraws(stored);
+    std::array<int16_t, 16> everyLine {};
+    everyLine.fill(1);
+    const CheckRules paying {6, 1, 0, everyLine, "PB"};
+    for (const qint64 cutTo : {qint64(0), qint64(7), qint64(30), qint64(30 * 120 + 11), qint64(30 * 499),
+             qint64(30 * 500), qint64(30 * 900 + 3)}) {
+        SCOPED_TRACE(cutTo);
+        const int whole = int(std::min<qint64>(cutTo / 30, stored));
+        const QString damage = whole < stored
+            ? QString("The file d.rtl is damaged: it says it holds 500 records, but %1 can be read. Only those %1 "
+                      "records are used.")
+                  .arg(whole)
+            : QString();
+        TestFolder folder;
+        const QString path = folder.file("d.rtl");
+        const auto fresh = [&] { writeNumbersFile(path, draws, true); };
+        fresh();
+        const std::vector<NumbersRecord> written = numbersRecordsOf(fileBytes(path), stored);
+
+        NumbersFileRead read;
+        {
+            const FilesChangedWhileRead other(cutTo);
+            ASSERT_TRUE(readNumbersFile(path, &read).ok);
+        }
+        EXPECT_EQ(read.records, std::vector<NumbersRecord>(written.begin(), written.begin() + whole));
+        EXPECT_EQ(read.damageMessage(), damage);
+
+        fresh();
+        QStringList lines;
+        QString shownDamage;
+        {
+            const FilesChangedWhileRead other(cutTo);
+            ASSERT_TRUE(readEntryLines(path, "PB", &lines, &shownDamage).ok);
+        }
+        ASSERT_EQ(lines.size(), whole);
+        for (int i = 0; i < whole; ++i)
+            EXPECT_EQ(lines[i], entryLineText(draws[size_t(i)].numbers(), "PB")) << i;
+        EXPECT_EQ(shownDamage, damage);
+
+        // The last draw is found only when it was read whole; an earlier one that was is found.
+        for (const int wanted : {stored, 100}) {
+            fresh();
+            DrawOfDay found;
+            const NumbersRecord &draw = draws[size_t(wanted - 1)];
+            {
+                const FilesChangedWhileRead other(cutTo);
+                ASSERT_TRUE(findDrawOfDay(path, draw.year, draw.month, draw.day, &found).ok);
+            }
+            EXPECT_EQ(found.record, wanted <= whole ? wanted : 0) << wanted;
+            EXPECT_EQ(found.damage, damage);
+        }
+
+        // The check goes over the entries read whole, every one of them winning here.
+        fresh();
+        EntriesCheck check;
+        {
+            const FilesChangedWhileRead other(cutTo);
+            ASSERT_TRUE(checkEntryFile(path, checkNumbers(draws[0]), paying, &check).ok);
+        }
+        EXPECT_EQ(check.entryCount, whole);
+        EXPECT_EQ(check.wins, whole);
+        EXPECT_EQ(check.winningLines.size(), whole);
+    }
+}
+
+// Records once read stay readable when another program then cuts the file short or removes it:
+// they are the program's own copy, not a view of the file that would fault.
+TEST(NumbersFileRecords, RecordsReadStayWholeWhenTheFileIsCutShortAfterwards)
+{
+    TestFolder folder;
+    const QString path = folder.file("e.lot");
+    const std::vector<NumbersRecord> draws = dailyDraws(MaxNumbersRecords);
+    writeNumbersFile(path, draws, true);
+    const std::vector<NumbersRecord> written = numbersRecordsOf(fileBytes(path), MaxNumbersRecords);
+    NumbersFileRecords records;
+    ASSERT_TRUE(records.open(path).ok);
+    ASSERT_EQ(records.count(), MaxNumbersRecords);
+    ASSERT_TRUE(QFile::resize(path, 0));
+    for (int i = 0; i < records.count(); ++i)
+        ASSERT_EQ(NumbersRecord::fromBytes(records.record(i)), written[size_t(i)]) << i;
+    EXPECT_EQ(findDrawByDate(records, draws.back().year, draws.back().month, draws.back().day), MaxNumbersRecords);
 }
