@@ -4,6 +4,8 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 
+#include <QFile>
+
 namespace vx {
 
 namespace {
@@ -17,8 +19,11 @@ QString printDatPath(const QString &appFolder)
 
 QString SavedPrinterName(const QString &appFolder)
 {
+    // A missing file names no printer. It is not made here: start-up reads it on every run, and an
+    // empty file made then would outlive a printer choice that the disk had no room to save.
+    QFile saved(printDatPath(appFolder));
     RecordFile file(PrinterRecordSize);
-    if (!file.open(printDatPath(appFolder)))
+    if (!saved.open(QIODevice::ReadOnly) || !file.open(&saved))
         return QString();
     const QByteArray record = file.read(1);
     QString name = getText(record.constData(), PrinterRecordSize);

@@ -14,7 +14,8 @@ bool SelectSavedPrinter(const QString &appFolder);
 // printer nothing changes and nothing is said.
 void SetPrinterFont();
 
-// The name saved in print.dat, trimmed; empty when none. Stores a name there.
+// The name saved in print.dat, trimmed; empty when none (a missing file is left missing). Stores a
+// name there.
 QString SavedPrinterName(const QString &appFolder);
 bool SavePrinterName(const QString &appFolder, const QString &deviceName, QString *error = nullptr);
 

@@ -44,3 +44,22 @@ TEST(PrinterFile, ASaveOnAFullDiskLeavesTheFileAsItWas)
         EXPECT_EQ(folder.bytes("print.dat"), existed ? QByteArray("Old Laser") : QByteArray());
     }
 }
+
+// Start-up reads print.dat before the player chooses a printer. When there was none and the choice
+// cannot be saved for want of room, no print.dat is left behind, empty or not.
+TEST(PrinterFile, AChoiceTheDiskHasNoRoomForLeavesNoFileWhereThereWasNone)
+{
+    for (const qint64 room : {0, 100}) {
+        TestFolder folder;
+        EXPECT_EQ(SavedPrinterName(folder.path()), QString()); // as start-up reads it
+        QString error;
+        {
+            const FailingFileWrites disk(room, "print.dat");
+            EXPECT_FALSE(SavePrinterName(folder.path(), "Office Laser", &error));
+        }
+        EXPECT_EQ(error, "No space left on device");
+        EXPECT_FALSE(folder.exists("print.dat")) << room;
+        EXPECT_EQ(SavedPrinterName(folder.path()), QString());
+        EXPECT_FALSE(folder.exists("print.dat"));
+    }
+}
