@@ -1,5 +1,6 @@
 #include "entries/suggestions.h"
 #include "gamedata/rnd.h"
+#include "support/scriptedplatform.h"
 #include "support/testfolder.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ void open(SuggestionRun &run, const TestFolder &folder, const QString &name, Sug
 // whole and keeps its old records.
 TEST(Suggestions, RespectPoolsAndOverlapAndTheFileStaysWhole)
 {
+    const platform::TestMode mode(QString(), ScriptedNow); // candidates are seeded from a clock that stands still
     TestFolder folder;
     std::mt19937 rng(1110);
     const int limits[] = {0, 0, 0, 2, 3, 3, 4, 5};
@@ -67,6 +69,7 @@ TEST(Suggestions, RespectPoolsAndOverlapAndTheFileStaysWhole)
 
 TEST(Suggestions, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
 {
+    const platform::TestMode mode(QString(), ScriptedNow); // candidates are seeded from a clock that stands still
     // Each position of the history has numbers of its own range, so sorting keeps positions.
     TestFolder folder;
     std::vector<NumbersRecord> draws;
@@ -94,6 +97,7 @@ TEST(Suggestions, FromTwentyDrawsEveryNumberComesFromThePastDrawsSamePosition)
 // to is gone again.
 TEST(Suggestions, AFullDiskEndsTheRunWithTheFileWhole)
 {
+    const platform::TestMode mode(QString(), ScriptedNow); // candidates are seeded from a clock that stands still
     const SuggestionGame game {5, 30, 0};
     for (const bool existed : {true, false}) {
         for (qint64 accepted = 0; accepted <= 4 * NumbersRecord::Size; accepted += 7) {
@@ -129,4 +133,31 @@ TEST(Suggestions, AFullDiskEndsTheRunWithTheFileWhole)
             }
         }
     }
+}
+
+// Every candidate is seeded from the time of day. Under a clock that stands still, the same
+// generator state gives the same suggestions on every run, and the seeds came from that clock.
+TEST(Suggestions, TheSameStateAndTimeOfDayGiveTheSameEntries)
+{
+    const platform::TestMode mode(QString(), ScriptedNow);
+    const auto suggest = [](std::uint64_t state) {
+        TestFolder folder;
+        std::vector<NumbersRecord> draws;
+        for (int d = 0; d < 30; ++d)
+            draws.push_back(drawRecord(2005, 1, d + 1, {1 + d % 9, 10 + d % 7, 20 + d % 5, 30 + d % 8, 40 + d % 9}));
+        writeNumbersFile(folder.file("Lotto.rtl"), draws, true);
+        RndTesting::setState(state);
+        SuggestionRun run;
+        open(run, folder, "Lotto", {5, 49, 0}, 3000);
+        for (int e = 0; e < 25; ++e)
+            EXPECT_EQ(run.nextEntry({}, nullptr), SuggestionRun::Turn::Accepted);
+        run.close();
+        return folder.bytes("Lotto.lot");
+    };
+    const int readings = testMode().clock.readings();
+    const QByteArray first = suggest(5);
+    EXPECT_EQ(first.size(), 25 * NumbersRecord::Size);
+    EXPECT_GE(testMode().clock.readings() - readings, 25);
+    EXPECT_EQ(suggest(5), first);
+    EXPECT_NE(suggest(6), first);
 }
