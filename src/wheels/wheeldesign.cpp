@@ -2,6 +2,7 @@
 
 #include "gamedata/filemessages.h"
 #include "gamedata/numbersfile.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,12 +92,16 @@ WheelDesignRead parseWheelDesign(const QByteArray &text, const WheelType &type, 
     if (text.size() > MaxWheelDesignBytes)
         return refuse(QStringLiteral("it is far larger than any wheel design"));
 
+    // Some editors begin a UTF-8 text with a byte order mark; it is no part of the first line.
+    QByteArrayView body(text);
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body = body.sliced(3);
     int lineNumber = 0;
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf('\n', start);
+    for (qsizetype start = 0; start < body.size();) {
+        qsizetype end = body.indexOf('\n', start);
         if (end < 0)
-            end = text.size();
-        QByteArrayView line = QByteArrayView(text).sliced(start, end - start);
+            end = body.size();
+        QByteArrayView line = body.sliced(start, end - start);
         start = end + 1;
         ++lineNumber;
         if (line.endsWith('\r'))
@@ -128,18 +133,26 @@ WheelDesignRead parseWheelDesign(const QByteArray &text, const WheelType &type, 
 WheelDesignRead readWheelDesign(const QString &appFolder, const WheelType &type, int group)
 {
     const QString name = wheelDesignFileName(type, group);
-    QFile file(wheelDesignFolder(appFolder) + QLatin1Char('/') + name);
+    QFile file;
+    QString why;
     WheelDesignRead read;
-    if (!file.exists()) {
+    switch (platform::openRegularFile(wheelDesignFolder(appFolder) + QLatin1Char('/') + name, &file, &why)) {
+    case platform::RegularFileOpen::Opened:
+        break;
+    case platform::RegularFileOpen::Missing:
         read.error = QStringLiteral("The wheel design %1 is missing: there is no wheel of this type for a group of "
                                     "%2 balls.")
                          .arg(shownName(name))
                          .arg(group);
         return read;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.error = sentence(QStringLiteral("The wheel design %1 could not be read: %2")
-                                  .arg(shownName(name), withoutFullStop(file.errorString())));
+    case platform::RegularFileOpen::NotRegular:
+        read.error = QStringLiteral("The wheel design %1 is not a plain file: only a text file can hold a wheel "
+                                    "design.")
+                         .arg(shownName(name));
+        return read;
+    case platform::RegularFileOpen::Failed:
+        read.error = sentence(
+            QStringLiteral("The wheel design %1 could not be read: %2").arg(shownName(name), withoutFullStop(why)));
         return read;
     }
     // One byte past the largest design tells a file that is too large without reading it all.

@@ -61,6 +61,9 @@ void padGroup(std::vector<int16_t> &group, int size, int maxBall)
 
 TypedGroup readTypedGroup(const QStringList &boxes, int maxBall)
 {
+    // No game's main pool goes past 60 (nor do the suggestion and the padding): a larger one comes
+    // from a damaged game file, and the balls seen must stay inside a 64-bit mask.
+    maxBall = std::min(maxBall, 60);
     TypedGroup typed;
     uint64_t seen = 0;
     for (const QString &box : boxes) {

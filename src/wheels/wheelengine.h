@@ -21,8 +21,9 @@ std::vector<int16_t> rankDrawnBalls(const std::vector<NumbersRecord> &draws, int
 // the generator untouched.
 void padGroup(std::vector<int16_t> &group, int size, int maxBall);
 
-// The group typed in the boxes: each box empty (0 in balls) or one whole number from 1 to maxBall,
-// and no ball twice. fault says what is wrong, for the player, and is empty when nothing is.
+// The group typed in the boxes: each box empty (0 in balls) or one whole number from 1 to maxBall
+// (taken as 60 when larger), and no ball twice. fault says what is wrong, for the player, and is
+// empty when nothing is.
 struct TypedGroup {
     std::vector<int16_t> balls;
     QString fault;

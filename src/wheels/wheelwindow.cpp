@@ -62,7 +62,12 @@ WheelWindow::WheelWindow(int pick, const StartupValues &startup, const CurrentGa
     for (int i = 0; i < typeCount; ++i) {
         auto *option = placeControl(new QRadioButton(m_types[static_cast<size_t>(i)].caption(), Frame1),
             QStringLiteral("Option1(%1)").arg(i), 240, 300 + OptionPitch * i, ClientWidth - 600, 255);
-        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        // A type may be chosen by a click, the keyboard or assistive technology (which toggles the
+        // button without a click): the window follows the checked type however it changed.
+        connect(option, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                showGroupSizes();
+        });
         Option1 << option;
     }
 
@@ -81,8 +86,8 @@ WheelWindow::WheelWindow(int pick, const StartupValues &startup, const CurrentGa
         box->setAccessibleName(QStringLiteral("Ball %1 of the group").arg(i + 1));
         Text1 << box;
     }
+    // No accessible name of its own: a screen reader reads the line count the label shows.
     Label2 = placeControl(new QLabel(Frame2), "Label2", 240, 2040, ClientWidth - 600, 255);
-    Label2->setAccessibleName(QStringLiteral("Lines of the wheel"));
 
     const int buttonTop = frame2Top + frame2Height + 180;
     Command3 = placeButton(
@@ -108,8 +113,7 @@ void WheelWindow::Form_Load()
     m_suggestion = rankDrawnBalls(read.records, m_handed.WheelMaxBall);
     // A history with fewer drawn balls than the largest group is made up with random ones.
     padGroup(m_suggestion, MaxWheelGroup, m_handed.WheelMaxBall);
-    Option1.first()->setChecked(true);
-    showGroupSizes();
+    Option1_Click(0);
     if (!result.ok)
         platform::MsgBox(result.message + QStringLiteral(" The group is suggested without its draws."));
     else if (const QString damage = read.damageMessage(); !damage.isEmpty())
@@ -174,9 +178,13 @@ void WheelWindow::showLineCount()
 
 void WheelWindow::Option1_Click(int index)
 {
-    if (index >= 0 && index < Option1.size())
+    if (index < 0 || index >= Option1.size())
+        return;
+    // Checking a type shows it (the toggled handler); a type checked already is shown again.
+    if (Option1[index]->isChecked())
+        showGroupSizes();
+    else
         Option1[index]->setChecked(true);
-    showGroupSizes();
 }
 
 void WheelWindow::Combo1_Click()

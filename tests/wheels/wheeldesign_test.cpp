@@ -1,4 +1,5 @@
 #include "gamedata/rnd.h"
+#include "pipeinplace.h"
 #include "support/testfolder.h"
 #include "wheels/wheeldesign.h"
 #include "wheels/wheelengine.h"
@@ -89,6 +90,26 @@ TEST(WheelDesign, ASoundDesignReadsAsItsLinesAndEveryFaultIsNamed)
         "places 1 2 7 8 9 of the group are drawn, no line holds 3 of them.");
 }
 
+TEST(WheelDesign, AByteOrderMarkIsSkippedAtTheStartOfTheTextOnly)
+{
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const std::vector<uint32_t> lines = everyLine(7, 6);
+    QByteArray bare = designText(lines);
+    bare.remove(0, bare.indexOf('\n') + 1); // the first line a line of the wheel, not a comment
+    for (const QByteArray &text :
+        {mark + designText(lines), mark + bare, mark + QByteArray(bare).replace("\n", "\r\n")}) {
+        const WheelDesignRead read = parseWheelDesign(text, T653, 7, "6-5-3-7.whl");
+        ASSERT_TRUE(read.ok) << read.error.toStdString();
+        EXPECT_EQ(read.design.lines, lines);
+    }
+    const QString head = "The wheel design wheels/6-5-3-7.whl is damaged: ";
+    EXPECT_EQ(parseWheelDesign(mark + mark + bare, T653, 7, "6-5-3-7.whl").error,
+        head + "line 1 holds something other than positions.");
+    EXPECT_EQ(parseWheelDesign(bare + mark + bare, T653, 7, "6-5-3-7.whl").error,
+        head + "line 8 holds something other than positions.");
+    EXPECT_EQ(parseWheelDesign(mark, T653, 7, "6-5-3-7.whl").error, head + "it holds no lines.");
+}
+
 TEST(WheelDesign, AFullWheelKeepsEveryGuaranteeAndMissesTheLineTakenOut)
 {
     // A full wheel keeps every guarantee; without any one of its lines the full guarantee fails on that line.
@@ -115,5 +136,22 @@ TEST(WheelDesign, FilesAreFoundByTypeAndGroupSize)
     EXPECT_EQ(readWheelDesign(folder.path(), T653, 8).error,
         "The wheel design wheels/6-5-3-8.whl is missing: there is no wheel of this type for a group of 8 balls.");
     EXPECT_FALSE(readWheelDesign(folder.path(), T653, 10).ok);
+    EXPECT_EQ(readWheelDesign(folder.path(), T653, 10).error,
+        "The wheel design wheels/6-5-3-10.whl is not a plain file: only a text file can hold a wheel design.");
+    {
+        // A named pipe is neither listed nor waited for: reading it is refused at once.
+        const PipeInPlace pipe(folder.file("wheels/6-5-3-11.whl"));
+        ASSERT_TRUE(pipe.made());
+        EXPECT_EQ(availableWheelGroups(folder.path(), T653), (std::vector<int> {7, 9}));
+        const WheelDesignRead read = readWheelDesign(folder.path(), T653, 11);
+        EXPECT_FALSE(read.ok);
+        EXPECT_EQ(read.error,
+            "The wheel design wheels/6-5-3-11.whl is not a plain file: only a text file can hold a wheel design.");
+    }
+    // A design written with a byte order mark reads as the same design.
+    folder.writeBytes("wheels/6-5-3-8.whl", "\xEF\xBB\xBF" + designText(everyLine(8, 6)));
+    const WheelDesignRead marked = readWheelDesign(folder.path(), T653, 8);
+    ASSERT_TRUE(marked.ok) << marked.error.toStdString();
+    EXPECT_EQ(marked.design.lines, everyLine(8, 6));
     EXPECT_EQ(wheelDesignFileName(wheelTypes()[23], 20), "4-4-2-20.whl");
 }

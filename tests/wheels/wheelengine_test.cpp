@@ -93,6 +93,28 @@ TEST(WheelEngine, TypedGroupsAreWholeNumbersOfThePoolEachOnce)
     }
 }
 
+// A damaged game file may give a main pool above 60; the group still takes balls up to 60 only,
+// as the suggestion and the padding do.
+TEST(WheelEngine, APoolBeyondSixtyTakesBallsUpToSixty)
+{
+    const QString upToSixty = "Every ball of the group must be a whole number from 1 to 60.";
+    for (const int pool : {61, 64, 70, 99}) {
+        SCOPED_TRACE(pool);
+        for (const QStringList &boxes : {QStringList {"61"}, QStringList {"1", "64"}, QStringList {"63", "63"},
+                 QStringList {"70"}, QStringList {"5", "", "99"}})
+            EXPECT_EQ(readTypedGroup(boxes, pool).fault, upToSixty) << boxes.join(',').toStdString();
+        const TypedGroup typed = readTypedGroup({"60", "", "1", "33"}, pool);
+        EXPECT_TRUE(typed.fault.isEmpty()) << typed.fault.toStdString();
+        EXPECT_EQ(typed.balls, (std::vector<int16_t> {60, 0, 1, 33}));
+        EXPECT_EQ(readTypedGroup({"60", "060"}, pool).fault, "Ball 60 is in the group twice.");
+    }
+    // Pools up to 60 as they were.
+    EXPECT_EQ(readTypedGroup({"60", "1"}, 60).balls, (std::vector<int16_t> {60, 1}));
+    EXPECT_EQ(readTypedGroup({"61"}, 60).fault, upToSixty);
+    EXPECT_EQ(readTypedGroup({"41"}, 40).fault, "Every ball of the group must be a whole number from 1 to 40.");
+    EXPECT_EQ(readTypedGroup({"1"}, 0).fault, "Every ball of the group must be a whole number from 1 to 0.");
+}
+
 TEST(WheelEngine, EntriesHoldTheGroupsBallsSortedTheCountInEveryRecordAndExtrasByTheRule)
 {
     WheelDesign design;

@@ -1,6 +1,7 @@
 #include "entries/windowfit.h"
 #include "gamedata/numbersfile.h"
 #include "gamedata/wheeltypes.h"
+#include "pipeinplace.h"
 #include "platform/messages.h"
 #include "support/mainwindowfixture.h"
 #include "support/scriptedplatform.h"
@@ -8,6 +9,7 @@
 #include "wheels/wheeldesign.h"
 #include "wheels/wheelwindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <bit>
@@ -90,6 +93,13 @@ protected:
         w.Combo1_Click();
     }
 };
+
+// What assistive technology is told the control is called.
+QString spokenName(QWidget *control)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<no accessible interface>");
+}
 
 QString ballsText(std::initializer_list<int> balls)
 {
@@ -319,4 +329,93 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
     flushDeletes();
     EXPECT_TRUE(f.isEnabled());
     EXPECT_FALSE(openWindow<WheelWindow>());
+}
+
+// A screen reader reads the line count as the window shows it, after every change too.
+TEST_F(WheelWindowTest, TheLineCountIsSpokenAsShown)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 0));
+    writeDesigns(6);
+    start();
+    WheelWindow *w = create();
+    ASSERT_TRUE(w);
+    QLabel *count = findIn<QLabel>(w, "Label2");
+    EXPECT_EQ(count->text(), "This wheel has 28 lines (tickets).");
+    EXPECT_EQ(spokenName(count), count->text());
+
+    choose(*w, 2, 7);
+    EXPECT_EQ(count->text(), "This wheel has 7 lines (tickets).");
+    EXPECT_EQ(spokenName(count), count->text());
+    QFile::remove(folder.file("wheels/6-6-5-7.whl"));
+    w->Combo1_Click();
+    EXPECT_EQ(spokenName(count), "The design of this wheel cannot be used.");
+}
+
+// A type checked without a click (here by the Toggle action of assistive technology) is the type
+// the window shows and saves: its group sizes, its line count and its design.
+TEST_F(WheelWindowTest, ATypeCheckedWithoutAClickIsShownAndSaved)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 0));
+    for (const int group : {7, 8})
+        folder.writeBytes("wheels/6-6-6-" + QString::number(group) + ".whl", fullDesign(group, 6));
+    for (const int group : {10, 11})
+        folder.writeBytes("wheels/6-5-3-" + QString::number(group) + ".whl", fullDesign(group, 6));
+    start();
+    WheelWindow *w = create();
+    ASSERT_TRUE(w);
+    auto *sizes = findIn<QComboBox>(w, "Combo1");
+    EXPECT_EQ(sizes->count(), 2);
+    EXPECT_EQ(sizes->currentText(), "8");
+    EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(), "This wheel has 28 lines (tickets).");
+
+    auto *option = findIn<QRadioButton>(w, "Option1(6)"); // 6-5-3
+    ASSERT_EQ(option->text(), (WheelType {6, 5, 3, 7}).caption());
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(option);
+    ASSERT_TRUE(face && face->actionInterface());
+    ASSERT_TRUE(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    const QSignalSpy clicks(option, &QRadioButton::clicked);
+    face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    ASSERT_TRUE(option->isChecked());
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_FALSE(findIn<QRadioButton>(w, "Option1(0)")->isChecked());
+
+    ASSERT_EQ(sizes->count(), 2);
+    EXPECT_EQ(sizes->itemText(0), "10");
+    EXPECT_EQ(sizes->itemText(1), "11");
+    EXPECT_EQ(sizes->currentText(), "10"); // the size nearest the one shown before
+    EXPECT_EQ(boxes(*w).size(), 10);
+    EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(), "This wheel has 210 lines (tickets).");
+    findIn<QPushButton>(w, "Command3")->click();
+    EXPECT_EQ(testMode().messages.last(),
+        "Your wheel of 210 lines has been saved as Lotto-6-5-3.lot. Open it from Wheels > Open.");
+    EXPECT_EQ(folder.bytes("Lotto-6-5-3.lot").size(), 210 * 30);
+    EXPECT_FALSE(folder.exists("Lotto-6-6-6.lot"));
+
+    // Back to the first type through its handler: its sizes again.
+    w->Option1_Click(0);
+    EXPECT_TRUE(findIn<QRadioButton>(w, "Option1(0)")->isChecked());
+    EXPECT_EQ(sizes->count(), 2);
+    EXPECT_EQ(sizes->currentText(), "8");
+    EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(), "This wheel has 28 lines (tickets).");
+}
+
+// A design that became a named pipe after the window listed the sizes is refused at once, by
+// the line count and by Save, and nothing is written.
+TEST_F(WheelWindowTest, ADesignThatIsNoPlainFileIsRefusedWithoutWaiting)
+{
+    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 0));
+    writeDesigns(6);
+    start();
+    WheelWindow *w = create();
+    ASSERT_TRUE(w);
+    ASSERT_EQ(findIn<QComboBox>(w, "Combo1")->currentText(), "8");
+    const PipeInPlace pipe(folder.file("wheels/6-6-6-8.whl"));
+    ASSERT_TRUE(pipe.made());
+    w->Combo1_Click();
+    EXPECT_EQ(findIn<QLabel>(w, "Label2")->text(), "The design of this wheel cannot be used.");
+    findIn<QPushButton>(w, "Command3")->click();
+    EXPECT_EQ(testMode().messages.last(),
+        "The wheel design wheels/6-6-6-8.whl is not a plain file: only a text file can hold a wheel design. The "
+        "wheel was not saved.");
+    EXPECT_FALSE(folder.exists("Lotto-6-6-6.lot"));
 }
