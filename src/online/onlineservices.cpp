@@ -54,29 +54,49 @@ void SetConnectionForTesting(std::optional<Connection> connection)
     testConnection() = connection;
 }
 
-Fetched fetch(
-    platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes, const std::function<void(qint64, qint64)> &progress)
+Transferred fetchTo(
+    platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes, const BodySink &sink, const FetchProgress &progress)
 {
     using platform::TransferState;
-    Fetched result;
+    Transferred result;
     qint64 expected = 0;
+    qint64 received = 0;
     bool tooLong = false;
+    bool sinkRefused = false;
+    // Hands on what has arrived, all at once: false when the transfer must stop.
+    const auto handOn = [&] {
+        const QByteArray piece = http.takeReceived();
+        if (piece.isEmpty())
+            return true;
+        received += piece.size();
+        if (received > maxBytes) {
+            tooLong = true;
+            return false;
+        }
+        if (!sink(piece, &result.problem)) {
+            sinkRefused = true;
+            return false;
+        }
+        return true;
+    };
     QEventLoop loop;
     const auto connection = QObject::connect(&http, &platform::HttpTransfer::stateChanged, &loop, [&](int state) {
         switch (TransferState(state)) {
         case TransferState::ReceivingResponse:
             expected = http.header(QStringLiteral("Content-length")).toLongLong();
+            // A file announced as too large is not waited for (an error page is the server's answer).
+            if (expected > maxBytes && http.statusCode() < 300) {
+                tooLong = true;
+                http.cancel();
+            }
             break;
         case TransferState::ResponseReceived:
-            for (QByteArray chunk = http.getChunk(); !chunk.isEmpty(); chunk = http.getChunk())
-                result.body += chunk;
-            if (result.body.size() > maxBytes || expected > maxBytes) {
-                tooLong = true;
+            if (!handOn()) {
                 http.cancel();
                 return;
             }
             if (progress)
-                progress(result.body.size(), expected);
+                progress(received, expected);
             break;
         case TransferState::ResponseCompleted:
         case TransferState::Error:
@@ -91,29 +111,45 @@ Fetched fetch(
     if (http.stillExecuting())
         loop.exec();
     QObject::disconnect(connection);
-    for (QByteArray chunk = http.getChunk(); !chunk.isEmpty() && !tooLong; chunk = http.getChunk())
-        result.body += chunk;
+    if (!tooLong && !sinkRefused)
+        handOn();
 
     const QString shown = url.toDisplayString();
     if (tooLong) {
         result.problem
             = QStringLiteral("The download of %1 failed: the file is larger than %2 bytes.").arg(shown).arg(maxBytes);
+    } else if (sinkRefused) {
+        // The sink has said why.
     } else if (http.state() == TransferState::Disconnected) {
-        result.outcome = Fetched::Outcome::Cancelled;
+        result.outcome = Transferred::Outcome::Cancelled;
         result.problem = QStringLiteral("The download of %1 was cancelled.").arg(shown);
     } else if (http.state() == TransferState::Error) {
         result.problem = sentence(http.errorString());
-    } else if (expected > 0 && result.body.size() != expected) {
+    } else if (expected > 0 && received != expected) {
         result.problem = QStringLiteral("The download of %1 failed: %2 of %3 bytes arrived.")
                              .arg(shown)
-                             .arg(result.body.size())
+                             .arg(received)
                              .arg(expected);
     } else {
-        result.outcome = Fetched::Outcome::Complete;
-        return result;
+        result.outcome = Transferred::Outcome::Complete;
     }
-    result.body.clear();
     return result;
+}
+
+Fetched fetch(platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes, const FetchProgress &progress)
+{
+    QByteArray body;
+    Fetched fetched;
+    static_cast<Transferred &>(fetched) = fetchTo(
+        http, url, maxBytes,
+        [&body](const QByteArray &piece, QString *) {
+            body += piece;
+            return true;
+        },
+        progress);
+    if (fetched.outcome == Transferred::Outcome::Complete)
+        fetched.body = std::move(body);
+    return fetched;
 }
 
 } // namespace vx::online

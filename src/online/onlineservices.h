@@ -32,15 +32,27 @@ inline const QString NoConnectionMessage
 
 // A GET run to its end while the message loop goes on (so the window stays live and Cancel, which
 // cancels the transfer, works).
-struct Fetched {
+struct Transferred {
     enum class Outcome { Complete, Failed, Cancelled };
     Outcome outcome = Outcome::Failed;
-    QByteArray body;
     QString problem; // why it failed, for the player
 };
-// progress gets the bytes received so far and the Content-length (0 when the server gave none)
-// after each arrival. A body shorter than its Content-length, or longer than maxBytes, fails.
-Fetched fetch(platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes,
-    const std::function<void(qint64 received, qint64 expected)> &progress = {});
+// Takes the next piece of the body as it arrives; false, with the reason for the player, stops the
+// transfer.
+using BodySink = std::function<bool(const QByteArray &piece, QString *problem)>;
+using FetchProgress = std::function<void(qint64 received, qint64 expected)>;
+// Hands the body to sink piece by piece as it arrives, so that nothing holds it whole. progress gets
+// the bytes received so far and the Content-length (0 when the server gave none) after each
+// arrival. A body longer than maxBytes fails as soon as that shows, before the sink is given more
+// than maxBytes (at once when the Content-length says so); so does a body shorter than its
+// Content-length, after the sink has had it.
+Transferred fetchTo(platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes, const BodySink &sink,
+    const FetchProgress &progress = {});
+
+// The same, for a small file: the body collected in memory (empty unless Complete).
+struct Fetched : Transferred {
+    QByteArray body;
+};
+Fetched fetch(platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes, const FetchProgress &progress = {});
 
 } // namespace vx::online

@@ -1,7 +1,6 @@
 #include "online/updatecheck.h"
 
 #include "gamedata/filemessages.h"
-#include "gamedata/recordfile.h"
 #include "gamedata/sharedstate.h"
 #include "online/onlineservices.h"
 #include "online/updatesignature.h"
@@ -12,6 +11,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QSaveFile>
 
 namespace vx::online {
 
@@ -19,11 +19,21 @@ namespace {
 // The version file is three short lines; an updater is a program of a few megabytes.
 constexpr qint64 MaxVersionFileBytes = 4096;
 constexpr qint64 MaxUpdaterBytes = qint64(256) * 1024 * 1024;
+qint64 &updaterCapForTesting()
+{
+    static qint64 cap = 0;
+    return cap;
+}
 } // namespace
 
 QVersionNumber programVersion()
 {
     return QVersionNumber::fromString(QStringLiteral(VX_PROGRAM_VERSION));
+}
+
+void SetMaxUpdaterBytesForTesting(qint64 maxBytes)
+{
+    updaterCapForTesting() = maxBytes;
 }
 
 bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, const UpgradeProgress &progress)
@@ -33,14 +43,15 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
         return false;
     }
     // The hourglass while the server is waited on, gone before any message.
-    const auto fetchShown = [&](const QString &what, const QString &path, qint64 maxBytes) {
+    const auto shown = [&](const QString &what, const auto &transfer) {
         if (progress.waiting)
             progress.waiting(what);
         platform::BusyCursor busy;
-        return fetch(http, serverUrl(path), maxBytes, progress.received);
+        return transfer();
     };
-    const Fetched fetched = fetchShown(
-        QStringLiteral("Checking for a newer version..."), QStringLiteral("/CNXversion.rtl"), MaxVersionFileBytes);
+    const Fetched fetched = shown(QStringLiteral("Checking for a newer version..."), [&] {
+        return fetch(http, serverUrl(QStringLiteral("/CNXversion.rtl")), MaxVersionFileBytes, progress.received);
+    });
     if (fetched.outcome != Fetched::Outcome::Complete) {
         platform::MsgBox(sentences({QStringLiteral("The check for a newer version failed"), fetched.problem}));
         return false;
@@ -70,29 +81,60 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
                                 .arg(read.file->version.toString(), current.toString())))
         return false;
 
-    const Fetched updater = fetchShown(QStringLiteral("Downloading version %1...").arg(read.file->version.toString()),
-        QStringLiteral("/nxupd.exe"), MaxUpdaterBytes);
-    if (updater.outcome != Fetched::Outcome::Complete) {
-        platform::MsgBox(sentences({QStringLiteral("The download of the new version failed"), updater.problem}));
+    // The updater goes to disk as it arrives, beside its final name, its digest taken on the way, so
+    // that it is never held in memory whole. It takes its name only once its signature and digest
+    // hold; a failed or refused one is discarded when `updater` goes, uncommitted.
+    QSaveFile updater(path);
+    if (!updater.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        platform::MsgBox(sentences(
+            {QStringLiteral("The updater could not be saved"), cannotWriteFile(path, updater.errorString())}));
         return false;
     }
-    if (!updaterSignatureVerifies(updater.body, read.file->updaterSignature, updatePublicKey())) {
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    QString writeError;
+    const auto writeUpdater = [&](const QByteArray &piece, QString *problem) {
+        digest.addData(piece);
+        if (updater.write(piece) == piece.size())
+            return true;
+        writeError = updater.errorString();
+        *problem = cannotWriteFile(path, writeError);
+        return false;
+    };
+    const qint64 maxBytes = updaterCapForTesting() > 0 ? updaterCapForTesting() : MaxUpdaterBytes;
+    const Transferred downloaded
+        = shown(QStringLiteral("Downloading version %1...").arg(read.file->version.toString()), [&] {
+              return fetchTo(http, serverUrl(QStringLiteral("/nxupd.exe")), maxBytes, writeUpdater, progress.received);
+          });
+    if (!writeError.isEmpty()) {
+        platform::MsgBox(
+            sentences({QStringLiteral("The updater could not be saved"), cannotWriteFile(path, writeError)}));
+        return false;
+    }
+    if (downloaded.outcome != Transferred::Outcome::Complete) {
+        platform::MsgBox(sentences({QStringLiteral("The download of the new version failed"), downloaded.problem}));
+        return false;
+    }
+    // The maker signs the version together with the updater's digest, so an older updater the maker
+    // signed cannot be offered as a newer version.
+    const QByteArray arrivedSha256 = digest.result();
+    if (!updaterSignatureVerifies(
+            versionFileSignedText(read.file->version, arrivedSha256), read.file->updaterSignature, updatePublicKey())) {
         QFile::remove(path);
         platform::MsgBox(QStringLiteral("The downloaded updater does not carry the signature of this program's maker: "
                                         "it may have been damaged or tampered with on the way. It has been deleted and "
                                         "was not started."));
         return false;
     }
-    if (QCryptographicHash::hash(updater.body, QCryptographicHash::Sha256) != read.file->updaterSha256) {
+    if (arrivedSha256 != read.file->updaterSha256) {
         QFile::remove(path);
         platform::MsgBox(QStringLiteral("The downloaded updater is not the one the version file describes: it may have "
                                         "been damaged or tampered with on the way. It has been deleted and was not "
                                         "started."));
         return false;
     }
-    QString error;
-    if (!saveWholeFile(path, updater.body, &error)) {
-        platform::MsgBox(sentences({QStringLiteral("The updater could not be saved"), cannotWriteFile(path, error)}));
+    if (!updater.commit()) {
+        platform::MsgBox(sentences(
+            {QStringLiteral("The updater could not be saved"), cannotWriteFile(path, updater.errorString())}));
         return false;
     }
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);

@@ -34,7 +34,7 @@ void SetUpdatePublicKeyForTesting(const QByteArray &publicKey)
     testKey() = publicKey;
 }
 
-bool updaterSignatureVerifies(const QByteArray &updater, const QByteArray &signature, const QByteArray &publicKey)
+bool updaterSignatureVerifies(const QByteArray &message, const QByteArray &signature, const QByteArray &publicKey)
 {
     if (signature.size() != 64 || publicKey.size() != 32)
         return false;
@@ -45,8 +45,8 @@ bool updaterSignatureVerifies(const QByteArray &updater, const QByteArray &signa
         return false;
     // Ed25519 signs the message itself, in one go: no digest is given and no update steps are taken.
     return EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(signature.constData()),
-               size_t(signature.size()), reinterpret_cast<const unsigned char *>(updater.constData()),
-               size_t(updater.size()))
+               size_t(signature.size()), reinterpret_cast<const unsigned char *>(message.constData()),
+               size_t(message.size()))
         == 1;
 }
 

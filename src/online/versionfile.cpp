@@ -60,9 +60,14 @@ bool isNewerVersion(const QVersionNumber &offered, const QVersionNumber &current
     return QVersionNumber::compare(offered.normalized(), current.normalized()) > 0;
 }
 
+QByteArray versionFileSignedText(const QVersionNumber &version, const QByteArray &updaterSha256)
+{
+    return version.toString().toLatin1() + '\n' + updaterSha256.toHex() + '\n';
+}
+
 QByteArray versionFileText(const VersionFile &file)
 {
-    QByteArray text = file.version.toString().toLatin1() + '\n' + file.updaterSha256.toHex() + '\n';
+    QByteArray text = versionFileSignedText(file.version, file.updaterSha256);
     if (!file.updaterSignature.isEmpty())
         text += file.updaterSignature.toBase64() + '\n';
     return text;

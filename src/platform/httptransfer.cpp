@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <utility>
 
 namespace vx::platform {
 
@@ -67,6 +68,7 @@ void HttpTransfer::get(const QUrl &url)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setTransferTimeout(m_timeoutMs);
     m_reply = m_network->get(request);
+    m_reply->setReadBufferSize(ReadAheadBytes);
     QNetworkReply *reply = m_reply;
     connect(reply, &QNetworkReply::requestSent, this, [this] { setState(TransferState::RequestSent); });
     connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &target) { redirect(reply, target); });
@@ -235,7 +237,24 @@ QByteArray HttpTransfer::getChunk(int size)
 {
     const QByteArray chunk = m_body.mid(m_read, qMax(0, size));
     m_read += chunk.size();
+    // Taken bytes are let go once they are all, or half, of what is held: reading in small chunks
+    // then moves each byte at most once more.
+    if (m_read == m_body.size()) {
+        m_body.clear();
+        m_read = 0;
+    } else if (m_read > m_body.size() / 2) {
+        m_body.remove(0, m_read);
+        m_read = 0;
+    }
     return chunk;
+}
+
+QByteArray HttpTransfer::takeReceived()
+{
+    QByteArray waiting = m_read == 0 ? std::exchange(m_body, {}) : m_body.sliced(m_read);
+    m_body.clear();
+    m_read = 0;
+    return waiting;
 }
 
 QString HttpTransfer::errorString() const

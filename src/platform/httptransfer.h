@@ -16,10 +16,11 @@ class QNetworkReply;
 
 // An HTTP download, watched the way the results downloader and the update check watch theirs:
 // start a GET, follow the transfer state until it is complete or has failed, read a header, then
-// take the body in chunks. While a TestMode stands (testmode.h) no transfer touches the network
-// unless the test lets it: each GET takes the next answer the test queued, delivered as the
-// network would deliver it (after get() has returned); a GET with nothing queued fails, and one
-// cancelled before its answer arrives has still used it up.
+// take the body as it arrives. The transfer keeps only the bytes not taken yet, so a large download
+// read as it arrives never lies in memory whole. While a TestMode stands (testmode.h) no transfer
+// touches the network unless the test lets it: each GET takes the next answer the test queued,
+// delivered as the network would deliver it (after get() has returned); a GET with nothing queued
+// fails, and one cancelled before its answer arrives has still used it up.
 namespace vx::platform {
 
 // The transfer states, numbered as the program's download loops know them. Qt reports no host
@@ -47,6 +48,9 @@ class HttpTransfer : public QObject
 public:
     static constexpr int ChunkSize = 256;
     static constexpr int DefaultTimeoutMs = 60000;
+    // How much of the body the network may hold ahead of its reader: a reader that is slower than the
+    // network does not make the whole body pile up in memory.
+    static constexpr qint64 ReadAheadBytes = qint64(1) * 1024 * 1024;
 
     explicit HttpTransfer(QObject *parent = nullptr);
     ~HttpTransfer() override;
@@ -65,6 +69,8 @@ public:
     QString header(const QString &name) const;
     // The next bytes of the body received so far, at most `size`; empty when none are waiting.
     QByteArray getChunk(int size = ChunkSize);
+    // Every byte of the body received and not taken yet, at once; empty when none are waiting.
+    QByteArray takeReceived();
     QString errorString() const; // why the transfer failed, for the player
 
 Q_SIGNALS:
@@ -86,7 +92,7 @@ private:
     int m_timeoutMs = DefaultTimeoutMs;
     int m_status = 0;
     QList<QPair<QByteArray, QByteArray>> m_headers;
-    QByteArray m_body;
+    QByteArray m_body; // received; the bytes before m_read have been taken and are dropped soon
     qsizetype m_read = 0;
     QString m_error;
     quint64 m_generation = 0; // tells a scripted answer of an old transfer from the current one

@@ -115,6 +115,19 @@ TEST(VersionFile, ATextOfThreeLinesCarriesTheSignatureInBase64)
     }
 }
 
+// The maker signs the version file's first two lines, as
+// `printf '%s\n%s\n' 1.0.2 "$(sha256sum nxupd.exe | cut -c1-64)"` prints them: the program rebuilds
+// exactly that text from the version offered and the digest of the updater that arrived.
+TEST(VersionFile, TheSignedTextIsTheFirstTwoLinesAsTheMakerPrintsThem)
+{
+    const QByteArray digest = QByteArray::fromHex("9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08");
+    EXPECT_EQ(versionFileSignedText(QVersionNumber(1, 0, 2), digest),
+        "1.0.2\n9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08\n");
+    EXPECT_EQ(versionFileSignedText(QVersionNumber(2), digest).left(2), "2\n");
+    const VersionFile file {QVersionNumber(1, 0, 2), digest, QByteArray(64, 's')};
+    EXPECT_TRUE(versionFileText(file).startsWith(versionFileSignedText(file.version, file.updaterSha256)));
+}
+
 // A signature verifies only over exactly the bytes signed and only under the key that signed them.
 TEST(UpdaterSignature, VerifiesOnlyTheSignedBytesUnderTheSigningKey)
 {

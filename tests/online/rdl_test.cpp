@@ -14,22 +14,45 @@
 
 #include <QCryptographicHash>
 #include <QCursor>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <malloc.h>
+#include <memory>
 
 using namespace vx;
 using namespace vx::test;
 using vx::test::TestSigner;
 
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own count, since its heap is not the C library's (not every compiler ships its header).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 namespace {
-// An HTTP server on the loopback address that answers each path as told, faults included.
+// The bytes of the heap in use now, all threads together: what a download holds in memory.
+qint64 heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return qint64(__sanitizer_get_current_allocated_bytes());
+#else
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+#endif
+}
+
+// An HTTP server on the loopback address that answers each path as told, faults included. It sends
+// a body a piece at a time as the client takes it, as a server streams a large file, so that it
+// holds little of it and knows how much it has sent.
 class LoopbackServer : public QTcpServer
 {
 public:
@@ -38,11 +61,15 @@ public:
         QByteArray body;
         qint64 declared = -1; // the Content-Length sent; -1: the body's size
         qint64 sent = -1; // body bytes sent before the connection closes; -1: all
-        bool stall = false; // after `sent` bytes the connection stays open, silent
+        bool stall = false; // after `sent` bytes the connection stays open, silent, until release()
         QByteArray location = {}; // sent as the Location header when not empty
+        bool noLength = false; // no Content-Length: the body ends where the connection closes
     };
+    static constexpr qint64 Piece = 64 * 1024;
     QMap<QString, Answer> answers; // by path; any other path gets a 404
     QStringList requested;
+    QMap<QString, qint64> bodySent; // body bytes sent, by path
+    std::function<void()> sending; // called before each piece of a body is sent
 
     explicit LoopbackServer(const QHostAddress &address = QHostAddress::LocalHost)
     {
@@ -54,20 +81,62 @@ public:
                     return;
                 requested << QString::fromLatin1(socket->readAll().split(' ').value(1));
                 const Answer a = answers.value(requested.last(), Answer {404, "missing"});
-                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nContent-Length: %2\r\nConnection: close\r\n")
-                                  .arg(a.status)
-                                  .arg(a.declared < 0 ? a.body.size() : a.declared)
-                                  .toLatin1());
+                socket->write(QStringLiteral("HTTP/1.1 %1 X\r\nConnection: close\r\n").arg(a.status).toLatin1());
+                if (!a.noLength)
+                    socket->write(
+                        "Content-Length: " + QByteArray::number(a.declared < 0 ? a.body.size() : a.declared) + "\r\n");
                 if (!a.location.isEmpty())
                     socket->write("Location: " + a.location + "\r\n");
                 socket->write("\r\n");
-                socket->write(a.sent < 0 ? a.body : a.body.first(a.sent));
-                if (!a.stall)
-                    socket->disconnectFromHost();
+                const qint64 end = a.sent < 0 ? a.body.size() : a.sent;
+                send(socket, requested.last(), a.body, 0, end, !a.stall);
+                if (a.stall)
+                    m_stalled.append({socket, requested.last(), a.body, end});
             });
         });
     }
     QUrl url() const { return QUrl(QStringLiteral("http://%1:%2").arg(serverAddress().toString()).arg(serverPort())); }
+
+    // Sends the rest of every stalled answer, then closes its connection.
+    void release()
+    {
+        for (const Stalled &stalled : std::exchange(m_stalled, {}))
+            if (stalled.socket)
+                send(stalled.socket, stalled.path, stalled.body, stalled.sent, stalled.body.size(), true);
+    }
+
+private:
+    // Sends the body's bytes from `from` up to `end`, without copying the body.
+    void send(QTcpSocket *socket, const QString &path, const QByteArray &body, qint64 from, qint64 end, bool close)
+    {
+        auto *sender = new QObject(socket);
+        const auto next = [this, socket, path, body, end, close, sender, offset = std::make_shared<qint64>(from)] {
+            while (*offset < end && socket->bytesToWrite() < Piece) {
+                if (sending)
+                    sending();
+                const qint64 size = std::min(Piece, end - *offset);
+                socket->write(body.constData() + *offset, size);
+                *offset += size;
+                bodySent[path] += size;
+            }
+            if (*offset < end)
+                return;
+            QObject::disconnect(socket, nullptr, sender, nullptr);
+            sender->deleteLater();
+            if (close)
+                socket->disconnectFromHost();
+        };
+        connect(socket, &QTcpSocket::bytesWritten, sender, next);
+        next();
+    }
+
+    struct Stalled {
+        QPointer<QTcpSocket> socket;
+        QString path;
+        QByteArray body;
+        qint64 sent;
+    };
+    QList<Stalled> m_stalled;
 };
 
 const QByteArray Old = numbersFileBytes({drawRecord(2020, 3, 4, {1, 2, 3, 4, 5, 6})});
@@ -92,6 +161,7 @@ protected:
         online::SetDownloadServerForTesting({});
         online::SetUpdatePublicKeyForTesting({});
         online::SetConnectionForTesting(std::nullopt);
+        online::SetMaxUpdaterBytesForTesting(0);
         MainWindowTest::TearDown();
     }
     // Ticks the games and downloads them, after the preparation given.
@@ -106,6 +176,38 @@ protected:
                 findIn<QListWidget>(window, "List1")->item(i)->setCheckState(Qt::Checked);
         window->Command1_Click();
         return window;
+    }
+
+    // The maker's signature of an updater offered as a version: over the version file's first two lines.
+    QByteArray makerSigns(const QVersionNumber &version, const QByteArray &updater) const
+    {
+        return maker.sign(
+            versionFileSignedText(version, QCryptographicHash::hash(updater, QCryptographicHash::Sha256)));
+    }
+
+    // The files the update check has left in the application folder under the updater's name or
+    // beside it (the updater still arriving).
+    QStringList updaterFiles() const
+    {
+        return QDir(folder.path()).entryList({QStringLiteral("nxupd.exe*")}, QDir::Files | QDir::Hidden);
+    }
+
+    // What the program has written so far of an updater that is still arriving: the file it holds
+    // open in the application folder beside nxupd.exe, named after it or nameless (the system may
+    // keep a new file nameless until it is linked under its name, complete).
+    QByteArray updaterArriving() const
+    {
+        const QString appFolder = QDir(folder.path()).canonicalPath() + QLatin1Char('/');
+        const QDir open(QStringLiteral("/proc/self/fd"));
+        for (const QString &fd : open.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            const QString target = QFile::symLinkTarget(open.filePath(fd));
+            if (!target.startsWith(appFolder)
+                || !(target.startsWith(appFolder + "nxupd.exe.") || target.endsWith(" (deleted)")))
+                continue;
+            QFile file(open.filePath(fd));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }
+        return QByteArray();
     }
 
     LoopbackServer server;
@@ -188,10 +290,13 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatches
 {
     const QByteArray updater = "#!/bin/sh\necho updating\n";
     const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
-    const QByteArray signature = maker.sign(updater);
     const TestSigner stranger;
     const QVersionNumber now = online::programVersion();
     const QVersionNumber newer(now.majorVersion(), now.minorVersion(), now.microVersion() + 1);
+    // The maker signs the version file's first two lines: the version with the updater's digest.
+    const auto signedBy = [&](const TestSigner &signer, const QVersionNumber &version) {
+        return signer.sign(versionFileSignedText(version, digest));
+    };
     enum Ask { NotAsked, NotRead, Asked };
     const struct {
         QVersionNumber version;
@@ -200,17 +305,20 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatches
         bool started;
         QString said;
     } cases[] = {
-        {now, updater, signature, digest, NotAsked, false, "You have the latest version"},
-        {QVersionNumber(now.majorVersion(), now.minorVersion(), 0), updater, signature, digest, NotAsked, false,
+        {now, updater, signedBy(maker, now), digest, NotAsked, false, "You have the latest version"},
+        {QVersionNumber(now.majorVersion(), now.minorVersion(), 0), updater,
+            signedBy(maker, QVersionNumber(now.majorVersion(), now.minorVersion(), 0)), digest, NotAsked, false,
             "You have the latest version"},
-        {QVersionNumber(0), updater, signature, digest, NotAsked, false, "You have the latest version"},
+        {QVersionNumber(0), updater, signedBy(maker, QVersionNumber(0)), digest, NotAsked, false,
+            "You have the latest version"},
         {newer, updater, {}, digest, NotRead, false, "carries no signature for version " + newer.toString()},
-        {newer, updater + "tampered", signature, digest, Asked, false,
+        {newer, updater + "tampered", signedBy(maker, newer), digest, Asked, false,
             "does not carry the signature of this program's maker"},
-        {newer, updater, stranger.sign(updater), digest, Asked, false,
+        {newer, updater, signedBy(stranger, newer), digest, Asked, false,
             "does not carry the signature of this program's maker"},
-        {newer, updater, signature, QByteArray(32, 'x'), Asked, false, "not the one the version file describes"},
-        {newer, updater, signature, digest, Asked, true, ""},
+        {newer, updater, signedBy(maker, newer), QByteArray(32, 'x'), Asked, false,
+            "not the one the version file describes"},
+        {newer, updater, signedBy(maker, newer), digest, Asked, true, ""},
     };
     start();
     for (const auto &c : cases) {
@@ -254,6 +362,152 @@ TEST_F(OnlineTest, TheUpdateCheckStartsOnlyANewerSignedUpdaterWhoseDigestMatches
     form().mnuUpgrade_Click();
     EXPECT_EQ(testMode().messages.shown(), QStringList(2, online::NoConnectionMessage));
     EXPECT_TRUE(server.requested.isEmpty());
+}
+
+// The maker's signature names the version with the updater, so an updater signed for one version
+// cannot be offered as a newer one; nor can one signed over its bytes alone, which names none. Either
+// is deleted and never started; offered as the version it was signed for, it is started.
+TEST_F(OnlineTest, AnUpdaterSignedForOneVersionAndOfferedAsANewerOneIsRefusedDeletedAndNeverStarted)
+{
+    const QByteArray updater = "#!/bin/sh\necho updating\n";
+    const QByteArray digest = QCryptographicHash::hash(updater, QCryptographicHash::Sha256);
+    const QVersionNumber now = online::programVersion(); // 1.0
+    const QVersionNumber signedFor(now.majorVersion(), now.minorVersion(), now.microVersion() + 1); // 1.0.1
+    const QVersionNumber offered(now.majorVersion(), now.minorVersion(), now.microVersion() + 2); // 1.0.2
+    const struct {
+        QVersionNumber offered;
+        QByteArray signature;
+        bool started;
+    } cases[] = {
+        {offered, makerSigns(signedFor, updater), false},
+        {offered, maker.sign(updater), false},
+        {signedFor, maker.sign(updater), false},
+        {signedFor, makerSigns(signedFor, updater), true},
+    };
+    start();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.offered.toString().toStdString());
+        server.requested.clear();
+        testMode().messages.reset();
+        testMode().program.reset();
+        testMode().desktop.reset();
+        folder.writeBytes("nxupd.exe", "left over");
+        server.answers["/CNXversion.rtl"] = {200, versionFileText({c.offered, digest, c.signature})};
+        server.answers["/nxupd.exe"] = {200, updater};
+        testMode().messages.answer(true);
+        form().mnuUpgrade_Click();
+        EXPECT_EQ(server.requested, QStringList({"/CNXversion.rtl", "/nxupd.exe"}));
+        EXPECT_EQ(testMode().desktop.started(), c.started ? QStringList {folder.file("nxupd.exe")} : QStringList {});
+        EXPECT_EQ(testMode().program.ended(), c.started);
+        if (c.started) {
+            EXPECT_EQ(updaterFiles(), QStringList {"nxupd.exe"});
+            EXPECT_EQ(folder.bytes("nxupd.exe"), updater);
+        } else {
+            EXPECT_TRUE(testMode().messages.last().startsWith(
+                "The downloaded updater does not carry the signature of this program's maker"))
+                << testMode().messages.last().toStdString();
+            EXPECT_TRUE(testMode().messages.last().endsWith("It has been deleted and was not started."));
+            EXPECT_EQ(updaterFiles(), QStringList {});
+        }
+    }
+}
+
+// The updater goes to disk beside its final name as it arrives, also when the server does not say
+// how long it is, and the program holds only a piece of it in memory at a time. One larger than
+// the cap is refused as soon as that shows: at once when its Content-Length says so, otherwise when
+// the bytes that came pass the cap, long before the server has sent it all. A refused one leaves
+// nothing behind and nothing is started.
+TEST_F(OnlineTest, TheUpdaterIsWrittenAsItArrivesAndOneLargerThanTheCapIsRefusedBeforeItHasAllCome)
+{
+    constexpr qint64 Cap = 16 * 1024 * 1024;
+    constexpr qint64 Held = 6 * 1024 * 1024; // the most the download may add to the heap
+    online::SetMaxUpdaterBytesForTesting(Cap);
+    QRandomGenerator random(7);
+    const auto randomBytes = [&random](qint64 size) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+        return bytes;
+    };
+    const QByteArray updater = randomBytes(12 * 1024 * 1024);
+    const QByteArray tooLarge = randomBytes(4 * Cap);
+    const QVersionNumber now = online::programVersion();
+    const QVersionNumber newer(now.majorVersion(), now.minorVersion() + 1);
+    const QString refused = "The download of the new version failed. The download of " + server.url().toString()
+        + "/nxupd.exe failed: the file is larger than 16777216 bytes.";
+    start();
+
+    // Runs Check for Upgrade with the updater served as told and gives the most the heap grew while
+    // the server sent it. While the download is stalled, goOn says when the server sends the rest; a
+    // program still waiting after 5 s gets the rest and a Cancel, so that the test ends.
+    QElapsedTimer clock;
+    const auto upgrade = [&](const QByteArray &served, const LoopbackServer::Answer &answer,
+                             const std::function<bool()> &goOn) {
+        server.requested.clear();
+        server.bodySent.clear();
+        testMode().messages.reset();
+        testMode().program.reset();
+        testMode().desktop.reset();
+        server.answers["/CNXversion.rtl"] = {200,
+            versionFileText(
+                {newer, QCryptographicHash::hash(served, QCryptographicHash::Sha256), makerSigns(newer, served)})};
+        server.answers["/nxupd.exe"] = answer;
+        testMode().messages.answer(true);
+        QTimer waiting;
+        QObject::connect(&waiting, &QTimer::timeout, [&] {
+            if (goOn && goOn()) {
+                waiting.stop();
+                server.release();
+            } else if (clock.elapsed() > 5000) {
+                waiting.stop();
+                server.release();
+                if (UpgradeCheckWindow *window = openWindow<UpgradeCheckWindow>())
+                    findIn<QPushButton>(window, "Command1")->click();
+            }
+        });
+        qint64 peak = 0;
+        const qint64 before = heapInUse();
+        server.sending = [&] { peak = std::max(peak, heapInUse() - before); };
+        clock.start();
+        waiting.start(10);
+        form().mnuUpgrade_Click();
+        server.sending = {};
+        EXPECT_TRUE(form().isEnabled() && !openWindow<UpgradeCheckWindow>());
+        return peak;
+    };
+
+    // A sound updater without a Content-Length, of which the heap holds far less than its size: the
+    // part sent before the server stalls is on disk beside the old updater, which keeps its name until
+    // the new one's signature and digest hold.
+    constexpr qint64 Part = 4 * 1024 * 1024;
+    folder.writeBytes("nxupd.exe", "left over");
+    bool seenArriving = false;
+    const auto partWritten = [&] {
+        seenArriving = updaterArriving() == updater.first(Part) && folder.bytes("nxupd.exe") == "left over";
+        return seenArriving;
+    };
+    EXPECT_LT(upgrade(updater, {200, updater, -1, Part, true, {}, true}, partWritten), Held);
+    EXPECT_TRUE(seenArriving);
+    EXPECT_EQ(testMode().desktop.started(), QStringList {folder.file("nxupd.exe")});
+    EXPECT_TRUE(testMode().program.ended());
+    EXPECT_EQ(updaterFiles(), QStringList {"nxupd.exe"});
+    EXPECT_TRUE(folder.bytes("nxupd.exe") == updater);
+
+    // Larger than the cap without a Content-Length: refused once the cap is passed, with most of it
+    // never sent.
+    QFile::remove(folder.file("nxupd.exe"));
+    EXPECT_LT(upgrade(tooLarge, {200, tooLarge, -1, -1, false, {}, true}, {}), Held);
+    EXPECT_EQ(testMode().messages.last(), refused);
+    EXPECT_LT(server.bodySent["/nxupd.exe"], tooLarge.size() / 2);
+    EXPECT_TRUE(testMode().desktop.started().isEmpty() && !testMode().program.ended());
+    EXPECT_EQ(updaterFiles(), QStringList {});
+
+    // A Content-Length larger than the cap: refused at once, not waited for.
+    upgrade(tooLarge, {200, tooLarge, -1, 0, true}, {});
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(testMode().messages.last(), refused);
+    EXPECT_EQ(server.bodySent["/nxupd.exe"], 0);
+    EXPECT_TRUE(testMode().desktop.started().isEmpty() && !testMode().program.ended());
+    EXPECT_EQ(updaterFiles(), QStringList {});
 }
 
 // The download server sends a file on to another server (another loopback address): nothing is
@@ -300,8 +554,9 @@ TEST_F(OnlineTest, ARedirectToAnotherServerIsRefusedAndOneOnTheSameServerFollowe
     const QByteArray updater = "#!/bin/sh\necho updating\n";
     const QVersionNumber now = online::programVersion();
     server.answers["/CNXversion.rtl"] = {200,
-        versionFileText({QVersionNumber(now.majorVersion() + 1),
-            QCryptographicHash::hash(updater, QCryptographicHash::Sha256), maker.sign(updater)})};
+        versionFileText(
+            {QVersionNumber(now.majorVersion() + 1), QCryptographicHash::hash(updater, QCryptographicHash::Sha256),
+                makerSigns(QVersionNumber(now.majorVersion() + 1), updater)})};
     server.answers["/nxupd.exe"] = {302, "", -1, -1, false, elsewhere.url().toEncoded() + "/nxupd.exe"};
     elsewhere.answers["/nxupd.exe"] = {200, updater};
     testMode().messages.reset();
@@ -339,7 +594,7 @@ TEST_F(OnlineTest, CheckForUpgradeOnAStalledServerIsBusyWithTheMainWindowDisable
         SCOPED_TRACE(stalled);
         server.answers["/CNXversion.rtl"] = {200,
             versionFileText(
-                {newer, QCryptographicHash::hash(updater, QCryptographicHash::Sha256), maker.sign(updater)})};
+                {newer, QCryptographicHash::hash(updater, QCryptographicHash::Sha256), makerSigns(newer, updater)})};
         server.answers["/nxupd.exe"] = {200, updater};
         server.answers[stalled] = {200, updater, -1, 0, true};
         testMode().messages.reset();
