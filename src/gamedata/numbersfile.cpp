@@ -60,11 +60,6 @@ NumbersRecord::StoredDate NumbersRecord::storedDate(int16_t day, int16_t month, 
     return date;
 }
 
-bool NumbersRecord::isDated(const char *record, const StoredDate &date)
-{
-    return std::memcmp(record + 6, date.bytes, sizeof date.bytes) == 0;
-}
-
 QString damagedFileMessage(const QString &path, int32_t declared, qint64 onDisk)
 {
     if (declared < 0)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -38,7 +39,11 @@ struct NumbersRecord {
         char bytes[6]; // the day, month and year fields as stored
     };
     static StoredDate storedDate(int16_t day, int16_t month, int16_t year);
-    static bool isDated(const char *record, const StoredDate &date);
+    // Inline: a search by date calls it for every record of a history.
+    static bool isDated(const char *record, const StoredDate &date)
+    {
+        return std::memcmp(record + 6, date.bytes, sizeof date.bytes) == 0;
+    }
     bool operator==(const NumbersRecord &) const = default;
 };
 
