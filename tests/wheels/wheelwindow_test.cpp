@@ -77,6 +77,15 @@ protected:
         return openWindow<WheelWindow>();
     }
 
+    // The pick-6 window of a six-ball game with designs of every pick-6 type for groups of 7 and 8.
+    WheelWindow *createSixBallWindow()
+    {
+        writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 0));
+        writeDesigns(6);
+        start();
+        return create();
+    }
+
     static QStringList boxes(const WheelWindow &w)
     {
         QStringList shown;
@@ -334,10 +343,7 @@ TEST_F(WheelWindowTest, ShortGroupsArePaddedAndUnsoundDesignsWriteNothing)
 // A screen reader reads the line count as the window shows it, after every change too.
 TEST_F(WheelWindowTest, TheLineCountIsSpokenAsShown)
 {
-    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 0));
-    writeDesigns(6);
-    start();
-    WheelWindow *w = create();
+    WheelWindow *w = createSixBallWindow();
     ASSERT_TRUE(w);
     QLabel *count = findIn<QLabel>(w, "Label2");
     EXPECT_EQ(count->text(), "This wheel has 28 lines (tickets).");
@@ -403,10 +409,7 @@ TEST_F(WheelWindowTest, ATypeCheckedWithoutAClickIsShownAndSaved)
 // the line count and by Save, and nothing is written.
 TEST_F(WheelWindowTest, ADesignThatIsNoPlainFileIsRefusedWithoutWaiting)
 {
-    writeGame(folder, 1, makeGame("Lotto", 6, 1, 49, 0, 10, 0));
-    writeDesigns(6);
-    start();
-    WheelWindow *w = create();
+    WheelWindow *w = createSixBallWindow();
     ASSERT_TRUE(w);
     ASSERT_EQ(findIn<QComboBox>(w, "Combo1")->currentText(), "8");
     const PipeInPlace pipe(folder.file("wheels/6-6-6-8.whl"));
