@@ -5,6 +5,7 @@
 #include "platform/printer.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace vx {
 
@@ -19,11 +20,8 @@ QString printDatPath(const QString &appFolder)
 
 QString SavedPrinterName(const QString &appFolder)
 {
-    // A missing file names no printer. It is not made here: start-up reads it on every run, and an
-    // empty file made then would outlive a printer choice that the disk had no room to save.
-    QFile saved(printDatPath(appFolder));
     RecordFile file(PrinterRecordSize);
-    if (!saved.open(QIODevice::ReadOnly) || !file.open(&saved))
+    if (!file.open(printDatPath(appFolder)))
         return QString();
     const QByteArray record = file.read(1);
     QString name = getText(record.constData(), PrinterRecordSize);
@@ -41,6 +39,11 @@ bool SavePrinterName(const QString &appFolder, const QString &deviceName, QStrin
     if (!file.open(printDatPath(appFolder)) || !file.replaceRecord(1, record)) {
         if (error)
             *error = file.errorString();
+        // An empty print.dat names no printer: it is there only because start-up's read makes a
+        // missing one. A choice the disk had no room for leaves none behind, as if none had been made.
+        file.close();
+        if (const QFileInfo left(printDatPath(appFolder)); left.isFile() && left.size() == 0)
+            QFile::remove(left.filePath());
         return false;
     }
     return true;

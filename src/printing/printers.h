@@ -14,8 +14,8 @@ bool SelectSavedPrinter(const QString &appFolder);
 // printer nothing changes and nothing is said.
 void SetPrinterFont();
 
-// The name saved in print.dat, trimmed; empty when none (a missing file is left missing). Stores a
-// name there.
+// The name saved in print.dat, trimmed; empty when none. Stores a name there; a store that fails
+// leaves the file as it was, or none where it would be empty.
 QString SavedPrinterName(const QString &appFolder);
 bool SavePrinterName(const QString &appFolder, const QString &deviceName, QString *error = nullptr);
 
