@@ -33,20 +33,25 @@ public:
     RecordFile &records() { return m_file; }
 
     int32_t declaredCount() { return getInt32(m_file.read(1).constData()); } // record 1's count as stored
-    // The records a reader may use: 0 to MaxCount, never beyond the whole records on disk.
-    int usableCount()
+
+    // What record 1's count says of the file, from one read of it.
+    struct Count {
+        int32_t declared = 0; // as stored
+        qint64 onDisk = 0; // whole records the file holds
+        int usable = 0; // the records a reader may use: 0 to MaxCount, never beyond those on disk
+        bool damaged = false; // the count is negative, too large, or past the end of the file
+    };
+    Count readCount()
     {
-        const int32_t declared = declaredCount();
-        if (declared <= 0)
-            return 0;
-        return static_cast<int>(std::min<qint64>({declared, m_file.recordsOnDisk(), MaxCount}));
+        Count c;
+        c.declared = declaredCount();
+        c.onDisk = m_file.recordsOnDisk();
+        c.usable = c.declared <= 0 ? 0 : static_cast<int>(std::min<qint64>({c.declared, c.onDisk, MaxCount}));
+        c.damaged = c.declared < 0 || c.declared > MaxCount || c.declared > c.onDisk;
+        return c;
     }
-    // The count is negative, too large, or past the end of the file.
-    bool isDamaged()
-    {
-        const int32_t declared = declaredCount();
-        return declared < 0 || declared > MaxCount || declared > m_file.recordsOnDisk();
-    }
+    int usableCount() { return readCount().usable; }
+    bool isDamaged() { return readCount().damaged; }
     qint64 recordsOnDisk() const { return m_file.recordsOnDisk(); }
     bool endsInTornRecord() const { return m_file.byteLength() % Record::Size != 0; }
 

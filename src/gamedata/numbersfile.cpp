@@ -165,13 +165,13 @@ FileResult NumbersFileRecords::open(const QString &path)
     NumbersFile file;
     if (!file.open(path))
         return openFailure(file);
-    m_declared = file.declaredCount();
-    m_onDisk = file.recordsOnDisk();
-    m_damaged = file.isDamaged();
-    const int usable = file.usableCount();
-    m_bytes = file.records().readWholeRecords(1, usable);
+    const NumbersFile::Count count = file.readCount();
+    m_declared = count.declared;
+    m_onDisk = count.onDisk;
+    m_damaged = count.damaged;
+    m_bytes = file.records().readWholeRecords(1, count.usable);
     m_count = static_cast<int>(m_bytes.size() / NumbersRecord::Size);
-    if (m_count < usable) { // cut short by another program since its size was taken
+    if (m_count < count.usable) { // cut short by another program since its size was taken
         m_onDisk = m_count;
         m_damaged = true;
     }

@@ -109,10 +109,8 @@ class NumbersFileRecords
 public:
     FileResult open(const QString &path); // a missing file is created empty, as for every reader
     int count() const { return m_count; } // records 1 to the usable count
-    const char *record(int index) const
-    {
-        return m_bytes.constData() + qsizetype(index) * NumbersRecord::Size;
-    } // from 0
+    // Record index + 1, as stored.
+    const char *record(int index) const { return m_bytes.constData() + qsizetype(index) * NumbersRecord::Size; }
     bool damaged() const { return m_damaged; }
     int32_t declaredCount() const { return m_declared; }
     qint64 recordsOnDisk() const { return m_onDisk; }

@@ -139,14 +139,11 @@ Transferred fetchTo(
 Fetched fetch(platform::HttpTransfer &http, const QUrl &url, qint64 maxBytes, const FetchProgress &progress)
 {
     QByteArray body;
-    Fetched fetched;
-    static_cast<Transferred &>(fetched) = fetchTo(
-        http, url, maxBytes,
-        [&body](const QByteArray &piece, QString *) {
-            body += piece;
-            return true;
-        },
-        progress);
+    const auto keep = [&body](const QByteArray &piece, QString *) {
+        body += piece;
+        return true;
+    };
+    Fetched fetched {fetchTo(http, url, maxBytes, keep, progress)};
     if (fetched.outcome == Transferred::Outcome::Complete)
         fetched.body = std::move(body);
     return fetched;

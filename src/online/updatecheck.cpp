@@ -85,31 +85,27 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
     // that it is never held in memory whole. It takes its name only once its signature and digest
     // hold; a failed or refused one is discarded when `updater` goes, uncommitted.
     QSaveFile updater(path);
-    if (!updater.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const auto cannotSave = [&] {
         platform::MsgBox(sentences(
             {QStringLiteral("The updater could not be saved"), cannotWriteFile(path, updater.errorString())}));
         return false;
-    }
+    };
+    if (!updater.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotSave();
     QCryptographicHash digest(QCryptographicHash::Sha256);
-    QString writeError;
-    const auto writeUpdater = [&](const QByteArray &piece, QString *problem) {
+    bool writeFailed = false;
+    const auto writeUpdater = [&](const QByteArray &piece, QString *) {
         digest.addData(piece);
-        if (updater.write(piece) == piece.size())
-            return true;
-        writeError = updater.errorString();
-        *problem = cannotWriteFile(path, writeError);
-        return false;
+        writeFailed = updater.write(piece) != piece.size();
+        return !writeFailed;
     };
     const qint64 maxBytes = updaterCapForTesting() > 0 ? updaterCapForTesting() : MaxUpdaterBytes;
     const Transferred downloaded
         = shown(QStringLiteral("Downloading version %1...").arg(read.file->version.toString()), [&] {
               return fetchTo(http, serverUrl(QStringLiteral("/nxupd.exe")), maxBytes, writeUpdater, progress.received);
           });
-    if (!writeError.isEmpty()) {
-        platform::MsgBox(
-            sentences({QStringLiteral("The updater could not be saved"), cannotWriteFile(path, writeError)}));
-        return false;
-    }
+    if (writeFailed)
+        return cannotSave();
     if (downloaded.outcome != Transferred::Outcome::Complete) {
         platform::MsgBox(sentences({QStringLiteral("The download of the new version failed"), downloaded.problem}));
         return false;
@@ -132,11 +128,8 @@ bool checkForUpgrade(const QString &appFolder, platform::HttpTransfer &http, con
                                         "started."));
         return false;
     }
-    if (!updater.commit()) {
-        platform::MsgBox(sentences(
-            {QStringLiteral("The updater could not be saved"), cannotWriteFile(path, updater.errorString())}));
-        return false;
-    }
+    if (!updater.commit())
+        return cannotSave();
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
     if (!platform::StartProgram(path)) {
         platform::MsgBox(QStringLiteral("The updater %1 cannot be started.").arg(path));

@@ -385,18 +385,15 @@ TEST(NumbersFileBytes, FieldsReadWhereTheRecordsLieAgreeWithTheWholeRecord)
 namespace {
 // Around a record file opened by path: at the first read of more than one record, another program
 // cuts the file to `cutTo` bytes (or lengthens it to that) before the read goes on.
-class ChangedWhileRead : public QIODevice
+class ChangedWhileRead : public DeviceAround
 {
 public:
     ChangedWhileRead(QIODevice *inner, QString path, qint64 cutTo)
-        : m_inner(inner)
+        : DeviceAround(inner)
         , m_path(std::move(path))
         , m_cutTo(cutTo)
     {
-        QIODevice::open(inner->openMode() | QIODevice::Unbuffered);
     }
-    bool isSequential() const override { return false; }
-    qint64 size() const override { return m_inner->size(); }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
@@ -407,15 +404,10 @@ protected:
                 return -1;
             m_cutTo = -1;
         }
-        return m_inner->seek(pos()) ? m_inner->read(data, maxSize) : -1;
-    }
-    qint64 writeData(const char *data, qint64 maxSize) override
-    {
-        return m_inner->seek(pos()) ? m_inner->write(data, maxSize) : -1;
+        return DeviceAround::readData(data, maxSize);
     }
 
 private:
-    QIODevice *m_inner;
     QString m_path;
     qint64 m_cutTo;
 };

@@ -11,33 +11,26 @@
 namespace vx::test {
 namespace {
 
-// A random-access device over an open one that passes reads through and fails writes past a limit.
-class FailingDevice : public QIODevice
+// Passes reads through and fails writes past a limit.
+class FailingDevice : public DeviceAround
 {
 public:
     FailingDevice(QIODevice *inner, qint64 acceptedBytes, std::shared_ptr<int> failures)
-        : m_inner(inner)
+        : DeviceAround(inner)
         , m_left(acceptedBytes)
         , m_failures(std::move(failures))
     {
-        QIODevice::open(inner->openMode() | QIODevice::Unbuffered);
     }
-    bool isSequential() const override { return false; }
-    qint64 size() const override { return m_inner->size(); }
 
 protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        return m_inner->seek(pos()) ? m_inner->read(data, maxSize) : -1;
-    }
     // As a file on a full disk does: a write that crosses the limit writes what fits and returns
     // that count with no reason (QFile's error string stays "Unknown error"); only a write of which
     // nothing fits fails, with the system's reason.
     qint64 writeData(const char *data, qint64 maxSize) override
     {
         const qint64 accepted = std::min(maxSize, std::max<qint64>(m_left, 0));
-        if (accepted > 0 && (!m_inner->seek(pos()) || m_inner->write(data, accepted) != accepted))
-            return setErrorString(m_inner->errorString()), -1;
+        if (accepted > 0 && DeviceAround::writeData(data, accepted) != accepted)
+            return setErrorString(inner()->errorString()), -1;
         m_left -= accepted;
         if (accepted > 0 || maxSize == 0)
             return accepted;
@@ -47,7 +40,6 @@ protected:
     }
 
 private:
-    QIODevice *m_inner;
     qint64 m_left;
     std::shared_ptr<int> m_failures;
 };

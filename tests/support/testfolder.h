@@ -79,6 +79,34 @@ inline int32_t rawInt32(const QByteArray &bytes, int offset)
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
 
+// A random-access device around one the record layer opened (setFileDeviceHook), passing reads and
+// writes through; a test's device changes what it stands in for.
+class DeviceAround : public QIODevice
+{
+public:
+    explicit DeviceAround(QIODevice *inner)
+        : m_inner(inner)
+    {
+        QIODevice::open(inner->openMode() | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_inner->size(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        return m_inner->seek(pos()) ? m_inner->read(data, maxSize) : -1;
+    }
+    qint64 writeData(const char *data, qint64 maxSize) override
+    {
+        return m_inner->seek(pos()) ? m_inner->write(data, maxSize) : -1;
+    }
+    QIODevice *inner() const { return m_inner; }
+
+private:
+    QIODevice *m_inner;
+};
+
 // While one of these lives, every file the record layer opens by path or saves whole (numbers,
 // pick, game and printer files) is written through a device that accepts acceptedBytes bytes of
 // each file, then fails as a full disk does: a write that crosses the limit writes the bytes
